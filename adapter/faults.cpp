@@ -1,0 +1,148 @@
+#include "faults.h"
+
+#include "device_protocol.h"
+
+#include <cstdlib>
+#include <sstream>
+#include <vector>
+
+namespace ql310::adapter {
+
+const char* const kCommandHelp =
+    "  busy read          the status query before a read answers 3 (busy)\n"
+    "  busy write         the status query before a write answers 1 (busy)\n"
+    "  idle               both status queries answer 0 again\n"
+    "  status CODE N      the status query CODE answers with byte count N\n"
+    "  zero CODE          the transfer CODE completes with 0 bytes\n"
+    "  hang CODE          the request CODE is never answered\n"
+    "  reject CODE        the request CODE completes with its ok flag at 0\n"
+    "  drop CODE          the connection is cut when the request CODE arrives\n"
+    "  vanish             the device disappears (socket removed, connections cut)\n"
+    "  appear             the device comes back\n"
+    "  history FILE       the call history becomes the 2203-byte image in FILE\n"
+    "  factory            the adapter returns to its factory state\n"
+    "  clear              every fault above is removed (the device stays as it is)\n"
+    "  ping               answers ok\n"
+    "  quit               the daemon ends\n"
+    "CODE is a control code in hex (0x800120D4) or one of: status-read, read-setting,\n"
+    "read-table, status-write, write-setting, write-table, end-write, history,\n"
+    "line-params, supplementary.\n";
+
+namespace {
+
+bool parseCode(const std::string& word, uint32_t& code)
+{
+    using namespace ql310::device;
+    static const std::map<std::string, uint32_t> names = {
+        {"status-read", kStatusBeforeRead},   {"read-setting", kReadSettingBlock},
+        {"read-table", kReadTableBlock},      {"status-write", kStatusBeforeWrite},
+        {"write-setting", kWriteSettingBlock}, {"write-table", kWriteTableBlock},
+        {"end-write", kEndOfWrite},           {"history", kFetchCallHistory},
+        {"line-params", kLineParamsMessage},  {"supplementary", kSupplementary},
+    };
+    if (auto it = names.find(word); it != names.end()) {
+        code = it->second;
+        return true;
+    }
+    if (word.empty())
+        return false;
+    char* end = nullptr;
+    const unsigned long value = std::strtoul(word.c_str(), &end, 16);
+    if (!end || *end != '\0' || value > 0xFFFFFFFFul)
+        return false;
+    code = static_cast<uint32_t>(value);
+    return true;
+}
+
+bool parseCount(const std::string& word, uint32_t& count)
+{
+    if (word.empty())
+        return false;
+    char* end = nullptr;
+    const unsigned long value = std::strtoul(word.c_str(), &end, 0);
+    if (!end || *end != '\0' || value > 0xFFFFFFFFul)
+        return false;
+    count = static_cast<uint32_t>(value);
+    return true;
+}
+
+} // namespace
+
+bool applyCommand(const std::string& line, Faults& faults, Command& command, std::string& error)
+{
+    std::istringstream in(line);
+    std::vector<std::string> words;
+    for (std::string w; in >> w;)
+        words.push_back(w);
+    command = Command();
+    if (words.empty()) {
+        error = "empty command";
+        return false;
+    }
+    const std::string& verb = words[0];
+    const size_t args = words.size() - 1;
+    auto wrongArguments = [&] {
+        error = "wrong arguments for '" + verb + "'";
+        return false;
+    };
+    uint32_t code = 0;
+    if (verb == "busy") {
+        if (args != 1 || (words[1] != "read" && words[1] != "write"))
+            return wrongArguments();
+        if (words[1] == "read")
+            faults.statusCount[device::kStatusBeforeRead] = 3;
+        else
+            faults.statusCount[device::kStatusBeforeWrite] = 1;
+        return true;
+    }
+    if (verb == "idle") {
+        if (args != 0)
+            return wrongArguments();
+        faults.statusCount.clear();
+        return true;
+    }
+    if (verb == "status") {
+        uint32_t count = 0;
+        if (args != 2 || !parseCode(words[1], code) || !parseCount(words[2], count))
+            return wrongArguments();
+        faults.statusCount[code] = count;
+        return true;
+    }
+    if (verb == "zero" || verb == "hang" || verb == "reject" || verb == "drop") {
+        if (args != 1 || !parseCode(words[1], code))
+            return wrongArguments();
+        std::set<uint32_t>& set = verb == "zero"   ? faults.zero
+                                  : verb == "hang" ? faults.hang
+                                  : verb == "reject" ? faults.reject
+                                                   : faults.drop;
+        set.insert(code);
+        return true;
+    }
+    static const std::map<std::string, Action> simple = {
+        {"vanish", Action::Vanish}, {"appear", Action::Appear}, {"factory", Action::Factory},
+        {"quit", Action::Quit},     {"ping", Action::None},
+    };
+    if (auto it = simple.find(verb); it != simple.end()) {
+        if (args != 0)
+            return wrongArguments();
+        command.action = it->second;
+        return true;
+    }
+    if (verb == "clear") {
+        if (args != 0)
+            return wrongArguments();
+        faults.clear();
+        return true;
+    }
+    if (verb == "history") {
+        if (args != 1)
+            return wrongArguments();
+        command.action = Action::LoadHistory;
+        command.argument = words[1];
+        return true;
+    }
+    error = "unknown command '" + verb + "'";
+    return false;
+}
+
+} // namespace ql310::adapter

@@ -1,0 +1,106 @@
+// ql310-adapter: the simulated adapter and its driver on the device socket.
+#include "adapter_state.h"
+#include "device_protocol.h"
+#include "faults.h"
+#include "server.h"
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <string>
+#include <vector>
+
+namespace {
+
+volatile int g_stop = 0;
+
+void onSignal(int) { g_stop = 1; }
+
+void printHelp()
+{
+    std::printf(
+        "Usage: ql310-adapter [--device-dir DIR] [--state DIR] [--journal FILE] [--fault CMD]...\n"
+        "\n"
+        "Plays the USB ISDN terminal adapter and its driver on the device socket\n"
+        "DIR/capi201, for the configuration program, its tests and anyone without the\n"
+        "hardware.\n"
+        "\n"
+        "  --device-dir DIR  serve DIR/capi201 (default: $QL310_DEVICE_DIR, else\n"
+        "                    $XDG_RUNTIME_DIR/ql310, else /run/ql310)\n"
+        "  --state DIR       keep the setting block, table block and call history as\n"
+        "                    setting.bin, table.bin and history.bin in DIR, so that\n"
+        "                    writes survive a restart; a new DIR starts as a factory\n"
+        "                    adapter (without --state the state lives in memory only)\n"
+        "  --journal FILE    append one line per request received: the code in hex,\n"
+        "                    the input length and the input bytes in hex\n"
+        "  --fault CMD       run a fault command at start (may be repeated)\n"
+        "  --help            show this text\n"
+        "\n"
+        "Fault commands, also taken one per line on the control socket\n"
+        "DIR/capi201.ctl, which answers \"ok\" or \"error: ...\" to each:\n"
+        "%s",
+        ql310::adapter::kCommandHelp);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    ql310::adapter::ServerOptions options;
+    options.deviceDir = ql310::device::deviceDirectory();
+    std::string stateDir;
+    std::vector<std::string> startFaults;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&](const char* name) -> const char* {
+            if (i + 1 >= argc) {
+                std::fprintf(stderr, "ql310-adapter: %s needs a value\n", name);
+                std::exit(2);
+            }
+            return argv[++i];
+        };
+        if (arg == "--help" || arg == "-h") {
+            printHelp();
+            return 0;
+        } else if (arg == "--device-dir") {
+            options.deviceDir = value("--device-dir");
+        } else if (arg == "--state") {
+            stateDir = value("--state");
+        } else if (arg == "--journal") {
+            options.journalPath = value("--journal");
+        } else if (arg == "--fault") {
+            startFaults.push_back(value("--fault"));
+        } else {
+            std::fprintf(stderr, "ql310-adapter: unknown option '%s' (see --help)\n", arg.c_str());
+            return 2;
+        }
+    }
+
+    ql310::adapter::AdapterState state;
+    std::string error;
+    if (!state.open(stateDir, std::time(nullptr), error)) {
+        std::fprintf(stderr, "ql310-adapter: %s\n", error.c_str());
+        return 1;
+    }
+    ql310::adapter::Faults faults;
+    ql310::adapter::Server server(options, state, faults);
+    if (!server.start(error)) {
+        std::fprintf(stderr, "ql310-adapter: %s\n", error.c_str());
+        return 1;
+    }
+    for (const std::string& command : startFaults) {
+        const std::string reply = server.execute(command);
+        if (reply != "ok") {
+            std::fprintf(stderr, "ql310-adapter: --fault '%s': %s\n", command.c_str(),
+                         reply.c_str());
+            return 2;
+        }
+    }
+
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGTERM, onSignal);
+    std::signal(SIGPIPE, SIG_IGN);
+    server.run(&g_stop);
+    return 0;
+}

@@ -1,0 +1,427 @@
+#include "server.h"
+
+#include "device_protocol.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace ql310::adapter {
+
+namespace {
+
+bool makeAddress(const std::string& path, sockaddr_un& address)
+{
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof(address.sun_path))
+        return false;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    return true;
+}
+
+// True when a live server answers on `path`.
+bool someoneListens(const std::string& path)
+{
+    sockaddr_un address;
+    if (!makeAddress(path, address))
+        return false;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    const bool live = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0;
+    ::close(fd);
+    return live;
+}
+
+bool makeDirectories(const std::string& path)
+{
+    for (size_t i = 1; i <= path.size(); ++i) {
+        if (i == path.size() || path[i] == '/') {
+            const std::string part = path.substr(0, i);
+            if (::mkdir(part.c_str(), 0755) != 0 && errno != EEXIST)
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+Server::Server(ServerOptions options, AdapterState& state, Faults& faults)
+    : m_options(std::move(options)), m_state(state), m_faults(faults)
+{
+    m_devicePath = m_options.deviceDir + "/" + device::kDeviceName;
+    m_controlPath = m_devicePath + device::kControlSuffix;
+}
+
+Server::~Server()
+{
+    vanish();
+    if (m_controlListener >= 0) {
+        ::close(m_controlListener);
+        ::unlink(m_controlPath.c_str());
+    }
+    for (Peer& peer : m_peers)
+        if (peer.fd >= 0)
+            ::close(peer.fd);
+    if (m_journal)
+        std::fclose(m_journal);
+}
+
+bool Server::listenOn(const std::string& path, int& fd, std::string& error)
+{
+    sockaddr_un address;
+    if (!makeAddress(path, address)) {
+        error = path + ": path too long for a socket";
+        return false;
+    }
+    if (someoneListens(path)) {
+        error = path + ": another adapter already serves this device";
+        return false;
+    }
+    ::unlink(path.c_str()); // a socket left behind by a daemon that died
+    fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
+        ::listen(fd, 16) != 0) {
+        error = path + ": " + std::strerror(errno);
+        if (fd >= 0)
+            ::close(fd);
+        fd = -1;
+        return false;
+    }
+    return true;
+}
+
+bool Server::start(std::string& error)
+{
+    if (!makeDirectories(m_options.deviceDir)) {
+        error = m_options.deviceDir + ": " + std::strerror(errno);
+        return false;
+    }
+    if (!m_options.journalPath.empty()) {
+        m_journal = std::fopen(m_options.journalPath.c_str(), "a");
+        if (!m_journal) {
+            error = m_options.journalPath + ": " + std::strerror(errno);
+            return false;
+        }
+    }
+    // The device first: once the control socket answers, the device does too.
+    return appear(error) && listenOn(m_controlPath, m_controlListener, error);
+}
+
+bool Server::appear(std::string& error)
+{
+    if (m_device >= 0)
+        return true;
+    return listenOn(m_devicePath, m_device, error);
+}
+
+void Server::vanish()
+{
+    if (m_device >= 0) {
+        ::close(m_device);
+        ::unlink(m_devicePath.c_str());
+        m_device = -1;
+    }
+    for (Peer& peer : m_peers) {
+        if (!peer.control && peer.fd >= 0) {
+            ::close(peer.fd);
+            peer.fd = -1;
+        }
+    }
+}
+
+void Server::run(volatile int* stopRequested)
+{
+    while (!m_quit && !(stopRequested && *stopRequested)) {
+        m_peers.erase(std::remove_if(m_peers.begin(), m_peers.end(),
+                                     [](const Peer& p) { return p.fd < 0; }),
+                      m_peers.end());
+        std::vector<pollfd> fds;
+        if (m_device >= 0)
+            fds.push_back({m_device, POLLIN, 0});
+        if (m_controlListener >= 0)
+            fds.push_back({m_controlListener, POLLIN, 0});
+        const size_t firstPeer = fds.size();
+        for (const Peer& peer : m_peers)
+            fds.push_back({peer.fd, static_cast<short>(POLLIN | (peer.out.empty() ? 0 : POLLOUT)),
+                           0});
+        // The bounded wait only lets a stop signal be seen.
+        const int ready = ::poll(fds.data(), fds.size(), 500);
+        if (ready <= 0)
+            continue;
+        const size_t peers = m_peers.size();
+        for (size_t i = 0; i < peers; ++i) {
+            Peer& peer = m_peers[i];
+            const short events = fds[firstPeer + i].revents;
+            if (peer.fd < 0 || fds[firstPeer + i].fd != peer.fd)
+                continue;
+            if (events & POLLOUT)
+                flush(peer);
+            if (peer.fd >= 0 && (events & (POLLIN | POLLHUP | POLLERR)))
+                readFrom(peer);
+        }
+        for (size_t i = 0; i < firstPeer; ++i) {
+            if (!(fds[i].revents & POLLIN))
+                continue;
+            if (fds[i].fd == m_device)
+                accept(m_device, false);
+            else if (fds[i].fd == m_controlListener)
+                accept(m_controlListener, true);
+        }
+    }
+}
+
+void Server::accept(int listener, bool control)
+{
+    for (;;) {
+        const int fd = ::accept4(listener, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (fd < 0)
+            return;
+        Peer peer;
+        peer.fd = fd;
+        peer.control = control;
+        m_peers.push_back(std::move(peer));
+    }
+}
+
+void Server::readFrom(Peer& peer)
+{
+    uint8_t buffer[4096];
+    for (;;) {
+        const ssize_t n = ::recv(peer.fd, buffer, sizeof(buffer), 0);
+        if (n > 0) {
+            peer.in.insert(peer.in.end(), buffer, buffer + n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            break;
+        // The peer closed (or the connection broke): requests already
+        // received are still carried out, their answers are dropped.
+        peer.gone = true;
+        if (peer.control)
+            handleLines(peer);
+        else
+            handleFrames(peer);
+        ::close(peer.fd);
+        peer.fd = -1;
+        return;
+    }
+    if (peer.control)
+        handleLines(peer);
+    else
+        handleFrames(peer);
+}
+
+void Server::handleFrames(Peer& peer)
+{
+    size_t used = 0;
+    while (peer.fd >= 0 && peer.in.size() - used >= device::kHeaderSize) {
+        const device::RequestHeader header = device::decodeRequestHeader(peer.in.data() + used);
+        if (header.inputLength > device::kMaxPayload || header.outputLength > device::kMaxPayload) {
+            // Not a request of this driver: cut the connection.
+            ::close(peer.fd);
+            peer.fd = -1;
+            return;
+        }
+        if (peer.in.size() - used < device::kHeaderSize + header.inputLength)
+            break;
+        const uint8_t* input = peer.in.data() + used + device::kHeaderSize;
+        used += device::kHeaderSize + header.inputLength;
+        if (!answer(peer, header.code, input, header.inputLength, header.outputLength)) {
+            ::close(peer.fd);
+            peer.fd = -1;
+            return;
+        }
+    }
+    peer.in.erase(peer.in.begin(), peer.in.begin() + static_cast<long>(used));
+}
+
+void Server::handleLines(Peer& peer)
+{
+    for (;;) {
+        auto newline = std::find(peer.in.begin(), peer.in.end(), uint8_t('\n'));
+        if (newline == peer.in.end())
+            break;
+        std::string line(peer.in.begin(), newline);
+        peer.in.erase(peer.in.begin(), newline + 1);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        const std::string reply = execute(line) + "\n";
+        send(peer, std::vector<uint8_t>(reply.begin(), reply.end()));
+    }
+}
+
+std::string Server::execute(const std::string& line)
+{
+    Command command;
+    std::string error;
+    if (!applyCommand(line, m_faults, command, error))
+        return "error: " + error;
+    switch (command.action) {
+    case Action::None:
+        break;
+    case Action::Vanish:
+        vanish();
+        break;
+    case Action::Appear:
+        if (!appear(error))
+            return "error: " + error;
+        break;
+    case Action::LoadHistory: {
+        FILE* f = std::fopen(command.argument.c_str(), "rb");
+        if (!f)
+            return "error: " + command.argument + ": " + std::strerror(errno);
+        HistoryImage image{};
+        const size_t n = std::fread(image.data(), 1, image.size(), f);
+        const bool extra = std::fgetc(f) != EOF;
+        std::fclose(f);
+        if (n != image.size() || extra)
+            return "error: " + command.argument + ": not a " + std::to_string(image.size()) +
+                   "-byte call history";
+        m_state.history = image;
+        persist();
+        break;
+    }
+    case Action::Factory: {
+        const AdapterState fresh = AdapterState::factory(std::time(nullptr));
+        m_state.setting = fresh.setting;
+        m_state.table = fresh.table;
+        m_state.history = fresh.history;
+        persist();
+        break;
+    }
+    case Action::Quit:
+        m_quit = true;
+        break;
+    }
+    return "ok";
+}
+
+bool Server::answer(Peer& peer, uint32_t code, const uint8_t* input, uint32_t inputLength,
+                    uint32_t outputLength)
+{
+    journal(code, input, inputLength);
+    if (m_faults.drop.count(code))
+        return false;
+    if (m_faults.hang.count(code))
+        return true;
+
+    bool ok = true;
+    uint32_t count = 0;
+    std::vector<uint8_t> data;
+    auto giveBlock = [&](const uint8_t* block, uint32_t size) {
+        count = size;
+        data.assign(block, block + std::min(size, outputLength));
+    };
+    auto takeBlock = [&](uint8_t* block, uint32_t size) {
+        if (inputLength != size) {
+            ok = false;
+            return;
+        }
+        std::memcpy(block, input, size);
+        persist();
+        giveBlock(block, size);
+    };
+
+    switch (code) {
+    case device::kStatusBeforeRead:
+    case device::kStatusBeforeWrite:
+        if (auto it = m_faults.statusCount.find(code); it != m_faults.statusCount.end())
+            count = it->second;
+        break;
+    case device::kReadSettingBlock:
+        giveBlock(m_state.setting.data(), QL310_SETTING_BLOCK_SIZE);
+        break;
+    case device::kReadTableBlock:
+        giveBlock(m_state.table.data(), QL310_TABLE_BLOCK_SIZE);
+        break;
+    case device::kFetchCallHistory:
+        giveBlock(m_state.history.data(), QL310_CALL_HISTORY_SIZE);
+        break;
+    case device::kWriteSettingBlock:
+        if (!m_faults.zero.count(code))
+            takeBlock(m_state.setting.data(), QL310_SETTING_BLOCK_SIZE);
+        break;
+    case device::kWriteTableBlock:
+        if (!m_faults.zero.count(code))
+            takeBlock(m_state.table.data(), QL310_TABLE_BLOCK_SIZE);
+        break;
+    case device::kEndOfWrite:
+    case device::kLineParamsMessage:
+    case device::kSupplementary:
+        break;
+    default:
+        ok = false; // a code this driver does not know
+        break;
+    }
+    if (m_faults.zero.count(code)) {
+        count = 0;
+        data.clear();
+    }
+    if (m_faults.reject.count(code)) {
+        ok = false;
+        count = 0;
+        data.clear();
+    }
+    send(peer, device::encodeAnswer(ok, count, data.data(), static_cast<uint32_t>(data.size())));
+    return true;
+}
+
+void Server::send(Peer& peer, const std::vector<uint8_t>& bytes)
+{
+    if (peer.gone || peer.fd < 0)
+        return;
+    peer.out.insert(peer.out.end(), bytes.begin(), bytes.end());
+    flush(peer);
+}
+
+void Server::flush(Peer& peer)
+{
+    while (peer.fd >= 0 && !peer.out.empty()) {
+        const ssize_t n = ::send(peer.fd, peer.out.data(), peer.out.size(), MSG_NOSIGNAL);
+        if (n > 0) {
+            peer.out.erase(peer.out.begin(), peer.out.begin() + n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            return;
+        // The peer went away before reading its answer; that is allowed for
+        // the requests whose completion the library does not await.
+        ::close(peer.fd);
+        peer.fd = -1;
+        return;
+    }
+}
+
+void Server::journal(uint32_t code, const uint8_t* input, uint32_t inputLength)
+{
+    if (!m_journal)
+        return;
+    std::fprintf(m_journal, "%08X %u ", code, inputLength);
+    for (uint32_t i = 0; i < inputLength; ++i)
+        std::fprintf(m_journal, "%02X", input[i]);
+    std::fputc('\n', m_journal);
+    std::fflush(m_journal);
+}
+
+void Server::persist()
+{
+    std::string error;
+    if (!m_state.save(error))
+        std::fprintf(stderr, "ql310-adapter: cannot keep the state: %s\n", error.c_str());
+}
+
+} // namespace ql310::adapter

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Sets everything up and runs every test (README's second command).
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+bash "$here/scripts/build.sh"
+export QT_QPA_PLATFORM=offscreen
+cd "$here/build"
+ctest --output-on-failure --parallel "$(nproc)" --timeout 300
