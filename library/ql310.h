@@ -26,7 +26,8 @@ extern "C" {
 enum {
     QL310_SETTING_BLOCK_SIZE = 2048,
     QL310_TABLE_BLOCK_SIZE = 1792,
-    QL310_CALL_HISTORY_SIZE = 2203
+    QL310_CALL_HISTORY_SIZE = 2203,
+    QL310_LINE_PARAMS_SIZE = 673
 };
 
 // Result of a device operation (TransferResult). Never renumbered.
@@ -58,6 +59,13 @@ QL310_EXPORT uint8_t QL_UnicodeCopy(uint8_t* destination, const char16_t* source
 QL310_EXPORT int32_t QL_UnicodeValueToByte(const char16_t* text, int32_t length);
 QL310_EXPORT uint8_t QL_CopyMemory(void* destination, const void* source, int32_t count);
 QL310_EXPORT uint8_t QL_ClrMemory(void* destination, int32_t count);
+
+// Line parameters: stored in the registry hive and sent to the driver.
+QL310_EXPORT uint8_t QL_PutDataToRegistry(uint8_t* lineParams);
+QL310_EXPORT uint8_t QL_GetDataFromRegistry(uint8_t* lineParams);
+
+// Supplementary-service command: non-zero when the driver accepted it.
+QL310_EXPORT int32_t Call_Forward_Supplementary(const uint8_t* command);
 
 #ifdef __cplusplus
 }
