@@ -41,14 +41,29 @@ bool someoneListens(const std::string& path)
     return live;
 }
 
-bool makeDirectories(const std::string& path)
+// Creates the device directory, private to this user, and its parents.
+// A directory that others may write to is refused: anyone could put a
+// device of their own in it.
+bool makeDeviceDirectory(const std::string& path, std::string& error)
 {
     for (size_t i = 1; i <= path.size(); ++i) {
         if (i == path.size() || path[i] == '/') {
             const std::string part = path.substr(0, i);
-            if (::mkdir(part.c_str(), 0755) != 0 && errno != EEXIST)
+            const mode_t mode = i == path.size() ? 0700 : 0755;
+            if (::mkdir(part.c_str(), mode) != 0 && errno != EEXIST) {
+                error = part + ": " + std::strerror(errno);
                 return false;
+            }
         }
+    }
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+        error = path + ": not a directory";
+        return false;
+    }
+    if (st.st_mode & (S_IWGRP | S_IWOTH)) {
+        error = path + ": others may write to this directory; refusing to serve from it";
+        return false;
     }
     return true;
 }
@@ -102,10 +117,8 @@ bool Server::listenOn(const std::string& path, int& fd, std::string& error)
 
 bool Server::start(std::string& error)
 {
-    if (!makeDirectories(m_options.deviceDir)) {
-        error = m_options.deviceDir + ": " + std::strerror(errno);
+    if (!makeDeviceDirectory(m_options.deviceDir, error))
         return false;
-    }
     if (!m_options.journalPath.empty()) {
         m_journal = std::fopen(m_options.journalPath.c_str(), "a");
         if (!m_journal) {

@@ -3,6 +3,10 @@
 #include "adapter_state.h"
 #include "device_protocol.h"
 #include "faults.h"
+#include "server.h"
+#include "simulated_adapter.h"
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -97,6 +101,27 @@ TEST(AdapterFaults, CommandsSetFaultsAndBadOnesChangeNothing)
 
     ASSERT_TRUE(applyCommand("clear", faults, command, error));
     EXPECT_TRUE(faults.zero.empty() && faults.hang.empty() && faults.statusCount.empty());
+}
+
+TEST(AdapterDeviceDirectory, IsMadePrivateAndAnOpenOneIsRefused)
+{
+    ql310::test::TemporaryDirectory root;
+    AdapterState state = AdapterState::factory(0);
+    Faults faults;
+    std::string error;
+    {
+        Server server({root.path() + "/new/dev", ""}, state, faults);
+        ASSERT_TRUE(server.start(error)) << error;
+        struct stat st {};
+        ASSERT_EQ(::stat((root.path() + "/new/dev").c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0700u);
+    }
+    const std::string open = root.path() + "/open";
+    ASSERT_EQ(::mkdir(open.c_str(), 0700), 0);
+    ASSERT_EQ(::chmod(open.c_str(), 0777), 0);
+    Server server({open, ""}, state, faults);
+    EXPECT_FALSE(server.start(error));
+    EXPECT_NE(error.find("others may write"), std::string::npos);
 }
 
 } // namespace
