@@ -13,6 +13,16 @@ constexpr FieldId kLcrFlags[kLcrTables] = {FieldId::LcrFlags0, FieldId::LcrFlags
 
 constexpr int kBitsPerByte = 8;
 
+// field() indexes the table by id.
+constexpr bool fieldsInIdOrder()
+{
+    for (int i = 0; i < kFieldCount; ++i)
+        if (static_cast<int>(kFields[i].id) != i)
+            return false;
+    return true;
+}
+static_assert(fieldsInIdOrder(), "kFields rows must follow the order of FieldId");
+
 } // namespace
 
 const Field& field(FieldId id) { return kFields[static_cast<int>(id)]; }

@@ -179,14 +179,6 @@ using table_rows::kFields;
 inline constexpr int kFieldCount = static_cast<int>(FieldId::Count);
 static_assert(sizeof(kFields) / sizeof(kFields[0]) == kFieldCount);
 
-constexpr bool fieldsInIdOrder()
-{
-    for (int i = 0; i < kFieldCount; ++i)
-        if (static_cast<int>(kFields[i].id) != i)
-            return false;
-    return true;
-}
-static_assert(fieldsInIdOrder(), "kFields rows must follow the order of FieldId");
 
 const Field& field(FieldId id);
 int blockSize(Block block);

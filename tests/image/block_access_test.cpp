@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -97,14 +96,6 @@ TEST_F(Digits, AnEmptyNumberZeroesTheWholeField)
     EXPECT_EQ(m_s.readDigits(to), u"");
 }
 
-TEST_F(Digits, ReadingStopsAtTheFirstEmptyNibble)
-{
-    const Slot number = portSlots(0).outgoingNumber;
-    m_setting[static_cast<size_t>(number.offset)] = 0x34;
-    m_setting[static_cast<size_t>(number.offset + 1)] = 0x05;
-    EXPECT_EQ(m_s.readDigits(number), u"34");
-}
-
 TEST_F(Digits, TheLastShortDialEntryEndsBeforeTheFirstName)
 {
     ASSERT_TRUE(m_s.writeDigits(shortDialSlot(3, 9), u"1234567890123456789012345678"));
@@ -169,12 +160,6 @@ TEST_F(Texts, AFullPeerNameEndsDirectlyBeforeForwardTo)
     ASSERT_TRUE(m_t.writeText(r.peerName, u"ABCDEFGHIJKLMNOPQR"));
     EXPECT_EQ(changedTable(), range(r.peerName.offset, r.forwardTo.offset - 1));
     EXPECT_EQ(m_t.readText(r.peerName), u"ABCDEFGHIJKLMNOPQR");
-}
-
-TEST_F(Texts, TheFirmwareVersionIsAtMostSixCharacters)
-{
-    std::memcpy(m_setting.data(), "V2.31bXY", 8);
-    EXPECT_EQ(m_s.readText(slot(FieldId::FirmwareVersion)), u"V2.31b");
 }
 
 using Flags = Images;

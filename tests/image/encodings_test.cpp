@@ -65,14 +65,6 @@ TEST(RingType, TheByteOverSixteenRoundsHalvesToTheEvenType)
     EXPECT_EQ(ringTypeTextId(ringTypeOf(0x30)), 123);
 }
 
-TEST(RingType, OnlyTypesOneToFourAreStored)
-{
-    EXPECT_EQ(ringTypeByte(0), 0x00);
-    EXPECT_EQ(ringTypeByte(3), 0x30);
-    EXPECT_FALSE(ringTypeByte(4).has_value());
-    EXPECT_FALSE(ringTypeByte(-1).has_value());
-}
-
 TEST(LcrHours, TwentyFourTwiceIsTheWholeDay)
 {
     const LcrHourCells all = lcrHoursShown(24, 24);
@@ -95,14 +87,6 @@ TEST(LcrHours, OtherwiseEachHourIsShownOnItsOwn)
     EXPECT_EQ(d.end.textId, 209);
     // A value outside the hours still goes through base + value.
     EXPECT_EQ(lcrHoursShown(30, 0).start.textId, 215);
-}
-
-TEST(LcrHours, OnlyNoTimeAndHoursOneToTwentyFourAreStored)
-{
-    EXPECT_EQ(lcrHourByte(0), 0);
-    EXPECT_EQ(lcrHourByte(24), 24);
-    EXPECT_FALSE(lcrHourByte(25).has_value());
-    EXPECT_FALSE(lcrHourByte(-1).has_value());
 }
 
 TEST(LcrFlags, AllDaysWinsOverTheWeekendBit)

@@ -8,7 +8,6 @@
 
 #include <array>
 #include <cstring>
-#include <vector>
 
 namespace ql310::image {
 namespace {
@@ -107,26 +106,6 @@ TEST_F(FactoryImage, ThePhoneBookIsEmptyWithNoForwardingByCaller)
         EXPECT_EQ(m_t.readDigits(r.forwardTo), u"");
         EXPECT_FALSE(m_t.readFlag(r.forwardActive));
     }
-}
-
-TEST_F(FactoryImage, EveryOtherByteOfBothBlocksIsZero)
-{
-    std::vector<bool> factory(kSettingBlockSize, false);
-    for (int b : {0, 1, 2, 3, 4, 5, 288, 289, 290, 291, 292})
-        factory[static_cast<size_t>(b)] = true;
-    for (int p = 0; p < kPorts; ++p) {
-        const PortSlots s = portSlots(p);
-        for (const Slot& f : {s.extensionNumber, s.flagsA, s.flagsB, s.noAnswerDelay, s.ringType[0],
-                              s.ringType[1], s.ringType[2]})
-            factory[static_cast<size_t>(f.offset)] = true;
-    }
-    for (int i = 0; i < kSettingBlockSize; ++i) {
-        if (!factory[static_cast<size_t>(i)]) {
-            EXPECT_EQ(m_setting[static_cast<size_t>(i)], 0) << "setting byte " << i;
-        }
-    }
-    for (int i = 0; i < kTableBlockSize; ++i)
-        EXPECT_EQ(m_table[static_cast<size_t>(i)], 0) << "table byte " << i;
 }
 
 } // namespace

@@ -80,17 +80,6 @@ TEST(FieldTable, EveryNumberFieldHoldsItsCapacityInItsWidth)
     }
 }
 
-TEST(FieldTable, FlagMasksAreTheInterpretedBits)
-{
-    EXPECT_EQ(field(FieldId::PortFlagsA).mask, 0x02 | 0x04 | 0x08 | 0x20 | 0x40);
-    EXPECT_EQ(field(FieldId::PortFlagsB).mask, 0x02 | 0x1C | 0x20 | 0x80);
-    EXPECT_EQ(field(FieldId::CallerIdOption).mask, 0x03);
-    EXPECT_EQ(field(FieldId::LineOptions).mask, 0x40);
-    EXPECT_EQ(field(FieldId::LcrFlags0).mask, 0xF0);
-    EXPECT_EQ(field(FieldId::LcrFlags1).mask, 0xF0);
-    EXPECT_EQ(field(FieldId::ExclusionFlags).mask, 0xE0);
-}
-
 TEST(PortView, PortFieldsLieAtTheirPortsPlaces)
 {
     for (int p = 0; p < kPorts; ++p) {
