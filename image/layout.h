@@ -124,6 +124,13 @@ inline constexpr uint8_t kLcrActive = 0x80;
 inline constexpr uint8_t kExclusionWeekdays = 0x20;
 inline constexpr uint8_t kExclusionWeekend = 0x40;
 inline constexpr uint8_t kExclusionActive = 0x80;
+// The interpreted bits of each flag byte; the others are carried through.
+inline constexpr uint8_t kPortFlagsAMask =
+    kCallWaiting | kMorningCallWanted | kAcceptAllMsn | kOutsideLineAfterZero | kNoMusicOnHold;
+inline constexpr uint8_t kPortFlagsBMask =
+    kTakeOver | kForwardModeBits | kShowIncomingCallerId | kWithholdOwnNumber;
+inline constexpr uint8_t kLcrFlagsMask = kLcrAllDays | kLcrAddPrefix | kLcrWeekend | kLcrActive;
+inline constexpr uint8_t kExclusionFlagsMask = kExclusionWeekdays | kExclusionWeekend | kExclusionActive;
 
 namespace table_rows {
 using enum Block;
@@ -131,45 +138,45 @@ using enum Kind;
 
 // clang-format off
 inline constexpr Field kFields[] = {
-//   id                           name                  block    kind     offset width digits mask  outer stride inner stride
-    {FieldId::FirmwareVersion,    "FirmwareVersion",    Setting, Text,        0,  6,  0, 0xFF, 1,  0,   1,  0},
-    {FieldId::ExtensionNumber,    "ExtensionNumber",    Setting, Digits,     96,  2,  4, 0xFF, 4,  2,   1,  0},
-    {FieldId::ForwardToNumber,    "ForwardToNumber",    Setting, Digits,    104, 13, 25, 0xFF, 4, 13,   1,  0},
-    {FieldId::PortFlagsA,         "PortFlagsA",         Setting, Flags,     214,  1,  0, 0x6E, 4,  2,   1,  0},
-    {FieldId::PortFlagsB,         "PortFlagsB",         Setting, Flags,     215,  1,  0, 0xBE, 4,  2,   1,  0},
-    {FieldId::CallerIdOption,     "CallerIdOption",     Setting, Flags,     222,  1,  0, 0x03, 1,  0,   1,  0},
-    {FieldId::NoAnswerDelay,      "NoAnswerDelay",      Setting, Byte,      223,  1,  0, 0xFF, 4,  1,   1,  0},
-    {FieldId::RingType,           "RingType",           Setting, Byte,      234,  1,  0, 0xFF, 4,  3,   3,  1},
-    {FieldId::CountryCode,        "CountryCode",        Setting, Byte,      288,  1,  0, 0xFF, 1,  0,   1,  0},
-    {FieldId::LineOptions,        "LineOptions",        Setting, Flags,     289,  1,  0, 0x40, 1,  0,   1,  0},
-    {FieldId::LcrDisabled,        "LcrDisabled",        Setting, Byte,      290,  1,  0, 0xFF, 1,  0,   1,  0},
-    {FieldId::MsnNumber,          "MsnNumber",          Setting, Digits,    294, 13, 25, 0xFF, 4, 39,   3, 13},
-    {FieldId::OutgoingNumber,     "OutgoingNumber",     Setting, Digits,    450, 13, 25, 0xFF, 4, 13,   1,  0},
-    {FieldId::MorningCallHour,    "MorningCallHour",    Setting, Byte,      502,  1,  0, 0xFF, 4,  2,   1,  0},
-    {FieldId::MorningCallMinute,  "MorningCallMinute",  Setting, Byte,      503,  1,  0, 0xFF, 4,  2,   1,  0},
-    {FieldId::ExtensionName,      "ExtensionName",      Setting, Text,     1410, 18,  0, 0xFF, 4, 18,   1,  0},
-    {FieldId::ShortDial,          "ShortDial",          Setting, Digits,    512, 13, 25, 0xFF, 4, 256, 10, 13},
+//   id                           name                  block    kind     offset width digits mask  outer (count, stride), inner (count, stride)
+    {FieldId::FirmwareVersion,    "FirmwareVersion",    Setting, Text,        0,  6,  0, 0xFF, 1, 0, 1, 0},
+    {FieldId::ExtensionNumber,    "ExtensionNumber",    Setting, Digits,     96,  2,  kShortNumberDigits, 0xFF, kPorts, 2, 1, 0},
+    {FieldId::ForwardToNumber,    "ForwardToNumber",    Setting, Digits,    104, 13, kLongNumberDigits, 0xFF, kPorts, 13, 1, 0},
+    {FieldId::PortFlagsA,         "PortFlagsA",         Setting, Flags,     214,  1,  0, kPortFlagsAMask, kPorts, 2, 1, 0},
+    {FieldId::PortFlagsB,         "PortFlagsB",         Setting, Flags,     215,  1,  0, kPortFlagsBMask, kPorts, 2, 1, 0},
+    {FieldId::CallerIdOption,     "CallerIdOption",     Setting, Flags,     222,  1,  0, kCallerIdOptionBits, 1, 0, 1, 0},
+    {FieldId::NoAnswerDelay,      "NoAnswerDelay",      Setting, Byte,      223,  1,  0, 0xFF, kPorts, 1, 1, 0},
+    {FieldId::RingType,           "RingType",           Setting, Byte,      234,  1,  0, 0xFF, kPorts, 3, kMsnSlots, 1},
+    {FieldId::CountryCode,        "CountryCode",        Setting, Byte,      288,  1,  0, 0xFF, 1, 0, 1, 0},
+    {FieldId::LineOptions,        "LineOptions",        Setting, Flags,     289,  1,  0, kAnalogULaw, 1, 0, 1, 0},
+    {FieldId::LcrDisabled,        "LcrDisabled",        Setting, Byte,      290,  1,  0, 0xFF, 1, 0, 1, 0},
+    {FieldId::MsnNumber,          "MsnNumber",          Setting, Digits,    294, 13, kLongNumberDigits, 0xFF, kPorts, 39, kMsnSlots, 13},
+    {FieldId::OutgoingNumber,     "OutgoingNumber",     Setting, Digits,    450, 13, kLongNumberDigits, 0xFF, kPorts, 13, 1, 0},
+    {FieldId::MorningCallHour,    "MorningCallHour",    Setting, Byte,      502,  1,  0, 0xFF, kPorts, 2, 1, 0},
+    {FieldId::MorningCallMinute,  "MorningCallMinute",  Setting, Byte,      503,  1,  0, 0xFF, kPorts, 2, 1, 0},
+    {FieldId::ExtensionName,      "ExtensionName",      Setting, Text,     1410, 18,  0, 0xFF, kPorts, 18, 1, 0},
+    {FieldId::ShortDial,          "ShortDial",          Setting, Digits,    512, 13, kLongNumberDigits, 0xFF, kPorts, 256, kShortDialEntries, 13},
+    {FieldId::LcrRangeFrom0,      "LcrRangeFrom0",      Setting, Digits,    642,  5, kMediumNumberDigits, 0xFF, kLcrEntriesPerTable, 5, 1, 0},
+    {FieldId::LcrRangeTo0,        "LcrRangeTo0",        Setting, Digits,    692,  5, kMediumNumberDigits, 0xFF, kLcrEntriesPerTable, 5, 1, 0},
+    {FieldId::LcrPrefix0,         "LcrPrefix0",         Setting, Digits,    898,  5, kMediumNumberDigits, 0xFF, kLcrEntriesPerTable, 5, 1, 0},
     // Hour slots are 2 bytes; only the first byte is interpreted.
-    {FieldId::LcrRangeFrom0,      "LcrRangeFrom0",      Setting, Digits,    642,  5, 10, 0xFF, 10, 5,   1,  0},
-    {FieldId::LcrRangeTo0,        "LcrRangeTo0",        Setting, Digits,    692,  5, 10, 0xFF, 10, 5,   1,  0},
-    {FieldId::LcrPrefix0,         "LcrPrefix0",         Setting, Digits,    898,  5, 10, 0xFF, 10, 5,   1,  0},
-    {FieldId::LcrStartHour0,      "LcrStartHour0",      Setting, Byte,      948,  2,  0, 0xFF, 10, 2,   1,  0},
-    {FieldId::LcrEndHour0,        "LcrEndHour0",        Setting, Byte,      968,  2,  0, 0xFF, 10, 2,   1,  0},
-    {FieldId::LcrFlags0,          "LcrFlags0",          Setting, Flags,     988,  1,  0, 0xF0, 10, 1,   1,  0},
-    {FieldId::LcrRangeFrom1,      "LcrRangeFrom1",      Setting, Digits,   1536,  5, 10, 0xFF, 10, 5,   1,  0},
-    {FieldId::LcrRangeTo1,        "LcrRangeTo1",        Setting, Digits,   1586,  5, 10, 0xFF, 10, 5,   1,  0},
-    {FieldId::LcrPrefix1,         "LcrPrefix1",         Setting, Digits,   1636,  5, 10, 0xFF, 10, 5,   1,  0},
-    {FieldId::LcrStartHour1,      "LcrStartHour1",      Setting, Byte,     1686,  2,  0, 0xFF, 10, 2,   1,  0},
-    {FieldId::LcrEndHour1,        "LcrEndHour1",        Setting, Byte,     1706,  2,  0, 0xFF, 10, 2,   1,  0},
-    {FieldId::LcrFlags1,          "LcrFlags1",          Setting, Flags,    1726,  1,  0, 0xF0, 10, 1,   1,  0},
-    {FieldId::ExclusionRangeFrom, "ExclusionRangeFrom", Setting, Digits,   1154,  5, 10, 0xFF, 5,  5,   1,  0},
-    {FieldId::ExclusionRangeTo,   "ExclusionRangeTo",   Setting, Digits,   1179,  5, 10, 0xFF, 5,  5,   1,  0},
-    {FieldId::ExclusionFlags,     "ExclusionFlags",     Setting, Flags,    1204,  1,  0, 0xE0, 5,  1,   1,  0},
-    {FieldId::PeerNumber,         "PeerNumber",         Table,   Digits,      0, 13, 25, 0xFF, 40, 44,  1,  0},
-    {FieldId::PeerName,           "PeerName",           Table,   Text,       13, 18,  0, 0xFF, 40, 44,  1,  0},
-    {FieldId::ForwardTo,          "ForwardTo",          Table,   Digits,     31, 13, 25, 0xFF, 40, 44,  1,  0},
+    {FieldId::LcrStartHour0,      "LcrStartHour0",      Setting, Byte,      948,  2,  0, 0xFF, kLcrEntriesPerTable, 2, 1, 0},
+    {FieldId::LcrEndHour0,        "LcrEndHour0",        Setting, Byte,      968,  2,  0, 0xFF, kLcrEntriesPerTable, 2, 1, 0},
+    {FieldId::LcrFlags0,          "LcrFlags0",          Setting, Flags,     988,  1,  0, kLcrFlagsMask, kLcrEntriesPerTable, 1, 1, 0},
+    {FieldId::LcrRangeFrom1,      "LcrRangeFrom1",      Setting, Digits,   1536,  5, kMediumNumberDigits, 0xFF, kLcrEntriesPerTable, 5, 1, 0},
+    {FieldId::LcrRangeTo1,        "LcrRangeTo1",        Setting, Digits,   1586,  5, kMediumNumberDigits, 0xFF, kLcrEntriesPerTable, 5, 1, 0},
+    {FieldId::LcrPrefix1,         "LcrPrefix1",         Setting, Digits,   1636,  5, kMediumNumberDigits, 0xFF, kLcrEntriesPerTable, 5, 1, 0},
+    {FieldId::LcrStartHour1,      "LcrStartHour1",      Setting, Byte,     1686,  2,  0, 0xFF, kLcrEntriesPerTable, 2, 1, 0},
+    {FieldId::LcrEndHour1,        "LcrEndHour1",        Setting, Byte,     1706,  2,  0, 0xFF, kLcrEntriesPerTable, 2, 1, 0},
+    {FieldId::LcrFlags1,          "LcrFlags1",          Setting, Flags,    1726,  1,  0, kLcrFlagsMask, kLcrEntriesPerTable, 1, 1, 0},
+    {FieldId::ExclusionRangeFrom, "ExclusionRangeFrom", Setting, Digits,   1154,  5, kMediumNumberDigits, 0xFF, kExclusionEntries, 5, 1, 0},
+    {FieldId::ExclusionRangeTo,   "ExclusionRangeTo",   Setting, Digits,   1179,  5, kMediumNumberDigits, 0xFF, kExclusionEntries, 5, 1, 0},
+    {FieldId::ExclusionFlags,     "ExclusionFlags",     Setting, Flags,    1204,  1,  0, kExclusionFlagsMask, kExclusionEntries, 1, 1, 0},
+    {FieldId::PeerNumber,         "PeerNumber",         Table,   Digits,      0, 13, kLongNumberDigits, 0xFF, kPhoneBookRecords, kPhoneBookRecordSize, 1, 0},
+    {FieldId::PeerName,           "PeerName",           Table,   Text,       13, 18,  0, 0xFF, kPhoneBookRecords, kPhoneBookRecordSize, 1, 0},
+    {FieldId::ForwardTo,          "ForwardTo",          Table,   Digits,     31, 13, kLongNumberDigits, 0xFF, kPhoneBookRecords, kPhoneBookRecordSize, 1, 0},
     // Record i is bit (1 << i % 8) of byte 1760 + i / 8.
-    {FieldId::ForwardActive,      "ForwardActive",      Table,   BitMap,   1760,  5,  0, 0xFF, 1,  0,   1,  0},
+    {FieldId::ForwardActive,      "ForwardActive",      Table,   BitMap,   1760,  5,  0, 0xFF, 1, 0, 1, 0},
 };
 // clang-format on
 } // namespace table_rows
@@ -178,7 +185,6 @@ using table_rows::kFields;
 
 inline constexpr int kFieldCount = static_cast<int>(FieldId::Count);
 static_assert(sizeof(kFields) / sizeof(kFields[0]) == kFieldCount);
-
 
 const Field& field(FieldId id);
 int blockSize(Block block);
