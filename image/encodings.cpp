@@ -1,0 +1,164 @@
+#include "encodings.h"
+
+#include "layout.h"
+
+namespace ql310::image {
+
+namespace {
+
+constexpr uint8_t kModeBit[] = {0x00, 0x10, 0x08, 0x04}; // by ForwardMode
+constexpr int kForwardModeText = 139;
+constexpr int kCallerIdText = 135;
+constexpr int kRingTypeText = 120;
+constexpr int kRingTypeStep = 16;
+constexpr int kHourText = 185;
+constexpr int kWholeDayText = 364;
+constexpr int kMonFriText = 156;
+constexpr int kSatSunText = 157;
+constexpr int kMonSunText = 360;
+constexpr int kReplaceText = 154;
+constexpr int kAddText = 155;
+constexpr int kYesText = 361;
+constexpr int kNoText = 362;
+constexpr int kCountryText = 210;
+
+} // namespace
+
+std::optional<ForwardMode> forwardModeOf(uint8_t flagsB)
+{
+    const uint8_t bits = flagsB & kForwardModeBits;
+    for (int mode = 0; mode < 4; ++mode)
+        if (bits == kModeBit[mode])
+            return static_cast<ForwardMode>(mode);
+    return std::nullopt;
+}
+
+uint8_t withForwardMode(uint8_t flagsB, ForwardMode mode)
+{
+    return static_cast<uint8_t>((flagsB & ~kForwardModeBits) | kModeBit[static_cast<int>(mode) & 3]);
+}
+
+int forwardModeTextId(ForwardMode mode) { return kForwardModeText + static_cast<int>(mode); }
+
+int callerIdOptionOf(uint8_t byte) { return byte & kCallerIdOptionBits; }
+
+uint8_t withCallerIdOption(uint8_t byte, int option)
+{
+    if (option < 0 || option >= kCallerIdOptions)
+        return byte;
+    return static_cast<uint8_t>((byte & ~kCallerIdOptionBits) | option);
+}
+
+int callerIdOptionTextId(int option) { return kCallerIdText + option; }
+
+int ringTypeOf(uint8_t byte)
+{
+    const int whole = byte / kRingTypeStep;
+    const int rest = byte % kRingTypeStep;
+    if (rest > kRingTypeStep / 2 || (rest == kRingTypeStep / 2 && whole % 2 == 1))
+        return whole + 1;
+    return whole;
+}
+
+std::optional<uint8_t> ringTypeByte(int type)
+{
+    if (type < 0 || type >= kRingTypes)
+        return std::nullopt;
+    return static_cast<uint8_t>(type * kRingTypeStep);
+}
+
+int ringTypeTextId(int type) { return kRingTypeText + type; }
+
+LcrHourCells lcrHoursShown(uint8_t start, uint8_t end)
+{
+    if (start == kLastHour && end == kLastHour) {
+        const LcrHourCell all{LcrHourShown::WholeDay, kWholeDayText};
+        return {all, all};
+    }
+    auto cell = [](uint8_t hour) {
+        if (hour == kNoHour)
+            return LcrHourCell{LcrHourShown::NoTime, 0};
+        return LcrHourCell{LcrHourShown::Hour, kHourText + hour};
+    };
+    return {cell(start), cell(end)};
+}
+
+std::optional<uint8_t> lcrHourByte(int hour)
+{
+    if (hour < kNoHour || hour > kLastHour)
+        return std::nullopt;
+    return static_cast<uint8_t>(hour);
+}
+
+LcrHourBytes lcrWholeDay() { return {kLastHour, kLastHour}; }
+
+LcrFlags lcrFlagsOf(uint8_t byte)
+{
+    LcrFlags f;
+    f.active = (byte & kLcrActive) != 0;
+    f.addPrefix = (byte & kLcrAddPrefix) != 0;
+    if (byte & kLcrAllDays)
+        f.days = LcrDays::MonSun;
+    else if (byte & kLcrWeekend)
+        f.days = LcrDays::SatSun;
+    else
+        f.days = LcrDays::MonFri;
+    return f;
+}
+
+uint8_t withLcrFlags(uint8_t byte, const LcrFlags& flags)
+{
+    uint8_t out = byte & static_cast<uint8_t>(~(kLcrActive | kLcrAddPrefix | kLcrAllDays | kLcrWeekend));
+    if (flags.active)
+        out |= kLcrActive;
+    if (flags.addPrefix)
+        out |= kLcrAddPrefix;
+    if (flags.days == LcrDays::MonSun)
+        out |= kLcrAllDays;
+    else if (flags.days == LcrDays::SatSun)
+        out |= kLcrWeekend;
+    return out;
+}
+
+int lcrDaysTextId(LcrDays days)
+{
+    switch (days) {
+    case LcrDays::SatSun: return kSatSunText;
+    case LcrDays::MonSun: return kMonSunText;
+    case LcrDays::MonFri: break;
+    }
+    return kMonFriText;
+}
+
+int lcrPrefixModeTextId(bool addPrefix) { return addPrefix ? kAddText : kReplaceText; }
+
+int yesNoTextId(bool yes) { return yes ? kYesText : kNoText; }
+
+ExclusionFlags exclusionFlagsOf(uint8_t byte)
+{
+    return {(byte & kExclusionWeekdays) != 0, (byte & kExclusionWeekend) != 0,
+            (byte & kExclusionActive) != 0};
+}
+
+uint8_t withExclusionFlags(uint8_t byte, const ExclusionFlags& flags)
+{
+    uint8_t out = byte & static_cast<uint8_t>(~(kExclusionWeekdays | kExclusionWeekend | kExclusionActive));
+    if (flags.weekdays)
+        out |= kExclusionWeekdays;
+    if (flags.weekend)
+        out |= kExclusionWeekend;
+    if (flags.active)
+        out |= kExclusionActive;
+    return out;
+}
+
+int countryTextId(uint8_t countryCode)
+{
+    return kCountryText + 10 * (countryCode >> 4) + (countryCode & 0x0F);
+}
+
+bool lcrDisabled(uint8_t value) { return value == 1; }
+
+bool analogULaw(uint8_t lineOptions) { return (lineOptions & kAnalogULaw) != 0; }
+
+} // namespace ql310::image

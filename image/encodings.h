@@ -1,0 +1,87 @@
+// The small value encodings inside the images. Each "...Of" reads a value
+// from a stored byte, each "with..." returns the byte with the value stored
+// and every bit outside the encoding kept. Text ids are those of the
+// program's text table.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace ql310::image {
+
+// Forwarding mode of a port, in the order of its texts 139..142.
+enum class ForwardMode : uint8_t { None = 0, Busy = 1, NoAnswer = 2, Immediately = 3 };
+
+// nullopt when more than one of the three mode bits is set.
+std::optional<ForwardMode> forwardModeOf(uint8_t flagsB);
+uint8_t withForwardMode(uint8_t flagsB, ForwardMode mode);
+// "No Forward", "Busy", "No Answer", "Immediately".
+int forwardModeTextId(ForwardMode mode);
+
+// Caller-ID signalling, 0..3 (texts 135..138).
+inline constexpr int kCallerIdOptions = 4;
+int callerIdOptionOf(uint8_t byte);
+// Keeps the byte for an option outside 0..3.
+uint8_t withCallerIdOption(uint8_t byte, int option);
+int callerIdOptionTextId(int option);
+
+// Ring type index of an MSN slot: the byte divided by 16, rounded to the
+// nearest integer with halves to the even neighbour. 0..3 in a well-formed
+// image; any other index is still returned.
+inline constexpr int kRingTypes = 4;
+int ringTypeOf(uint8_t byte);
+// nullopt for an index outside 0..3.
+std::optional<uint8_t> ringTypeByte(int type);
+int ringTypeTextId(int type);
+
+// LCR start and end hours: 0 no time ("--"), 1..24 the hour, 24 and 24
+// together the whole day.
+inline constexpr uint8_t kNoHour = 0;
+inline constexpr uint8_t kLastHour = 24;
+enum class LcrHourShown : uint8_t { NoTime, Hour, WholeDay };
+struct LcrHourCell {
+    LcrHourShown shown = LcrHourShown::NoTime;
+    int textId = 0; // 185 + hour for an hour, 364 for the whole day, 0 for "--"
+};
+struct LcrHourCells {
+    LcrHourCell start;
+    LcrHourCell end;
+};
+LcrHourCells lcrHoursShown(uint8_t start, uint8_t end);
+// The hour byte of a picked hour 1..24, or kNoHour for none; nullopt outside.
+std::optional<uint8_t> lcrHourByte(int hour);
+struct LcrHourBytes {
+    uint8_t start = kNoHour;
+    uint8_t end = kNoHour;
+};
+LcrHourBytes lcrWholeDay();
+
+// Flags of an LCR entry.
+enum class LcrDays : uint8_t { MonFri, SatSun, MonSun };
+struct LcrFlags {
+    bool active = false;
+    bool addPrefix = false; // clear: the prefix replaces
+    LcrDays days = LcrDays::MonFri;
+};
+LcrFlags lcrFlagsOf(uint8_t byte);
+uint8_t withLcrFlags(uint8_t byte, const LcrFlags& flags);
+int lcrDaysTextId(LcrDays days);          // "Mon-Fri", "Sat-Sun", "Mon-Sun"
+int lcrPrefixModeTextId(bool addPrefix);  // "add" or "replace"
+int yesNoTextId(bool yes);                // "Yes" or "No"
+
+// Flags of an exclusion entry; the two day bits are independent.
+struct ExclusionFlags {
+    bool weekdays = false;
+    bool weekend = false;
+    bool active = false;
+};
+ExclusionFlags exclusionFlagsOf(uint8_t byte);
+uint8_t withExclusionFlags(uint8_t byte, const ExclusionFlags& flags);
+
+// The adapter's variant: two BCD digits h and l name text 210 + 10h + l.
+int countryTextId(uint8_t countryCode);
+// Only the value 1 hides least-cost routing.
+bool lcrDisabled(uint8_t value);
+bool analogULaw(uint8_t lineOptions);
+
+} // namespace ql310::image
