@@ -1,0 +1,145 @@
+#include "setting_files.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace ql310::files {
+
+namespace {
+
+// Writes all bytes; false with errno set on failure.
+bool writeAll(int fd, const uint8_t* data, size_t size)
+{
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::write(fd, data + done, size - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+std::string systemReason() { return std::strerror(errno); }
+
+} // namespace
+
+size_t fileSize(FileKind kind)
+{
+    switch (kind) {
+    case FileKind::Settings: return kTableBlockSize + kSettingBlockSize + kLineParamsSize;
+    case FileKind::Lcr: return kSettingBlockSize;
+    case FileKind::PhoneBook: return kTableBlockSize;
+    }
+    return 0;
+}
+
+const char* fileFilter(FileKind kind)
+{
+    switch (kind) {
+    case FileKind::Settings: return "310 Files (*.310) | *.310|All Files (*.*) | *.*";
+    case FileKind::Lcr: return "LCR Files (*.lcr) | *.lcr|All Files (*.*) | *.*";
+    case FileKind::PhoneBook: return "PhoneBook Files (*.pb) | *.pb|All Files (*.*) | *.*";
+    }
+    return "";
+}
+
+bool saveFile(const std::string& path, FileKind kind, const Images& images, std::string& reason)
+{
+    std::vector<uint8_t> content;
+    content.reserve(fileSize(kind));
+    auto append = [&](const uint8_t* image, size_t size) {
+        content.insert(content.end(), image, image + size);
+    };
+    if (kind == FileKind::Settings || kind == FileKind::PhoneBook)
+        append(images.table, kTableBlockSize);
+    if (kind == FileKind::Settings || kind == FileKind::Lcr)
+        append(images.setting, kSettingBlockSize);
+    if (kind == FileKind::Settings)
+        append(images.lineParams, kLineParamsSize);
+
+    // The temporary file sits beside the target so that the rename stays on
+    // one file system.
+    std::string temporary = path + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) {
+        reason = systemReason();
+        return false;
+    }
+    // mkstemp makes the file private: a file saved over keeps its mode, a
+    // new one gets the usual mode.
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) == 0) {
+        ::fchmod(fd, existing.st_mode & 07777);
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(fd, 0666 & ~mask);
+    }
+    const bool written = writeAll(fd, content.data(), content.size()) && ::fsync(fd) == 0;
+    const int writeError = errno;
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed) {
+        reason = std::strerror(written ? errno : writeError);
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        reason = systemReason();
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool readFile(const std::string& path, FileKind kind, std::vector<uint8_t>& content,
+              std::string& reason)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        reason = systemReason();
+        return false;
+    }
+    const size_t wanted = fileSize(kind);
+    std::vector<uint8_t> buffer(wanted);
+    size_t done = 0;
+    while (done < wanted) {
+        const ssize_t n = ::read(fd, buffer.data() + done, wanted - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            reason = systemReason();
+            ::close(fd);
+            return false;
+        }
+        if (n == 0)
+            break;
+        done += static_cast<size_t>(n);
+    }
+    ::close(fd);
+    if (done < wanted) {
+        reason = "the file holds " + std::to_string(done) + " bytes, " + std::to_string(wanted) +
+                 " are needed";
+        return false;
+    }
+    content = std::move(buffer);
+    return true;
+}
+
+void splitSettings(const std::vector<uint8_t>& content, const Images& images)
+{
+    std::memcpy(images.table, content.data() + kSettingsTableOffset, kTableBlockSize);
+    std::memcpy(images.setting, content.data() + kSettingsSettingOffset, kSettingBlockSize);
+    std::memcpy(images.lineParams, content.data() + kSettingsLineParamsOffset, kLineParamsSize);
+}
+
+} // namespace ql310::files
