@@ -1,0 +1,80 @@
+#include "call_history_record.h"
+
+namespace ql310::calllog {
+
+namespace {
+
+// "Port1".."Port4", "Tran(B1)", "Tran(B2)", "Data(B1)", "Data(B2)".
+constexpr int kChannelTextIds[8] = {373, 374, 375, 376, 400, 401, 377, 378};
+
+constexpr int kDigitZeroNibble = 0xA;
+
+Date dateAt(const uint8_t* at, const Date& today)
+{
+    return {inferYear(at[0], today), at[0], at[1]};
+}
+
+TimeOfDay timeAt(const uint8_t* at) { return {at[2], at[3], at[4]}; }
+
+} // namespace
+
+int recordCount(const uint8_t* history) { return history[kRecordCountOffset]; }
+
+int channelTextId(uint8_t flags) { return kChannelTextIds[(flags & kChannelMask) >> kChannelShift]; }
+
+std::string unpackHistoryDigits(const uint8_t* field)
+{
+    std::string digits;
+    for (int i = 0; i < kNumberBytes; ++i) {
+        const uint8_t byte = field[i];
+        if (byte == 0x00)
+            break;
+        for (const uint8_t nibble : {uint8_t(byte >> 4), uint8_t(byte & 0x0F)}) {
+            if (nibble < 1 || nibble > kDigitZeroNibble)
+                return digits;
+            digits.push_back(nibble == kDigitZeroNibble ? '0' : static_cast<char>('0' + nibble));
+        }
+    }
+    return digits;
+}
+
+int inferYear(int recordMonth, const Date& today)
+{
+    if (today.month >= 3)
+        return today.year;
+    return recordMonth > 10 ? today.year - 1 : today.year;
+}
+
+std::vector<CallRow> decodeCallHistory(const uint8_t* history, const Date& today,
+                                       const TimeOfDay& now)
+{
+    std::vector<CallRow> rows;
+    if (recordCount(history) == 0)
+        return rows;
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        const uint8_t* record = history + kFirstSlotOffset + kSlotSize * slot;
+        const uint8_t flags = record[kFlagsOffset];
+        if ((flags & kStateMask) == 0)
+            continue;
+        CallRow row;
+        row.portTextId = channelTextId(flags);
+        row.recording = (flags & kStateMask) == kStateInProgress;
+        row.outgoing = (flags & kOutgoingBit) != 0;
+        row.startDate = dateAt(record + kStartOffset, today);
+        row.startTime = timeAt(record + kStartOffset);
+        if (row.recording) {
+            row.endDate = today;
+            row.endTime = now;
+        } else {
+            row.endDate = dateAt(record + kEndOffset, today);
+            row.endTime = timeAt(record + kEndOffset);
+        }
+        row.phoneNumber = unpackHistoryDigits(record + kNumberOffset);
+        if (row.phoneNumber.empty())
+            row.phoneNumber = kNoNumber;
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+} // namespace ql310::calllog

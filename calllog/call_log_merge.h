@@ -1,0 +1,27 @@
+// Folding a fetched call history into the permanent log: the scratch log is
+// refilled from the buffer, calls the log still holds as in progress are
+// settled against it, and every remaining call is appended.
+#pragma once
+
+#include "call_history_record.h"
+#include "call_log_store.h"
+
+#include <functional>
+
+namespace ql310::calllog {
+
+// Text of a text id, for the channel names stored in the log.
+using TextLookup = std::function<QString(int id)>;
+
+// Empties the scratch log and fills it with the buffer's calls. Returns the
+// record count the adapter reports, for the status message. Every step goes
+// on past a failure; a call that cannot be stored is left out.
+int loadHistoryToTemp(CallLogStore& store, const uint8_t* history, const Date& today,
+                      const TimeOfDay& now, const TextLookup& text);
+
+// Settles the log's calls in progress against the scratch log (updated in
+// place when the fetch still has them, marked lost when it does not) and
+// appends the scratch log's other calls.
+void mergeHistoryIntoLog(CallLogStore& store);
+
+} // namespace ql310::calllog

@@ -1,0 +1,91 @@
+// The call-log store: the permanent log "CallHistory.mdb" and the scratch log
+// "CHTemp.mdb" (re-made from the template "Empty.mdb" at every fetch), all
+// SQLite databases with table Data in the program's data directory, and the
+// named commands that every other part of the call log goes through.
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QTime>
+#include <QVariant>
+#include <QVector>
+
+namespace ql310::calllog {
+
+inline constexpr const char* kCallLogFile = "CallHistory.mdb";
+inline constexpr const char* kScratchLogFile = "CHTemp.mdb";
+inline constexpr const char* kTemplateFile = "Empty.mdb";
+
+// A row of table Data; which fields are filled depends on the command.
+struct LogRow {
+    qint64 index = 0;
+    QString port;
+    bool inOut = false; // true for an outgoing call
+    QString phoneNumber;
+    bool recording = false;
+    bool lost = false;
+    QDate startDate;
+    QTime startTime;
+    QDate endDate;
+    QTime endTime;
+};
+
+// A row of the view: the texts the call-log grid shows.
+struct ViewRow {
+    bool inOut = false;
+    QString port;
+    QString phoneNumber;
+    QString startTime; // " hh:nn:ss  mm / dd / yyyy "
+    QString endTime;
+    QString diffTime;  // hh:nn:ss of the duration, hours may have more digits
+    qint64 index = 0;
+};
+
+class CallLogStore {
+public:
+    explicit CallLogStore(const QString& dataDirectory);
+    ~CallLogStore();
+    CallLogStore(const CallLogStore&) = delete;
+    CallLogStore& operator=(const CallLogStore&) = delete;
+
+    QString callLogPath() const;
+    QString scratchLogPath() const;
+    QString templatePath() const;
+
+    // Creates the permanent log and the template with an empty table Data
+    // where they are missing. False when the directory cannot hold them.
+    bool ensureFiles();
+
+    // Deletes the scratch log and copies the template in its place; the
+    // scratch connection is closed meanwhile. A failure leaves whatever
+    // scratch file there is, which the next TempDelAll empties.
+    bool replaceScratchFromTemplate();
+
+    // The named commands. Those that change data return false on failure;
+    // those that return rows return none on failure.
+    bool tempDelAll();
+    bool tempInsData(const LogRow& row);
+    QVector<LogRow> tempRecordingFind(const QString& port, const QString& phoneNumber,
+                                      const QDate& startDate, const QTime& startTime);
+    QVector<LogRow> tempData();
+    bool tempDel(qint64 index);
+    QVector<LogRow> dataIsRecording();
+    bool dataUpdateStatusFalse(qint64 index);
+    bool dataUpdateStatusTime(bool recording, const QDate& endDate, const QTime& endTime,
+                              qint64 index);
+    bool dataIns(const LogRow& row);
+    QVector<LogRow> dataCheck();
+    QVector<ViewRow> dataView();
+    bool dataDelAll();
+    bool dataDel(const QDate& first, const QDate& last);
+
+private:
+    bool insert(const QString& connection, const LogRow& row);
+    bool execute(const QString& connection, const QString& sql, const QVariantList& values);
+
+    QString m_directory;
+    QString m_dataConnection;
+    QString m_tempConnection;
+};
+
+} // namespace ql310::calllog
