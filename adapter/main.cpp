@@ -1,7 +1,10 @@
 // ql310-adapter: the simulated adapter and its driver on the device socket.
 #include "adapter_state.h"
 #include "device_protocol.h"
+#include "driver_install.h"
 #include "faults.h"
+#include "line_params.h"
+#include "registry_hive.h"
 #include "server.h"
 
 #include <csignal>
@@ -37,10 +40,18 @@ void printHelp()
         "  --fault CMD       run a fault command at start (may be repeated)\n"
         "  --help            show this text\n"
         "\n"
+        "Like the driver's installer, it creates the line-parameter key\n"
+        "HKEY_LOCAL_MACHINE\\%s of the registry hive with the values\n"
+        "\"B1 Channel\"=%u, \"B2 Channel\"=%u, \"CAPI\"=%u and \"D Channel\"=%u when the key is\n"
+        "missing. The hive is $QL310_REGISTRY when set, else /var/lib/ql310/hklm.reg;\n"
+        "a hive that cannot be written only earns a warning.\n"
+        "\n"
         "Fault commands, also taken one per line on the control socket\n"
         "DIR/capi201.ctl, which answers \"ok\" or \"error: ...\" to each:\n"
         "%s",
-        ql310::adapter::kCommandHelp);
+        ql310::line::kStoreKey, ql310::adapter::kInstalledB1Channel,
+        ql310::adapter::kInstalledB2Channel, ql310::adapter::kInstalledCapi,
+        ql310::adapter::kInstalledDChannel, ql310::adapter::kCommandHelp);
 }
 
 } // namespace
@@ -83,6 +94,11 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "ql310-adapter: %s\n", error.c_str());
         return 1;
     }
+    // A hive that cannot be written does not stop the adapter.
+    if (ql310::adapter::installDriverValues(ql310::registry::hivePath(), error) ==
+        ql310::adapter::InstallResult::Failed)
+        std::fprintf(stderr, "ql310-adapter: warning: registry %s\n", error.c_str());
+    error.clear();
     ql310::adapter::Faults faults;
     ql310::adapter::Server server(options, state, faults);
     if (!server.start(error)) {

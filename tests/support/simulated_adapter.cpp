@@ -61,6 +61,7 @@ SimulatedAdapter::SimulatedAdapter(std::string daemon)
     m_deviceDir = m_root + "/dev";
     m_stateDir = m_root + "/state";
     m_journal = m_root + "/journal.txt";
+    m_registry = m_root + "/hklm.reg";
 }
 
 SimulatedAdapter::~SimulatedAdapter()
@@ -76,6 +77,7 @@ bool SimulatedAdapter::start(const std::vector<std::string>& faults)
     if (m_root.empty() || running())
         return false;
     ::setenv("QL310_DEVICE_DIR", m_deviceDir.c_str(), 1);
+    ::setenv("QL310_REGISTRY", m_registry.c_str(), 1);
     std::vector<std::string> args = {m_daemon,  "--device-dir", m_deviceDir, "--state",
                                      m_stateDir, "--journal",    m_journal};
     for (const std::string& fault : faults) {

@@ -17,7 +17,8 @@ public:
 
     // Starts the daemon with --fault for each of `faults` and waits, with a
     // bound, until its control socket answers. Points QL310_DEVICE_DIR of
-    // this process at its device directory.
+    // this process at its device directory and QL310_REGISTRY at a hive in
+    // its temporary root, so that no test touches the system's hive.
     bool start(const std::vector<std::string>& faults = {});
     // Ends the daemon and waits for it; the state directory stays.
     void stop();
@@ -36,6 +37,7 @@ public:
     const std::string& root() const { return m_root; }
     const std::string& deviceDir() const { return m_deviceDir; }
     const std::string& stateDir() const { return m_stateDir; }
+    const std::string& registryPath() const { return m_registry; }
 
 private:
     std::string m_daemon;
@@ -43,6 +45,7 @@ private:
     std::string m_deviceDir;
     std::string m_stateDir;
     std::string m_journal;
+    std::string m_registry;
     int m_pid = -1;
 };
 

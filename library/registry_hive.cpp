@@ -1,0 +1,643 @@
+#include "registry_hive.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace ql310::registry {
+
+namespace {
+
+constexpr const char* kDefaultHivePath = "/var/lib/ql310/hklm.reg";
+constexpr const char* kSignature = "REGEDIT4";
+constexpr const char* kRootKey = "HKEY_LOCAL_MACHINE\\";
+constexpr const char* kLockSuffix = ".lock";
+constexpr const char* kTemporarySuffix = ".tmp-XXXXXX";
+constexpr mode_t kNewFileMode = 0644;
+
+std::string lower(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+bool startsWithNoCase(const std::string& text, size_t at, const char* prefix)
+{
+    const size_t n = std::strlen(prefix);
+    return text.size() >= at + n && lower(text.substr(at, n)) == lower(prefix);
+}
+
+std::string trim(const std::string& text)
+{
+    size_t begin = 0;
+    size_t end = text.size();
+    while (begin < end && (text[begin] == ' ' || text[begin] == '\t'))
+        ++begin;
+    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t'))
+        --end;
+    return text.substr(begin, end - begin);
+}
+
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// A quoted text starting at text[at] == '"'; `at` ends past the closing quote.
+bool parseQuoted(const std::string& text, size_t& at, std::string& out)
+{
+    if (at >= text.size() || text[at] != '"')
+        return false;
+    ++at;
+    out.clear();
+    while (at < text.size()) {
+        const char c = text[at++];
+        if (c == '"')
+            return true;
+        if (c == '\\') {
+            if (at >= text.size() || (text[at] != '\\' && text[at] != '"'))
+                return false;
+            out.push_back(text[at++]);
+            continue;
+        }
+        out.push_back(c);
+    }
+    return false; // no closing quote
+}
+
+bool quotable(const std::string& text)
+{
+    return text.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
+}
+
+std::string quote(const std::string& text)
+{
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '\\' || c == '"')
+            out.push_back('\\');
+        out.push_back(c);
+    }
+    out.push_back('"');
+    return out;
+}
+
+// The data part of a value line (after "="): a quoted string, dword:, hex:.
+bool parseData(const std::string& data, Value& out)
+{
+    if (!data.empty() && data[0] == '"') {
+        size_t at = 0;
+        out.type = ValueType::String;
+        return parseQuoted(data, at, out.text) && trim(data.substr(at)).empty();
+    }
+    if (startsWithNoCase(data, 0, "dword:")) {
+        const std::string digits = trim(data.substr(6));
+        if (digits.empty() || digits.size() > 8)
+            return false;
+        uint32_t number = 0;
+        for (char c : digits) {
+            const int d = hexDigit(c);
+            if (d < 0)
+                return false;
+            number = number << 4 | static_cast<uint32_t>(d);
+        }
+        out.type = ValueType::Dword;
+        out.number = number;
+        return true;
+    }
+    if (startsWithNoCase(data, 0, "hex")) {
+        size_t at = 3;
+        if (at < data.size() && data[at] == '(') {
+            const size_t close = data.find(')', at);
+            if (close == std::string::npos || close == at + 1)
+                return false;
+            for (size_t i = at + 1; i < close; ++i)
+                if (hexDigit(data[i]) < 0)
+                    return false;
+            at = close + 1;
+        }
+        if (at >= data.size() || data[at] != ':')
+            return false;
+        ++at;
+        out.type = ValueType::Binary;
+        out.bytes.clear();
+        std::string item;
+        const std::string list = data.substr(at) + ",";
+        for (char c : list) {
+            if (c == ' ' || c == '\t' || c == '\\')
+                continue;
+            if (c != ',') {
+                item.push_back(c);
+                continue;
+            }
+            if (item.empty())
+                continue; // "hex:" with no bytes, or a trailing comma
+            if (item.size() > 2 || hexDigit(item[0]) < 0 ||
+                (item.size() == 2 && hexDigit(item[1]) < 0))
+                return false;
+            int byte = hexDigit(item[0]);
+            if (item.size() == 2)
+                byte = byte * 16 + hexDigit(item[1]);
+            out.bytes.push_back(static_cast<uint8_t>(byte));
+            item.clear();
+        }
+        return true;
+    }
+    return false;
+}
+
+std::string formatData(const Value& value)
+{
+    switch (value.type) {
+    case ValueType::String:
+        return quote(value.text);
+    case ValueType::Dword: {
+        char buffer[16];
+        std::snprintf(buffer, sizeof(buffer), "dword:%08x", value.number);
+        return buffer;
+    }
+    case ValueType::Binary: {
+        std::string out = "hex:";
+        char buffer[4];
+        for (size_t i = 0; i < value.bytes.size(); ++i) {
+            std::snprintf(buffer, sizeof(buffer), i ? ",%02x" : "%02x", value.bytes[i]);
+            out += buffer;
+        }
+        return out;
+    }
+    }
+    return {};
+}
+
+bool readFile(const std::string& path, std::string& out)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    out.clear();
+    char buffer[8192];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof(buffer));
+        if (n > 0) {
+            out.append(buffer, static_cast<size_t>(n));
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        ::close(fd);
+        return n == 0;
+    }
+}
+
+std::string directoryOf(const std::string& path)
+{
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
+    return path.substr(0, slash);
+}
+
+bool writeAll(int fd, const std::string& text)
+{
+    size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n > 0)
+            done += static_cast<size_t>(n);
+        else if (!(n < 0 && errno == EINTR))
+            return false;
+    }
+    return true;
+}
+
+// Replaces the file at `path` by `text` in one rename, keeping its mode and,
+// where allowed, its owner.
+bool replaceFile(const std::string& path, const std::string& text)
+{
+    struct stat old {};
+    const bool existed = ::stat(path.c_str(), &old) == 0;
+    std::string temporary = path + kTemporarySuffix;
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        return false;
+    bool ok = writeAll(fd, text) && ::fsync(fd) == 0;
+    if (ok)
+        ok = ::fchmod(fd, existed ? (old.st_mode & 07777) : kNewFileMode) == 0;
+    if (ok && existed && (old.st_uid != ::geteuid() || old.st_gid != ::getegid()))
+        (void)!::fchown(fd, old.st_uid, old.st_gid);
+    ok = ::close(fd) == 0 && ok;
+    if (ok)
+        ok = ::rename(temporary.c_str(), path.c_str()) == 0;
+    if (!ok)
+        ::unlink(temporary.c_str());
+    return ok;
+}
+
+} // namespace
+
+std::string hivePath()
+{
+    if (const char* path = std::getenv("QL310_REGISTRY"); path && *path)
+        return path;
+    return kDefaultHivePath;
+}
+
+std::vector<uint8_t> Value::data() const
+{
+    switch (type) {
+    case ValueType::String: {
+        std::vector<uint8_t> out(text.begin(), text.end());
+        out.push_back(0);
+        return out;
+    }
+    case ValueType::Dword:
+        return {static_cast<uint8_t>(number), static_cast<uint8_t>(number >> 8),
+                static_cast<uint8_t>(number >> 16), static_cast<uint8_t>(number >> 24)};
+    case ValueType::Binary:
+        return bytes;
+    }
+    return {};
+}
+
+// ---------------------------------------------------------------------------
+
+struct HiveDocument::Impl {
+    enum class Kind { Other, Header, Value };
+    // One logical line: a value with continuation lines spans several
+    // physical ones.
+    struct Entry {
+        Kind kind = Kind::Other;
+        std::vector<std::string> lines;
+        std::string key;  // Header: the key path in lower case
+        std::string name; // Value: the value name in lower case
+        Value value;
+    };
+    std::vector<Entry> entries;
+    bool crlf = false;
+
+    void clear()
+    {
+        entries.clear();
+        Entry signature;
+        signature.lines.push_back(kSignature);
+        entries.push_back(signature);
+        crlf = false;
+    }
+    // Index of the section header each entry belongs to (-1 before any).
+    bool inKey(size_t index, const std::string& key) const
+    {
+        for (size_t i = index + 1; i-- > 0;)
+            if (entries[i].kind == Kind::Header)
+                return entries[i].key == key;
+        return false;
+    }
+};
+
+HiveDocument::HiveDocument() : m_impl(std::make_unique<Impl>()) { m_impl->clear(); }
+
+HiveDocument::~HiveDocument() = default;
+
+bool HiveDocument::parse(const std::string& input)
+{
+    Impl& d = *m_impl;
+    d.entries.clear();
+    d.crlf = false;
+
+    std::vector<std::string> lines;
+    size_t start = input.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    while (start < input.size()) {
+        size_t end = input.find('\n', start);
+        if (end == std::string::npos)
+            end = input.size();
+        std::string line = input.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+            d.crlf = true;
+        }
+        lines.push_back(line);
+        start = end + 1;
+    }
+
+    bool signed_ = false;
+    bool inSection = false;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        Impl::Entry entry;
+        entry.lines.push_back(lines[i]);
+        const std::string line = trim(lines[i]);
+        if (line.empty() || line[0] == ';') {
+            d.entries.push_back(entry);
+            continue;
+        }
+        if (!signed_) {
+            if (line != kSignature) {
+                d.clear();
+                return false;
+            }
+            signed_ = true;
+            d.entries.push_back(entry);
+            continue;
+        }
+        if (line[0] == '[') {
+            if (line.back() != ']' || line.size() < 3 || line[1] == '-') {
+                d.clear();
+                return false;
+            }
+            entry.kind = Impl::Kind::Header;
+            entry.key = lower(line.substr(1, line.size() - 2));
+            inSection = true;
+            d.entries.push_back(entry);
+            continue;
+        }
+        // A value line, possibly continued with a trailing backslash.
+        std::string logical = line;
+        while (!logical.empty() && logical.back() == '\\' && i + 1 < lines.size() &&
+               startsWithNoCase(logical, logical.find('=') + 1, "hex")) {
+            logical.pop_back();
+            entry.lines.push_back(lines[++i]);
+            logical += trim(lines[i]);
+        }
+        size_t at = 0;
+        std::string name;
+        if (logical[0] == '@') {
+            at = 1;
+        } else if (!parseQuoted(logical, at, name)) {
+            d.clear();
+            return false;
+        }
+        while (at < logical.size() && (logical[at] == ' ' || logical[at] == '\t'))
+            ++at;
+        if (!inSection || at >= logical.size() || logical[at] != '=' ||
+            !parseData(trim(logical.substr(at + 1)), entry.value)) {
+            d.clear();
+            return false;
+        }
+        entry.kind = Impl::Kind::Value;
+        entry.name = lower(name);
+        d.entries.push_back(entry);
+    }
+    if (!signed_) {
+        // An empty file is an empty hive.
+        d.clear();
+    }
+    return true;
+}
+
+std::string HiveDocument::text() const
+{
+    const char* eol = m_impl->crlf ? "\r\n" : "\n";
+    std::string out;
+    for (const Impl::Entry& entry : m_impl->entries)
+        for (const std::string& line : entry.lines) {
+            out += line;
+            out += eol;
+        }
+    return out;
+}
+
+bool HiveDocument::hasKey(const std::string& key) const
+{
+    const std::string wanted = lower(key);
+    for (const Impl::Entry& entry : m_impl->entries)
+        if (entry.kind == Impl::Kind::Header && entry.key == wanted)
+            return true;
+    return false;
+}
+
+void HiveDocument::addKey(const std::string& key)
+{
+    if (hasKey(key))
+        return;
+    Impl& d = *m_impl;
+    if (!d.entries.empty() && !trim(d.entries.back().lines.back()).empty()) {
+        Impl::Entry blank;
+        blank.lines.push_back("");
+        d.entries.push_back(blank);
+    }
+    Impl::Entry header;
+    header.kind = Impl::Kind::Header;
+    header.key = lower(key);
+    header.lines.push_back("[" + key + "]");
+    d.entries.push_back(header);
+}
+
+bool HiveDocument::value(const std::string& key, const std::string& name, Value& out) const
+{
+    const std::string wantedKey = lower(key);
+    const std::string wantedName = lower(name);
+    bool found = false;
+    // A value given twice counts as its last definition, as on import.
+    for (size_t i = 0; i < m_impl->entries.size(); ++i) {
+        const Impl::Entry& entry = m_impl->entries[i];
+        if (entry.kind == Impl::Kind::Value && entry.name == wantedName &&
+            m_impl->inKey(i, wantedKey)) {
+            out = entry.value;
+            found = true;
+        }
+    }
+    return found;
+}
+
+bool HiveDocument::setValue(const std::string& key, const std::string& name, const Value& value)
+{
+    if (!quotable(name) || (value.type == ValueType::String && !quotable(value.text)))
+        return false;
+    Impl& d = *m_impl;
+    const std::string wantedKey = lower(key);
+    const std::string wantedName = lower(name);
+    const std::string line = quote(name) + "=" + formatData(value);
+    bool replaced = false;
+    long lastOfKey = -1;
+    for (size_t i = 0; i < d.entries.size(); ++i) {
+        Impl::Entry& entry = d.entries[i];
+        if (entry.kind == Impl::Kind::Other || !d.inKey(i, wantedKey))
+            continue;
+        lastOfKey = static_cast<long>(i);
+        if (entry.kind == Impl::Kind::Value && entry.name == wantedName) {
+            // Only the value's data changes; its name keeps its spelling.
+            const std::string kept = trim(entry.lines.front());
+            size_t at = 0;
+            std::string spelled;
+            const std::string prefix = kept[0] == '@'                   ? std::string("@")
+                                       : parseQuoted(kept, at, spelled) ? kept.substr(0, at)
+                                                                        : quote(name);
+            entry.lines.assign(1, prefix + "=" + formatData(value));
+            entry.value = value;
+            replaced = true;
+        }
+    }
+    if (replaced)
+        return true;
+    if (lastOfKey < 0)
+        return false;
+    Impl::Entry entry;
+    entry.kind = Impl::Kind::Value;
+    entry.name = wantedName;
+    entry.value = value;
+    entry.lines.push_back(line);
+    d.entries.insert(d.entries.begin() + lastOfKey + 1, entry);
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+
+RegistryKey::RegistryKey() = default;
+
+RegistryKey::~RegistryKey() { close(); }
+
+OpenStatus RegistryKey::open(const std::string& subKey, Access access, const std::string& path)
+{
+    close();
+    m_full = access == Access::Full;
+    return openLocked(subKey, false, nullptr, path);
+}
+
+OpenStatus RegistryKey::create(const std::string& subKey, bool& created, const std::string& path)
+{
+    close();
+    m_full = true;
+    created = false;
+    std::error_code ignored;
+    std::filesystem::create_directories(directoryOf(path), ignored);
+    return openLocked(subKey, true, &created, path);
+}
+
+OpenStatus RegistryKey::openLocked(const std::string& subKey, bool create, bool* created,
+                                   const std::string& path)
+{
+    try {
+        struct stat info {};
+        const bool exists = ::stat(path.c_str(), &info) == 0;
+        if (!exists && !create)
+            return OpenStatus::NoFile;
+        if (m_full) {
+            // Writing means a temporary file and a lock file beside the hive.
+            const std::string directory = directoryOf(path);
+            if ((exists && ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) ||
+                ::faccessat(AT_FDCWD, directory.c_str(), W_OK | X_OK, AT_EACCESS) != 0)
+                return OpenStatus::NotWritable;
+            m_lockFd = ::open((path + kLockSuffix).c_str(), O_RDWR | O_CREAT | O_CLOEXEC,
+                              kNewFileMode);
+            if (m_lockFd < 0)
+                return OpenStatus::NotWritable;
+            while (::flock(m_lockFd, LOCK_EX) != 0) {
+                if (errno != EINTR) {
+                    close();
+                    return OpenStatus::NotWritable;
+                }
+            }
+        }
+        auto fail = [this](OpenStatus status) {
+            close();
+            return status;
+        };
+        auto document = std::make_unique<HiveDocument>();
+        std::string text;
+        if (readFile(path, text)) {
+            if (!document->parse(text))
+                return fail(OpenStatus::Malformed);
+        } else if (!create || ::access(path.c_str(), F_OK) == 0) {
+            return fail(OpenStatus::NoFile);
+        }
+        const std::string key = kRootKey + subKey;
+        if (!document->hasKey(key)) {
+            if (!create)
+                return fail(OpenStatus::NoKey);
+            document->addKey(key);
+            m_dirty = true;
+            *created = true;
+        }
+        m_document = std::move(document);
+        m_path = path;
+        m_key = key;
+        return OpenStatus::Ok;
+    } catch (...) {
+        close();
+        return OpenStatus::NoFile;
+    }
+}
+
+bool RegistryKey::query(const std::string& name, Value& out) const
+{
+    try {
+        return m_document && m_document->value(m_key, name, out);
+    } catch (...) {
+        return false;
+    }
+}
+
+bool RegistryKey::set(const std::string& name, const Value& value)
+{
+    if (!m_document || !m_full)
+        return false;
+    try {
+        Value old;
+        if (m_document->value(m_key, name, old) && old.type == value.type &&
+            old.text == value.text && old.number == value.number && old.bytes == value.bytes)
+            return true;
+        if (!m_document->setValue(m_key, name, value))
+            return false;
+        m_dirty = true;
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool RegistryKey::setDword(const std::string& name, uint32_t number)
+{
+    Value value;
+    value.type = ValueType::Dword;
+    value.number = number;
+    return set(name, value);
+}
+
+bool RegistryKey::setString(const std::string& name, const std::string& text)
+{
+    try {
+        Value value;
+        value.type = ValueType::String;
+        value.text = text;
+        return set(name, value);
+    } catch (...) {
+        return false;
+    }
+}
+
+bool RegistryKey::close()
+{
+    bool ok = true;
+    if (m_document && m_full && m_dirty) {
+        try {
+            ok = replaceFile(m_path, m_document->text());
+        } catch (...) {
+            ok = false;
+        }
+    }
+    if (m_lockFd >= 0) {
+        ::flock(m_lockFd, LOCK_UN);
+        ::close(m_lockFd);
+    }
+    m_lockFd = -1;
+    m_document.reset();
+    m_dirty = false;
+    return ok;
+}
+
+} // namespace ql310::registry
