@@ -34,6 +34,8 @@ public:
     void setMinute(const QString& text);
 
     Box activeBox() const { return m_active; }
+    // True while a held arrow is waiting for its next step.
+    bool isRepeating() const { return m_repeat.isActive(); }
     // Widens the control by `twips` (the editor makes room for the spinner).
     void widenByTwips(int twips);
 

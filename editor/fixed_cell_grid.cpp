@@ -37,10 +37,11 @@ void FixedCellGrid::setColumnWidthTwips(int column, int twips)
 {
     if (column < 0 || column >= columnCount())
         return;
+    twips = qMax(twips, 0);
     m_widthsTwips[column] = twips;
-    setColumnWidth(column, twipsToPixelsX(*this, twips));
-    if (twips == 0)
-        setColumnHidden(column, true);
+    setColumnHidden(column, twips == 0);
+    if (twips > 0)
+        setColumnWidth(column, twipsToPixelsX(*this, twips));
 }
 
 int FixedCellGrid::columnWidthTwips(int column) const
