@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QSettings>
 #include <QTabWidget>
@@ -55,12 +56,16 @@ bool MainWindow::formLoad()
     setupEditorTexts();
     clearStatusPanels();
 
+    // The library calls block until the driver answers: show the busy pointer.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     // The registry read fills what it finds; its result is not examined.
     getLineParams();
     // A block read that fails here is retried by the poll (below).
     const bool blocksOk = loadSetting() == QL310_OK;
+    const bool historyOk = getCallHistory() == QL310_OK;
+    QGuiApplication::restoreOverrideCursor();
 
-    if (getCallHistory() == QL310_OK) {
+    if (historyOk) {
         m_state = State::Normal;
         if (blocksOk) {
             setStatusPanel(1, text(171));

@@ -120,21 +120,37 @@ void CtlTimeSet::widenByTwips(int twips)
 
 QSize CtlTimeSet::sizeHint() const
 {
-    return {twipsToPixelsX(*this, kMinuteX + kBoxWidth + kSpinnerWidth + m_extraTwips),
-            twipsToPixelsY(*this, kBoxHeight)};
+    return {scaled(kMinuteX + kBoxWidth + kSpinnerWidth + m_extraTwips), scaledHeight(kBoxHeight)};
+}
+
+double CtlTimeSet::fontScale() const
+{
+    // The boxes grow with a font too large for two digits at their size in
+    // twips, keeping the control's proportions.
+    const int needed = fontMetrics().horizontalAdvance(QStringLiteral("00")) + 8;
+    return qMax(1.0, static_cast<double>(needed) / twipsToPixelsX(*this, kBoxWidth));
+}
+
+int CtlTimeSet::scaled(int twips) const
+{
+    return qRound(twipsToPixelsX(*this, twips) * fontScale());
+}
+
+int CtlTimeSet::scaledHeight(int twips) const
+{
+    const int needed = fontMetrics().height() + 6;
+    return qMax(twipsToPixelsY(*this, twips), needed);
 }
 
 void CtlTimeSet::layOut()
 {
-    const int height = twipsToPixelsY(*this, kBoxHeight);
-    const int boxWidth = twipsToPixelsX(*this, kBoxWidth);
+    const int height = scaledHeight(kBoxHeight);
+    const int boxWidth = scaled(kBoxWidth);
     m_hrText->setGeometry(0, 0, boxWidth, height);
-    m_label1->setGeometry(twipsToPixelsX(*this, kLabelX), 0,
-                          twipsToPixelsX(*this, kMinuteX - kLabelX), height);
-    const int minuteX = twipsToPixelsX(*this, kMinuteX);
+    m_label1->setGeometry(scaled(kLabelX), 0, scaled(kMinuteX - kLabelX), height);
+    const int minuteX = scaled(kMinuteX);
     m_minText->setGeometry(minuteX, 0, boxWidth, height);
-    m_upDown->setGeometry(minuteX + boxWidth, 0,
-                          twipsToPixelsX(*this, kSpinnerWidth + m_extraTwips), height);
+    m_upDown->setGeometry(minuteX + boxWidth, 0, scaled(kSpinnerWidth + m_extraTwips), height);
     setMinimumSize(sizeHint());
     updateGeometry();
 }

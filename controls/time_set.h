@@ -54,6 +54,9 @@ private:
     enum class Direction { Up, Down };
 
     void layOut();
+    double fontScale() const;
+    int scaled(int twips) const;
+    int scaledHeight(int twips) const;
     void checkChange(QLineEdit* box);
     void focusIn(QLineEdit* box);
     void focusOut(QLineEdit* box);

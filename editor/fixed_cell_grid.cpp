@@ -13,6 +13,8 @@ FixedCellGrid::FixedCellGrid(QWidget* parent) : QTableWidget(parent)
     horizontalHeader()->hide();
     verticalHeader()->hide();
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setTextElideMode(Qt::ElideNone);
+    setWordWrap(false);
     // In-place editing goes through the grid's own editors.
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
