@@ -39,6 +39,9 @@ public:
     // Appends one progress dot to status panel 1.
     void writingDot();
 
+    // The library's operations, for the code that works on the images.
+    LibraryBinding& library() { return m_library; }
+
     State state() const { return m_state; }
     WindowFlag settingsRead() const { return m_settingsRead; }
     WindowFlag clearStatusOnTabFocus() const { return m_clearStatusOnTabFocus; }
