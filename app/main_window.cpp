@@ -1,0 +1,207 @@
+#include "main_window.h"
+
+#include "call_log_widths.h"
+#include "fixed_cell_grid.h"
+#include "interaction.h"
+#include "library_binding.h"
+#include "text_table.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QSettings>
+#include <QTabWidget>
+
+namespace ql310 {
+
+namespace {
+
+constexpr int kFileLoadAreaSize = QL310_TABLE_BLOCK_SIZE + QL310_SETTING_BLOCK_SIZE;
+
+uint8_t* bytes(QByteArray& image)
+{
+    return reinterpret_cast<uint8_t*>(image.data());
+}
+
+} // namespace
+
+MainWindow::MainWindow(LibraryBinding& library, UserInteraction& interaction, QWidget* parent)
+    : EditorWindow(parent),
+      m_library(library),
+      m_interaction(interaction),
+      m_tableBlock(QL310_TABLE_BLOCK_SIZE, '\0'),
+      m_settingBlock(QL310_SETTING_BLOCK_SIZE, '\0'),
+      m_fileLoadArea(kFileLoadAreaSize, '\0'),
+      m_lineParams(QL310_LINE_PARAMS_SIZE, '\0'),
+      m_callHistoryBuffer(QL310_CALL_HISTORY_SIZE, '\0')
+{
+    m_timer1.setObjectName(QStringLiteral("Timer1"));
+    m_timer1.setInterval(kPollMs);
+    connect(&m_timer1, &QTimer::timeout, this, &MainWindow::timer1Timer);
+
+    connect(findChild<QAction*>(QStringLiteral("mnuExit")), &QAction::triggered, this,
+            &QWidget::close);
+}
+
+bool MainWindow::formLoad()
+{
+    m_state = State::Starting;
+    {
+        QSettings settings(settingsApplication(), settingsApplication());
+        configureGrids(readCallLogWidths(settings));
+    }
+    setupDdiFunction();
+    widenTimeControls(kTimeControlExtraTwips);
+    setupEditorTexts();
+    clearStatusPanels();
+
+    // The library calls block until the driver answers: show the busy pointer.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    // The registry read fills what it finds; its result is not examined.
+    getLineParams();
+    // A block read that fails here is retried by the poll (below).
+    const bool blocksOk = loadSetting() == QL310_OK;
+    const bool historyOk = getCallHistory() == QL310_OK;
+    QGuiApplication::restoreOverrideCursor();
+
+    if (historyOk) {
+        m_state = State::Normal;
+        if (blocksOk) {
+            setStatusPanel(1, text(171));
+            m_settingsRead = kTrue;
+            decodeImagesIntoEditor();
+        } else {
+            // The history came but the blocks did not: the editor is not
+            // filled from unread images, and nothing may be written back
+            // over the adapter's configuration until a read succeeds.
+            m_settingsRead = kFalse;
+            m_timer1.start();
+        }
+        refreshCallLog();
+        return true;
+    }
+
+    m_settingsRead = kFalse;
+    const auto answer = m_interaction.ask(text(404), text(101), UserInteraction::Icon::Question,
+                                          UserInteraction::Ok | UserInteraction::Cancel);
+    if (answer != UserInteraction::Ok) {
+        close();
+        return false;
+    }
+    enterOffline();
+    return true;
+}
+
+void MainWindow::enterOffline()
+{
+    m_state = State::Offline;
+    setStatusPanel(1, text(172));
+    setDeviceControlsEnabled(false);
+    m_timer1.start();
+}
+
+void MainWindow::setDeviceControlsEnabled(bool enabled)
+{
+    tabs()->setEnabled(enabled);
+    for (const char* name : {"mnuCommand", "mnuCallLogging", "mnuPrint"})
+        setMenuEnabled(menu(name), enabled);
+}
+
+void MainWindow::timer1Timer()
+{
+    if (loadSetting() != QL310_OK)
+        return;
+    m_timer1.stop();
+    m_state = State::Normal;
+    setDeviceControlsEnabled(true);
+    blocksRead();
+}
+
+void MainWindow::blocksRead()
+{
+    setStatusPanel(1, text(171));
+    m_settingsRead = kTrue;
+    decodeImagesIntoEditor();
+}
+
+void MainWindow::writingDot()
+{
+    setStatusPanel(1, statusPanel(1) + u'.');
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_unloaded) {
+        event->accept();
+        return;
+    }
+    m_state = State::Closing;
+    queryUnload();
+    unload();
+    m_timer1.stop();
+    m_unloaded = true;
+    event->accept();
+}
+
+void MainWindow::queryUnload()
+{
+    if (m_settingsRead != kTrue)
+        return;
+    const auto answer = m_interaction.ask(text(403), text(101), UserInteraction::Icon::Question,
+                                          UserInteraction::Yes | UserInteraction::No);
+    if (answer == UserInteraction::Yes)
+        runWriteCommand();
+}
+
+void MainWindow::unload()
+{
+    FixedCellGrid* callLog = grid("CallHistoryGrid");
+    QList<int> widths;
+    for (int column = 0; column < callLog->columnCount(); ++column)
+        widths.append(callLog->columnWidthTwips(column));
+    QSettings settings(settingsApplication(), settingsApplication());
+    storeCallLogWidths(settings, widths);
+}
+
+void MainWindow::decodeImagesIntoEditor()
+{
+    // The image decoder joins here.
+}
+
+void MainWindow::refreshCallLog()
+{
+    // The call-log refresh joins here.
+}
+
+void MainWindow::runWriteCommand()
+{
+    emit writeCommandStarted();
+    // The Write command joins here.
+}
+
+quint8 MainWindow::loadSetting()
+{
+    const LibraryFunctions* library = m_library.functions();
+    if (!library)
+        return QL310_NO_DEVICE;
+    return library->QL310_LoadSetting(bytes(m_tableBlock), bytes(m_settingBlock));
+}
+
+quint8 MainWindow::getCallHistory()
+{
+    const LibraryFunctions* library = m_library.functions();
+    if (!library)
+        return QL310_NO_DEVICE;
+    return library->QL_GetCallHistoryData(bytes(m_callHistoryBuffer));
+}
+
+quint8 MainWindow::getLineParams()
+{
+    const LibraryFunctions* library = m_library.functions();
+    if (!library)
+        return QL310_NO_DEVICE;
+    return library->QL_GetDataFromRegistry(bytes(m_lineParams));
+}
+
+} // namespace ql310

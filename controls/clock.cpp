@@ -1,0 +1,10 @@
+#include "clock.h"
+
+namespace ql310 {
+
+QDateTime SystemClock::now() const
+{
+    return QDateTime::currentDateTime();
+}
+
+} // namespace ql310

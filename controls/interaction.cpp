@@ -1,0 +1,101 @@
+#include "interaction.h"
+
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <cstdio>
+
+namespace ql310 {
+
+namespace {
+
+QMessageBox::Icon boxIcon(UserInteraction::Icon icon)
+{
+    switch (icon) {
+    case UserInteraction::Icon::Information:
+        return QMessageBox::Information;
+    case UserInteraction::Icon::Question:
+        return QMessageBox::Question;
+    case UserInteraction::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case UserInteraction::Icon::Critical:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+void printMessage(const QString& title, const QString& text)
+{
+    std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
+    std::fflush(stderr);
+}
+
+} // namespace
+
+bool WidgetInteraction::headless()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
+}
+
+UserInteraction::Button WidgetInteraction::ask(const QString& text, const QString& title,
+                                               Icon icon, Buttons buttons)
+{
+    if (headless()) {
+        printMessage(title, text);
+        if (buttons & Cancel)
+            return Cancel;
+        if (buttons & No)
+            return No;
+        return Ok;
+    }
+    QMessageBox box(boxIcon(icon), title, text, QMessageBox::NoButton, m_parent);
+    const std::pair<Button, QMessageBox::StandardButton> kinds[] = {
+        {Ok, QMessageBox::Ok}, {Cancel, QMessageBox::Cancel},
+        {Yes, QMessageBox::Yes}, {No, QMessageBox::No}};
+    for (const auto& [ours, theirs] : kinds)
+        if (buttons & ours)
+            box.addButton(theirs);
+    const auto chosen = static_cast<QMessageBox::StandardButton>(box.exec());
+    for (const auto& [ours, theirs] : kinds)
+        if (chosen == theirs)
+            return ours;
+    // Closed with the window's close box: the escape answer.
+    return (buttons & Cancel) ? Cancel : (buttons & No) ? No : Ok;
+}
+
+void WidgetInteraction::warn(const QString& text, const QString& title, Icon icon)
+{
+    if (headless()) {
+        printMessage(title, text);
+        return;
+    }
+    QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+QString WidgetInteraction::chooseFile(const FileRequest& request)
+{
+    if (headless())
+        return {};
+    QFileDialog dialog(m_parent, request.title, QString(), request.filter);
+    dialog.setAcceptMode(request.forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+bool WidgetInteraction::choosePrinter(QPrinter& printer)
+{
+    if (headless())
+        return false;
+    QPrintDialog dialog(&printer, m_parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace ql310

@@ -1,0 +1,64 @@
+// Every message box, question, file dialog and printer dialog of the program
+// goes through this interface, so that tests can answer with a script and
+// check what was asked.
+#pragma once
+
+#include <QFlags>
+#include <QString>
+#include <QStringList>
+
+class QPrinter;
+class QWidget;
+
+namespace ql310 {
+
+class UserInteraction {
+public:
+    enum class Icon { Information, Question, Exclamation, Critical };
+    enum Button { Ok = 0x1, Cancel = 0x2, Yes = 0x4, No = 0x8 };
+    Q_DECLARE_FLAGS(Buttons, Button)
+
+    struct FileRequest {
+        QString title;
+        QString filter;         // e.g. "Settings (*.310)"
+        QString defaultSuffix;  // without the dot
+        bool forSaving = false;
+    };
+
+    virtual ~UserInteraction() = default;
+
+    // A message box with `buttons`; returns the button chosen.
+    virtual Button ask(const QString& text, const QString& title, Icon icon, Buttons buttons) = 0;
+    // A message box with an OK button only.
+    virtual void warn(const QString& text, const QString& title, Icon icon) = 0;
+    // A file chosen by the user; empty when the dialog was cancelled.
+    virtual QString chooseFile(const FileRequest& request) = 0;
+    // Lets the user pick and set up `printer`; false when cancelled.
+    virtual bool choosePrinter(QPrinter& printer) = 0;
+};
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(UserInteraction::Buttons)
+
+// The real dialogs, parented to `parent` when given. On a platform without
+// a screen ("offscreen", "minimal") nobody could answer a modal dialog, so
+// the message goes to the standard error stream instead and the cautious
+// answer is taken: Cancel, else No, else OK; file and printer dialogs count
+// as cancelled.
+class WidgetInteraction : public UserInteraction {
+public:
+    explicit WidgetInteraction(QWidget* parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget* parent) { m_parent = parent; }
+
+    Button ask(const QString& text, const QString& title, Icon icon, Buttons buttons) override;
+    void warn(const QString& text, const QString& title, Icon icon) override;
+    QString chooseFile(const FileRequest& request) override;
+    bool choosePrinter(QPrinter& printer) override;
+
+    // True when no one can see or answer a dialog.
+    static bool headless();
+
+private:
+    QWidget* m_parent;
+};
+
+} // namespace ql310

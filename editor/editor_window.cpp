@@ -1,0 +1,611 @@
+#include "editor_window.h"
+
+#include "fixed_cell_grid.h"
+#include "text_table.h"
+#include "time_set.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace ql310 {
+
+namespace {
+
+// Design-time lists of the BOD page.
+const QStringList kSecondsList = {"30", "60", "80", "100", "120", "150", "180", "240"};
+const QStringList kOpenCpsList = {"2400", "4800", "7200", "7800"};
+const QStringList kCloseCpsList = {"1000", "2000", "3000", "4000", "5000", "6000"};
+
+template <class Widget>
+Widget* make(QWidget* parent, const char* name, int index = -1)
+{
+    auto* widget = new Widget(parent);
+    widget->setObjectName(controlName(name, index));
+    return widget;
+}
+
+QLabel* label(QWidget* parent, const char* name, int index = -1, const QString& caption = {})
+{
+    auto* widget = make<QLabel>(parent, name, index);
+    widget->setText(caption);
+    return widget;
+}
+
+QLineEdit* textBox(QWidget* parent, const char* name, int index, int maxLength)
+{
+    auto* box = make<QLineEdit>(parent, name, index);
+    box->setMaxLength(maxLength);
+    return box;
+}
+
+QComboBox* comboBox(QWidget* parent, const char* name, int index = -1, bool editable = false)
+{
+    auto* combo = make<QComboBox>(parent, name, index);
+    combo->setEditable(editable);
+    return combo;
+}
+
+template <class Widget>
+Widget* findControl(const QObject* root, const char* name, int index = -1)
+{
+    return root->findChild<Widget*>(controlName(name, index));
+}
+
+void setCaption(const QObject* root, const char* name, int id, int index = -1)
+{
+    if (auto* widget = findControl<QLabel>(root, name, index))
+        widget->setText(captionDisplayText(text(id)));
+    else if (auto* box = findControl<QCheckBox>(root, name, index))
+        box->setText(text(id));
+    else if (auto* frame = findControl<QGroupBox>(root, name, index))
+        frame->setTitle(text(id));
+}
+
+// Fills a pick-only combo with the texts `ids` and shows entry `current`.
+void fillList(QComboBox* combo, const QList<int>& ids, int current = -1)
+{
+    combo->clear();
+    for (int id : ids)
+        combo->addItem(text(id));
+    combo->setCurrentIndex(current);
+}
+
+QList<int> idRange(int first, int last)
+{
+    QList<int> ids;
+    for (int id = first; id <= last; ++id)
+        ids.append(id);
+    return ids;
+}
+
+QWidget* page(QTabWidget* tabs, const char* name)
+{
+    auto* widget = new QWidget;
+    widget->setObjectName(QString::fromLatin1(name));
+    tabs->addTab(widget, QString());
+    return widget;
+}
+
+} // namespace
+
+QString controlName(const char* name, int index)
+{
+    const QString base = QString::fromLatin1(name);
+    return index < 0 ? base : base + u'_' + QString::number(index);
+}
+
+EditorWindow::EditorWindow(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("QLSETTING"));
+    buildMenus();
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    setCentralWidget(m_tabs);
+    buildMsnPage();
+    buildPhonePage();
+    buildBodPage();
+    buildForwardingPage();
+    buildLcrPage();
+    buildShortDialPage();
+    buildPhoneBookPage();
+    buildCallLogPage();
+
+    auto* bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    setStatusBar(bar);
+    const int stretch[] = {3, 1, 1};
+    for (int i = 0; i < 3; ++i) {
+        m_panels[i] = new QLabel(bar);
+        m_panels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i + 1));
+        m_panels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        bar->addPermanentWidget(m_panels[i], stretch[i]);
+    }
+}
+
+void EditorWindow::buildMenus()
+{
+    struct Item {
+        const char* name;  // nullptr: a separator
+        const char* submenu = nullptr;
+    };
+    auto addMenu = [this](QMenu* parent, const char* name) {
+        auto* menu = parent ? parent->addMenu(QString()) : new QMenu(this);
+        menu->setObjectName(QString::fromLatin1(name));
+        menu->menuAction()->setObjectName(QString::fromLatin1(name));
+        return menu;
+    };
+    auto addItems = [this](QMenu* menu, std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            if (!name) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = menu->addAction(QString());
+            action->setObjectName(QString::fromLatin1(name));
+        }
+    };
+
+    QMenu* file = addMenu(nullptr, "mnuFile");
+    addItems(file, {"mnuLoad", "mnuSave", nullptr, "mnuLoadLCR", "mnuSaveLCR", nullptr,
+                    "mnuLoadPhoneBook", "mnuSavePhoneBook", nullptr, "mnuExit"});
+    QMenu* command = addMenu(nullptr, "mnuCommand");
+    addItems(command, {"mnuReset", "mnuResetToDefault", nullptr, "mnuWrite"});
+    QMenu* callLogging = addMenu(nullptr, "mnuCallLogging");
+    addItems(callLogging, {"mnuCLRead", "mnuCLClear"});
+    QMenu* sort = addMenu(callLogging, "mnuCLSort");
+    addItems(sort, {"mnuCLSIncrease", "mnuCLSDecrease"});
+    QMenu* print = addMenu(nullptr, "mnuPrint");
+    addItems(print, {"mnuPLCR", "mnuPPB", "mnuSD", "mnuPCL"});
+    QMenu* help = addMenu(nullptr, "mnuHelp");
+    addItems(help, {"mnuOnLineMenu", nullptr, "mnuAbout"});
+    // The grid pop-up: never on the bar.
+    QMenu* popup = addMenu(nullptr, "mnuR");
+    addItems(popup, {"mnuRTD"});
+
+    auto* bar = new QMenuBar(this);
+    for (QMenu* menu : {file, command, callLogging, print, help})
+        bar->addMenu(menu);
+    setMenuBar(bar);
+}
+
+void EditorWindow::buildMsnPage()
+{
+    QWidget* msn = page(m_tabs, "MSNPage");
+    auto* grid = new QGridLayout(msn);
+    for (int i = 0; i < kPortCount; ++i)
+        grid->addWidget(label(msn, "MSNPort", -1), 0, i + 1);
+    // The column labels carry their number in the name, not as an index.
+    for (int i = 0; i < kPortCount; ++i)
+        grid->itemAtPosition(0, i + 1)->widget()->setObjectName(QStringLiteral("MSNPort%1").arg(i + 1));
+    grid->addWidget(label(msn, "MSNData"), 0, 5);
+
+    grid->addWidget(label(msn, "MSNPortNumber"), 1, 0);
+    grid->addWidget(label(msn, "MSNName"), 2, 0);
+    grid->addWidget(label(msn, "MSNIncomingMSN"), 3, 0);
+    grid->addWidget(label(msn, "Label3", -1, QStringLiteral("1")), 4, 0);
+    grid->addWidget(label(msn, "Label4", -1, QStringLiteral("2")), 5, 0);
+    grid->addWidget(label(msn, "Label5", -1, QStringLiteral("3")), 6, 0);
+    grid->addWidget(label(msn, "MSNOutgoingPN"), 9, 0);
+
+    static const char* const kInitialNumbers[] = {"10", "20", "30", "40"};
+    static const char* const kMsnBoxes[] = {"PortMSN1", "PortMSN2", "PortMSN3"};
+    static const char* const kTypeCombos[] = {"PortMSNType1", "PortMSNType2", "PortMSNType3"};
+    for (int i = 0; i < kPortCount; ++i) {
+        QLineEdit* number = textBox(msn, "PortNumber", i, 4);
+        number->setAlignment(Qt::AlignCenter);
+        number->setText(QString::fromLatin1(kInitialNumbers[i]));
+        grid->addWidget(number, 1, i + 1);
+        grid->addWidget(textBox(msn, "PortName", i, 18), 2, i + 1);
+        grid->addWidget(make<QCheckBox>(msn, "AcceptAllMSN", i), 3, i + 1);
+        for (int row = 0; row < 3; ++row) {
+            auto* cell = new QHBoxLayout;
+            cell->addWidget(textBox(msn, kMsnBoxes[row], i, 26), 3);
+            cell->addWidget(comboBox(msn, kTypeCombos[row], i), 2);
+            grid->addLayout(cell, 4 + row, i + 1);
+        }
+        grid->addWidget(textBox(msn, "PortOwnNumber", i, 26), 9, i + 1);
+    }
+
+    grid->addWidget(comboBox(msn, "AnalogLaw"), 1, 5);
+    grid->addWidget(make<QCheckBox>(msn, "DataAcceptAllMSN"), 3, 5);
+    for (int k = 1; k <= 5; ++k) {
+        const QByteArray name = "DataMSN" + QByteArray::number(k);
+        grid->addWidget(textBox(msn, name.constData(), -1, 26), 3 + k, 5);
+    }
+    auto* ddi = new QHBoxLayout;
+    ddi->addWidget(label(msn, "DDILabel"));
+    ddi->addWidget(comboBox(msn, "DDICombo"));
+    grid->addLayout(ddi, 10, 5);
+    grid->addWidget(textBox(msn, "DataOwnNumber", -1, 26), 9, 5);
+    grid->setRowStretch(11, 1);
+}
+
+void EditorWindow::buildPhonePage()
+{
+    QWidget* phone = page(m_tabs, "PhonePage");
+    auto* grid = new QGridLayout(phone);
+    for (int i = 0; i < kPortCount; ++i) {
+        auto* column = label(phone, "PhonePort");
+        column->setObjectName(QStringLiteral("PhonePort%1").arg(i + 1));
+        grid->addWidget(column, 0, i + 1);
+    }
+    // Row label, then the per-port control of that row.
+    static const char* const kRows[][2] = {
+        {"PhoneNeedMCall", "PortNeedMCall"}, {"PhoneMTime", nullptr},
+        {"PhoneDToIn", "PortToOutside"},     {"PhoneInCID", "PortShowInID"},
+        {"PhoneOutCID", "PortShowOutID"},    {"PhoneCallWait", "PortCallWait"},
+        {"PhoneTakeOver", "PortTakeOver"},   {"PhoneStopMusic", "PortStopMusicOnHold"}};
+    int row = 1;
+    for (const auto& [rowLabel, control] : kRows) {
+        grid->addWidget(label(phone, rowLabel), row, 0);
+        for (int i = 0; i < kPortCount; ++i) {
+            if (control) {
+                grid->addWidget(make<QCheckBox>(phone, control, i), row, i + 1, Qt::AlignCenter);
+            } else {
+                m_timeSet[i] = new CtlTimeSet(phone);
+                m_timeSet[i]->setObjectName(controlName("TimeSet", i));
+                grid->addWidget(m_timeSet[i], row, i + 1, Qt::AlignCenter);
+            }
+        }
+        ++row;
+    }
+    grid->addWidget(label(phone, "PhoneCID"), row, 0);
+    grid->addWidget(comboBox(phone, "PortCallIDOption"), row, 1, 1, 2);
+    grid->addWidget(make<QCheckBox>(phone, "Prefer1B"), row + 1, 0, 1, 5);
+    grid->setRowStretch(row + 2, 1);
+}
+
+void EditorWindow::buildBodPage()
+{
+    QWidget* bod = page(m_tabs, "BODPage");
+    auto* grid = new QGridLayout(bod);
+    struct Row {
+        const char* label;
+        const char* combo;
+        const char* unit;
+        const QStringList& list;
+    };
+    const Row rows[] = {{"Min2BLabel", "Min2BCombo", "Min2BSecLabel", kSecondsList},
+                        {"Delay2BLabel", "Delay2BCombo", "Delay2BSecLabel", kSecondsList},
+                        {"OpenCPSLabel", "OpenCPSCombo", "OpenCPScpsLabel", kOpenCpsList},
+                        {"CloseCPSLabel", "CloseCPSCombo", "CloseCPScpsLabel", kCloseCpsList}};
+    int r = 0;
+    for (const Row& row : rows) {
+        grid->addWidget(label(bod, row.label), r, 0);
+        QComboBox* combo = comboBox(bod, row.combo, -1, true);
+        combo->addItems(row.list);
+        combo->setCurrentIndex(-1);
+        grid->addWidget(combo, r, 1);
+        grid->addWidget(label(bod, row.unit), r, 2);
+        ++r;
+    }
+    grid->setRowStretch(r, 1);
+    grid->setColumnStretch(3, 1);
+}
+
+void EditorWindow::buildForwardingPage()
+{
+    QWidget* forwarding = page(m_tabs, "ForwardingPage");
+    auto* layout = new QVBoxLayout(forwarding);
+    auto* frame = make<QGroupBox>(forwarding, "FWBy");
+    auto* grid = new QGridLayout(frame);
+    for (int i = 0; i < kPortCount; ++i) {
+        auto* column = label(frame, "ForwardPort");
+        column->setObjectName(QStringLiteral("ForwardPort%1").arg(i + 1));
+        grid->addWidget(column, 0, i + 1);
+    }
+    grid->addWidget(label(frame, "FWTo"), 2, 0);
+    grid->addWidget(label(frame, "FWNoAnswer"), 3, 0);
+    for (int i = 0; i < kPortCount; ++i) {
+        grid->addWidget(comboBox(frame, "ForwardingType", i), 1, i + 1);
+        grid->addWidget(textBox(frame, "ForwardingNumber", i, 26), 2, i + 1);
+        auto* delay = new QHBoxLayout;
+        delay->addWidget(comboBox(frame, "NoAnswerTime", i));
+        delay->addWidget(label(frame, "FWSec", i));
+        grid->addLayout(delay, 3, i + 1);
+    }
+    layout->addWidget(frame);
+    layout->addWidget(label(forwarding, "FWBook"));
+    auto* forwardGrid = make<FixedCellGrid>(forwarding, "ForwardGrid");
+    layout->addWidget(forwardGrid, 1);
+    make<QLineEdit>(forwardGrid->viewport(), "FWBufText")->hide();
+    comboBox(forwardGrid->viewport(), "FWActive")->hide();
+}
+
+void EditorWindow::buildLcrPage()
+{
+    QWidget* lcr = page(m_tabs, "LCRPage");
+    auto* layout = new QVBoxLayout(lcr);
+    m_lcrTabs = make<QTabWidget>(lcr, "SSTab3");
+    layout->addWidget(m_lcrTabs);
+
+    QWidget* table = page(m_lcrTabs, "LCRTablePage");
+    auto* tableLayout = new QVBoxLayout(table);
+    auto* lcrGrid = make<FixedCellGrid>(table, "LCRGrid");
+    tableLayout->addWidget(lcrGrid);
+    make<QLineEdit>(lcrGrid->viewport(), "LCRBufText")->hide();
+    for (const char* editor : {"LCRAdd", "LCRTime", "LCRWeek", "LCRActive"})
+        comboBox(lcrGrid->viewport(), editor)->hide();
+
+    QWidget* exclusion = page(m_lcrTabs, "LCRExclusionPage");
+    auto* grid = new QGridLayout(exclusion);
+    grid->addWidget(label(exclusion, "LCREDRange"), 0, 1, 1, 3, Qt::AlignCenter);
+    grid->addWidget(label(exclusion, "LCREMF"), 0, 4, Qt::AlignCenter);
+    grid->addWidget(label(exclusion, "LCRESS"), 0, 5, Qt::AlignCenter);
+    grid->addWidget(label(exclusion, "LCREActive"), 0, 6, Qt::AlignCenter);
+    for (int r = 0; r < 5; ++r) {
+        grid->addWidget(label(exclusion, "LCRLabel", 20 + r, QString::number(r + 1)), r + 1, 0);
+        grid->addWidget(textBox(exclusion, "LCRETDialA", r, 10), r + 1, 1);
+        grid->addWidget(label(exclusion, "Label34", r, QStringLiteral("---->")), r + 1, 2);
+        grid->addWidget(textBox(exclusion, "LCRETDialB", r, 10), r + 1, 3);
+        grid->addWidget(make<QCheckBox>(exclusion, "LCRETWeek", r), r + 1, 4, Qt::AlignCenter);
+        grid->addWidget(make<QCheckBox>(exclusion, "LCRETWeekend", r), r + 1, 5, Qt::AlignCenter);
+        grid->addWidget(make<QCheckBox>(exclusion, "LCRETAct", r), r + 1, 6, Qt::AlignCenter);
+    }
+    grid->setRowStretch(6, 1);
+}
+
+void EditorWindow::buildShortDialPage()
+{
+    QWidget* shortDial = page(m_tabs, "ShortDialPage");
+    auto* layout = new QVBoxLayout(shortDial);
+    auto* grid = make<FixedCellGrid>(shortDial, "ShortDialGrid");
+    layout->addWidget(grid);
+    make<QLineEdit>(grid->viewport(), "SDBufText")->hide();
+}
+
+void EditorWindow::buildPhoneBookPage()
+{
+    QWidget* phoneBook = page(m_tabs, "PhoneBookPage");
+    auto* layout = new QGridLayout(phoneBook);
+    layout->addWidget(label(phoneBook, "PBLabel1", -1, QStringLiteral("801->820")), 0, 0);
+    layout->addWidget(label(phoneBook, "PBLabel2", -1, QStringLiteral("821->840")), 0, 1);
+    layout->addWidget(make<FixedCellGrid>(phoneBook, "PhoneBookGrid"), 1, 0);
+    layout->addWidget(make<FixedCellGrid>(phoneBook, "PhoneBookGrid2"), 1, 1);
+    make<QLineEdit>(phoneBook, "PBBufText")->hide();
+}
+
+void EditorWindow::buildCallLogPage()
+{
+    QWidget* callLog = page(m_tabs, "CallLogPage");
+    auto* layout = new QVBoxLayout(callLog);
+    layout->addWidget(make<FixedCellGrid>(callLog, "CallHistoryGrid"));
+}
+
+void EditorWindow::configureGrids(const std::array<int, kCallLogColumnsRestored>& callLogWidths)
+{
+    struct Geometry {
+        const char* name;
+        int rows, fixedRows, columns, fixedColumns;
+        QList<int> widths;
+    };
+    const Geometry grids[] = {
+        {"ForwardGrid", 41, 1, 5, 3, {1080, 2000, 2000, 2000, 700}},
+        {"ShortDialGrid", 13, 3, 5, 1, {1080, 1785, 1785, 1785, 1785}},
+        {"PhoneBookGrid", 21, 1, 3, 1, {400, 1550, 1785}},
+        {"PhoneBookGrid2", 21, 1, 3, 1, {400, 1550, 1785}},
+        {"LCRGrid", 22, 2, 11, 1, {300, 870, 350, 870, 1750, 870, 615, 350, 615, 935, 800}},
+    };
+    for (const Geometry& geometry : grids) {
+        FixedCellGrid* target = grid(geometry.name);
+        target->setGeometryInCells(geometry.rows, geometry.fixedRows, geometry.columns,
+                                   geometry.fixedColumns);
+        for (int column = 0; column < geometry.widths.size(); ++column)
+            target->setColumnWidthTwips(column, geometry.widths[column]);
+    }
+    // The call log: a header row, a row-header column, seven query columns
+    // of which the last (the record index) stays hidden.
+    FixedCellGrid* callLog = grid("CallHistoryGrid");
+    callLog->setGeometryInCells(1, 1, 8, 1);
+    for (int column = 0; column < kCallLogColumnsRestored; ++column)
+        callLog->setColumnWidthTwips(column, callLogWidths[column]);
+    callLog->setColumnWidthTwips(7, 0);
+}
+
+void EditorWindow::setupDdiFunction()
+{
+    setCaption(this, "DDILabel", 414);
+    auto* combo = findControl<QComboBox>(this, "DDICombo");
+    combo->clear();
+    for (int id = 415; id <= 417; ++id)
+        combo->addItem(text(id));
+    combo->setCurrentIndex(-1);
+}
+
+void EditorWindow::widenTimeControls(int twips)
+{
+    for (CtlTimeSet* control : m_timeSet)
+        control->widenByTwips(twips);
+}
+
+QMenu* EditorWindow::menu(const char* name) const
+{
+    return findChild<QMenu*>(QString::fromLatin1(name));
+}
+
+FixedCellGrid* EditorWindow::grid(const char* name) const
+{
+    return findChild<FixedCellGrid*>(QString::fromLatin1(name));
+}
+
+void EditorWindow::setMenuEnabled(QMenu* menu, bool enabled)
+{
+    menu->menuAction()->setEnabled(enabled);
+    menu->setEnabled(enabled);
+}
+
+void EditorWindow::setupEditorTexts()
+{
+    setWindowTitle(text(101));
+
+    // Menus and their items.
+    static const std::pair<const char*, int> kMenus[] = {
+        {"mnuFile", 102}, {"mnuCommand", 103}, {"mnuCallLogging", 386}, {"mnuCLSort", 397},
+        {"mnuPrint", 418}, {"mnuHelp", 104}, {"mnuR", 419}};
+    for (const auto& [name, id] : kMenus)
+        menu(name)->menuAction()->setText(text(id));
+    static const std::pair<const char*, int> kItems[] = {
+        {"mnuLoad", 159}, {"mnuSave", 160}, {"mnuLoadLCR", 161}, {"mnuSaveLCR", 162},
+        {"mnuLoadPhoneBook", 163}, {"mnuSavePhoneBook", 359}, {"mnuExit", 164},
+        {"mnuReset", 165}, {"mnuResetToDefault", 166}, {"mnuWrite", 167}, {"mnuCLRead", 396},
+        {"mnuCLClear", 387}, {"mnuCLSIncrease", 398}, {"mnuCLSDecrease", 399},
+        {"mnuPLCR", 108}, {"mnuPPB", 110}, {"mnuSD", 109}, {"mnuPCL", 372},
+        {"mnuOnLineMenu", 168}, {"mnuAbout", 169}, {"mnuRTD", 419}};
+    for (const auto& [name, id] : kItems)
+        findChild<QAction*>(QString::fromLatin1(name))->setText(text(id));
+
+    // Tab pages.
+    static const int kPages[] = {105, 106, 407, 107, 108, 109, 110, 372};
+    for (int i = 0; i < 8; ++i)
+        m_tabs->setTabText(i, text(kPages[i]));
+    m_lcrTabs->setTabText(0, text(363));
+    m_lcrTabs->setTabText(1, text(176));
+
+    // Page 0: numbers and MSNs.
+    for (int i = 0; i < kPortCount; ++i) {
+        const QByteArray column = "MSNPort" + QByteArray::number(i + 1);
+        setCaption(this, column.constData(), 111 + i);
+    }
+    setCaption(this, "MSNData", 115);
+    setCaption(this, "MSNPortNumber", 116);
+    setCaption(this, "MSNName", 117);
+    setCaption(this, "MSNIncomingMSN", 118);
+    setCaption(this, "MSNOutgoingPN", 124);
+    static const char* const kTypeCombos[] = {"PortMSNType1", "PortMSNType2", "PortMSNType3"};
+    for (int i = 0; i < kPortCount; ++i) {
+        setCaption(this, "AcceptAllMSN", 119, i);
+        // Ring types of MSN rows 1, 2, 3 start as "Type 2", "Type 3", "Type 4".
+        for (int row = 0; row < 3; ++row)
+            fillList(findControl<QComboBox>(this, kTypeCombos[row], i), idRange(120, 123), row + 1);
+    }
+    fillList(findControl<QComboBox>(this, "AnalogLaw"), {125, 126});
+    setCaption(this, "DataAcceptAllMSN", 119);
+
+    // Page 1: phone functions.
+    for (int i = 0; i < kPortCount; ++i) {
+        const QByteArray column = "PhonePort" + QByteArray::number(i + 1);
+        setCaption(this, column.constData(), 111 + i);
+    }
+    static const std::pair<const char*, int> kPhoneRows[] = {
+        {"PhoneNeedMCall", 127}, {"PhoneMTime", 175}, {"PhoneDToIn", 128},
+        {"PhoneInCID", 129},     {"PhoneOutCID", 130}, {"PhoneCallWait", 131},
+        {"PhoneTakeOver", 132},  {"PhoneStopMusic", 133}, {"PhoneCID", 134}};
+    for (const auto& [name, id] : kPhoneRows)
+        setCaption(this, name, id);
+    fillList(findControl<QComboBox>(this, "PortCallIDOption"), idRange(135, 138), 0);
+    setCaption(this, "Prefer1B", 158);
+
+    // Page 2: bandwidth on demand.
+    static const std::pair<const char*, int> kBodLabels[] = {
+        {"Min2BLabel", 408},      {"Delay2BLabel", 409},    {"OpenCPSLabel", 410},
+        {"CloseCPSLabel", 411},   {"Min2BSecLabel", 145},   {"Delay2BSecLabel", 145},
+        {"OpenCPScpsLabel", 412}, {"CloseCPScpsLabel", 412}};
+    for (const auto& [name, id] : kBodLabels)
+        setCaption(this, name, id);
+
+    // Page 3: forwarding.
+    setCaption(this, "FWBy", 283);
+    for (int i = 0; i < kPortCount; ++i) {
+        const QByteArray column = "ForwardPort" + QByteArray::number(i + 1);
+        setCaption(this, column.constData(), 111 + i);
+        fillList(findControl<QComboBox>(this, "ForwardingType", i), idRange(139, 142), 0);
+        fillList(findControl<QComboBox>(this, "NoAnswerTime", i), idRange(284, 344));
+        setCaption(this, "FWSec", 145, i);
+    }
+    setCaption(this, "FWTo", 143);
+    setCaption(this, "FWNoAnswer", 144);
+    setCaption(this, "FWBook", 146);
+    fillList(findControl<QComboBox>(this, "FWActive"), {361, 362});
+
+    // Page 4: LCR editors and the exclusion table.
+    fillList(findControl<QComboBox>(this, "LCRAdd"), {154, 155});
+    QList<int> hours = idRange(186, 209);
+    hours.append(364);
+    auto* lcrTime = findControl<QComboBox>(this, "LCRTime");
+    fillList(lcrTime, hours);
+    lcrTime->addItem(QStringLiteral("--"));
+    fillList(findControl<QComboBox>(this, "LCRWeek"), {156, 157, 360});
+    fillList(findControl<QComboBox>(this, "LCRActive"), {361, 362});
+    setCaption(this, "LCREDRange", 151);
+    setCaption(this, "LCREMF", 156);
+    setCaption(this, "LCRESS", 157);
+    setCaption(this, "LCREActive", 149);
+
+    setupGridHeaders();
+}
+
+void EditorWindow::setupGridHeaders()
+{
+    FixedCellGrid* forward = grid("ForwardGrid");
+    forward->setCellText(0, 1, text(147));
+    forward->setCellText(0, 2, text(148));
+    forward->setCellText(0, 3, text(143));
+    forward->setCellText(0, 4, text(149));
+    for (int row = 1; row < forward->rowCount(); ++row)
+        forward->setCellText(row, 0, QString::number(row + 800));
+
+    FixedCellGrid* shortDial = grid("ShortDialGrid");
+    for (int column = 1; column <= kPortCount; ++column)
+        shortDial->setCellText(0, column, text(110 + column));
+    shortDial->setCellText(1, 0, text(116));
+    shortDial->setCellText(2, 0, text(117));
+    for (int row = 3; row < shortDial->rowCount(); ++row)
+        shortDial->setCellText(row, 0, QString::number(row - 3 + 700));
+
+    const std::pair<const char*, int> books[] = {{"PhoneBookGrid", 800}, {"PhoneBookGrid2", 820}};
+    for (const auto& [name, first] : books) {
+        FixedCellGrid* book = grid(name);
+        book->setCellText(0, 1, text(147));
+        book->setCellText(0, 2, text(148));
+        for (int row = 1; row < book->rowCount(); ++row)
+            book->setCellText(row, 0, QString::number(row + first));
+    }
+
+    FixedCellGrid* lcr = grid("LCRGrid");
+    const std::tuple<int, int, int> merged[] = {{1, 3, 151}, {4, 5, 152}, {6, 9, 153}, {10, 10, 149}};
+    for (const auto& [first, last, id] : merged) {
+        for (int column = first; column <= last; ++column)
+            lcr->setCellText(0, column, text(id));
+        if (last > first)
+            lcr->setSpan(0, first, 1, last - first + 1);
+    }
+    const std::pair<int, int> second[] = {{1, 365}, {3, 366}, {4, 367}, {5, 368},
+                                          {6, 369}, {8, 369}, {9, 370}, {10, 371}};
+    for (const auto& [column, id] : second)
+        lcr->setCellText(1, column, text(id));
+    for (int row = 1; row < lcr->rowCount(); ++row) {
+        lcr->setCellText(row, 2, QStringLiteral("--->"));
+        lcr->setCellText(row, 7, QStringLiteral("--->"));
+    }
+    for (int row = 2; row < lcr->rowCount(); ++row)
+        lcr->setCellText(row, 0, QString::number(row - 1));
+}
+
+void EditorWindow::setStatusPanel(int panel, const QString& text)
+{
+    if (panel >= 1 && panel <= 3)
+        m_panels[panel - 1]->setText(text);
+}
+
+QString EditorWindow::statusPanel(int panel) const
+{
+    return panel >= 1 && panel <= 3 ? m_panels[panel - 1]->text() : QString();
+}
+
+void EditorWindow::clearStatusPanels()
+{
+    for (QLabel* panel : m_panels)
+        panel->setText(QString());
+}
+
+} // namespace ql310

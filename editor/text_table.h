@@ -1,0 +1,38 @@
+// The program's vocabulary: every user-visible text by number (101..422).
+#pragma once
+
+#include <QString>
+
+namespace ql310 {
+
+constexpr int kFirstTextId = 101;
+constexpr int kLastTextId = 422;
+
+// Bases of the texts chosen by a stored value: id = base + value.
+enum TextBase {
+    kRingTypeBase = 120,
+    kCallerIdOptionBase = 135,
+    kForwardingTypeBase = 139,
+    kPrefixModeBase = 154,
+    kPeriodBase = 156,
+    kHourBase = 185,
+    kSecondsBase = 284,
+    kDdiModeBase = 415,
+    kCountryBase = 210,
+    kPortHeaderBase = 110
+};
+
+// The text with number `id`, exactly as the table holds it (blanks, "&&"
+// and all). An id outside 101..422 is a fault of the caller: it yields an
+// empty string and a warning in the debug log.
+QString text(int id);
+
+// What a caption shows for `caption`: every single "&" (the access-key
+// marker) removed and every "&&" shown as one "&".
+QString captionDisplayText(const QString& caption);
+
+// The access-key letter of `caption` (the character after the first single
+// "&"), or a null QChar when it has none.
+QChar captionAccessKey(const QString& caption);
+
+} // namespace ql310

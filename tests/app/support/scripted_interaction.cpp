@@ -1,0 +1,33 @@
+#include "scripted_interaction.h"
+
+namespace ql310::test {
+
+UserInteraction::Button ScriptedInteraction::ask(const QString& text, const QString& title,
+                                                 Icon icon, Buttons buttons)
+{
+    m_asked.append({text, title, icon, buttons});
+    if (m_answers.isEmpty()) {
+        ++m_unscripted;
+        return (buttons & Cancel) ? Cancel : No;
+    }
+    return m_answers.dequeue();
+}
+
+void ScriptedInteraction::warn(const QString& text, const QString& title, Icon icon)
+{
+    m_asked.append({text, title, icon, Ok});
+}
+
+QString ScriptedInteraction::chooseFile(const FileRequest&)
+{
+    ++m_unscripted;
+    return {};
+}
+
+bool ScriptedInteraction::choosePrinter(QPrinter&)
+{
+    ++m_unscripted;
+    return false;
+}
+
+} // namespace ql310::test

@@ -1,0 +1,38 @@
+// Answers the program's questions from a script and records what was asked.
+#pragma once
+
+#include "interaction.h"
+
+#include <QList>
+#include <QQueue>
+
+namespace ql310::test {
+
+class ScriptedInteraction : public UserInteraction {
+public:
+    struct Asked {
+        QString text;
+        QString title;
+        Icon icon;
+        Buttons buttons;  // Ok alone for warn()
+    };
+
+    // The answers of the next questions, in order.
+    void answer(Button button) { m_answers.enqueue(button); }
+
+    Button ask(const QString& text, const QString& title, Icon icon, Buttons buttons) override;
+    void warn(const QString& text, const QString& title, Icon icon) override;
+    QString chooseFile(const FileRequest& request) override;
+    bool choosePrinter(QPrinter& printer) override;
+
+    const QList<Asked>& asked() const { return m_asked; }
+    // Questions that found no scripted answer (answered with Cancel or No).
+    int unscripted() const { return m_unscripted; }
+
+private:
+    QQueue<Button> m_answers;
+    QList<Asked> m_asked;
+    int m_unscripted = 0;
+};
+
+} // namespace ql310::test

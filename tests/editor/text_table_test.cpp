@@ -1,0 +1,130 @@
+// The text table: ids, exact texts with their typos and blanks, the value
+// bases, and the access-key rule of captions.
+#include "text_table.h"
+
+#include <QKeySequence>
+#include <QtTest>
+
+using ql310::text;
+
+class TextTableTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyIdFrom101To422HasAPrintableTextOfAtMost72Characters()
+    {
+        for (int id = ql310::kFirstTextId; id <= ql310::kLastTextId; ++id) {
+            const QString value = text(id);
+            QVERIFY2(!value.isEmpty(), qPrintable(QString::number(id)));
+            QVERIFY2(value.size() <= 72, qPrintable(QString::number(id)));
+            for (QChar c : value)
+                QVERIFY2(c.unicode() >= 0x20 && c.unicode() < 0x7F, qPrintable(QString::number(id)));
+        }
+    }
+    void idsOutsideTheTableGiveNothing()
+    {
+        QTest::ignoreMessage(QtWarningMsg, "ql310set: no text with id 100");
+        QCOMPARE(text(100), QString());
+        QTest::ignoreMessage(QtWarningMsg, "ql310set: no text with id 423");
+        QCOMPARE(text(423), QString());
+    }
+    void textsKeepTheirTyposAndSpelling_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("title") << 101 << "USB ISDN TA Configuration";
+        QTest::newRow("ampersand pair") << 106 << "Phone && Data Function";
+        QTest::newRow("MSN label") << 118 << "Incoming MSN && Ring type";
+        QTest::newRow("caller id 2") << 137 << "DTMF pre-first ring";
+        QTest::newRow("forward delay") << 144 << "Delay before forwarding on \"No Answer\"";
+        QTest::newRow("MLPPP") << 158
+                               << "Prefer 1 B channel first for MLPPP function when using NDISWAN driver";
+        QTest::newRow("open ok") << 171 << "Open Success !";
+        QTest::newRow("open fail") << 172 << "Open Fail ! ISDN TA may not active";
+        QTest::newRow("write fail") << 174 << "Write to ISDN TA Fail ! ISDN TA May not active or busy";
+        QTest::newRow("help 183") << 183
+                                  << "Range between 1x -->4xxx , the first digit must between be 1 to 4";
+        QTest::newRow("canel") << 392 << "Canel";
+        QTest::newRow("waring") << 404 << "Waring! ISDN TA is not connected.";
+        QTest::newRow("question") << 403 << "Writing to ISDN TA now?";
+        QTest::newRow("BOD rule") << 413 << "The value of \"Item4\" must be less than the \"Item3\".";
+        QTest::newRow("none") << 150 << "none";
+        QTest::newRow("Mon-Sun") << 360 << "Mon-Sun";
+        QTest::newRow("hour all") << 364 << "All";
+        QTest::newRow("last") << 422 << "Deactivate";
+    }
+    void textsKeepTheirTyposAndSpelling()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, expected);
+        QCOMPARE(text(id), expected);
+    }
+    void blanksArePartOfTheText()
+    {
+        QCOMPARE(text(180), QString(17, u' '));
+        QCOMPARE(text(384), QStringLiteral(" IN"));
+        QVERIFY(text(390).startsWith(QStringLiteral("  Month  / Day  /  Year")));
+        QVERIFY(!text(390).startsWith(QStringLiteral("   ")));
+        QCOMPARE(text(385), QStringLiteral("OUT"));
+    }
+    void rightsNoticeIsOneLine()
+    {
+        QVERIFY(!text(179).contains(u'\n'));
+        QVERIFY(text(179).trimmed().size() > 10);
+    }
+    void countryNamesAsTheAdapterReportsThem_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("0") << 0 << "International";
+        QTest::newRow("13") << 13 << "xxxxxx";
+        QTest::newRow("19") << 19 << "Isreal";
+        QTest::newRow("26") << 26 << "NewZealand";
+        QTest::newRow("29") << 29 << "Philippine";
+        QTest::newRow("30") << 30 << "Thiland";
+        QTest::newRow("37") << 37 << "Brasil";
+        QTest::newRow("43") << 43 << "Hongkong";
+        QTest::newRow("18") << 18 << "Portugal";
+        QTest::newRow("51") << 51 << "Portugal";
+        QTest::newRow("56") << 56 << "xxxxxx";
+        QTest::newRow("58") << 58 << "Sri Lanka";
+        QTest::newRow("59") << 59 << "xxxxxx";
+        QTest::newRow("72") << 72 << "xxxxxx";
+    }
+    void countryNamesAsTheAdapterReportsThem()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, name);
+        QCOMPARE(text(ql310::kCountryBase + code), name);
+    }
+    void valueRunsFollowTheirBases()
+    {
+        QCOMPARE(text(ql310::kHourBase + 1), QStringLiteral("01"));
+        QCOMPARE(text(ql310::kHourBase + 24), QStringLiteral("24"));
+        QCOMPARE(text(ql310::kSecondsBase + 0), QStringLiteral("00"));
+        QCOMPARE(text(ql310::kSecondsBase + 60), QStringLiteral("60"));
+        QCOMPARE(text(ql310::kRingTypeBase + 3), QStringLiteral("Type 4"));
+        QCOMPARE(text(ql310::kForwardingTypeBase + 2), QStringLiteral("No Answer"));
+        QCOMPARE(text(ql310::kDdiModeBase + 2), QStringLiteral("Point to MP"));
+        QCOMPARE(text(ql310::kPortHeaderBase + 4), QStringLiteral("Port 4"));
+        QCOMPARE(text(ql310::kPeriodBase + 1), QStringLiteral("Sat-Sun"));
+        // The base text itself is not an hour.
+        QCOMPARE(text(ql310::kHourBase), QStringLiteral("Multiple Subscription Number && Ring Type Setting"));
+    }
+    void accessKeyRule()
+    {
+        QCOMPARE(ql310::captionDisplayText(text(106)), QStringLiteral("Phone & Data Function"));
+        QCOMPARE(ql310::captionAccessKey(text(106)), QChar());
+        QCOMPARE(ql310::captionDisplayText(text(165)), QStringLiteral("Read from ISDN TA"));
+        QCOMPARE(ql310::captionAccessKey(text(165)), QChar(u'R'));
+        QCOMPARE(ql310::captionAccessKey(text(161)), QChar(u'o'));
+        QCOMPARE(ql310::captionAccessKey(QStringLiteral("A && &B")), QChar(u'B'));
+        QCOMPARE(ql310::captionDisplayText(QStringLiteral("A && &B")), QStringLiteral("A & B"));
+        // Qt reads the captions by the same rule.
+        QCOMPARE(QKeySequence::mnemonic(text(165)), QKeySequence(Qt::ALT | Qt::Key_R));
+        QCOMPARE(QKeySequence::mnemonic(text(106)), QKeySequence());
+    }
+};
+
+QTEST_GUILESS_MAIN(TextTableTest)
+#include "text_table_test.moc"
