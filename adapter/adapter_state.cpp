@@ -1,5 +1,6 @@
 #include "adapter_state.h"
 
+#include "atomic_file.h"
 #include "factory_defaults.h"
 
 #include <cerrno>
@@ -80,31 +81,11 @@ bool readFile(const std::string& path, std::array<uint8_t, N>& into, bool& missi
 bool writeFileAtomically(const std::string& path, const uint8_t* data, size_t size,
                          std::string& error)
 {
-    const std::string temporary = path + ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        error = temporary + ": " + std::strerror(errno);
-        return false;
-    }
-    size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::write(fd, data + done, size - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            error = temporary + ": " + std::strerror(errno);
-            ::close(fd);
-            ::unlink(temporary.c_str());
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    if (::fsync(fd) != 0 || ::close(fd) != 0 || ::rename(temporary.c_str(), path.c_str()) != 0) {
-        error = path + ": " + std::strerror(errno);
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    return true;
+    std::string reason;
+    if (replaceFileAtomically(path, data, size, 0644, reason))
+        return true;
+    error = path + ": " + reason;
+    return false;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "setting_files.h"
 
+#include "atomic_file.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -10,24 +12,6 @@
 namespace ql310::files {
 
 namespace {
-
-// Writes all bytes; false with errno set on failure.
-bool writeAll(int fd, const uint8_t* data, size_t size)
-{
-    size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::write(fd, data + done, size - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = ENOSPC;
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
 
 std::string systemReason() { return std::strerror(errno); }
 
@@ -67,38 +51,10 @@ bool saveFile(const std::string& path, FileKind kind, const Images& images, std:
     if (kind == FileKind::Settings)
         append(images.lineParams, kLineParamsSize);
 
-    // The temporary file sits beside the target so that the rename stays on
-    // one file system.
-    std::string temporary = path + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) {
-        reason = systemReason();
-        return false;
-    }
-    // mkstemp makes the file private: a file saved over keeps its mode, a
-    // new one gets the usual mode.
-    struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0) {
-        ::fchmod(fd, existing.st_mode & 07777);
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd, 0666 & ~mask);
-    }
-    const bool written = writeAll(fd, content.data(), content.size()) && ::fsync(fd) == 0;
-    const int writeError = errno;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed) {
-        reason = std::strerror(written ? errno : writeError);
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        reason = systemReason();
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    return true;
+    // A new file gets the usual mode; one saved over keeps its own.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return replaceFileAtomically(path, content.data(), content.size(), 0666 & ~mask, reason);
 }
 
 bool readFile(const std::string& path, FileKind kind, std::vector<uint8_t>& content,

@@ -1,5 +1,7 @@
 #include "registry_hive.h"
 
+#include "atomic_file.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -19,7 +21,6 @@ constexpr const char* kDefaultHivePath = "/var/lib/ql310/hklm.reg";
 constexpr const char* kSignature = "REGEDIT4";
 constexpr const char* kRootKey = "HKEY_LOCAL_MACHINE\\";
 constexpr const char* kLockSuffix = ".lock";
-constexpr const char* kTemporarySuffix = ".tmp-XXXXXX";
 constexpr mode_t kNewFileMode = 0644;
 
 std::string lower(std::string text)
@@ -214,40 +215,12 @@ std::string directoryOf(const std::string& path)
     return path.substr(0, slash);
 }
 
-bool writeAll(int fd, const std::string& text)
-{
-    size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n > 0)
-            done += static_cast<size_t>(n);
-        else if (!(n < 0 && errno == EINTR))
-            return false;
-    }
-    return true;
-}
-
-// Replaces the file at `path` by `text` in one rename, keeping its mode and,
-// where allowed, its owner.
+// Replaces the file at `path` by `text` in one rename.
 bool replaceFile(const std::string& path, const std::string& text)
 {
-    struct stat old {};
-    const bool existed = ::stat(path.c_str(), &old) == 0;
-    std::string temporary = path + kTemporarySuffix;
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return false;
-    bool ok = writeAll(fd, text) && ::fsync(fd) == 0;
-    if (ok)
-        ok = ::fchmod(fd, existed ? (old.st_mode & 07777) : kNewFileMode) == 0;
-    if (ok && existed && (old.st_uid != ::geteuid() || old.st_gid != ::getegid()))
-        (void)!::fchown(fd, old.st_uid, old.st_gid);
-    ok = ::close(fd) == 0 && ok;
-    if (ok)
-        ok = ::rename(temporary.c_str(), path.c_str()) == 0;
-    if (!ok)
-        ::unlink(temporary.c_str());
-    return ok;
+    std::string reason;
+    return replaceFileAtomically(path, reinterpret_cast<const uint8_t*>(text.data()), text.size(),
+                                 kNewFileMode, reason);
 }
 
 } // namespace
