@@ -1,5 +1,7 @@
 #include "main_window.h"
 
+#include "call_log_commands.h"
+#include "call_log_grid.h"
 #include "call_log_widths.h"
 #include "fixed_cell_grid.h"
 #include "interaction.h"
@@ -42,6 +44,35 @@ MainWindow::MainWindow(LibraryBinding& library, UserInteraction& interaction, QW
 
     connect(findChild<QAction*>(QStringLiteral("mnuExit")), &QAction::triggered, this,
             &QWidget::close);
+
+    m_callLog = new CallLogCommands(*this, interaction);
+    connect(findChild<QAction*>(QStringLiteral("mnuCLRead")), &QAction::triggered, this,
+            &MainWindow::mnuCLReadClick);
+}
+
+MainWindow::~MainWindow()
+{
+    // Before the grid goes: the call log unbinds the grid from its store.
+    delete m_callLog;
+}
+
+void MainWindow::setClock(const Clock& clock)
+{
+    m_callLog->setClock(clock);
+}
+
+void MainWindow::mnuCLReadClick()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    if (getCallHistory() != QL310_OK) {
+        setStatusPanel(1, text(172));
+        QGuiApplication::restoreOverrideCursor();
+        return;
+    }
+    setStatusPanel(1, text(171));
+    m_clearStatusOnTabFocus = kTrue;
+    refreshCallLog();
+    QGuiApplication::restoreOverrideCursor();
 }
 
 bool MainWindow::formLoad()
@@ -156,7 +187,7 @@ void MainWindow::queryUnload()
 
 void MainWindow::unload()
 {
-    FixedCellGrid* callLog = grid("CallHistoryGrid");
+    calllog::CallLogGrid* callLog = callLogGrid();
     QList<int> widths;
     for (int column = 0; column < callLog->columnCount(); ++column)
         widths.append(callLog->columnWidthTwips(column));
@@ -171,7 +202,7 @@ void MainWindow::decodeImagesIntoEditor()
 
 void MainWindow::refreshCallLog()
 {
-    // The call-log refresh joins here.
+    m_callLog->refresh(m_callHistoryBuffer);
 }
 
 void MainWindow::runWriteCommand()

@@ -10,6 +10,8 @@
 
 namespace ql310 {
 
+class CallLogCommands;
+class Clock;
 class LibraryBinding;
 class UserInteraction;
 
@@ -30,6 +32,7 @@ public:
     static constexpr int kTimeControlExtraTwips = 30;
 
     MainWindow(LibraryBinding& library, UserInteraction& interaction, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The start-up sequence, run before the window is first shown. False
     // when the user chose to end the program at the not-connected warning
@@ -38,6 +41,13 @@ public:
 
     // Appends one progress dot to status panel 1.
     void writingDot();
+
+    // The call log's refresh and commands.
+    CallLogCommands& callLog() { return *m_callLog; }
+    // The clock the call log reads "today" and "now" from.
+    void setClock(const Clock& clock);
+    // mnuCLRead: fetch the call history and refresh the call log.
+    void mnuCLReadClick();
 
     // The library's operations, for the code that works on the images.
     LibraryBinding& library() { return m_library; }
@@ -74,9 +84,8 @@ private:
     // Where the decoder shows the images and LineParams in the editor.
     // Until it exists the editor keeps the contents of its set-up.
     void decodeImagesIntoEditor();
-    // Where the call-log refresh runs after a successful history fetch:
-    // load the history into the scratch log, merge it into the call log,
-    // show the log. Until it exists the call-log page stays empty.
+    // The call-log refresh after a successful history fetch: load the
+    // history into the scratch log, merge it into the call log, show the log.
     void refreshCallLog();
     // Where the Write command runs (encode, save the blocks, store the line
     // parameters). Until it exists nothing is written and nothing is shown.
@@ -100,6 +109,7 @@ private:
     WindowFlag m_clearStatusOnTabFocus = kFalse;
     bool m_unloaded = false;
     QTimer m_timer1;
+    CallLogCommands* m_callLog = nullptr;
 };
 
 } // namespace ql310
