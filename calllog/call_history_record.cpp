@@ -41,7 +41,8 @@ int inferYear(int recordMonth, const Date& today)
 {
     if (today.month >= 3)
         return today.year;
-    return recordMonth > 10 ? today.year - 1 : today.year;
+    // The calendar starts with year 1: there is no year before it.
+    return recordMonth > 10 && today.year > 1 ? today.year - 1 : today.year;
 }
 
 int daysInMonth(int year, int month)

@@ -54,6 +54,7 @@ TEST(CallHistoryYear, JanuaryAndFebruaryPutLateMonthsInLastYear)
     EXPECT_EQ(inferYear(10, kFifteenthJanuary), 2027);
     EXPECT_EQ(inferYear(1, kFifteenthJanuary), 2027);
     EXPECT_EQ(inferYear(12, Date{2027, 3, 1}), 2027);
+    EXPECT_EQ(inferYear(12, Date{1, 1, 1}), 1); // no year 0
 }
 
 TEST(CallHistoryDecoding, ReadsEverySlotWithACallWhateverTheCount)
