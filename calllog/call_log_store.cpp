@@ -200,6 +200,7 @@ bool CallLogStore::replaceScratchFromTemplate()
         if (db.isValid())
             db.close();
     }
+    m_tempTuned = false;
     const QString scratch = scratchLogPath();
     if (QFile::exists(scratch) && !QFile::remove(scratch))
         return false;
@@ -225,7 +226,19 @@ QSqlDatabase CallLogStore::dataDb()
     return db;
 }
 
-QSqlDatabase CallLogStore::tempDb() { return open(m_tempConnection, scratchLogPath()); }
+QSqlDatabase CallLogStore::tempDb()
+{
+    QSqlDatabase db = open(m_tempConnection, scratchLogPath());
+    if (db.isOpen() && !m_tempTuned) {
+        // The scratch log is made again at every fetch: it need not survive
+        // a crash, so its writes do not wait for the disk.
+        QSqlQuery query(db);
+        query.exec("PRAGMA synchronous = OFF");
+        query.exec("PRAGMA journal_mode = MEMORY");
+        m_tempTuned = true;
+    }
+    return db;
+}
 
 bool CallLogStore::execute(const QString& connection, const QString& sql,
                            const QVariantList& values)

@@ -127,6 +127,7 @@ private:
     QString m_tempConnection;
     bool m_failed = false;
     bool m_indexed = false;
+    bool m_tempTuned = false;
 };
 
 } // namespace ql310::calllog
