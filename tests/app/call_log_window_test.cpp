@@ -198,6 +198,13 @@ private slots:
         window().tabs()->setFocus();
         QTRY_VERIFY(!action("mnuCLClear")->isEnabled());
         QVERIFY(!window().menu("mnuCLSort")->menuAction()->isEnabled());
+        // The right button gives the grid the focus and pops the Sort menu up.
+        QWidget* cells = window().callLogGrid()->viewport();
+        QTest::mousePress(cells, Qt::RightButton, {}, QPoint(20, 10));
+        QTRY_VERIFY(window().menu("mnuCLSort")->isVisible());
+        QVERIFY(action("mnuCLSIncrease")->isEnabled());
+        QVERIFY(action("mnuCLClear")->isEnabled());
+        window().menu("mnuCLSort")->close();
     }
     void sortingThenReadingAgainReturnsToStartOrder()
     {
