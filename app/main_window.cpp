@@ -4,6 +4,7 @@
 #include "fixed_cell_grid.h"
 #include "interaction.h"
 #include "library_binding.h"
+#include "print_and_help_menus.h"
 #include "text_table.h"
 
 #include <QAction>
@@ -42,6 +43,7 @@ MainWindow::MainWindow(LibraryBinding& library, UserInteraction& interaction, QW
 
     connect(findChild<QAction*>(QStringLiteral("mnuExit")), &QAction::triggered, this,
             &QWidget::close);
+    m_printAndHelp = new PrintAndHelpMenus(*this, m_interaction);
 }
 
 bool MainWindow::formLoad()

@@ -11,6 +11,7 @@
 namespace ql310 {
 
 class LibraryBinding;
+class PrintAndHelpMenus;
 class UserInteraction;
 
 // A window-state boolean: 16 bits, true = -1.
@@ -52,6 +53,9 @@ public:
     QByteArray& fileLoadArea() { return m_fileLoadArea; }
     QByteArray& lineParams() { return m_lineParams; }
     QByteArray& callHistoryBuffer() { return m_callHistoryBuffer; }
+
+    // The table printing, on-line help and About items.
+    PrintAndHelpMenus& printAndHelpMenus() { return *m_printAndHelp; }
 
 signals:
     // The Write command was started (by the close question's Yes).
@@ -100,6 +104,7 @@ private:
     WindowFlag m_clearStatusOnTabFocus = kFalse;
     bool m_unloaded = false;
     QTimer m_timer1;
+    PrintAndHelpMenus* m_printAndHelp = nullptr;
 };
 
 } // namespace ql310
