@@ -11,17 +11,6 @@
 
 namespace ql310 {
 
-namespace {
-
-void printGrids(UserInteraction& interaction, const QList<GridPicture>& pictures)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    // Cancel and a printer that fails both end the command quietly.
-    printGridPage(interaction, printer, pictures);
-}
-
-} // namespace
-
 PrintAndHelpMenus::PrintAndHelpMenus(EditorWindow& window, UserInteraction& interaction)
     : QObject(&window),
       m_window(window),
@@ -41,20 +30,41 @@ PrintAndHelpMenus::PrintAndHelpMenus(EditorWindow& window, UserInteraction& inte
 
 PrintAndHelpMenus::~PrintAndHelpMenus() = default;
 
+QList<GridPicture> PrintAndHelpMenus::pictures(Table table) const
+{
+    switch (table) {
+    case Table::LCR:
+        return {{m_window.grid("LCRGrid"), 0, 0}};
+    case Table::PhoneBook:
+        return {{m_window.grid("PhoneBookGrid"), 0, 0},
+                {m_window.grid("PhoneBookGrid2"), kPhoneBookSecondHalfTwips, 0}};
+    case Table::ShortDial:
+        return {{m_window.grid("ShortDialGrid"), 0, 0}};
+    }
+    return {};
+}
+
+void PrintAndHelpMenus::print(Table table)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    // Cancel and a printer that cannot start the job both end the command
+    // quietly, with nothing printed.
+    printGridPage(m_interaction, printer, pictures(table));
+}
+
 void PrintAndHelpMenus::mnuPLCR_Click()
 {
-    printGrids(m_interaction, {{m_window.grid("LCRGrid"), 0, 0}});
+    print(Table::LCR);
 }
 
 void PrintAndHelpMenus::mnuPPB_Click()
 {
-    printGrids(m_interaction, {{m_window.grid("PhoneBookGrid"), 0, 0},
-                               {m_window.grid("PhoneBookGrid2"), kPhoneBookSecondHalfTwips, 0}});
+    print(Table::PhoneBook);
 }
 
 void PrintAndHelpMenus::mnuSD_Click()
 {
-    printGrids(m_interaction, {{m_window.grid("ShortDialGrid"), 0, 0}});
+    print(Table::ShortDial);
 }
 
 void PrintAndHelpMenus::mnuOnLineMenu_Click()

@@ -4,6 +4,7 @@
 
 #include "about_box.h"
 #include "online_help.h"
+#include "table_printing.h"
 
 #include <QObject>
 #include <QPointer>
@@ -11,7 +12,6 @@
 #include <memory>
 
 namespace ql310 {
-
 
 class EditorWindow;
 class UserInteraction;
@@ -23,6 +23,8 @@ public:
     // Position of the second phone-book grid on the printed page.
     static constexpr int kPhoneBookSecondHalfTwips = 4000;
 
+    enum class Table { LCR, PhoneBook, ShortDial };
+
     PrintAndHelpMenus(EditorWindow& window, UserInteraction& interaction);
     ~PrintAndHelpMenus() override;
 
@@ -32,11 +34,16 @@ public:
     void mnuOnLineMenu_Click();
     void mnuAbout_Click();
 
+    // The grids that make up the printed page of `table`, with their places.
+    QList<GridPicture> pictures(Table table) const;
+
     OnlineHelp& onlineHelp() { return *m_help; }
     // The About window, once it has been shown.
     AboutBox* aboutBox() const { return m_about; }
 
 private:
+    void print(Table table);
+
     EditorWindow& m_window;
     UserInteraction& m_interaction;
     OnlineHelp* m_help;

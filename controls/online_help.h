@@ -16,7 +16,6 @@ class QWidget;
 
 namespace ql310 {
 
-
 class UserInteraction;
 
 // The desktop's viewer for a file type.
