@@ -11,6 +11,9 @@ namespace ql310 {
 namespace {
 
 const QString kScheme = QStringLiteral("chm");
+constexpr int kWindowWidth = 900;
+constexpr int kWindowHeight = 600;
+constexpr int kContentsWidth = 200;
 
 struct ContentsEntry {
     QString name;
@@ -100,9 +103,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     m_browser->setOpenLinks(true);
     splitter->addWidget(m_contents);
     splitter->addWidget(m_browser);
-    splitter->setStretchFactor(1, 3);
+    splitter->setStretchFactor(1, 1);
     layout->addWidget(splitter);
-    resize(900, 600);
+    resize(kWindowWidth, kWindowHeight);
+    splitter->setSizes({kContentsWidth, kWindowWidth - kContentsWidth});
 
     connect(m_contents, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { showPage(item->data(Qt::UserRole).toString()); });
