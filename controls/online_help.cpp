@@ -1,5 +1,6 @@
 #include "online_help.h"
 
+#include "busy_pointer.h"
 #include "help_window.h"
 #include "interaction.h"
 
@@ -101,12 +102,16 @@ OnlineHelp::Shown OnlineHelp::showHelp()
                            m_messageTitle, UserInteraction::Icon::Exclamation);
         return Shown::Missing;
     }
-    if (m_viewer && m_viewer->open(path))
-        return Shown::DesktopViewer;
-
-    if (!m_helpWindow)
-        m_helpWindow = new HelpWindow(m_window);
-    if (m_helpWindow->fileName() != path && !m_helpWindow->openFile(path)) {
+    bool opened = false;
+    {
+        BusyPointer busy;
+        if (m_viewer && m_viewer->open(path))
+            return Shown::DesktopViewer;
+        if (!m_helpWindow)
+            m_helpWindow = new HelpWindow(m_window);
+        opened = m_helpWindow->fileName() == path || m_helpWindow->openFile(path);
+    }
+    if (!opened) {
         m_interaction.warn(QStringLiteral("The help file %1 cannot be read as compiled help.").arg(path),
                            m_messageTitle, UserInteraction::Icon::Exclamation);
         return Shown::Unreadable;

@@ -1,5 +1,6 @@
 #include "table_printing.h"
 
+#include "busy_pointer.h"
 #include "interaction.h"
 #include "twips.h"
 
@@ -56,6 +57,7 @@ PrintOutcome printGridPage(UserInteraction& interaction, QPrinter& printer,
 {
     if (!interaction.choosePrinter(printer))
         return PrintOutcome::Cancelled;
+    BusyPointer busy;
     QPainter painter;
     if (!painter.begin(&printer))
         return PrintOutcome::Failed;
