@@ -45,7 +45,6 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("About"));
     setModal(false);
-    setAttribute(Qt::WA_DeleteOnClose, false);
 
     auto* layout = new QGridLayout(this);
     auto* picture = namedLabel(this, "picIcon");
