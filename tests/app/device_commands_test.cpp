@@ -31,7 +31,7 @@ namespace {
 constexpr const char* kWriteSetting = "800120DC";
 constexpr const char* kWriteTable = "800120D8";
 constexpr const char* kLineParamsMessage = "80012094";
-constexpr int kLcrDisabledOffset = 290;
+const int kLcrDisabledOffset = ql310::image::slot(ql310::image::FieldId::LcrDisabled).offset;
 
 QByteArray readAll(const QString& path)
 {
@@ -217,9 +217,9 @@ private slots:
         // What the editor does not interpret is the adapter's as before.
         const QByteArray settingAfter = readAll(stateFile("setting.bin"));
         const QByteArray tableAfter = readAll(stateFile("table.bin"));
-        for (int i : uninterpreted(ql310::image::Block::Setting, 2048))
+        for (int i : uninterpreted(ql310::image::Block::Setting, ql310::image::kSettingBlockSize))
             QVERIFY2(settingAfter[i] == settingBefore[i], qPrintable(QString::number(i)));
-        for (int i : uninterpreted(ql310::image::Block::Table, 1792))
+        for (int i : uninterpreted(ql310::image::Block::Table, ql310::image::kTableBlockSize))
             QVERIFY2(tableAfter[i] == tableBefore[i], qPrintable(QString::number(i)));
 
         m_interaction.answer(UserInteraction::No);

@@ -235,7 +235,7 @@ private:
     {
         m_im = Images();
         std::memcpy(m_im.setting.data(), "V2.10b", 6);
-        m_im.setting[288] = 0x02;
+        m_im.setting[image::slot(FieldId::CountryCode).offset] = 0x02;
         QL310_LoadDefault(m_im.table.data(), m_im.setting.data());
         m_im.record().resetToFactory();
     }
@@ -526,7 +526,8 @@ private slots:
         const image::PortSlots port = image::portSlots(3);
         QCOMPARE(m_im.record().number(image::LineRecord::Number::AcceptAllMsn), 1);
         QCOMPARE(m_im.record().number(image::LineRecord::Number::AnalogCoding), 1);
-        QCOMPARE(m_im.setting[289], before.setting[289]);
+        const int lineOptions = image::slot(FieldId::LineOptions).offset;
+        QCOMPARE(m_im.setting[lineOptions], before.setting[lineOptions]);
         QCOMPARE(m_im.record().text(2), std::u16string(u"4711"));
         QCOMPARE(s.readText(port.extensionName), std::u16string(u"Fax"));
         QCOMPARE(s.readByte(port.ringType[1]), 0x00);
@@ -537,7 +538,8 @@ private slots:
         QCOMPARE(s.readByte(image::slot(FieldId::CallerIdOption)), 3);
         QCOMPARE(s.readByte(port.noAnswerDelay), 60);
         QCOMPARE(m_im.setting[image::exclusionSlots(2).flags.offset], uint8_t(0xE0));
-        QCOMPARE(m_im.table[1761], uint8_t(0x01));
+        // Entry 809 is bit 0x01 of the map's second byte; entry 810's "yes" is no "Yes".
+        QCOMPARE(m_im.table[image::phoneBookSlots(8).forwardActive.offset], uint8_t(0x01));
         QCOMPARE(s.readDigits(image::shortDialSlot(3, 9)), std::u16string(u"0815"));
     }
     void lcrCellsAreStoredByTheirFirstMatch()

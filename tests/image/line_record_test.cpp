@@ -1,5 +1,5 @@
 // The LineParams record as the editor fills it: the 30-character rule for
-// its texts, its little-endian thresholds and the factory values.
+// its texts and the factory values.
 #include "line_params.h"
 #include "line_record.h"
 
@@ -41,22 +41,6 @@ TEST_F(LineRecordTest, AnEmptyTextZeroesTheFirstThirtyBytes)
         EXPECT_EQ(slot(4)[i], 0) << i;
     EXPECT_EQ(slot(4)[30], 0x77);
     EXPECT_EQ(m_record.text(4), u"");
-}
-
-TEST_F(LineRecordTest, AFullSlotReadsFiftyNineCharacters)
-{
-    EXPECT_EQ(m_record.text(5).size(), 59u);
-}
-
-TEST_F(LineRecordTest, ThresholdsAreLittleEndianAndSwitchesSingleBytes)
-{
-    m_record.setNumber(LineRecord::Number::OpenCps, 7200);
-    EXPECT_EQ(m_bytes[line::kOpenCpsOffset], 0x20);
-    EXPECT_EQ(m_bytes[line::kOpenCpsOffset + 1], 0x1C);
-    m_record.setNumber(LineRecord::Number::DdiFunction, 0x0102);
-    EXPECT_EQ(m_bytes[line::kDdiFunctionOffset], 0x02);
-    EXPECT_EQ(m_bytes[line::kReservedOffset], 0x77);
-    EXPECT_EQ(m_record.number(LineRecord::Number::OpenCps), 7200);
 }
 
 TEST_F(LineRecordTest, TheFactoryValuesEmptyEveryTextAndSetTheDefaults)
