@@ -23,6 +23,8 @@ constexpr WindowFlag kFalse = 0;
 
 class MainWindow : public EditorWindow {
     Q_OBJECT
+    // The commands call the library on the window's images as start-up does.
+    friend class DeviceCommands;
 
 public:
     enum class State { Starting, Normal, Offline, Closing };
@@ -45,10 +47,6 @@ public:
 
     // The library's operations, for the code that works on the images.
     LibraryBinding& library() { return m_library; }
-    // QL310_LoadSetting and QL_GetDataFromRegistry on the window's images;
-    // QL310_NO_DEVICE while the library is not bound.
-    quint8 loadSetting();
-    quint8 getLineParams();
 
     State state() const { return m_state; }
     WindowFlag settingsRead() const { return m_settingsRead; }
@@ -93,7 +91,9 @@ private:
     // The Write command (encode, save the blocks, store the line parameters).
     void runWriteCommand();
 
+    quint8 loadSetting();
     quint8 getCallHistory();
+    quint8 getLineParams();
 
     LibraryBinding& m_library;
     UserInteraction& m_interaction;
