@@ -3,9 +3,11 @@
 #include "call_log_commands.h"
 #include "call_log_grid.h"
 #include "call_log_widths.h"
+#include "device_commands.h"
 #include "fixed_cell_grid.h"
 #include "interaction.h"
 #include "library_binding.h"
+#include "print_and_help_menus.h"
 #include "text_table.h"
 
 #include <QAction>
@@ -42,18 +44,20 @@ MainWindow::MainWindow(LibraryBinding& library, UserInteraction& interaction, QW
     m_timer1.setInterval(kPollMs);
     connect(&m_timer1, &QTimer::timeout, this, &MainWindow::timer1Timer);
 
-    connect(findChild<QAction*>(QStringLiteral("mnuExit")), &QAction::triggered, this,
-            &QWidget::close);
+    m_commands = std::make_unique<DeviceCommands>(*this, m_interaction);
+    const std::pair<const char*, void (DeviceCommands::*)()> commands[] = {
+        {"mnuReset", &DeviceCommands::mnuResetClick},
+        {"mnuWrite", &DeviceCommands::mnuWriteClick},
+        {"mnuExit", &DeviceCommands::mnuExitClick},
+        {"mnuResetToDefault", &DeviceCommands::resetToDefault}};
+    for (const auto& [name, command] : commands)
+        connect(findChild<QAction*>(QLatin1String(name)), &QAction::triggered, this,
+                [this, command = command] { (m_commands.get()->*command)(); });
+    m_printAndHelp = new PrintAndHelpMenus(*this, m_interaction);
 
     m_callLog = new CallLogCommands(*this, interaction);
     connect(findChild<QAction*>(QStringLiteral("mnuCLRead")), &QAction::triggered, this,
             &MainWindow::mnuCLReadClick);
-}
-
-MainWindow::~MainWindow()
-{
-    // Before the grid goes: the call log unbinds the grid from its store.
-    delete m_callLog;
 }
 
 void MainWindow::setClock(const Clock& clock)
@@ -73,6 +77,12 @@ void MainWindow::mnuCLReadClick()
     m_clearStatusOnTabFocus = kTrue;
     refreshCallLog();
     QGuiApplication::restoreOverrideCursor();
+}
+
+MainWindow::~MainWindow()
+{
+    // Before the grid goes: the call log unbinds the grid from its store.
+    delete m_callLog;
 }
 
 bool MainWindow::formLoad()
@@ -197,7 +207,7 @@ void MainWindow::unload()
 
 void MainWindow::decodeImagesIntoEditor()
 {
-    // The image decoder joins here.
+    m_commands->decodeImages();
 }
 
 void MainWindow::refreshCallLog()
@@ -208,7 +218,7 @@ void MainWindow::refreshCallLog()
 void MainWindow::runWriteCommand()
 {
     emit writeCommandStarted();
-    // The Write command joins here.
+    m_commands->mnuWriteClick();
 }
 
 quint8 MainWindow::loadSetting()

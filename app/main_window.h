@@ -8,11 +8,15 @@
 #include <QByteArray>
 #include <QTimer>
 
+#include <memory>
+
 namespace ql310 {
 
+class DeviceCommands;
 class CallLogCommands;
 class Clock;
 class LibraryBinding;
+class PrintAndHelpMenus;
 class UserInteraction;
 
 // A window-state boolean: 16 bits, true = -1.
@@ -22,6 +26,8 @@ constexpr WindowFlag kFalse = 0;
 
 class MainWindow : public EditorWindow {
     Q_OBJECT
+    // The commands call the library on the window's images as start-up does.
+    friend class DeviceCommands;
 
 public:
     enum class State { Starting, Normal, Offline, Closing };
@@ -55,6 +61,11 @@ public:
     State state() const { return m_state; }
     WindowFlag settingsRead() const { return m_settingsRead; }
     WindowFlag clearStatusOnTabFocus() const { return m_clearStatusOnTabFocus; }
+    void setSettingsRead(WindowFlag value) { m_settingsRead = value; }
+    void setClearStatusOnTabFocus(WindowFlag value) { m_clearStatusOnTabFocus = value; }
+    // Read, Write, Exit, Reset to Default, and the decoder and encoder on
+    // the window's images.
+    DeviceCommands& commands() { return *m_commands; }
     const QTimer& timer1() const { return m_timer1; }
 
     QByteArray& tableBlock() { return m_tableBlock; }
@@ -62,6 +73,9 @@ public:
     QByteArray& fileLoadArea() { return m_fileLoadArea; }
     QByteArray& lineParams() { return m_lineParams; }
     QByteArray& callHistoryBuffer() { return m_callHistoryBuffer; }
+
+    // The table printing, on-line help and About items.
+    PrintAndHelpMenus& printAndHelpMenus() { return *m_printAndHelp; }
 
 signals:
     // The Write command was started (by the close question's Yes).
@@ -81,14 +95,12 @@ private:
     // Form_Unload: stores the call-log column widths.
     void unload();
 
-    // Where the decoder shows the images and LineParams in the editor.
-    // Until it exists the editor keeps the contents of its set-up.
+    // The decoder shows the images and LineParams in the editor.
     void decodeImagesIntoEditor();
     // The call-log refresh after a successful history fetch: load the
     // history into the scratch log, merge it into the call log, show the log.
     void refreshCallLog();
-    // Where the Write command runs (encode, save the blocks, store the line
-    // parameters). Until it exists nothing is written and nothing is shown.
+    // The Write command (encode, save the blocks, store the line parameters).
     void runWriteCommand();
 
     quint8 loadSetting();
@@ -109,6 +121,8 @@ private:
     WindowFlag m_clearStatusOnTabFocus = kFalse;
     bool m_unloaded = false;
     QTimer m_timer1;
+    std::unique_ptr<DeviceCommands> m_commands;
+    PrintAndHelpMenus* m_printAndHelp = nullptr;
     CallLogCommands* m_callLog = nullptr;
 };
 
