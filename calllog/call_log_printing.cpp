@@ -90,11 +90,12 @@ int printCallLog(const CallLogGrid& grid, QPrinter& printer)
     if (!painter.begin(&printer))
         return 0;
     // Screen pixels become printer pixels at the same size on paper, made
-    // smaller only where the picture is wider than the page.
-    double scale = double(printer.logicalDpiX()) / page.logicalDpiX();
-    const int pageWidth = printer.pageLayout().paintRectPixels(printer.resolution()).width();
-    if (width * scale > pageWidth && width > 0)
-        scale = double(pageWidth) / width;
+    // smaller where the picture would not fit on the page below its top.
+    const int top = twipsToPixelsY(printer, kPictureTopTwips);
+    const QRect paper = printer.pageLayout().paintRectPixels(printer.resolution());
+    const double scale = qMin(double(printer.logicalDpiX()) / page.logicalDpiX(),
+                              qMin(double(paper.width()) / qMax(page.width(), 1),
+                                   double(paper.height() - top) / qMax(page.height(), 1)));
     const int calls = grid.model()->rowCount();
     const QList<int> tops = printedPageTopRows(calls);
     for (int i = 0; i < tops.size(); ++i) {
@@ -103,7 +104,7 @@ int printCallLog(const CallLogGrid& grid, QPrinter& printer)
         const int first = tops[i] - 1;
         rows.show(first, qMin(kCallsPerPage, calls - first));
         painter.save();
-        painter.translate(0, twipsToPixelsY(printer, kPictureTopTwips));
+        painter.translate(0, top);
         painter.scale(scale, scale);
         page.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren | QWidget::DrawWindowBackground);
         painter.restore();
