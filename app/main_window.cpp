@@ -2,6 +2,7 @@
 
 #include "call_log_widths.h"
 #include "device_commands.h"
+#include "file_commands.h"
 #include "fixed_cell_grid.h"
 #include "interaction.h"
 #include "library_binding.h"
@@ -50,6 +51,18 @@ MainWindow::MainWindow(LibraryBinding& library, UserInteraction& interaction, QW
     for (const auto& [name, command] : commands)
         connect(findChild<QAction*>(QLatin1String(name)), &QAction::triggered, this,
                 [this, command = command] { (m_commands.get()->*command)(); });
+
+    m_files = std::make_unique<FileCommands>(*this, m_interaction);
+    const std::pair<const char*, void (FileCommands::*)()> fileCommands[] = {
+        {"mnuLoad", &FileCommands::mnuLoadClick},
+        {"mnuSave", &FileCommands::mnuSaveClick},
+        {"mnuLoadLCR", &FileCommands::mnuLoadLcrClick},
+        {"mnuSaveLCR", &FileCommands::mnuSaveLcrClick},
+        {"mnuLoadPhoneBook", &FileCommands::mnuLoadPhoneBookClick},
+        {"mnuSavePhoneBook", &FileCommands::mnuSavePhoneBookClick}};
+    for (const auto& [name, command] : fileCommands)
+        connect(findChild<QAction*>(QLatin1String(name)), &QAction::triggered, this,
+                [this, command = command] { (m_files.get()->*command)(); });
 }
 
 MainWindow::~MainWindow() = default;

@@ -13,6 +13,7 @@
 namespace ql310 {
 
 class DeviceCommands;
+class FileCommands;
 class LibraryBinding;
 class UserInteraction;
 
@@ -56,6 +57,8 @@ public:
     // Read, Write, Exit, Reset to Default, and the decoder and encoder on
     // the window's images.
     DeviceCommands& commands() { return *m_commands; }
+    // The File menu's settings, LCR and phone-book files.
+    FileCommands& files() { return *m_files; }
     const QTimer& timer1() const { return m_timer1; }
 
     QByteArray& tableBlock() { return m_tableBlock; }
@@ -110,6 +113,7 @@ private:
     bool m_unloaded = false;
     QTimer m_timer1;
     std::unique_ptr<DeviceCommands> m_commands;
+    std::unique_ptr<FileCommands> m_files;
 };
 
 } // namespace ql310

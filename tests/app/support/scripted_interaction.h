@@ -19,6 +19,8 @@ public:
 
     // The answers of the next questions, in order.
     void answer(Button button) { m_answers.enqueue(button); }
+    // The file the next file dialog returns; "" stands for Cancel.
+    void chooseFileAnswer(const QString& path) { m_files.enqueue(path); }
 
     Button ask(const QString& text, const QString& title, Icon icon, Buttons buttons) override;
     void warn(const QString& text, const QString& title, Icon icon) override;
@@ -26,12 +28,16 @@ public:
     bool choosePrinter(QPrinter& printer) override;
 
     const QList<Asked>& asked() const { return m_asked; }
+    // Every file dialog shown, in order.
+    const QList<FileRequest>& fileRequests() const { return m_fileRequests; }
     // Questions that found no scripted answer (answered with Cancel or No).
     int unscripted() const { return m_unscripted; }
 
 private:
     QQueue<Button> m_answers;
     QList<Asked> m_asked;
+    QQueue<QString> m_files;
+    QList<FileRequest> m_fileRequests;
     int m_unscripted = 0;
 };
 
