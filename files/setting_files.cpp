@@ -60,9 +60,24 @@ bool saveFile(const std::string& path, FileKind kind, const Images& images, std:
 bool readFile(const std::string& path, FileKind kind, std::vector<uint8_t>& content,
               std::string& reason)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking in the open: a named pipe or a terminal would wait for a
+    // writer for ever. Only regular files are read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         reason = systemReason();
+        return false;
+    }
+    struct stat status {};
+    const char* refusal = nullptr;
+    if (::fstat(fd, &status) != 0)
+        refusal = std::strerror(errno);
+    else if (S_ISDIR(status.st_mode))
+        refusal = std::strerror(EISDIR);
+    else if (!S_ISREG(status.st_mode))
+        refusal = "it is not a regular file";
+    if (refusal) {
+        reason = refusal;
+        ::close(fd);
         return false;
     }
     const size_t wanted = fileSize(kind);

@@ -41,7 +41,8 @@ bool saveFile(const std::string& path, FileKind kind, const Images& images, std:
 
 // Reads the first fileSize(kind) bytes of the file into `content`. False,
 // with `content` untouched and the reason in `reason`, when the file cannot
-// be read or is shorter than that. A longer file is accepted.
+// be read, is not a regular file (a named pipe would never end) or is
+// shorter than that. A longer file is accepted.
 bool readFile(const std::string& path, FileKind kind, std::vector<uint8_t>& content,
               std::string& reason);
 

@@ -134,6 +134,17 @@ TEST_F(SettingFiles, ShortOrMissingFilesAreRefusedAndLongerOnesAccepted)
     EXPECT_TRUE(readFile(path("long.pb"), FileKind::Lcr, content, reason));
 }
 
+TEST_F(SettingFiles, ANamedPipeIsRefusedAtOnce)
+{
+    ASSERT_EQ(::mkfifo(path("pipe.310").c_str(), 0600), 0);
+    std::vector<uint8_t> content;
+    std::string reason;
+    // Nobody ever writes into the pipe: a blocking read would not return.
+    EXPECT_FALSE(readFile(path("pipe.310"), FileKind::Settings, content, reason));
+    EXPECT_EQ(reason, "it is not a regular file");
+    EXPECT_TRUE(content.empty());
+}
+
 TEST(SettingFileKinds, SizesAndFilters)
 {
     EXPECT_EQ(fileSize(FileKind::Settings), 4513u);
