@@ -315,19 +315,6 @@ private slots:
         QVERIFY(hive().contains("\"PHONENUMBER\"=\"030999\""));
         QTRY_VERIFY_WITH_TIMEOUT(m_adapter->journalCodes().back() == kLineParamsMessage, 5000);
     }
-    void aLongerSettingsFileIsLoadedFromItsFirstBytes()
-    {
-        QVERIFY(started());
-        editTheSettings();
-        const QString path = filePath("long.310");
-        run("mnuSave", path);
-        QVERIFY(writeAll(path, readAll(path) + QByteArray(100, '\x55')));
-        QVERIFY(restarted());
-        run("mnuLoad", path);
-        checkNoMessageAndNoBusyPointer();
-        checkTheSettingsEdits();
-        QCOMPARE(window().lineParams(), readAll(path).mid(kTableSize + kSettingSize, kLineParamsSize));
-    }
     void eachFileHoldsExactlyTheImagesOfItsKind()
     {
         QVERIFY(started());
