@@ -99,6 +99,19 @@ TEST_F(SettingFiles, ASaveReplacesTheWholeFile)
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
 
+TEST_F(SettingFiles, ASaveThroughALinkReplacesTheFileItPointsTo)
+{
+    fs::create_directory(path("kept"));
+    writeBytes(path("kept/f.310"), 4513, 0xEE);
+    fs::create_symlink("kept/f.310", path("link.310"));
+    Memory memory(2);
+    std::string reason;
+    ASSERT_TRUE(saveFile(path("link.310"), FileKind::Lcr, memory.images(), reason)) << reason;
+    EXPECT_TRUE(fs::is_symlink(path("link.310")));
+    EXPECT_EQ(contentOf(path("kept/f.310")),
+              std::vector<uint8_t>(memory.setting.begin(), memory.setting.end()));
+}
+
 TEST_F(SettingFiles, AFailedSaveLeavesNothingAndSaysWhy)
 {
     Memory memory(1);
