@@ -4,6 +4,7 @@
 #include "call_log_grid.h"
 #include "call_log_widths.h"
 #include "device_commands.h"
+#include "file_commands.h"
 #include "fixed_cell_grid.h"
 #include "interaction.h"
 #include "library_binding.h"
@@ -58,6 +59,18 @@ MainWindow::MainWindow(LibraryBinding& library, UserInteraction& interaction, QW
     m_callLog = new CallLogCommands(*this, interaction);
     connect(findChild<QAction*>(QStringLiteral("mnuCLRead")), &QAction::triggered, this,
             &MainWindow::mnuCLReadClick);
+
+    m_files = std::make_unique<FileCommands>(*this, m_interaction);
+    const std::pair<const char*, void (FileCommands::*)()> fileCommands[] = {
+        {"mnuLoad", &FileCommands::mnuLoadClick},
+        {"mnuSave", &FileCommands::mnuSaveClick},
+        {"mnuLoadLCR", &FileCommands::mnuLoadLcrClick},
+        {"mnuSaveLCR", &FileCommands::mnuSaveLcrClick},
+        {"mnuLoadPhoneBook", &FileCommands::mnuLoadPhoneBookClick},
+        {"mnuSavePhoneBook", &FileCommands::mnuSavePhoneBookClick}};
+    for (const auto& [name, command] : fileCommands)
+        connect(findChild<QAction*>(QLatin1String(name)), &QAction::triggered, this,
+                [this, command = command] { (m_files.get()->*command)(); });
 }
 
 void MainWindow::setClock(const Clock& clock)

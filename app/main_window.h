@@ -15,6 +15,7 @@ namespace ql310 {
 class DeviceCommands;
 class CallLogCommands;
 class Clock;
+class FileCommands;
 class LibraryBinding;
 class PrintAndHelpMenus;
 class UserInteraction;
@@ -66,6 +67,8 @@ public:
     // Read, Write, Exit, Reset to Default, and the decoder and encoder on
     // the window's images.
     DeviceCommands& commands() { return *m_commands; }
+    // The File menu's settings, LCR and phone-book files.
+    FileCommands& files() { return *m_files; }
     const QTimer& timer1() const { return m_timer1; }
 
     QByteArray& tableBlock() { return m_tableBlock; }
@@ -124,6 +127,7 @@ private:
     std::unique_ptr<DeviceCommands> m_commands;
     PrintAndHelpMenus* m_printAndHelp = nullptr;
     CallLogCommands* m_callLog = nullptr;
+    std::unique_ptr<FileCommands> m_files;
 };
 
 } // namespace ql310
