@@ -42,6 +42,9 @@ MainWindow::MainWindow(LibraryBinding& library, UserInteraction& interaction, QW
 
     connect(findChild<QAction*>(QStringLiteral("mnuExit")), &QAction::triggered, this,
             &QWidget::close);
+
+    m_editorBehaviour = std::make_unique<EditorBehaviour>(
+        *this, m_interaction, [this] { return m_clearStatusOnTabFocus == kTrue; });
 }
 
 bool MainWindow::formLoad()

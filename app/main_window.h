@@ -3,10 +3,13 @@
 // The window owns the configuration images for the whole run.
 #pragma once
 
+#include "editor_behaviour.h"
 #include "editor_window.h"
 
 #include <QByteArray>
 #include <QTimer>
+
+#include <memory>
 
 namespace ql310 {
 
@@ -100,6 +103,8 @@ private:
     WindowFlag m_clearStatusOnTabFocus = kFalse;
     bool m_unloaded = false;
     QTimer m_timer1;
+    // Grid editing, field help and the delete pop-up; gone before the controls.
+    std::unique_ptr<EditorBehaviour> m_editorBehaviour;
 };
 
 } // namespace ql310

@@ -1,0 +1,148 @@
+#include "cell_editor.h"
+
+#include "fixed_cell_grid.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScrollBar>
+
+namespace ql310 {
+
+namespace {
+
+bool isEnterKey(const QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// F2 or Enter on a grid asks for the editor of its current cell, so that
+// every editable cell can be reached from the keyboard too.
+class OpenKeyFilter : public QObject {
+public:
+    OpenKeyFilter(FixedCellGrid* grid, QObject* context, std::function<void(int, int)> open)
+        : QObject(context), m_grid(grid), m_open(std::move(open))
+    {
+        grid->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != m_grid || event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_F2 && !isEnterKey(event))
+            return false;
+        const int row = m_grid->currentRow();
+        const int column = m_grid->currentColumn();
+        if (row < 0 || column < 0)
+            return false;
+        m_open(row, column);
+        return true;
+    }
+
+private:
+    FixedCellGrid* m_grid;
+    std::function<void(int, int)> m_open;
+};
+
+} // namespace
+
+CellEditor::CellEditor(QWidget* editor, QObject* parent)
+    : QObject(parent),
+      m_widget(editor),
+      m_line(qobject_cast<QLineEdit*>(editor)),
+      m_combo(qobject_cast<QComboBox*>(editor))
+{
+    Q_ASSERT(m_line || m_combo);
+    if (m_line)
+        connect(m_line, &QLineEdit::textEdited, this, &CellEditor::userEdit);
+    if (m_combo)
+        connect(m_combo, &QComboBox::activated, this,
+                [this](int index) { userEdit(m_combo->itemText(index)); });
+    m_widget->installEventFilter(this);
+}
+
+bool CellEditor::isOpen() const
+{
+    return m_grid && !m_widget->isHidden();
+}
+
+void CellEditor::open(FixedCellGrid* grid, int row, int column)
+{
+    m_grid = grid;
+    m_row = row;
+    m_column = column;
+
+    const QRect cell = grid->visualRect(grid->model()->index(row, column));
+    QWidget* viewport = grid->viewport();
+    QWidget* parent = m_widget->parentWidget();
+    const QPoint topLeft =
+        parent == viewport ? cell.topLeft() : parent->mapFromGlobal(viewport->mapToGlobal(cell.topLeft()));
+    // A text box covers the cell; a combo keeps its own height.
+    const int height = m_line ? cell.height() : m_widget->sizeHint().height();
+    m_widget->setGeometry(topLeft.x(), topLeft.y(), cell.width(), height);
+
+    setText(grid->cellText(row, column));
+    m_widget->show();
+    m_widget->raise();
+    m_widget->setFocus(Qt::OtherFocusReason);
+}
+
+void CellEditor::hide()
+{
+    if (m_widget->isHidden())
+        return;
+    if (m_widget->hasFocus() && m_grid)
+        m_grid->setFocus(Qt::OtherFocusReason);
+    m_widget->hide();
+}
+
+QString CellEditor::text() const
+{
+    return m_line ? m_line->text() : m_combo->currentText();
+}
+
+void CellEditor::setText(const QString& text)
+{
+    if (m_line)
+        m_line->setText(text);
+    else
+        m_combo->setCurrentIndex(m_combo->findText(text));
+}
+
+void CellEditor::userEdit(const QString& text)
+{
+    if (!isOpen())
+        return;
+    if (m_writesBack)
+        m_grid->setCellText(m_row, m_column, text);
+    emit edited(text);
+}
+
+bool CellEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_widget && isEnterKey(event)) {
+        hide();
+        return true;
+    }
+    return false;
+}
+
+void onCellOpenRequest(FixedCellGrid* grid, QObject* context, std::function<void(int, int)> open)
+{
+    QObject::connect(grid, &QTableWidget::cellClicked, context, open);
+    new OpenKeyFilter(grid, context, std::move(open));
+}
+
+void onGridScrolled(FixedCellGrid* grid, QObject* context, std::function<void()> scrolled)
+{
+    for (QScrollBar* bar : {grid->horizontalScrollBar(), grid->verticalScrollBar()})
+        QObject::connect(bar, &QScrollBar::valueChanged, context, [scrolled] { scrolled(); });
+}
+
+} // namespace ql310

@@ -1,0 +1,72 @@
+// The LCR table editor: the five in-place editors of LCRGrid, chosen by
+// column, with the whole-day rule of the hour columns ("All" stands in both
+// hour columns of an entry together, "--" is no hour set).
+//
+// An LCR entry n (1..20) is row n + 1 of LCRGrid. The exclusion table is a
+// set of ordinary controls and needs no editor of its own.
+#pragma once
+
+#include "cell_editor.h"
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+namespace ql310 {
+
+class EditorWindow;
+class FixedCellGrid;
+
+namespace lcr_cells {
+inline constexpr int kFirstEntryRow = 2;
+inline constexpr int kRangeStartColumn = 1;
+inline constexpr int kRangeEndColumn = 3;
+inline constexpr int kPrefixModeColumn = 4;
+inline constexpr int kPrefixColumn = 5;
+inline constexpr int kStartHourColumn = 6;
+inline constexpr int kEndHourColumn = 8;
+inline constexpr int kPeriodColumn = 9;
+inline constexpr int kActiveColumn = 10;
+inline constexpr const char* kNoHour = "--";
+
+// What column `column` of an empty entry shows ("replace", "--", "Mon-Fri",
+// "No", or empty); nothing for the columns an empty entry keeps (the entry
+// number and the arrows).
+std::optional<QString> emptyEntryText(int column);
+} // namespace lcr_cells
+
+class LcrEditor : public QObject {
+    Q_OBJECT
+
+public:
+    explicit LcrEditor(EditorWindow& window, QObject* parent = nullptr);
+
+    // Toggled by every scroll of the grid (16-bit boolean, true = -1).
+    qint16 gridScrolled() const { return m_gridScrolled; }
+
+    // Shows the empty entry in all five editors without writing into any
+    // cell, after `row` was emptied. An editor left open over another row
+    // would no longer show its own cell, so it is hidden.
+    void showEmptyEntry(int row);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void gridClick(int row, int column);
+    void hourChosen(const QString& chosen);
+    void hideAll();
+    CellEditor* editorFor(int column);
+
+    EditorWindow& m_window;
+    FixedCellGrid* m_grid;
+    CellEditor m_text;    // LCRBufText
+    CellEditor m_mode;    // LCRAdd
+    CellEditor m_hour;    // LCRTime
+    CellEditor m_period;  // LCRWeek
+    CellEditor m_active;  // LCRActive
+    qint16 m_gridScrolled = 0;
+};
+
+} // namespace ql310
