@@ -1,0 +1,77 @@
+#include "editor_fixture.h"
+
+#include <QTabBar>
+#include <QTabWidget>
+#include <QtTest>
+
+namespace ql310::test {
+
+UserInteraction::Button RecordingInteraction::ask(const QString& text, const QString& title,
+                                                  Icon icon, Buttons)
+{
+    messages.append({text, title, icon});
+    return Cancel;
+}
+
+void RecordingInteraction::warn(const QString& text, const QString& title, Icon icon)
+{
+    messages.append({text, title, icon});
+}
+
+QString RecordingInteraction::chooseFile(const FileRequest&)
+{
+    return {};
+}
+
+bool RecordingInteraction::choosePrinter(QPrinter&)
+{
+    return false;
+}
+
+bool EditorFixture::start()
+{
+    m_window = std::make_unique<EditorWindow>();
+    m_window->configureGrids({100, 600, 750, 1700, 1900, 1900, 1000});
+    m_window->setupDdiFunction();
+    m_window->setupEditorTexts();
+    m_window->clearStatusPanels();
+    m_behaviour = std::make_unique<EditorBehaviour>(*m_window, m_interaction,
+                                                    [this] { return clearStatusOnTabFocus; });
+    m_window->resize(1100, 800);
+    m_window->show();
+    return QTest::qWaitForWindowActive(m_window.get());
+}
+
+void EditorFixture::stop()
+{
+    m_behaviour.reset();
+    m_window.reset();
+}
+
+void EditorFixture::clickTab(int page)
+{
+    QTabBar* bar = m_window->tabs()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page).center());
+}
+
+void EditorFixture::clickCell(FixedCellGrid* grid, int row, int column, Qt::MouseButton button)
+{
+    // The page holding the grid (and an inner page, for the LCR grid).
+    for (QWidget* w = grid; w; w = w->parentWidget()) {
+        if (auto* tabs = qobject_cast<QTabWidget*>(w->parentWidget() ? w->parentWidget()->parentWidget()
+                                                                     : nullptr);
+            tabs && tabs->indexOf(w) >= 0 && tabs->currentWidget() != w)
+            tabs->setCurrentWidget(w);
+    }
+    const QModelIndex index = grid->model()->index(row, column);
+    grid->scrollTo(index);
+    QTest::mouseClick(grid->viewport(), button, {}, grid->visualRect(index).center());
+}
+
+QRect EditorFixture::placeIn(const FixedCellGrid* grid, const QWidget* widget)
+{
+    const QPoint topLeft = grid->viewport()->mapFromGlobal(widget->mapToGlobal(QPoint(0, 0)));
+    return QRect(topLeft, widget->size());
+}
+
+} // namespace ql310::test
