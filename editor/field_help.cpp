@@ -120,6 +120,13 @@ FieldHelp::FieldHelp(EditorWindow& window, UserInteraction& interaction, QObject
                 &FieldHelp::stopMusicOnHoldClicked);
     }
 
+    // The thresholds stay as typed: no completion from the list while typing,
+    // and Enter does not add the typed value to the list.
+    for (const char* name : {"Min2BCombo", "Delay2BCombo", "OpenCPSCombo", "CloseCPSCombo"}) {
+        auto* combo = control<QComboBox>(window, name);
+        combo->setCompleter(nullptr);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+    }
     connect(m_close, &QComboBox::activated, this, &FieldHelp::checkBandwidthThresholds);
     m_close->installEventFilter(this);
 }

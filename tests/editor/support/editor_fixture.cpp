@@ -30,6 +30,7 @@ bool RecordingInteraction::choosePrinter(QPrinter&)
 
 bool EditorFixture::start()
 {
+    m_interaction.messages.clear();
     m_window = std::make_unique<EditorWindow>();
     m_window->configureGrids({100, 600, 750, 1700, 1900, 1900, 1000});
     m_window->setupDdiFunction();
