@@ -24,11 +24,7 @@ private:
     // Gives `widget` the focus from the keyboard, on its page.
     void focus(QWidget* widget)
     {
-        for (QWidget* w = widget; w; w = w->parentWidget())
-            if (auto* tabs = qobject_cast<QTabWidget*>(w->parentWidget() ? w->parentWidget()->parentWidget()
-                                                                         : nullptr);
-                tabs && tabs->indexOf(w) >= 0)
-                tabs->setCurrentWidget(w);
+        m_editor.showPageOf(widget);
         widget->setFocus(Qt::TabFocusReason);
         QVERIFY(widget->hasFocus());
     }

@@ -55,15 +55,19 @@ void EditorFixture::clickTab(int page)
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page).center());
 }
 
-void EditorFixture::clickCell(FixedCellGrid* grid, int row, int column, Qt::MouseButton button)
+void EditorFixture::showPageOf(QWidget* widget)
 {
-    // The page holding the grid (and an inner page, for the LCR grid).
-    for (QWidget* w = grid; w; w = w->parentWidget()) {
-        if (auto* tabs = qobject_cast<QTabWidget*>(w->parentWidget() ? w->parentWidget()->parentWidget()
-                                                                     : nullptr);
-            tabs && tabs->indexOf(w) >= 0 && tabs->currentWidget() != w)
+    // A page's parent is the tab control's page stack.
+    for (QWidget* w = widget; w && w->parentWidget(); w = w->parentWidget()) {
+        auto* tabs = qobject_cast<QTabWidget*>(w->parentWidget()->parentWidget());
+        if (tabs && tabs->indexOf(w) >= 0 && tabs->currentWidget() != w)
             tabs->setCurrentWidget(w);
     }
+}
+
+void EditorFixture::clickCell(FixedCellGrid* grid, int row, int column, Qt::MouseButton button)
+{
+    showPageOf(grid);
     const QModelIndex index = grid->model()->index(row, column);
     grid->scrollTo(index);
     QTest::mouseClick(grid->viewport(), button, {}, grid->visualRect(index).center());

@@ -51,6 +51,8 @@ public:
 
     // A click on the page tab `page`, as the user changes pages.
     void clickTab(int page);
+    // Shows the page (and inner page) that holds `widget`, without a click.
+    void showPageOf(QWidget* widget);
     // Shows the page of `grid` and clicks its cell with `button`.
     void clickCell(FixedCellGrid* grid, int row, int column, Qt::MouseButton button = Qt::LeftButton);
     // Where `widget` lies inside `grid`'s viewport.
