@@ -82,8 +82,8 @@ Widget* control(const EditorWindow& window, const char* name, int index = -1)
     return window.findChild<Widget*>(controlName(name, index));
 }
 
-} // namespace
-
+// A threshold text as a 16-bit number, rounded to the nearest whole number
+// (halves to even); false when it is not a number or out of range.
 bool thresholdValue(const QString& text, qint16& value)
 {
     bool ok = false;
@@ -96,6 +96,8 @@ bool thresholdValue(const QString& text, qint16& value)
     value = static_cast<qint16>(rounded);
     return true;
 }
+
+} // namespace
 
 FieldHelp::FieldHelp(EditorWindow& window, UserInteraction& interaction, QObject* parent)
     : QObject(parent),

@@ -39,8 +39,4 @@ private:
     QHash<QObject*, int> m_hints;
 };
 
-// A threshold text as a 16-bit number, rounded to the nearest whole number
-// (halves to even); false when it is not a number or out of range.
-bool thresholdValue(const QString& text, qint16& value);
-
 } // namespace ql310

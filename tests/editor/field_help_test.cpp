@@ -1,7 +1,6 @@
 // The help line on panel 1, the bandwidth-on-demand threshold warning and
 // the "Stop Music On Hold" setting shared by the four ports.
 #include "editor_fixture.h"
-#include "field_help.h"
 #include "text_table.h"
 #include "time_set.h"
 
@@ -61,17 +60,12 @@ private slots:
         QTest::newRow("msn after number") << "PortMSN1" << 0 << empty;
         QTest::newRow("port name") << "PortName" << 1 << ql310::text(184);
         QTest::newRow("own number") << "PortOwnNumber" << 2 << ql310::text(355);
-        QTest::newRow("data own number") << "DataOwnNumber" << -1 << ql310::text(355);
         QTest::newRow("ring type") << "PortMSNType3" << 1 << ql310::text(354);
-        QTest::newRow("data msn") << "DataMSN5" << -1 << empty;
         QTest::newRow("caller id option") << "PortCallIDOption" << -1 << ql310::text(353);
         QTest::newRow("call waiting") << "PortCallWait" << 0 << ql310::text(350);
-        QTest::newRow("take over") << "PortTakeOver" << 3 << ql310::text(351);
         QTest::newRow("music on hold") << "PortStopMusicOnHold" << 2 << ql310::text(352);
         QTest::newRow("forwarding number") << "ForwardingNumber" << 1 << ql310::text(358);
-        QTest::newRow("forwarding type") << "ForwardingType" << 1 << empty;
         QTest::newRow("exclusion start") << "LCRETDialA" << 4 << ql310::text(345);
-        QTest::newRow("exclusion end") << "LCRETDialB" << 0 << ql310::text(345);
         QTest::newRow("exclusion weekend") << "LCRETWeekend" << 3 << empty;
         QTest::newRow("open threshold") << "OpenCPSCombo" << -1 << empty;
     }
@@ -183,19 +177,6 @@ private slots:
         focus("OpenCPSCombo");
         QTest::keyClicks(combo("OpenCPSCombo"), QStringLiteral("1"));
         QCOMPARE(warnings(), before);
-    }
-
-    void thresholdTextsConvertToSixteenBitNumbers()
-    {
-        qint16 value = 0;
-        QVERIFY(ql310::thresholdValue(QStringLiteral(" 32767 "), value));
-        QCOMPARE(value, qint16(32767));
-        QVERIFY(ql310::thresholdValue(QStringLiteral("4800.5"), value));
-        QCOMPARE(value, qint16(4800));  // halves go to the even neighbour
-        QVERIFY(ql310::thresholdValue(QStringLiteral("-32768"), value));
-        QVERIFY(!ql310::thresholdValue(QStringLiteral("32768"), value));
-        QVERIFY(!ql310::thresholdValue(QStringLiteral(""), value));
-        QVERIFY(!ql310::thresholdValue(QStringLiteral("inf"), value));
     }
 
     void stopMusicOnHoldIsTickedForAllPortsTogether()
