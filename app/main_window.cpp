@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "call_log_widths.h"
+#include "device_commands.h"
 #include "fixed_cell_grid.h"
 #include "interaction.h"
 #include "library_binding.h"
@@ -40,12 +41,21 @@ MainWindow::MainWindow(LibraryBinding& library, UserInteraction& interaction, QW
     m_timer1.setInterval(kPollMs);
     connect(&m_timer1, &QTimer::timeout, this, &MainWindow::timer1Timer);
 
-    connect(findChild<QAction*>(QStringLiteral("mnuExit")), &QAction::triggered, this,
-            &QWidget::close);
+    m_commands = std::make_unique<DeviceCommands>(*this, m_interaction);
+    const std::pair<const char*, void (DeviceCommands::*)()> commands[] = {
+        {"mnuReset", &DeviceCommands::mnuResetClick},
+        {"mnuWrite", &DeviceCommands::mnuWriteClick},
+        {"mnuExit", &DeviceCommands::mnuExitClick},
+        {"mnuResetToDefault", &DeviceCommands::resetToDefault}};
+    for (const auto& [name, command] : commands)
+        connect(findChild<QAction*>(QLatin1String(name)), &QAction::triggered, this,
+                [this, command = command] { (m_commands.get()->*command)(); });
 
     m_editorBehaviour = std::make_unique<EditorBehaviour>(
         *this, m_interaction, [this] { return m_clearStatusOnTabFocus == kTrue; });
 }
+
+MainWindow::~MainWindow() = default;
 
 bool MainWindow::formLoad()
 {
@@ -169,7 +179,7 @@ void MainWindow::unload()
 
 void MainWindow::decodeImagesIntoEditor()
 {
-    // The image decoder joins here.
+    m_commands->decodeImages();
 }
 
 void MainWindow::refreshCallLog()
@@ -180,7 +190,7 @@ void MainWindow::refreshCallLog()
 void MainWindow::runWriteCommand()
 {
     emit writeCommandStarted();
-    // The Write command joins here.
+    m_commands->mnuWriteClick();
 }
 
 quint8 MainWindow::loadSetting()

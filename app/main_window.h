@@ -13,6 +13,7 @@
 
 namespace ql310 {
 
+class DeviceCommands;
 class LibraryBinding;
 class UserInteraction;
 
@@ -23,6 +24,8 @@ constexpr WindowFlag kFalse = 0;
 
 class MainWindow : public EditorWindow {
     Q_OBJECT
+    // The commands call the library on the window's images as start-up does.
+    friend class DeviceCommands;
 
 public:
     enum class State { Starting, Normal, Offline, Closing };
@@ -33,6 +36,7 @@ public:
     static constexpr int kTimeControlExtraTwips = 30;
 
     MainWindow(LibraryBinding& library, UserInteraction& interaction, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The start-up sequence, run before the window is first shown. False
     // when the user chose to end the program at the not-connected warning
@@ -48,6 +52,11 @@ public:
     State state() const { return m_state; }
     WindowFlag settingsRead() const { return m_settingsRead; }
     WindowFlag clearStatusOnTabFocus() const { return m_clearStatusOnTabFocus; }
+    void setSettingsRead(WindowFlag value) { m_settingsRead = value; }
+    void setClearStatusOnTabFocus(WindowFlag value) { m_clearStatusOnTabFocus = value; }
+    // Read, Write, Exit, Reset to Default, and the decoder and encoder on
+    // the window's images.
+    DeviceCommands& commands() { return *m_commands; }
     const QTimer& timer1() const { return m_timer1; }
 
     QByteArray& tableBlock() { return m_tableBlock; }
@@ -74,15 +83,13 @@ private:
     // Form_Unload: stores the call-log column widths.
     void unload();
 
-    // Where the decoder shows the images and LineParams in the editor.
-    // Until it exists the editor keeps the contents of its set-up.
+    // The decoder shows the images and LineParams in the editor.
     void decodeImagesIntoEditor();
     // Where the call-log refresh runs after a successful history fetch:
     // load the history into the scratch log, merge it into the call log,
     // show the log. Until it exists the call-log page stays empty.
     void refreshCallLog();
-    // Where the Write command runs (encode, save the blocks, store the line
-    // parameters). Until it exists nothing is written and nothing is shown.
+    // The Write command (encode, save the blocks, store the line parameters).
     void runWriteCommand();
 
     quint8 loadSetting();
@@ -103,6 +110,7 @@ private:
     WindowFlag m_clearStatusOnTabFocus = kFalse;
     bool m_unloaded = false;
     QTimer m_timer1;
+    std::unique_ptr<DeviceCommands> m_commands;
     // Grid editing, field help and the delete pop-up; gone before the controls.
     std::unique_ptr<EditorBehaviour> m_editorBehaviour;
 };

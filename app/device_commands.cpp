@@ -1,0 +1,197 @@
+#include "device_commands.h"
+
+#include "editor_controls.h"
+#include "interaction.h"
+#include "library_binding.h"
+#include "line_record.h"
+#include "main_window.h"
+#include "text_table.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLineEdit>
+
+namespace ql310 {
+
+namespace {
+
+constexpr int kTitleText = 101;
+constexpr int kWritingText = 402;
+constexpr int kWriteQuestionText = 403;
+constexpr int kOpenSuccessText = 171;
+constexpr int kOpenFailText = 172;
+constexpr int kWriteSuccessText = 173;
+constexpr int kWriteFailText = 174;
+constexpr int kReplaceText = 154;
+constexpr int kMonFriText = 156;
+constexpr int kNoText = 362;
+
+uint8_t* bytes(QByteArray& image)
+{
+    return reinterpret_cast<uint8_t*>(image.data());
+}
+
+} // namespace
+
+// The hourglass, shown after pending window events have run so that the
+// window repaints before the blocking calls, and restored when the command's
+// last step (a message box included) has ended.
+class DeviceCommands::Busy {
+public:
+    explicit Busy(bool& running) : m_running(running)
+    {
+        m_running = true;
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        QCoreApplication::processEvents();
+    }
+    ~Busy()
+    {
+        QGuiApplication::restoreOverrideCursor();
+        m_running = false;
+    }
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+
+private:
+    bool& m_running;
+};
+
+DeviceCommands::DeviceCommands(MainWindow& window, UserInteraction& interaction)
+    : m_window(window), m_interaction(interaction)
+{
+}
+
+image::Packing DeviceCommands::packing()
+{
+    image::Packing packing;
+    if (const LibraryFunctions* library = m_window.library().functions()) {
+        packing.xcopy = library->QL_Xcopy;
+        packing.ycopy = library->QL_Ycopy;
+        packing.andB = library->QL_AndB;
+        packing.andBValue = library->QL_AndB_Value;
+    }
+    return packing;
+}
+
+void DeviceCommands::decodeImages()
+{
+    const image::Packing accessors = packing();
+    if (!accessors.complete())
+        return;
+    ImageDecoder(m_window, accessors)
+        .decode(bytes(m_window.settingBlock()), bytes(m_window.tableBlock()), bytes(m_window.lineParams()));
+}
+
+void DeviceCommands::encodeImages(const ImageEncoder::Progress& progress)
+{
+    const image::Packing accessors = packing();
+    if (!accessors.complete())
+        return;
+    ImageEncoder(m_window, accessors, progress)
+        .encode(bytes(m_window.settingBlock()), bytes(m_window.tableBlock()), bytes(m_window.lineParams()));
+}
+
+void DeviceCommands::mnuResetClick()
+{
+    if (m_running)
+        return;
+    Busy busy(m_running);
+    m_window.clearStatusPanels();
+    m_window.getLineParams();
+    if (m_window.loadSetting() != QL310_OK) {
+        // The editor keeps what the user has not written yet.
+        m_window.setStatusPanel(1, text(kOpenFailText));
+        return;
+    }
+    m_window.setStatusPanel(1, text(kOpenSuccessText));
+    m_window.setClearStatusOnTabFocus(kTrue);
+    decodeImages();
+}
+
+void DeviceCommands::mnuWriteClick()
+{
+    if (m_running)
+        return;
+    write();
+}
+
+void DeviceCommands::write()
+{
+    Busy busy(m_running);
+    m_window.setStatusPanel(1, text(kWritingText));
+    encodeImages([this] { m_window.writingDot(); });
+
+    const LibraryFunctions* library = m_window.library().functions();
+    uint8_t result = QL310_NO_DEVICE;
+    if (library)
+        result = library->QL310_SaveSetting(bytes(m_window.tableBlock()), bytes(m_window.settingBlock()));
+    // The line parameters follow only blocks that the adapter took.
+    if (result == QL310_OK)
+        result = library->QL_PutDataToRegistry(bytes(m_window.lineParams()));
+    if (result != QL310_OK) {
+        showWriteFailure();
+        return;
+    }
+    m_window.setStatusPanel(1, text(kWriteSuccessText));
+}
+
+void DeviceCommands::showWriteFailure()
+{
+    m_window.setStatusPanel(1, text(kWriteFailText));
+    m_interaction.warn(text(kWriteFailText), text(kTitleText), UserInteraction::Icon::Exclamation);
+}
+
+void DeviceCommands::mnuExitClick()
+{
+    if (m_running)
+        return;
+    if (m_window.settingsRead() == kTrue) {
+        const auto answer = m_interaction.ask(text(kWriteQuestionText), text(kTitleText),
+                                              UserInteraction::Icon::Question,
+                                              UserInteraction::Yes | UserInteraction::No);
+        if (answer == UserInteraction::Yes)
+            write();
+        // The close request does not ask again.
+        m_window.setSettingsRead(kFalse);
+    }
+    m_window.close();
+}
+
+void DeviceCommands::resetToDefault()
+{
+    if (m_running)
+        return;
+    {
+        Busy busy(m_running);
+        image::LineRecord(bytes(m_window.lineParams())).resetToFactory();
+        m_window.clearStatusPanels();
+
+        // The in-place editors of the LCR and grid pages.
+        auto combo = [this](const char* name) { return m_window.findChild<QComboBox*>(QLatin1String(name)); };
+        const std::pair<const char*, QString> shown[] = {{"LCRAdd", text(kReplaceText)},
+                                                         {"LCRWeek", text(kMonFriText)},
+                                                         {"LCRActive", text(kNoText)},
+                                                         {"LCRTime", QStringLiteral("--")}};
+        for (const auto& [name, value] : shown)
+            if (QComboBox* editor = combo(name))
+                showInCombo(editor, value);
+        for (const char* name : {"LCRBufText", "SDBufText", "PBBufText", "FWBufText"})
+            if (auto* box = m_window.findChild<QLineEdit*>(QLatin1String(name)))
+                box->clear();
+        if (QComboBox* editor = combo("FWActive"))
+            showInCombo(editor, text(kNoText));
+
+        if (const LibraryFunctions* library = m_window.library().functions())
+            library->QL310_LoadDefault(bytes(m_window.tableBlock()), bytes(m_window.settingBlock()));
+        decodeImages();
+        m_window.setStatusPanel(1, text(kOpenSuccessText));
+    }
+    const auto answer = m_interaction.ask(text(kWriteQuestionText), text(kTitleText),
+                                          UserInteraction::Icon::Question,
+                                          UserInteraction::Yes | UserInteraction::No);
+    if (answer == UserInteraction::Yes)
+        write();
+}
+
+} // namespace ql310

@@ -1,0 +1,312 @@
+#include "image_decoder.h"
+
+#include "editor_window.h"
+#include "encodings.h"
+#include "fixed_cell_grid.h"
+#include "line_record.h"
+#include "text_table.h"
+#include "time_set.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabWidget>
+
+namespace ql310 {
+
+using image::BlockAccess;
+using image::Block;
+using image::FieldId;
+using image::LineRecord;
+namespace places = grid_places;
+
+namespace {
+
+constexpr int kLcrTab = 4;
+constexpr int kDdiModes = 3;
+constexpr int kLastCountry = 72;  // texts 210..282
+constexpr int kLastHour = 24;
+constexpr int kHoursInCycle = 25;  // a stored hour above 24 is taken modulo 25
+constexpr int kMinutesInHour = 60;
+constexpr int kLongestDelay = 60;
+constexpr int kMorningCallFirstHourText = 185;  // 185 + h, h = 1..24
+constexpr int kFirmwareText = 170;
+constexpr int kAnalogLawText = 125;             // A-law, then u-law
+const QString kNoTimeText = QStringLiteral("--");
+
+QString shown(const std::u16string& text)
+{
+    return QString::fromStdU16String(text);
+}
+
+void check(QCheckBox* box, bool on)
+{
+    box->setChecked(on);
+}
+
+// text(base + value) when the value lies in 0..last, else the stored byte.
+QString listText(int base, int value, int last, uint8_t stored)
+{
+    if (value < 0 || value > last)
+        return QString::number(stored);
+    return text(base + value);
+}
+
+QString countryText(uint8_t code)
+{
+    const int high = code >> 4;
+    const int low = code & 0x0F;
+    if (high > 9 || low > 9 || 10 * high + low > kLastCountry)
+        return QString::number(code);
+    return text(image::countryTextId(code));
+}
+
+QString lcrHourText(const image::LcrHourCell& cell, uint8_t stored)
+{
+    switch (cell.shown) {
+    case image::LcrHourShown::NoTime: return kNoTimeText;
+    case image::LcrHourShown::WholeDay: return text(cell.textId);
+    case image::LcrHourShown::Hour: break;
+    }
+    return stored <= kLastHour ? text(cell.textId) : QString::number(stored);
+}
+
+} // namespace
+
+ImageDecoder::ImageDecoder(EditorWindow& editor, const image::Packing& packing)
+    : m_editor(editor), m_controls(editor), m_packing(packing)
+{
+}
+
+void ImageDecoder::decode(uint8_t* setting, uint8_t* table, uint8_t* lineParams)
+{
+    BlockAccess s(Block::Setting, setting, m_packing);
+    BlockAccess t(Block::Table, table, m_packing);
+    lineParamsSwitches(lineParams);
+    analogLaw(s);
+    dataNumbers(lineParams);
+    statusPanels(s);
+    lcrVisibility(s);
+    portNumbers(s);
+    phoneFunctions(s);
+    callerIdOption(s);
+    bandwidthOnDemand(lineParams);
+    phoneBookGrids(t);
+    shortDial(s);
+    forwarding(s);
+    forwardByCaller(t);
+    exclusionTable(s);
+    lcrTable(s);
+}
+
+void ImageDecoder::decodeLcrEditor(uint8_t* setting)
+{
+    const BlockAccess s(Block::Setting, setting, m_packing);
+    exclusionTable(s);
+    lcrTable(s);
+}
+
+void ImageDecoder::decodePhoneBook(uint8_t* table)
+{
+    phoneBookGrids(BlockAccess(Block::Table, table, m_packing));
+    for (int i = 0; i < image::kPhoneBookRecords; ++i)
+        copyPhoneBookIntoForwardGrid(i);
+}
+
+void ImageDecoder::lineParamsSwitches(uint8_t* lineParams)
+{
+    const LineRecord record(lineParams);
+    check(m_controls.dataAcceptAllMsn, record.number(LineRecord::Number::AcceptAllMsn) == 1);
+    check(m_controls.prefer1B, record.number(LineRecord::Number::Prefer1B) == 1);
+    const uint16_t ddi = record.number(LineRecord::Number::DdiFunction);
+    showInCombo(m_controls.ddi, listText(kDdiModeBase, ddi, kDdiModes - 1, static_cast<uint8_t>(ddi)));
+}
+
+void ImageDecoder::analogLaw(const BlockAccess& setting)
+{
+    const bool uLaw = image::analogULaw(setting.readByte(image::slot(FieldId::LineOptions)));
+    showInCombo(m_controls.analogLaw, text(kAnalogLawText + (uLaw ? 1 : 0)));
+}
+
+void ImageDecoder::dataNumbers(uint8_t* lineParams)
+{
+    const LineRecord record(lineParams);
+    for (int k = 0; k < LineRecord::kEditorMsns; ++k)
+        m_controls.dataMsn[k]->setText(shown(record.text(k)));
+    m_controls.dataOwnNumber->setText(shown(record.text(LineRecord::kOwnNumber)));
+}
+
+void ImageDecoder::statusPanels(const BlockAccess& setting)
+{
+    m_editor.setStatusPanel(2, text(kFirmwareText) + shown(setting.readText(image::slot(FieldId::FirmwareVersion))));
+    m_editor.setStatusPanel(3, countryText(setting.readByte(image::slot(FieldId::CountryCode))));
+}
+
+void ImageDecoder::lcrVisibility(const BlockAccess& setting)
+{
+    if (!image::lcrDisabled(setting.readByte(image::slot(FieldId::LcrDisabled))))
+        return;
+    m_editor.tabs()->setTabVisible(kLcrTab, false);
+    for (const char* name : {"mnuPLCR", "mnuLoadLCR", "mnuSaveLCR"})
+        if (auto* action = m_editor.findChild<QAction*>(QString::fromLatin1(name)))
+            action->setVisible(false);
+}
+
+void ImageDecoder::portNumbers(const BlockAccess& setting)
+{
+    for (int p = 0; p < image::kPorts; ++p) {
+        const image::PortSlots s = image::portSlots(p);
+        PortControls& c = m_controls.ports[p];
+        c.number->setText(shown(setting.readDigits(s.extensionNumber)));
+        c.name->setText(shown(setting.readText(s.extensionName)));
+        for (int k = 0; k < image::kMsnSlots; ++k)
+            c.msn[k]->setText(shown(setting.readDigits(s.msnNumber[k])));
+        c.ownNumber->setText(shown(setting.readDigits(s.outgoingNumber)));
+        check(c.acceptAllMsn, setting.readFlag(s.flagsA, image::kAcceptAllMsn));
+        for (int k = 0; k < image::kMsnSlots; ++k) {
+            const uint8_t stored = setting.readByte(s.ringType[k]);
+            showInCombo(c.ringType[k], listText(kRingTypeBase, image::ringTypeOf(stored),
+                                                image::kRingTypes - 1, stored));
+        }
+    }
+}
+
+void ImageDecoder::phoneFunctions(BlockAccess& setting)
+{
+    for (int p = 0; p < image::kPorts; ++p) {
+        const image::PortSlots s = image::portSlots(p);
+        PortControls& c = m_controls.ports[p];
+        check(c.needMorningCall, setting.readFlag(s.flagsA, image::kMorningCallWanted));
+
+        int hour = setting.readByte(s.morningCallHour);
+        if (hour == 0) {
+            c.morningCall->setHour(QString());
+        } else {
+            if (hour > kLastHour) {
+                hour %= kHoursInCycle;
+                setting.writeByte(s.morningCallHour, static_cast<uint8_t>(hour));
+            }
+            c.morningCall->setHour(hour == 0 ? QString() : text(kMorningCallFirstHourText + hour));
+        }
+        int minute = setting.readByte(s.morningCallMinute);
+        if (minute >= kMinutesInHour) {
+            minute %= kMinutesInHour;
+            setting.writeByte(s.morningCallMinute, static_cast<uint8_t>(minute));
+        }
+        c.morningCall->setMinute(text(kSecondsBase + minute));
+
+        check(c.toOutside, !setting.readFlag(s.flagsA, image::kOutsideLineAfterZero));
+        check(c.showInId, setting.readFlag(s.flagsB, image::kShowIncomingCallerId));
+        check(c.showOutId, !setting.readFlag(s.flagsB, image::kWithholdOwnNumber));
+        check(c.callWait, setting.readFlag(s.flagsA, image::kCallWaiting));
+        check(c.takeOver, setting.readFlag(s.flagsB, image::kTakeOver));
+        check(c.stopMusicOnHold, setting.readFlag(s.flagsA, image::kNoMusicOnHold));
+    }
+}
+
+void ImageDecoder::callerIdOption(const BlockAccess& setting)
+{
+    const int option = image::callerIdOptionOf(setting.readByte(image::slot(FieldId::CallerIdOption)));
+    showInCombo(m_controls.callIdOption, text(image::callerIdOptionTextId(option)));
+}
+
+void ImageDecoder::bandwidthOnDemand(uint8_t* lineParams)
+{
+    const LineRecord record(lineParams);
+    const LineRecord::Number numbers[] = {LineRecord::Number::MinTime, LineRecord::Number::DelayTime,
+                                          LineRecord::Number::OpenCps, LineRecord::Number::CloseCps};
+    for (int i = 0; i < 4; ++i)
+        showInCombo(m_controls.bod[i], QString::number(record.number(numbers[i])));
+}
+
+void ImageDecoder::phoneBookGrids(const BlockAccess& table)
+{
+    for (int i = 0; i < image::kPhoneBookRecords; ++i) {
+        const image::PhoneBookSlots s = image::phoneBookSlots(i);
+        const PhoneBookCell cell = phoneBookCell(m_controls, i);
+        cell.grid->setCellText(cell.row, places::kPeerNumberColumn, shown(table.readDigits(s.peerNumber)));
+        cell.grid->setCellText(cell.row, places::kPeerNameColumn, shown(table.readText(s.peerName)));
+    }
+}
+
+void ImageDecoder::shortDial(const BlockAccess& setting)
+{
+    for (int i = 0; i < image::kShortDialEntries; ++i)
+        for (int p = 0; p < image::kPorts; ++p)
+            m_controls.shortDial->setCellText(places::kFirstShortDialRow + i, p + 1,
+                                              shown(setting.readDigits(image::shortDialSlot(p, i))));
+}
+
+void ImageDecoder::forwarding(BlockAccess& setting)
+{
+    for (int p = 0; p < image::kPorts; ++p) {
+        const image::PortSlots s = image::portSlots(p);
+        PortControls& c = m_controls.ports[p];
+        if (const auto mode = image::forwardModeOf(setting.readByte(s.flagsB)))
+            showInCombo(c.forwardingType, text(image::forwardModeTextId(*mode)));
+        c.forwardingNumber->setText(shown(setting.readDigits(s.forwardToNumber)));
+        int delay = setting.readByte(s.noAnswerDelay);
+        if (delay > kLongestDelay) {
+            delay %= kLongestDelay;
+            setting.writeByte(s.noAnswerDelay, static_cast<uint8_t>(delay));
+        }
+        showInCombo(c.noAnswerTime, text(kSecondsBase + delay));
+    }
+}
+
+void ImageDecoder::forwardByCaller(const BlockAccess& table)
+{
+    for (int i = 0; i < image::kPhoneBookRecords; ++i) {
+        const image::PhoneBookSlots s = image::phoneBookSlots(i);
+        const int row = i + 1;
+        m_controls.forward->setCellText(row, places::kForwardActiveColumn,
+                                        text(image::yesNoTextId(table.readFlag(s.forwardActive))));
+        m_controls.forward->setCellText(row, places::kForwardToColumn, shown(table.readDigits(s.forwardTo)));
+        copyPhoneBookIntoForwardGrid(i);
+    }
+}
+
+void ImageDecoder::copyPhoneBookIntoForwardGrid(int record)
+{
+    const PhoneBookCell cell = phoneBookCell(m_controls, record);
+    for (int column : {places::kPeerNumberColumn, places::kPeerNameColumn})
+        m_controls.forward->setCellText(record + 1, column, cell.grid->cellText(cell.row, column));
+}
+
+void ImageDecoder::exclusionTable(const BlockAccess& setting)
+{
+    for (int i = 0; i < image::kExclusionEntries; ++i) {
+        const image::ExclusionSlots s = image::exclusionSlots(i);
+        ExclusionControls& c = m_controls.exclusion[i];
+        c.dialA->setText(shown(setting.readDigits(s.rangeFrom)));
+        c.dialB->setText(shown(setting.readDigits(s.rangeTo)));
+        const image::ExclusionFlags flags = image::exclusionFlagsOf(setting.readByte(s.flags));
+        check(c.week, flags.weekdays);
+        check(c.weekend, flags.weekend);
+        check(c.active, flags.active);
+    }
+}
+
+void ImageDecoder::lcrTable(const BlockAccess& setting)
+{
+    FixedCellGrid* grid = m_controls.lcr;
+    for (int n = 1; n <= image::kLcrEntries; ++n) {
+        const image::LcrEntrySlots s = image::lcrEntrySlots(n);
+        const int row = places::kFirstLcrRow + n - 1;
+        grid->setCellText(row, places::kLcrRangeFromColumn, shown(setting.readDigits(s.rangeFrom)));
+        grid->setCellText(row, places::kLcrRangeToColumn, shown(setting.readDigits(s.rangeTo)));
+        grid->setCellText(row, places::kLcrPrefixColumn, shown(setting.readDigits(s.prefix)));
+        const uint8_t start = setting.readByte(s.startHour);
+        const uint8_t end = setting.readByte(s.endHour);
+        const image::LcrHourCells hours = image::lcrHoursShown(start, end);
+        grid->setCellText(row, places::kLcrStartColumn, lcrHourText(hours.start, start));
+        grid->setCellText(row, places::kLcrEndColumn, lcrHourText(hours.end, end));
+        const image::LcrFlags flags = image::lcrFlagsOf(setting.readByte(s.flags));
+        grid->setCellText(row, places::kLcrActiveColumn, text(image::yesNoTextId(flags.active)));
+        grid->setCellText(row, places::kLcrPrefixModeColumn, text(image::lcrPrefixModeTextId(flags.addPrefix)));
+        grid->setCellText(row, places::kLcrDaysColumn, text(image::lcrDaysTextId(flags.days)));
+    }
+}
+
+} // namespace ql310
