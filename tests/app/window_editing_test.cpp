@@ -1,7 +1,11 @@
 // The editing behaviour inside the program's main window: its messages go
-// through the window's interaction, and a page change refreshes the mirrored
-// cells without emptying a result that the help line shows.
+// through the window's interaction, a page change refreshes the mirrored
+// cells without emptying a result that the help line shows, and what the
+// cells show after an edit is what Write sends to the adapter.
+#include "block_access.h"
+#include "editor_fixture.h"
 #include "fixed_cell_grid.h"
+#include "image_test_helpers.h"
 #include "library_binding.h"
 #include "main_window.h"
 #include "scripted_interaction.h"
@@ -17,10 +21,19 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using ql310::FixedCellGrid;
 using ql310::MainWindow;
 using ql310::UserInteraction;
 using ql310::test::ScriptedInteraction;
 using ql310::test::SimulatedAdapter;
+using namespace ql310::test;
+
+namespace {
+
+constexpr int kLcrPage = 4;
+constexpr int kPhoneBookPage = 6;
+
+} // namespace
 
 class WindowEditingTest : public QObject {
     Q_OBJECT
@@ -37,10 +50,11 @@ private:
     {
         return m_window->findChild<Widget*>(ql310::controlName(name, index));
     }
-    void clickTab(int page)
+    void clickTab(int page) { ql310::test::clickTab(*m_window, page); }
+    QByteArray adapterState(const char* name) const
     {
-        QTabBar* bar = m_window->tabs()->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page).center());
+        QFile file(QString::fromStdString(m_adapter->stateDir()) + u'/' + QLatin1String(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
 private slots:
@@ -100,6 +114,58 @@ private slots:
         QCOMPARE(m_interaction.asked().size(), 1);
         QCOMPARE(m_interaction.asked().first().text, ql310::text(413));
         QCOMPARE(m_interaction.asked().first().icon, UserInteraction::Icon::Information);
+    }
+
+    void anLcrEntryAndAPhoneBookNameEditedInTheGridsReachTheAdapter()
+    {
+        // Entry 12 lies in the second LCR table, row 13 of the grid.
+        FixedCellGrid* lcr = m_window->grid("LCRGrid");
+        clickTab(kLcrPage);
+        auto* text = control<QLineEdit>("LCRBufText");
+        const std::pair<int, QString> typed[] = {{1, "0800"}, {3, "0899"}, {5, "1010"}};
+        for (const auto& [column, digits] : typed) {
+            clickCell(lcr, 13, column);
+            text->selectAll();
+            QTest::keyClicks(text, digits);
+            QTest::keyClick(text, Qt::Key_Return);
+        }
+        const std::pair<int, const char*> chosen[] = {
+            {4, "LCRAdd"}, {6, "LCRTime"}, {9, "LCRWeek"}, {10, "LCRActive"}};
+        const QString entries[] = {"add", "All", "Sat-Sun", "Yes"};
+        for (int i = 0; i < 4; ++i) {
+            clickCell(lcr, 13, chosen[i].first);
+            chooseFromList(control<QComboBox>(chosen[i].second), entries[i]);
+        }
+        QCOMPARE(lcr->cellText(13, 8), QStringLiteral("All"));
+
+        FixedCellGrid* book2 = m_window->grid("PhoneBookGrid2");
+        clickTab(kPhoneBookPage);
+        clickCell(book2, 4, 2);
+        auto* name = control<QLineEdit>("PBBufText");
+        name->selectAll();
+        QTest::keyClicks(name, QStringLiteral("Zoe"));
+
+        m_window->findChild<QAction*>(QStringLiteral("mnuWrite"))->trigger();
+        QCOMPARE(m_window->statusPanel(1), QStringLiteral("Write to ISDN TA Success !"));
+
+        using namespace ql310::image;
+        QByteArray setting = adapterState("setting.bin");
+        QByteArray table = adapterState("table.bin");
+        QCOMPARE(setting.size(), 2048);
+        const Packing packing = ql310::image::test::libraryPacking();
+        const BlockAccess s(Block::Setting, reinterpret_cast<uint8_t*>(setting.data()), packing);
+        const LcrEntrySlots entry = lcrEntrySlots(12);
+        QCOMPARE(s.readDigits(entry.rangeFrom), std::u16string(u"0800"));
+        QCOMPARE(s.readDigits(entry.rangeTo), std::u16string(u"0899"));
+        QCOMPARE(s.readDigits(entry.prefix), std::u16string(u"1010"));
+        QCOMPARE(int(s.readByte(entry.startHour)), 24);
+        QCOMPARE(int(s.readByte(entry.endHour)), 24);
+        QVERIFY(s.readFlag(entry.flags, kLcrActive));
+        QVERIFY(s.readFlag(entry.flags, kLcrAddPrefix));
+        QVERIFY(s.readFlag(entry.flags, kLcrWeekend));
+        QVERIFY(!s.readFlag(entry.flags, kLcrAllDays));
+        const BlockAccess t(Block::Table, reinterpret_cast<uint8_t*>(table.data()), packing);
+        QCOMPARE(t.readText(phoneBookSlots(23).peerName), std::u16string(u"Zoe"));
     }
 };
 

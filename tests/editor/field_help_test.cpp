@@ -13,6 +13,7 @@
 
 using ql310::UserInteraction;
 using ql310::test::EditorFixture;
+using namespace ql310::test;
 
 class FieldHelpTest : public QObject {
     Q_OBJECT
@@ -23,7 +24,7 @@ private:
     // Gives `widget` the focus from the keyboard, on its page.
     void focus(QWidget* widget)
     {
-        m_editor.showPageOf(widget);
+        showPageOf(widget);
         widget->setFocus(Qt::TabFocusReason);
         QVERIFY(widget->hasFocus());
     }

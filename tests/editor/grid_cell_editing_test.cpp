@@ -11,6 +11,7 @@
 
 using ql310::FixedCellGrid;
 using ql310::test::EditorFixture;
+using namespace ql310::test;
 
 namespace {
 
@@ -37,10 +38,10 @@ private slots:
     {
         FixedCellGrid* forward = m_editor.grid("ForwardGrid");
         m_editor.window().setStatusPanel(1, QStringLiteral("old hint"));
-        m_editor.clickCell(forward, 4, 3);
+        clickCell(forward, 4, 3);
         QVERIFY(box("FWBufText")->isVisible());
         for (int column : {0, 1, 2}) {
-            m_editor.clickCell(forward, 7, column);
+            clickCell(forward, 7, column);
             QVERIFY(box("FWBufText")->isVisible());  // header cells take no click at all
             QVERIFY(!m_editor.control<QComboBox>("FWActive")->isVisible());
         }
@@ -57,12 +58,12 @@ private slots:
         FixedCellGrid* forward = m_editor.grid("ForwardGrid");
         forward->setCellText(9, 3, QStringLiteral("old"));
         m_editor.window().setStatusPanel(1, QStringLiteral("old hint"));
-        m_editor.clickCell(forward, 9, 3);
+        clickCell(forward, 9, 3);
         QLineEdit* editor = box("FWBufText");
         QVERIFY(editor->hasFocus());
         QCOMPARE(editor->text(), QStringLiteral("old"));
         QCOMPARE(m_editor.help(), QString());
-        QCOMPARE(EditorFixture::placeIn(forward, editor),
+        QCOMPARE(placeIn(forward, editor),
                  forward->visualRect(forward->model()->index(9, 3)));
 
         editor->selectAll();
@@ -81,8 +82,8 @@ private slots:
     {
         FixedCellGrid* forward = m_editor.grid("ForwardGrid");
         forward->setCellText(2, 4, QStringLiteral("Yes"));
-        m_editor.clickCell(forward, 2, 3);
-        m_editor.clickCell(forward, 2, 4);
+        clickCell(forward, 2, 3);
+        clickCell(forward, 2, 4);
         auto* active = m_editor.control<QComboBox>("FWActive");
         QVERIFY(!box("FWBufText")->isVisible());
         QVERIFY(active->hasFocus());
@@ -99,8 +100,8 @@ private slots:
         FixedCellGrid* book1 = m_editor.grid("PhoneBookGrid");
         FixedCellGrid* book2 = m_editor.grid("PhoneBookGrid2");
         FixedCellGrid* forward = m_editor.grid("ForwardGrid");
-        m_editor.clickTab(kPhoneBookPage);
-        m_editor.clickCell(book2, 5, 1);
+        clickTab(m_editor.window(), kPhoneBookPage);
+        clickCell(book2, 5, 1);
         QCOMPARE(m_editor.behaviour().grids().phoneBookEditTarget(), qint16(-1));
         QTest::keyClicks(box("PBBufText"), QStringLiteral("0221234"));
         QCOMPARE(book2->cellText(5, 1), QStringLiteral("0221234"));
@@ -108,7 +109,7 @@ private slots:
             QCOMPARE(book1->cellText(row, 1), QString());
         QCOMPARE(forward->cellText(25, 1), QString());
 
-        m_editor.clickTab(kForwardingPage);
+        clickTab(m_editor.window(), kForwardingPage);
         QCOMPARE(forward->cellText(25, 1), QStringLiteral("0221234"));
         QCOMPARE(forward->cellText(5, 1), QString());
         // The copy leaves the current cells at the ends of the tables.
@@ -120,7 +121,7 @@ private slots:
 
     void aPortNameReachesTheShortDialGridAfterAPageChange()
     {
-        m_editor.clickTab(kMsnPage);
+        clickTab(m_editor.window(), kMsnPage);
         auto* name = m_editor.control<QLineEdit>("PortName", 2);
         QTest::mouseClick(name, Qt::LeftButton);
         QTest::keyClicks(name, QStringLiteral("Fax"));
@@ -129,7 +130,7 @@ private slots:
         number->selectAll();
         QTest::keyClicks(number, QStringLiteral("15"));
 
-        m_editor.clickTab(kShortDialPage);
+        clickTab(m_editor.window(), kShortDialPage);
         FixedCellGrid* shortDial = m_editor.grid("ShortDialGrid");
         QCOMPARE(m_editor.window().tabs()->currentIndex(), kShortDialPage);
         QCOMPARE(shortDial->cellText(2, 3), QStringLiteral("Fax"));
@@ -142,23 +143,23 @@ private slots:
     void onlyFocusOnTheTabsRefreshesAndMayEmptyTheHelpLine()
     {
         FixedCellGrid* shortDial = m_editor.grid("ShortDialGrid");
-        m_editor.clickTab(kMsnPage);
+        clickTab(m_editor.window(), kMsnPage);
         m_editor.control<QLineEdit>("PortName", 0)->setText(QStringLiteral("Desk"));
         // Moving between pages while the tabs have the focus runs no refresh.
         QTest::keyClick(m_editor.window().tabs()->tabBar(), Qt::Key_Right);
         QCOMPARE(shortDial->cellText(2, 1), QString());
 
         m_editor.window().setStatusPanel(1, QStringLiteral("Read Success"));
-        m_editor.clickCell(shortDial, 5, 1);
+        clickCell(shortDial, 5, 1);
         m_editor.window().setStatusPanel(1, QStringLiteral("Read Success"));
-        m_editor.clickTab(kMsnPage);
+        clickTab(m_editor.window(), kMsnPage);
         QCOMPARE(shortDial->cellText(2, 1), QStringLiteral("Desk"));
         QCOMPARE(m_editor.help(), QStringLiteral("Read Success"));
 
         m_editor.clearStatusOnTabFocus = true;
-        m_editor.clickCell(shortDial, 5, 1);
+        clickCell(shortDial, 5, 1);
         m_editor.window().setStatusPanel(1, QStringLiteral("Read Success"));
-        m_editor.clickTab(kShortDialPage);
+        clickTab(m_editor.window(), kShortDialPage);
         QCOMPARE(m_editor.help(), QString());
     }
 
@@ -166,7 +167,7 @@ private slots:
     {
         FixedCellGrid* shortDial = m_editor.grid("ShortDialGrid");
         shortDial->setMaximumHeight(6 * shortDial->rowHeight(4));
-        m_editor.clickCell(shortDial, 4, 2);
+        clickCell(shortDial, 4, 2);
         QLineEdit* editor = box("SDBufText");
         QTest::keyClicks(editor, QStringLiteral("*21#"));
         QScrollBar* bar = shortDial->verticalScrollBar();
@@ -180,12 +181,12 @@ private slots:
     void anOpenEditorKeepsWritingToItsOwnCellAfterARefresh()
     {
         FixedCellGrid* book1 = m_editor.grid("PhoneBookGrid");
-        m_editor.clickTab(kPhoneBookPage);
-        m_editor.clickCell(book1, 5, 2);
+        clickTab(m_editor.window(), kPhoneBookPage);
+        clickCell(book1, 5, 2);
         QLineEdit* editor = box("PBBufText");
         QTest::keyClicks(editor, QStringLiteral("Ann"));
-        m_editor.clickTab(kMsnPage);
-        m_editor.clickTab(kPhoneBookPage);
+        clickTab(m_editor.window(), kMsnPage);
+        clickTab(m_editor.window(), kPhoneBookPage);
         QCOMPARE(book1->currentRow(), 20);
         QVERIFY(editor->isVisible());
         QTest::mouseClick(editor, Qt::LeftButton);
@@ -198,11 +199,11 @@ private slots:
     {
         FixedCellGrid* book1 = m_editor.grid("PhoneBookGrid");
         FixedCellGrid* book2 = m_editor.grid("PhoneBookGrid2");
-        m_editor.clickCell(book2, 3, 1);
-        m_editor.clickCell(book1, 3, 1);
+        clickCell(book2, 3, 1);
+        clickCell(book1, 3, 1);
         QCOMPARE(m_editor.behaviour().grids().phoneBookEditTarget(), qint16(0));
         QLineEdit* editor = box("PBBufText");
-        QCOMPARE(EditorFixture::placeIn(book1, editor), book1->visualRect(book1->model()->index(3, 1)));
+        QCOMPARE(placeIn(book1, editor), book1->visualRect(book1->model()->index(3, 1)));
         QTest::keyClicks(editor, QStringLiteral("7"));
         QCOMPARE(book1->cellText(3, 1), QStringLiteral("7"));
         QCOMPARE(book2->cellText(3, 1), QString());

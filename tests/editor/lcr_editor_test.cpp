@@ -13,6 +13,7 @@
 
 using ql310::FixedCellGrid;
 using ql310::test::EditorFixture;
+using namespace ql310::test;
 
 namespace {
 
@@ -27,22 +28,6 @@ QStringList rowTexts(const FixedCellGrid* grid, int row)
     for (int column = 0; column < grid->columnCount(); ++column)
         texts << grid->cellText(row, column);
     return texts;
-}
-
-// Picks `entry` from the combo's list with the keyboard: F4 opens the list,
-// the arrow keys walk to the entry, Enter chooses it (one choice, no steps
-// between).
-void choose(QComboBox* combo, const QString& entry)
-{
-    QTest::keyClick(combo, Qt::Key_F4);
-    QAbstractItemView* list = combo->view();
-    QTRY_VERIFY(list->isVisible());
-    QTest::keyClick(list, Qt::Key_Home);
-    for (int i = 0; i < combo->count() && list->currentIndex().data().toString() != entry; ++i)
-        QTest::keyClick(list, Qt::Key_Down);
-    QCOMPARE(list->currentIndex().data().toString(), entry);
-    QTest::keyClick(list, Qt::Key_Return);
-    QTRY_VERIFY(!list->isVisible());
 }
 
 } // namespace
@@ -72,7 +57,7 @@ private:
     // Shows mnuR with the right button and chooses its one item.
     void deleteWithPopup(FixedCellGrid* grid, int row, int column)
     {
-        m_editor.clickCell(grid, row, column, Qt::RightButton);
+        clickCell(grid, row, column, Qt::RightButton);
         QMenu* menu = m_editor.window().menu("mnuR");
         QTRY_VERIFY(menu->isVisible());
         QAction* item = m_editor.window().findChild<QAction*>(QStringLiteral("mnuRTD"));
@@ -95,7 +80,7 @@ private slots:
         const QStringList expected = {"LCRBufText", {}, "LCRBufText", "LCRAdd", "LCRBufText",
                                       "LCRTime", {}, "LCRTime", "LCRWeek", "LCRActive"};
         for (int column = 1; column <= 10; ++column) {
-            m_editor.clickCell(m_lcr, 4, column);
+            clickCell(m_lcr, 4, column);
             const QString name = expected[column - 1];
             if (name.isEmpty()) {
                 QVERIFY2(visibleEditors().isEmpty(), qPrintable(visibleEditors().join(u',')));
@@ -105,7 +90,7 @@ private slots:
             auto* editor = m_editor.control<QWidget>(name.toLatin1().constData());
             QVERIFY(editor->hasFocus());
             const QRect cell = m_lcr->visualRect(m_lcr->model()->index(4, column));
-            const QRect placed = EditorFixture::placeIn(m_lcr, editor);
+            const QRect placed = placeIn(m_lcr, editor);
             QCOMPARE(placed.topLeft(), cell.topLeft());
             QCOMPARE(placed.width(), cell.width());
             const QString shown = name == "LCRBufText" ? textEditor()->text()
@@ -116,23 +101,23 @@ private slots:
 
     void theHelpLineFollowsTheEditorOpened()
     {
-        m_editor.clickCell(m_lcr, 2, 1);
+        clickCell(m_lcr, 2, 1);
         QCOMPARE(m_editor.help(), ql310::text(345));
-        m_editor.clickCell(m_lcr, 2, 5);
+        clickCell(m_lcr, 2, 5);
         QCOMPARE(m_editor.help(), ql310::text(347));
-        m_editor.clickCell(m_lcr, 2, 4);
+        clickCell(m_lcr, 2, 4);
         QCOMPARE(m_editor.help(), ql310::text(346));
-        m_editor.clickCell(m_lcr, 2, 3);
+        clickCell(m_lcr, 2, 3);
         QCOMPARE(m_editor.help(), ql310::text(345));
-        m_editor.clickCell(m_lcr, 2, 7);
+        clickCell(m_lcr, 2, 7);
         QCOMPARE(m_editor.help(), QString());
     }
 
     void allForTheStartHourSetsBothHours()
     {
         setRow(5, {"", "", "", "", "", "", "08", "", "17"});
-        m_editor.clickCell(m_lcr, 5, 6);
-        choose(combo("LCRTime"), QStringLiteral("All"));
+        clickCell(m_lcr, 5, 6);
+        chooseFromList(combo("LCRTime"), QStringLiteral("All"));
         QCOMPARE(m_lcr->cellText(5, 6), QStringLiteral("All"));
         QCOMPARE(m_lcr->cellText(5, 8), QStringLiteral("All"));
         QCOMPARE(m_lcr->currentColumn(), 6);
@@ -141,8 +126,8 @@ private slots:
     void anHourForAWholeDayEntryClearsTheOtherHour()
     {
         setRow(5, {"", "", "", "", "", "", "All", "", "All"});
-        m_editor.clickCell(m_lcr, 5, 8);
-        choose(combo("LCRTime"), QStringLiteral("09"));
+        clickCell(m_lcr, 5, 8);
+        chooseFromList(combo("LCRTime"), QStringLiteral("09"));
         QCOMPARE(m_lcr->cellText(5, 6), QStringLiteral("--"));
         QCOMPARE(m_lcr->cellText(5, 8), QStringLiteral("09"));
         QCOMPARE(m_lcr->currentColumn(), 8);
@@ -151,26 +136,26 @@ private slots:
     void otherHourChoicesChangeOnlyTheirCell()
     {
         setRow(6, {"", "", "", "", "", "", "All", "", "All"});
-        m_editor.clickCell(m_lcr, 6, 6);
-        choose(combo("LCRTime"), QStringLiteral("All"));
+        clickCell(m_lcr, 6, 6);
+        chooseFromList(combo("LCRTime"), QStringLiteral("All"));
         QCOMPARE(m_lcr->cellText(6, 6), QStringLiteral("All"));
         QCOMPARE(m_lcr->cellText(6, 8), QStringLiteral("All"));
 
         setRow(7, {"", "", "", "", "", "", "08", "", "17"});
-        m_editor.clickCell(m_lcr, 7, 8);
-        choose(combo("LCRTime"), QStringLiteral("--"));
+        clickCell(m_lcr, 7, 8);
+        chooseFromList(combo("LCRTime"), QStringLiteral("--"));
         QCOMPARE(m_lcr->cellText(7, 6), QStringLiteral("08"));
         QCOMPARE(m_lcr->cellText(7, 8), QStringLiteral("--"));
 
         // An hour cell without text shows no entry of the list.
-        m_editor.clickCell(m_lcr, 8, 6);
+        clickCell(m_lcr, 8, 6);
         QCOMPARE(combo("LCRTime")->currentIndex(), -1);
     }
 
     void scrollingHidesTheEditorsAndTogglesTheFlag()
     {
         m_lcr->setMaximumHeight(6 * m_lcr->rowHeight(3));
-        m_editor.clickCell(m_lcr, 3, 5);
+        clickCell(m_lcr, 3, 5);
         QTest::keyClicks(textEditor(), QStringLiteral("0190"));
         QCOMPARE(m_editor.behaviour().lcr().gridScrolled(), qint16(0));
         QScrollBar* bar = m_lcr->verticalScrollBar();
@@ -188,21 +173,21 @@ private slots:
     void anEntryEditedWithMouseAndKeyboardIsWhatTheGridHolds()
     {
         // Entry 7, row 8: every editable column in turn, each closed by Enter.
-        m_editor.clickCell(m_lcr, 8, 1);
+        clickCell(m_lcr, 8, 1);
         QTest::keyClicks(textEditor(), QStringLiteral("0800"));
         QTest::keyClick(textEditor(), Qt::Key_Return);
-        m_editor.clickCell(m_lcr, 8, 3);
+        clickCell(m_lcr, 8, 3);
         QTest::keyClicks(textEditor(), QStringLiteral("0899"));
-        m_editor.clickCell(m_lcr, 8, 4);
-        choose(combo("LCRAdd"), QStringLiteral("add"));
-        m_editor.clickCell(m_lcr, 8, 5);
+        clickCell(m_lcr, 8, 4);
+        chooseFromList(combo("LCRAdd"), QStringLiteral("add"));
+        clickCell(m_lcr, 8, 5);
         QTest::keyClicks(textEditor(), QStringLiteral("1010"));
-        m_editor.clickCell(m_lcr, 8, 8);
-        choose(combo("LCRTime"), QStringLiteral("All"));
-        m_editor.clickCell(m_lcr, 8, 9);
-        choose(combo("LCRWeek"), QStringLiteral("Sat-Sun"));
-        m_editor.clickCell(m_lcr, 8, 10);
-        choose(combo("LCRActive"), QStringLiteral("Yes"));
+        clickCell(m_lcr, 8, 8);
+        chooseFromList(combo("LCRTime"), QStringLiteral("All"));
+        clickCell(m_lcr, 8, 9);
+        chooseFromList(combo("LCRWeek"), QStringLiteral("Sat-Sun"));
+        clickCell(m_lcr, 8, 10);
+        chooseFromList(combo("LCRActive"), QStringLiteral("Yes"));
         QTest::keyClick(combo("LCRActive"), Qt::Key_Return);
         QVERIFY(visibleEditors().isEmpty());
 
@@ -218,9 +203,9 @@ private slots:
     void deletingEntryFiveGivesTheEmptyEntryAndLinesUpTheEditors()
     {
         setRow(6, {"5", "0800", "--->", "0899", "add", "1010", "All", "--->", "All", "Sat-Sun", "Yes"});
-        m_editor.clickCell(m_lcr, 6, 10);
-        choose(combo("LCRActive"), QStringLiteral("Yes"));
-        m_editor.clickCell(m_lcr, 6, 3);
+        clickCell(m_lcr, 6, 10);
+        chooseFromList(combo("LCRActive"), QStringLiteral("Yes"));
+        clickCell(m_lcr, 6, 3);
         QCOMPARE(textEditor()->text(), QStringLiteral("0899"));
         deleteWithPopup(m_lcr, 6, 8);
 
@@ -246,7 +231,7 @@ private slots:
             book->setCellText(row, 1, QStringLiteral("80%1").arg(row));
             book->setCellText(row, 2, QStringLiteral("Peer %1").arg(row));
         }
-        m_editor.clickCell(book, 3, 2);
+        clickCell(book, 3, 2);
         QTest::keyClick(m_editor.control<QLineEdit>("PBBufText"), Qt::Key_Return);
         deleteWithPopup(book, 7, 1);
         QCOMPARE(m_editor.behaviour().deletePopup().popupGrid(), qint16(2));
@@ -261,7 +246,7 @@ private slots:
         FixedCellGrid* book1 = m_editor.grid("PhoneBookGrid");
         FixedCellGrid* book2 = m_editor.grid("PhoneBookGrid2");
         book1->setCellText(1, 1, QStringLiteral("111"));
-        m_editor.clickCell(book2, 4, 1);
+        clickCell(book2, 4, 1);
         QTest::keyClicks(m_editor.control<QLineEdit>("PBBufText"), QStringLiteral("444"));
         deleteWithPopup(book1, 9, 1);
         QCOMPARE(rowTexts(book1, 1), (QStringList{"801", "", ""}));
@@ -279,12 +264,12 @@ private slots:
         FixedCellGrid* forward = m_editor.grid("ForwardGrid");
         book->setCellText(3, 1, QStringLiteral("0301"));
         book->setCellText(3, 2, QStringLiteral("Ann"));
-        m_editor.clickCell(book, 3, 1);
-        m_editor.clickTab(kForwardingPage);
+        clickCell(book, 3, 1);
+        clickTab(m_editor.window(), kForwardingPage);
         QCOMPARE(forward->cellText(3, 2), QStringLiteral("Ann"));
-        m_editor.clickCell(book, 3, 1);
+        clickCell(book, 3, 1);
         deleteWithPopup(book, 3, 1);
-        m_editor.clickTab(kForwardingPage);
+        clickTab(m_editor.window(), kForwardingPage);
         QCOMPARE(forward->cellText(3, 1), QString());
         QCOMPARE(forward->cellText(3, 2), QString());
     }
@@ -294,17 +279,17 @@ private slots:
         QMenu* menu = m_editor.window().menu("mnuR");
         FixedCellGrid* book2 = m_editor.grid("PhoneBookGrid2");
         for (Qt::MouseButton button : {Qt::LeftButton, Qt::MiddleButton}) {
-            m_editor.clickCell(m_lcr, 4, 7, button);
-            m_editor.clickCell(book2, 4, 0, button);
+            clickCell(m_lcr, 4, 7, button);
+            clickCell(book2, 4, 0, button);
             QVERIFY(!menu->isVisible());
         }
-        m_editor.clickCell(m_editor.grid("ForwardGrid"), 4, 3, Qt::RightButton);
-        m_editor.clickCell(m_editor.grid("ShortDialGrid"), 4, 3, Qt::RightButton);
+        clickCell(m_editor.grid("ForwardGrid"), 4, 3, Qt::RightButton);
+        clickCell(m_editor.grid("ShortDialGrid"), 4, 3, Qt::RightButton);
         QVERIFY(!menu->isVisible());
         QCOMPARE(m_editor.behaviour().deletePopup().popupGrid(), qint16(0));
         // Nor does the right button open an editor or move the current cell.
         const int row = m_lcr->currentRow();
-        m_editor.clickCell(m_lcr, row + 5, 5, Qt::RightButton);
+        clickCell(m_lcr, row + 5, 5, Qt::RightButton);
         QTRY_VERIFY(menu->isVisible());
         QVERIFY(visibleEditors().isEmpty());
         QCOMPARE(m_lcr->currentRow(), row);

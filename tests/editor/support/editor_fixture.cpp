@@ -1,5 +1,6 @@
 #include "editor_fixture.h"
 
+#include <QAbstractItemView>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
@@ -49,13 +50,13 @@ void EditorFixture::stop()
     m_window.reset();
 }
 
-void EditorFixture::clickTab(int page)
+void clickTab(EditorWindow& window, int page)
 {
-    QTabBar* bar = m_window->tabs()->tabBar();
+    QTabBar* bar = window.tabs()->tabBar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page).center());
 }
 
-void EditorFixture::showPageOf(QWidget* widget)
+void showPageOf(QWidget* widget)
 {
     // A page's parent is the tab control's page stack.
     for (QWidget* w = widget; w && w->parentWidget(); w = w->parentWidget()) {
@@ -65,7 +66,7 @@ void EditorFixture::showPageOf(QWidget* widget)
     }
 }
 
-void EditorFixture::clickCell(FixedCellGrid* grid, int row, int column, Qt::MouseButton button)
+void clickCell(FixedCellGrid* grid, int row, int column, Qt::MouseButton button)
 {
     showPageOf(grid);
     const QModelIndex index = grid->model()->index(row, column);
@@ -73,7 +74,20 @@ void EditorFixture::clickCell(FixedCellGrid* grid, int row, int column, Qt::Mous
     QTest::mouseClick(grid->viewport(), button, {}, grid->visualRect(index).center());
 }
 
-QRect EditorFixture::placeIn(const FixedCellGrid* grid, const QWidget* widget)
+void chooseFromList(QComboBox* combo, const QString& entry)
+{
+    QTest::keyClick(combo, Qt::Key_F4);
+    QAbstractItemView* list = combo->view();
+    QTRY_VERIFY(list->isVisible());
+    QTest::keyClick(list, Qt::Key_Home);
+    for (int i = 0; i < combo->count() && list->currentIndex().data().toString() != entry; ++i)
+        QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->currentIndex().data().toString(), entry);
+    QTest::keyClick(list, Qt::Key_Return);
+    QTRY_VERIFY(!list->isVisible());
+}
+
+QRect placeIn(const FixedCellGrid* grid, const QWidget* widget)
 {
     const QPoint topLeft = grid->viewport()->mapFromGlobal(widget->mapToGlobal(QPoint(0, 0)));
     return QRect(topLeft, widget->size());

@@ -7,6 +7,7 @@
 #include "fixed_cell_grid.h"
 #include "interaction.h"
 
+#include <QComboBox>
 #include <QList>
 #include <QString>
 
@@ -31,6 +32,19 @@ public:
     QList<Message> messages;
 };
 
+// A click on the page tab `page`, as the user changes pages.
+void clickTab(EditorWindow& window, int page);
+// Shows the page (and inner page) that holds `widget`, without a click.
+void showPageOf(QWidget* widget);
+// Shows the page of `grid` and clicks its cell with `button`.
+void clickCell(FixedCellGrid* grid, int row, int column, Qt::MouseButton button = Qt::LeftButton);
+// Picks `entry` from the combo's list with the keyboard: F4 opens the list,
+// the arrow keys walk to the entry, Enter chooses it (one choice, no steps
+// between).
+void chooseFromList(QComboBox* combo, const QString& entry);
+// Where `widget` lies inside `grid`'s viewport.
+QRect placeIn(const FixedCellGrid* grid, const QWidget* widget);
+
 class EditorFixture {
 public:
     // Builds, sets up and shows the window; false when it did not become active.
@@ -48,15 +62,6 @@ public:
     {
         return m_window->findChild<Widget*>(controlName(name, index));
     }
-
-    // A click on the page tab `page`, as the user changes pages.
-    void clickTab(int page);
-    // Shows the page (and inner page) that holds `widget`, without a click.
-    void showPageOf(QWidget* widget);
-    // Shows the page of `grid` and clicks its cell with `button`.
-    void clickCell(FixedCellGrid* grid, int row, int column, Qt::MouseButton button = Qt::LeftButton);
-    // Where `widget` lies inside `grid`'s viewport.
-    static QRect placeIn(const FixedCellGrid* grid, const QWidget* widget);
 
     bool clearStatusOnTabFocus = false;
 
