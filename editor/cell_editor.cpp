@@ -2,6 +2,7 @@
 
 #include "fixed_cell_grid.h"
 
+#include <QAbstractItemModel>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -74,6 +75,11 @@ bool CellEditor::isOpen() const
 
 void CellEditor::open(FixedCellGrid* grid, int row, int column)
 {
+    if (grid != m_grid) {
+        disconnect(m_cellWatch);
+        m_cellWatch = connect(grid->model(), &QAbstractItemModel::dataChanged, this,
+                              &CellEditor::cellsChanged);
+    }
     m_grid = grid;
     m_row = row;
     m_column = column;
@@ -122,6 +128,16 @@ void CellEditor::userEdit(const QString& text)
     if (m_writesBack)
         m_grid->setCellText(m_row, m_column, text);
     emit edited(text);
+}
+
+void CellEditor::cellsChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight)
+{
+    if (!isOpen() || m_row < topLeft.row() || m_row > bottomRight.row() ||
+        m_column < topLeft.column() || m_column > bottomRight.column())
+        return;
+    const QString cell = m_grid->cellText(m_row, m_column);
+    if (cell != text())
+        setText(cell);
 }
 
 bool CellEditor::eventFilter(QObject* watched, QEvent* event)

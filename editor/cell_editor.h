@@ -4,7 +4,9 @@
 //
 // The editor stays bound to the cell it was opened over until it is opened
 // again, so a later change of the grid's current cell never makes it write
-// into a cell it does not show.
+// into a cell it does not show. When something else changes that cell (a
+// read from the adapter, a loaded file, a deleted entry) the open editor
+// shows the new text.
 #pragma once
 
 #include <QObject>
@@ -13,6 +15,7 @@
 #include <functional>
 
 class QComboBox;
+class QModelIndex;
 class QLineEdit;
 class QWidget;
 
@@ -59,6 +62,7 @@ protected:
 
 private:
     void userEdit(const QString& text);
+    void cellsChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight);
 
     QWidget* m_widget;
     QLineEdit* m_line = nullptr;
@@ -67,6 +71,7 @@ private:
     int m_row = -1;
     int m_column = -1;
     bool m_writesBack = true;
+    QMetaObject::Connection m_cellWatch;
 };
 
 // Runs `open(row, column)` when the user clicks a cell of `grid` with the

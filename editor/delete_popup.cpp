@@ -73,16 +73,16 @@ void DeletePopup::deleteEntry()
             if (const auto empty = lcr_cells::emptyEntryText(column))
                 grid->setCellText(row, column, *empty);
         }
-        m_lcr.showEmptyEntry(row);
+        m_lcr.showEmptyEntry();
         return;
     }
     for (int column : {grid_cells::kNumberColumn, grid_cells::kNameColumn})
         grid->setCellText(row, column, QString());
+    // Open, PBBufText shows its own cell: emptied with the entry, or another
+    // entry's that it goes on editing.
     CellEditor& editor = m_grids.phoneBookEditor();
-    editor.setText(QString());
-    // Open over another entry, the emptied editor would no longer show its cell.
-    if (editor.isOpen() && (editor.grid() != grid || editor.row() != row))
-        editor.hide();
+    if (!editor.isOpen())
+        editor.setText(QString());
 }
 
 } // namespace ql310

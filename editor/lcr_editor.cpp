@@ -121,7 +121,7 @@ void LcrEditor::hourChosen(const QString& chosen)
     }
 }
 
-void LcrEditor::showEmptyEntry(int row)
+void LcrEditor::showEmptyEntry()
 {
     // Each editor with a column it edits.
     const std::pair<CellEditor*, int> editors[] = {{&m_mode, kPrefixModeColumn},
@@ -129,11 +129,9 @@ void LcrEditor::showEmptyEntry(int row)
                                                    {&m_hour, kStartHourColumn},
                                                    {&m_text, kRangeStartColumn},
                                                    {&m_active, kActiveColumn}};
-    for (const auto& [editor, column] : editors) {
-        editor->setText(*emptyEntryText(column));
-        if (editor->isOpen() && editor->row() != row)
-            editor->hide();
-    }
+    for (const auto& [editor, column] : editors)
+        if (!editor->isOpen())
+            editor->setText(*emptyEntryText(column));
 }
 
 bool LcrEditor::eventFilter(QObject* watched, QEvent* event)

@@ -45,10 +45,11 @@ public:
     // Toggled by every scroll of the grid (16-bit boolean, true = -1).
     qint16 gridScrolled() const { return m_gridScrolled; }
 
-    // Shows the empty entry in all five editors without writing into any
-    // cell, after `row` was emptied. An editor left open over another row
-    // would no longer show its own cell, so it is hidden.
-    void showEmptyEntry(int row);
+    // Brings the five editors in line with an emptied entry without writing
+    // into any cell: an editor open over the entry already shows its emptied
+    // cell, a hidden one takes the empty entry's text, and one left open over
+    // another entry keeps showing its own cell.
+    void showEmptyEntry();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

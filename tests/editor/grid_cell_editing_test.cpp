@@ -195,6 +195,20 @@ private slots:
         QCOMPARE(book1->cellText(20, 2), QString());
     }
 
+    void anOpenEditorShowsItsCellWhenSomethingElseChangesIt()
+    {
+        FixedCellGrid* forward = m_editor.grid("ForwardGrid");
+        clickCell(forward, 6, 3);
+        QLineEdit* editor = box("FWBufText");
+        QTest::keyClicks(editor, QStringLiteral("12"));
+        forward->setCellText(6, 3, QStringLiteral("0301"));  // as a read from the adapter does
+        forward->setCellText(7, 3, QStringLiteral("0302"));
+        QCOMPARE(editor->text(), QStringLiteral("0301"));
+        QTest::keyClicks(editor, QStringLiteral("9"));
+        QCOMPARE(forward->cellText(6, 3), QStringLiteral("03019"));
+        QCOMPARE(forward->cellText(7, 3), QStringLiteral("0302"));
+    }
+
     void theSharedPhoneBookEditorFollowsTheGridClicked()
     {
         FixedCellGrid* book1 = m_editor.grid("PhoneBookGrid");
