@@ -1,5 +1,6 @@
 #include "cell_editor.h"
 
+#include "editor_controls.h"
 #include "fixed_cell_grid.h"
 
 #include <QAbstractItemModel>
@@ -118,7 +119,7 @@ void CellEditor::setText(const QString& text)
     if (m_line)
         m_line->setText(text);
     else
-        m_combo->setCurrentIndex(m_combo->findText(text));
+        showInCombo(m_combo, text);
 }
 
 void CellEditor::userEdit(const QString& text)

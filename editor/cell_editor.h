@@ -45,8 +45,8 @@ public:
     void hide();
 
     QString text() const;
-    // Sets the editor's text without writing into any cell. For a combo a
-    // text that is not in its list leaves no entry chosen.
+    // Sets the editor's text without writing into any cell. A combo shows a
+    // text that is not in its list with no entry chosen.
     void setText(const QString& text);
 
     // By default a change by the user is written into the cell; an owner

@@ -1,5 +1,6 @@
 #include "delete_popup.h"
 
+#include "editor_controls.h"
 #include "editor_window.h"
 #include "fixed_cell_grid.h"
 #include "grid_cell_editing.h"
@@ -76,7 +77,7 @@ void DeletePopup::deleteEntry()
         m_lcr.showEmptyEntry();
         return;
     }
-    for (int column : {grid_cells::kNumberColumn, grid_cells::kNameColumn})
+    for (int column : {grid_places::kPeerNumberColumn, grid_places::kPeerNameColumn})
         grid->setCellText(row, column, QString());
     // Open, PBBufText shows its own cell: emptied with the entry, or another
     // entry's that it goes on editing.

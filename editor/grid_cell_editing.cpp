@@ -1,5 +1,6 @@
 #include "grid_cell_editing.h"
 
+#include "editor_controls.h"
 #include "editor_window.h"
 #include "fixed_cell_grid.h"
 
@@ -10,9 +11,13 @@
 
 namespace ql310 {
 
-using namespace grid_cells;
+using namespace grid_places;
 
 namespace {
+
+constexpr int kForwardRows = 2 * kPhoneBookRowsPerGrid;  // entries 801..840 in rows 1..40
+constexpr int kShortDialNumberRow = 1;                   // mirrors of the port numbers
+constexpr int kShortDialNameRow = 2;                     // and names
 
 template <class Widget>
 Widget* control(const EditorWindow& window, const char* name, int index = -1)
@@ -94,7 +99,7 @@ void GridCellEditing::phoneBookGridClick(FixedCellGrid* grid, int row, int colum
 {
     m_phoneBook.hide();
     m_window.setStatusPanel(1, QString());
-    if (grid->isFixedCell(row, column) || (column != kNumberColumn && column != kNameColumn))
+    if (grid->isFixedCell(row, column) || (column != kPeerNumberColumn && column != kPeerNameColumn))
         return;
     m_phoneBookEditTarget = grid == m_book2 ? -1 : 0;
     m_phoneBook.open(grid, row, column);
@@ -103,9 +108,9 @@ void GridCellEditing::phoneBookGridClick(FixedCellGrid* grid, int row, int colum
 void GridCellEditing::refreshMirroredCells()
 {
     for (int k = 0; k < kForwardRows; ++k) {
-        FixedCellGrid* book = k < kPhoneBookRows ? m_book1 : m_book2;
-        const int bookRow = k % kPhoneBookRows + 1;
-        for (int column : {kNumberColumn, kNameColumn})
+        FixedCellGrid* book = k < kPhoneBookRowsPerGrid ? m_book1 : m_book2;
+        const int bookRow = k % kPhoneBookRowsPerGrid + 1;
+        for (int column : {kPeerNumberColumn, kPeerNameColumn})
             m_forward->setCellText(k + 1, column, book->cellText(bookRow, column));
     }
     for (int port = 0; port < kPortCount; ++port) {
@@ -117,9 +122,9 @@ void GridCellEditing::refreshMirroredCells()
     }
     // Where the copy leaves the grids' current cells. ForwardGrid's column 2
     // is a header column, so its current cell lands on column 3 of row 40.
-    moveCurrentCell(m_forward, kForwardRows, kNameColumn);
-    moveCurrentCell(m_book1, kPhoneBookRows, kNameColumn);
-    moveCurrentCell(m_book2, kPhoneBookRows, kNameColumn);
+    moveCurrentCell(m_forward, kForwardRows, kPeerNameColumn);
+    moveCurrentCell(m_book1, kPhoneBookRowsPerGrid, kPeerNameColumn);
+    moveCurrentCell(m_book2, kPhoneBookRowsPerGrid, kPeerNameColumn);
     moveCurrentCell(m_shortDial, kFirstShortDialRow, kPortCount);
 }
 

@@ -20,19 +20,6 @@ namespace ql310 {
 class EditorWindow;
 class FixedCellGrid;
 
-// Grid places of the tables these editors work on.
-namespace grid_cells {
-inline constexpr int kPhoneBookRows = 20;        // entries in rows 1..20 of each grid
-inline constexpr int kForwardRows = 40;          // entries 801..840 in rows 1..40
-inline constexpr int kNumberColumn = 1;          // phone book and forwarding mirror
-inline constexpr int kNameColumn = 2;
-inline constexpr int kForwardToColumn = 3;
-inline constexpr int kForwardActiveColumn = 4;
-inline constexpr int kShortDialNumberRow = 1;    // port number mirror
-inline constexpr int kShortDialNameRow = 2;      // port name mirror
-inline constexpr int kFirstShortDialRow = 3;
-} // namespace grid_cells
-
 class GridCellEditing : public QObject {
     Q_OBJECT
 

@@ -1,5 +1,6 @@
 #include "lcr_editor.h"
 
+#include "editor_controls.h"
 #include "editor_window.h"
 #include "fixed_cell_grid.h"
 #include "text_table.h"
@@ -8,6 +9,7 @@
 
 namespace ql310 {
 
+using namespace grid_places;
 using namespace lcr_cells;
 
 namespace {
@@ -25,18 +27,18 @@ QWidget* editorControl(const EditorWindow& window, const char* name)
 std::optional<QString> lcr_cells::emptyEntryText(int column)
 {
     switch (column) {
-    case kRangeStartColumn:
-    case kRangeEndColumn:
-    case kPrefixColumn:
+    case kLcrRangeFromColumn:
+    case kLcrRangeToColumn:
+    case kLcrPrefixColumn:
         return QString();
-    case kPrefixModeColumn:
+    case kLcrPrefixModeColumn:
         return text(kPrefixModeBase);  // "replace"
-    case kStartHourColumn:
-    case kEndHourColumn:
+    case kLcrStartColumn:
+    case kLcrEndColumn:
         return QString::fromLatin1(kNoHour);
-    case kPeriodColumn:
+    case kLcrDaysColumn:
         return text(kPeriodBase);  // "Mon-Fri"
-    case kActiveColumn:
+    case kLcrActiveColumn:
         return text(kNoText);
     default:
         return std::nullopt;
@@ -67,18 +69,18 @@ LcrEditor::LcrEditor(EditorWindow& window, QObject* parent)
 CellEditor* LcrEditor::editorFor(int column)
 {
     switch (column) {
-    case kRangeStartColumn:
-    case kRangeEndColumn:
-    case kPrefixColumn:
+    case kLcrRangeFromColumn:
+    case kLcrRangeToColumn:
+    case kLcrPrefixColumn:
         return &m_text;
-    case kPrefixModeColumn:
+    case kLcrPrefixModeColumn:
         return &m_mode;
-    case kStartHourColumn:
-    case kEndHourColumn:
+    case kLcrStartColumn:
+    case kLcrEndColumn:
         return &m_hour;
-    case kPeriodColumn:
+    case kLcrDaysColumn:
         return &m_period;
-    case kActiveColumn:
+    case kLcrActiveColumn:
         return &m_active;
     default:
         return nullptr;
@@ -106,11 +108,11 @@ void LcrEditor::hourChosen(const QString& chosen)
     const QString all = text(kAllHoursText);
     const int row = m_hour.row();
     const int column = m_hour.column();
-    const int otherColumn = column == kStartHourColumn ? kEndHourColumn : kStartHourColumn;
+    const int otherColumn = column == kLcrStartColumn ? kLcrEndColumn : kLcrStartColumn;
     if (m_grid->cellText(row, column) != all) {
         if (chosen == all) {
-            m_grid->setCellText(row, kStartHourColumn, all);
-            m_grid->setCellText(row, kEndHourColumn, all);
+            m_grid->setCellText(row, kLcrStartColumn, all);
+            m_grid->setCellText(row, kLcrEndColumn, all);
         } else {
             m_grid->setCellText(row, column, chosen);
         }
@@ -124,11 +126,11 @@ void LcrEditor::hourChosen(const QString& chosen)
 void LcrEditor::showEmptyEntry()
 {
     // Each editor with a column it edits.
-    const std::pair<CellEditor*, int> editors[] = {{&m_mode, kPrefixModeColumn},
-                                                   {&m_period, kPeriodColumn},
-                                                   {&m_hour, kStartHourColumn},
-                                                   {&m_text, kRangeStartColumn},
-                                                   {&m_active, kActiveColumn}};
+    const std::pair<CellEditor*, int> editors[] = {{&m_mode, kLcrPrefixModeColumn},
+                                                   {&m_period, kLcrDaysColumn},
+                                                   {&m_hour, kLcrStartColumn},
+                                                   {&m_text, kLcrRangeFromColumn},
+                                                   {&m_active, kLcrActiveColumn}};
     for (const auto& [editor, column] : editors)
         if (!editor->isOpen())
             editor->setText(*emptyEntryText(column));
@@ -139,7 +141,7 @@ bool LcrEditor::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_text.widget() && event->type() == QEvent::FocusIn) {
         constexpr int kPrefixHint = 347;
         constexpr int kNumberHint = 345;
-        m_window.setStatusPanel(1, text(m_text.column() == kPrefixColumn ? kPrefixHint : kNumberHint));
+        m_window.setStatusPanel(1, text(m_text.column() == kLcrPrefixColumn ? kPrefixHint : kNumberHint));
     }
     return QObject::eventFilter(watched, event);
 }

@@ -19,15 +19,6 @@ class EditorWindow;
 class FixedCellGrid;
 
 namespace lcr_cells {
-inline constexpr int kFirstEntryRow = 2;
-inline constexpr int kRangeStartColumn = 1;
-inline constexpr int kRangeEndColumn = 3;
-inline constexpr int kPrefixModeColumn = 4;
-inline constexpr int kPrefixColumn = 5;
-inline constexpr int kStartHourColumn = 6;
-inline constexpr int kEndHourColumn = 8;
-inline constexpr int kPeriodColumn = 9;
-inline constexpr int kActiveColumn = 10;
 inline constexpr const char* kNoHour = "--";
 
 // What column `column` of an empty entry shows ("replace", "--", "Mon-Fri",
