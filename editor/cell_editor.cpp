@@ -6,6 +6,8 @@
 #include <QAbstractItemModel>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPersistentModelIndex>
 #include <QLineEdit>
 #include <QScrollBar>
 
@@ -21,23 +23,46 @@ bool isEnterKey(const QEvent* event)
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-// F2 or Enter on a grid asks for the editor of its current cell, so that
-// every editable cell can be reached from the keyboard too.
-class OpenKeyFilter : public QObject {
+// Asks for the editor of a cell on a left click (opened on the release, over
+// the cell pressed, which the press made current even when the grid then
+// scrolled it into full view), and on F2 or Enter for the current cell, so
+// that every editable cell can be reached from the keyboard too.
+class OpenRequestFilter : public QObject {
 public:
-    OpenKeyFilter(FixedCellGrid* grid, QObject* context, std::function<void(int, int)> open)
+    OpenRequestFilter(FixedCellGrid* grid, QObject* context, std::function<void(int, int)> open)
         : QObject(context), m_grid(grid), m_open(std::move(open))
     {
         grid->installEventFilter(this);
+        grid->viewport()->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched != m_grid || event->type() != QEvent::KeyPress)
+        if (watched == m_grid && event->type() == QEvent::KeyPress)
+            return keyPressed(static_cast<QKeyEvent*>(event));
+        if (watched != m_grid->viewport())
             return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() != Qt::Key_F2 && !isEnterKey(event))
+        if (event->type() == QEvent::MouseButtonPress) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            m_pressed = mouse->button() == Qt::LeftButton
+                            ? QPersistentModelIndex(m_grid->indexAt(mouse->position().toPoint()))
+                            : QPersistentModelIndex();
+        } else if (event->type() == QEvent::MouseButtonRelease &&
+                   static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            const QPersistentModelIndex pressed = m_pressed;
+            m_pressed = QPersistentModelIndex();
+            // A header cell refuses the press and never becomes current.
+            if (pressed.isValid() && !m_grid->isFixedCell(pressed.row(), pressed.column()))
+                m_open(pressed.row(), pressed.column());
+        }
+        return false;
+    }
+
+private:
+    bool keyPressed(const QKeyEvent* key)
+    {
+        if (key->key() != Qt::Key_F2 && !isEnterKey(key))
             return false;
         const int row = m_grid->currentRow();
         const int column = m_grid->currentColumn();
@@ -47,9 +72,9 @@ protected:
         return true;
     }
 
-private:
     FixedCellGrid* m_grid;
     std::function<void(int, int)> m_open;
+    QPersistentModelIndex m_pressed;
 };
 
 } // namespace
@@ -85,7 +110,11 @@ void CellEditor::open(FixedCellGrid* grid, int row, int column)
     m_row = row;
     m_column = column;
 
-    const QRect cell = grid->visualRect(grid->model()->index(row, column));
+    // A half-hidden cell comes into view first: the grid would otherwise
+    // scroll it there a moment after the click and close the editor.
+    const QModelIndex index = grid->model()->index(row, column);
+    grid->scrollTo(index);
+    const QRect cell = grid->visualRect(index);
     QWidget* viewport = grid->viewport();
     QWidget* parent = m_widget->parentWidget();
     const QPoint topLeft =
@@ -152,8 +181,7 @@ bool CellEditor::eventFilter(QObject* watched, QEvent* event)
 
 void onCellOpenRequest(FixedCellGrid* grid, QObject* context, std::function<void(int, int)> open)
 {
-    QObject::connect(grid, &QTableWidget::cellClicked, context, open);
-    new OpenKeyFilter(grid, context, std::move(open));
+    new OpenRequestFilter(grid, context, std::move(open));
 }
 
 void onGridScrolled(FixedCellGrid* grid, QObject* context, std::function<void()> scrolled)

@@ -75,7 +75,8 @@ private:
 };
 
 // Runs `open(row, column)` when the user clicks a cell of `grid` with the
-// left button, or presses F2 or Enter on the grid's current cell.
+// left button (on the release, for the cell pressed), or presses F2 or
+// Enter on the grid's current cell. Header cells never ask.
 void onCellOpenRequest(FixedCellGrid* grid, QObject* context,
                        std::function<void(int row, int column)> open);
 

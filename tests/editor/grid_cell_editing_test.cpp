@@ -178,6 +178,26 @@ private slots:
         QCOMPARE(shortDial->cellText(4, 2), QStringLiteral("*21#"));
     }
 
+    void aHalfHiddenCellScrolledIntoViewByTheClickGetsTheEditor()
+    {
+        FixedCellGrid* shortDial = m_editor.grid("ShortDialGrid");
+        const int rowHeight = shortDial->rowHeight(3);
+        shortDial->setMaximumHeight(5 * rowHeight + rowHeight / 2 + 2 * shortDial->frameWidth());
+        showPageOf(shortDial);
+        QTRY_VERIFY(shortDial->verticalScrollBar()->maximum() > 0);
+        // Row 5 shows only its upper half: opening the editor brings it into
+        // view first, so that no later scroll closes the editor again.
+        const QRect half = shortDial->visualRect(shortDial->model()->index(5, 2));
+        QVERIFY(half.bottom() > shortDial->viewport()->height());
+        QTest::mouseClick(shortDial->viewport(), Qt::LeftButton, {}, half.topLeft() + QPoint(5, 3));
+        QCOMPARE(shortDial->currentRow(), 5);
+        QLineEdit* editor = box("SDBufText");
+        QVERIFY(editor->isVisible());
+        const QRect cell = shortDial->visualRect(shortDial->model()->index(5, 2));
+        QVERIFY(shortDial->viewport()->rect().contains(cell));
+        QCOMPARE(placeIn(shortDial, editor), cell);
+    }
+
     void anOpenEditorKeepsWritingToItsOwnCellAfterARefresh()
     {
         FixedCellGrid* book1 = m_editor.grid("PhoneBookGrid");
