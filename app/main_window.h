@@ -14,7 +14,10 @@
 namespace ql310 {
 
 class DeviceCommands;
+class CallLogCommands;
+class Clock;
 class LibraryBinding;
+class PrintAndHelpMenus;
 class UserInteraction;
 
 // A window-state boolean: 16 bits, true = -1.
@@ -46,6 +49,13 @@ public:
     // Appends one progress dot to status panel 1.
     void writingDot();
 
+    // The call log's refresh and commands.
+    CallLogCommands& callLog() { return *m_callLog; }
+    // The clock the call log reads "today" and "now" from.
+    void setClock(const Clock& clock);
+    // mnuCLRead: fetch the call history and refresh the call log.
+    void mnuCLReadClick();
+
     // The library's operations, for the code that works on the images.
     LibraryBinding& library() { return m_library; }
 
@@ -64,6 +74,9 @@ public:
     QByteArray& fileLoadArea() { return m_fileLoadArea; }
     QByteArray& lineParams() { return m_lineParams; }
     QByteArray& callHistoryBuffer() { return m_callHistoryBuffer; }
+
+    // The table printing, on-line help and About items.
+    PrintAndHelpMenus& printAndHelpMenus() { return *m_printAndHelp; }
 
 signals:
     // The Write command was started (by the close question's Yes).
@@ -85,9 +98,8 @@ private:
 
     // The decoder shows the images and LineParams in the editor.
     void decodeImagesIntoEditor();
-    // Where the call-log refresh runs after a successful history fetch:
-    // load the history into the scratch log, merge it into the call log,
-    // show the log. Until it exists the call-log page stays empty.
+    // The call-log refresh after a successful history fetch: load the
+    // history into the scratch log, merge it into the call log, show the log.
     void refreshCallLog();
     // The Write command (encode, save the blocks, store the line parameters).
     void runWriteCommand();
@@ -111,6 +123,8 @@ private:
     bool m_unloaded = false;
     QTimer m_timer1;
     std::unique_ptr<DeviceCommands> m_commands;
+    PrintAndHelpMenus* m_printAndHelp = nullptr;
+    CallLogCommands* m_callLog = nullptr;
     // Grid editing, field help and the delete pop-up; gone before the controls.
     std::unique_ptr<EditorBehaviour> m_editorBehaviour;
 };

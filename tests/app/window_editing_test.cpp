@@ -1,6 +1,6 @@
 // The editing behaviour inside the program's main window: its messages go
 // through the window's interaction, a page change refreshes the mirrored
-// cells without emptying a result that the help line shows, and what the
+// cells and empties the help line only once a read asked for it, and what the
 // cells show after an edit is what Write sends to the adapter.
 #include "block_access.h"
 #include "editor_fixture.h"
@@ -87,10 +87,10 @@ private slots:
         m_library.reset();
     }
 
-    void thePageChangeRefreshesTheMirrorsAndKeepsTheResult()
+    void thePageChangeRefreshesTheMirrorsAndEmptiesTheLineOnlyAfterARead()
     {
+        // After start-up the line keeps its result across a page change.
         QCOMPARE(m_window->clearStatusOnTabFocus(), ql310::kFalse);
-        QCOMPARE(m_window->statusPanel(1), QStringLiteral("Open Success !"));
         clickTab(0);
         auto* name = control<QLineEdit>("PortName", 3);
         QTest::mouseClick(name, Qt::LeftButton);
@@ -100,6 +100,15 @@ private slots:
         clickTab(5);
         QCOMPARE(m_window->grid("ShortDialGrid")->cellText(2, 4), QStringLiteral("Modem"));
         QCOMPARE(m_window->statusPanel(1), QStringLiteral("Open Success !"));
+
+        // After the Read command the next focus on the tabs empties it.
+        m_window->findChild<QAction*>(QStringLiteral("mnuReset"))->trigger();
+        QCOMPARE(m_window->statusPanel(1), QStringLiteral("Open Success !"));
+        QCOMPARE(m_window->clearStatusOnTabFocus(), ql310::kTrue);
+        clickCell(m_window->grid("ShortDialGrid"), 3, 1);
+        m_window->setStatusPanel(1, QStringLiteral("Open Success !"));
+        clickTab(0);
+        QCOMPARE(m_window->statusPanel(1), QString());
     }
 
     void theThresholdWarningIsTheWindowsMessage()

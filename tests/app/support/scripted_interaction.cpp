@@ -1,5 +1,7 @@
 #include "scripted_interaction.h"
 
+#include <QPrinter>
+
 namespace ql310::test {
 
 UserInteraction::Button ScriptedInteraction::ask(const QString& text, const QString& title,
@@ -24,10 +26,16 @@ QString ScriptedInteraction::chooseFile(const FileRequest&)
     return {};
 }
 
-bool ScriptedInteraction::choosePrinter(QPrinter&)
+bool ScriptedInteraction::choosePrinter(QPrinter& printer)
 {
-    ++m_unscripted;
-    return false;
+    ++m_printerDialogs;
+    if (m_printTargets.isEmpty()) {
+        ++m_unscripted;
+        return false;
+    }
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(m_printTargets.dequeue());
+    return true;
 }
 
 } // namespace ql310::test

@@ -19,6 +19,10 @@ public:
 
     // The answers of the next questions, in order.
     void answer(Button button) { m_answers.enqueue(button); }
+    // The next printer dialog chooses printing into the PDF file `path`;
+    // a printer dialog with nothing scripted counts as cancelled.
+    void printTo(const QString& path) { m_printTargets.enqueue(path); }
+    int printerDialogs() const { return m_printerDialogs; }
 
     Button ask(const QString& text, const QString& title, Icon icon, Buttons buttons) override;
     void warn(const QString& text, const QString& title, Icon icon) override;
@@ -31,6 +35,8 @@ public:
 
 private:
     QQueue<Button> m_answers;
+    QQueue<QString> m_printTargets;
+    int m_printerDialogs = 0;
     QList<Asked> m_asked;
     int m_unscripted = 0;
 };

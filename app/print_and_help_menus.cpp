@@ -1,0 +1,84 @@
+#include "print_and_help_menus.h"
+
+#include "about_box.h"
+#include "editor_window.h"
+#include "fixed_cell_grid.h"
+#include "table_printing.h"
+#include "text_table.h"
+
+#include <QAction>
+#include <QPrinter>
+
+namespace ql310 {
+
+PrintAndHelpMenus::PrintAndHelpMenus(EditorWindow& window, UserInteraction& interaction)
+    : QObject(&window),
+      m_window(window),
+      m_interaction(interaction),
+      m_help(new OnlineHelp(&window, interaction, text(101)))
+{
+    const std::pair<const char*, void (PrintAndHelpMenus::*)()> items[] = {
+        {"mnuPLCR", &PrintAndHelpMenus::mnuPLCR_Click},
+        {"mnuPPB", &PrintAndHelpMenus::mnuPPB_Click},
+        {"mnuSD", &PrintAndHelpMenus::mnuSD_Click},
+        {"mnuOnLineMenu", &PrintAndHelpMenus::mnuOnLineMenu_Click},
+        {"mnuAbout", &PrintAndHelpMenus::mnuAbout_Click}};
+    for (const auto& [name, handler] : items)
+        connect(window.findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this,
+                handler);
+}
+
+PrintAndHelpMenus::~PrintAndHelpMenus() = default;
+
+QList<GridPicture> PrintAndHelpMenus::pictures(Table table) const
+{
+    switch (table) {
+    case Table::LCR:
+        return {{m_window.grid("LCRGrid"), 0, 0}};
+    case Table::PhoneBook:
+        return {{m_window.grid("PhoneBookGrid"), 0, 0},
+                {m_window.grid("PhoneBookGrid2"), kPhoneBookSecondHalfTwips, 0}};
+    case Table::ShortDial:
+        return {{m_window.grid("ShortDialGrid"), 0, 0}};
+    }
+    return {};
+}
+
+void PrintAndHelpMenus::print(Table table)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    // Cancel and a printer that cannot start the job both end the command
+    // quietly, with nothing printed.
+    printGridPage(m_interaction, printer, pictures(table));
+}
+
+void PrintAndHelpMenus::mnuPLCR_Click()
+{
+    print(Table::LCR);
+}
+
+void PrintAndHelpMenus::mnuPPB_Click()
+{
+    print(Table::PhoneBook);
+}
+
+void PrintAndHelpMenus::mnuSD_Click()
+{
+    print(Table::ShortDial);
+}
+
+void PrintAndHelpMenus::mnuOnLineMenu_Click()
+{
+    m_help->sendF1();
+}
+
+void PrintAndHelpMenus::mnuAbout_Click()
+{
+    if (!m_about)
+        m_about = new AboutBox(&m_window);
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+} // namespace ql310

@@ -1,0 +1,155 @@
+#include "online_help.h"
+
+#include "busy_pointer.h"
+#include "help_window.h"
+#include "interaction.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMimeDatabase>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+#include <QWidget>
+
+namespace ql310 {
+
+namespace {
+
+constexpr int kQueryStartMs = 2000;
+constexpr int kQueryFinishMs = 3000;
+const QString kChmMimeType = QStringLiteral("application/vnd.ms-htmlhelp");
+
+QString mimeTypeOf(const QString& path)
+{
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchExtension);
+    return type.isValid() && !type.isDefault() ? type.name() : kChmMimeType;
+}
+
+// The desktop entry of the default application for `mimeType`, or empty.
+QString defaultApplication(const QString& mimeType)
+{
+    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (xdgMime.isEmpty())
+        return {};
+    QProcess query;
+    query.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), mimeType});
+    if (!query.waitForStarted(kQueryStartMs))
+        return {};
+    if (!query.waitForFinished(kQueryFinishMs)) {
+        query.kill();
+        query.waitForFinished();
+        return {};
+    }
+    if (query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0)
+        return {};
+    return QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
+}
+
+} // namespace
+
+bool XdgDesktopViewer::open(const QString& path)
+{
+    if (defaultApplication(mimeTypeOf(path)).isEmpty())
+        return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+OnlineHelp::OnlineHelp(QWidget* window, UserInteraction& interaction, QString messageTitle)
+    : QObject(window),
+      m_window(window),
+      m_interaction(interaction),
+      m_messageTitle(std::move(messageTitle)),
+      m_xdgViewer(std::make_unique<XdgDesktopViewer>()),
+      m_viewer(m_xdgViewer.get()),
+      m_directories(defaultSearchDirectories())
+{
+    qApp->installEventFilter(this);
+}
+
+OnlineHelp::~OnlineHelp()
+{
+    qApp->removeEventFilter(this);
+}
+
+QStringList OnlineHelp::defaultSearchDirectories()
+{
+    QStringList directories{QCoreApplication::applicationDirPath()};
+    directories += QStandardPaths::standardLocations(QStandardPaths::AppDataLocation);
+    return directories;
+}
+
+QString OnlineHelp::helpFile() const
+{
+    for (const QString& directory : m_directories) {
+        const QFileInfo file(QDir(directory), QString::fromLatin1(kHelpFileName));
+        if (file.isFile())
+            return file.absoluteFilePath();
+    }
+    return {};
+}
+
+OnlineHelp::Shown OnlineHelp::showHelp()
+{
+    const QString path = helpFile();
+    if (path.isEmpty()) {
+        m_interaction.warn(QStringLiteral("The help file %1 cannot be found. It is looked for in: %2")
+                               .arg(QString::fromLatin1(kHelpFileName),
+                                    m_directories.join(QStringLiteral(", "))),
+                           m_messageTitle, UserInteraction::Icon::Exclamation);
+        return Shown::Missing;
+    }
+    bool opened = false;
+    {
+        BusyPointer busy;
+        if (m_viewer && m_viewer->open(path))
+            return Shown::DesktopViewer;
+        if (!m_helpWindow)
+            m_helpWindow = new HelpWindow(m_window);
+        opened = m_helpWindow->fileName() == path || m_helpWindow->openFile(path);
+    }
+    if (!opened) {
+        m_interaction.warn(QStringLiteral("The help file %1 cannot be read as compiled help.").arg(path),
+                           m_messageTitle, UserInteraction::Icon::Exclamation);
+        return Shown::Unreadable;
+    }
+    m_helpWindow->show();
+    m_helpWindow->raise();
+    m_helpWindow->activateWindow();
+    return Shown::OwnWindow;
+}
+
+void OnlineHelp::sendF1()
+{
+    QWidget* target = QApplication::focusWidget();
+    if (!target || !belongsToWindow(target))
+        target = m_window;
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier));
+}
+
+bool OnlineHelp::belongsToWindow(const QObject* object) const
+{
+    for (const QObject* at = object; at; at = at->parent())
+        if (at == m_window)
+            return true;
+    return false;
+}
+
+bool OnlineHelp::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier &&
+            belongsToWindow(watched)) {
+            showHelp();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace ql310

@@ -1,0 +1,313 @@
+// The Print menu's table items, the About window and the way F1 and the
+// Help menu open the help file, on the real main window.
+#include "about_box.h"
+#include "call_log_widths.h"
+#include "fixed_cell_grid.h"
+#include "help_window.h"
+#include "library_binding.h"
+#include "main_window.h"
+#include "print_and_help_menus.h"
+#include "scripted_interaction.h"
+#include "test_library.h"
+#include "text_table.h"
+#include "twips.h"
+
+#include <QAction>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using ql310::MainWindow;
+using ql310::PrintAndHelpMenus;
+using ql310::UserInteraction;
+using ql310::test::ScriptedInteraction;
+
+namespace {
+
+// The pages of a PDF file: its page objects, not the page tree.
+int pdfPageCount(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
+    return static_cast<int>(QString::fromLatin1(file.readAll()).count(page));
+}
+
+// Records what the help asked the desktop to open.
+class FakeDesktopViewer : public ql310::DesktopViewer {
+public:
+    explicit FakeDesktopViewer(bool installed) : m_installed(installed) {}
+    bool open(const QString& path) override
+    {
+        opened.append(path);
+        return m_installed;
+    }
+    QStringList opened;
+
+private:
+    bool m_installed;
+};
+
+// A page image with the screen's resolution, so that a picture drawn on it
+// keeps the grid's pixels one for one.
+QImage pageLike(const QWidget& widget, int width, int height)
+{
+    QImage image(width, height, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    image.setDotsPerMeterX(qRound(widget.logicalDpiX() / 0.0254));
+    image.setDotsPerMeterY(qRound(widget.logicalDpiY() / 0.0254));
+    return image;
+}
+
+QImage drawnPage(const QList<ql310::GridPicture>& pictures, const QWidget& reference)
+{
+    QImage page = pageLike(reference, 1600, 1000);
+    QPainter painter(&page);
+    ql310::drawGridPictures(painter, page, pictures);
+    painter.end();
+    return page.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage grabbed(QWidget* widget)
+{
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+class PrintAndHelpTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_home;
+    std::unique_ptr<QTemporaryDir> m_out;  // printouts of one test
+    ScriptedInteraction m_interaction;
+    std::unique_ptr<ql310::LibraryBinding> m_library;
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<FakeDesktopViewer> m_viewer;
+
+    MainWindow& window() { return *m_window; }
+    PrintAndHelpMenus& menus() { return m_window->printAndHelpMenus(); }
+    QAction* action(const char* name)
+    {
+        return m_window->findChild<QAction*>(QString::fromLatin1(name));
+    }
+    // A laid-out, shown editor with some entries in its tables.
+    void showEditor()
+    {
+        window().configureGrids(ql310::kDefaultCallLogWidths);
+        window().setupEditorTexts();
+        window().grid("PhoneBookGrid")->setCellText(1, 1, QStringLiteral("0301234567"));
+        window().grid("PhoneBookGrid2")->setCellText(20, 2, QStringLiteral("Last Entry"));
+        window().grid("ShortDialGrid")->setCellText(3, 1, QStringLiteral("0891111"));
+        window().grid("LCRGrid")->setCellText(2, 1, QStringLiteral("030"));
+        window().resize(1100, 700);
+        window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+    }
+    void useViewer(bool installed)
+    {
+        m_viewer = std::make_unique<FakeDesktopViewer>(installed);
+        menus().onlineHelp().setDesktopViewer(m_viewer.get());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_home.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.filePath("config"));
+    }
+    void init()
+    {
+        m_interaction = ScriptedInteraction();
+        m_out = std::make_unique<QTemporaryDir>();
+        // The window's items never reach the adapter: no library is bound.
+        m_library = std::make_unique<ql310::LibraryBinding>(QStringList{m_home.filePath("none.so")});
+        m_window = std::make_unique<MainWindow>(*m_library, m_interaction);
+        useViewer(false);
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        m_viewer.reset();
+    }
+
+    // Printing the tables
+    void eachTablePrintsOnOnePage_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::newRow("LCR") << "mnuPLCR";
+        QTest::newRow("PhoneBook") << "mnuPPB";
+        QTest::newRow("Short Dial") << "mnuSD";
+    }
+    void eachTablePrintsOnOnePage()
+    {
+        QFETCH(QString, item);
+        showEditor();
+        const QString pdf = m_out->filePath(item + ".pdf");
+        m_interaction.printTo(pdf);
+        action(qPrintable(item))->trigger();
+        QCOMPARE(m_interaction.printerDialogs(), 1);
+        QCOMPARE(pdfPageCount(pdf), 1);
+    }
+    void cancellingThePrinterDialogPrintsNothingAndKeepsTheEditor()
+    {
+        showEditor();
+        window().grid("PhoneBookGrid")->setCurrentCell(5, 2);
+        for (const char* item : {"mnuPLCR", "mnuPPB", "mnuSD"})
+            action(item)->trigger();
+        QCOMPARE(m_interaction.printerDialogs(), 3);
+        QVERIFY(QDir(m_out->path()).isEmpty());
+        QVERIFY(m_interaction.asked().isEmpty());
+        QCOMPARE(window().grid("PhoneBookGrid")->cellText(1, 1), QStringLiteral("0301234567"));
+        QCOMPARE(window().grid("PhoneBookGrid")->currentRow(), 5);
+        QCOMPARE(window().grid("PhoneBookGrid")->currentColumn(), 2);
+    }
+    void aPrinterThatCannotStartPrintsNothingAndAsksNothing()
+    {
+        showEditor();
+        const QString pdf = m_out->filePath("missing-folder/book.pdf");
+        m_interaction.printTo(pdf);
+        action("mnuPPB")->trigger();
+        QVERIFY(!QFile::exists(pdf));
+        QVERIFY(m_interaction.asked().isEmpty());
+    }
+    void thePhoneBookPageHoldsBothGridsTheRightOne4000TwipsIn()
+    {
+        showEditor();
+        window().tabs()->setCurrentIndex(6);
+        auto* left = window().grid("PhoneBookGrid");
+        auto* right = window().grid("PhoneBookGrid2");
+        const QImage page = drawnPage(menus().pictures(PrintAndHelpMenus::Table::PhoneBook), *left);
+        const int rightX = ql310::twipsToPixelsX(page, 4000);
+        QCOMPARE(rightX, qRound(4000.0 * left->logicalDpiX() / 1440));
+
+        // Entries 821-840 from 4000 twips on, whole; entries 801-820 at the
+        // left edge up to there.
+        const QImage rightPicture = grabbed(right);
+        QCOMPARE(page.copy(QRect(QPoint(rightX, 0), rightPicture.size())), rightPicture);
+        const QImage leftPicture = grabbed(left);
+        const int leftWidth = qMin(leftPicture.width(), rightX);
+        QCOMPARE(page.copy(0, 0, leftWidth, leftPicture.height()),
+                 leftPicture.copy(0, 0, leftWidth, leftPicture.height()));
+        QVERIFY(leftPicture != rightPicture);
+    }
+    void aTableOnAPageNotYetShownPrintsAsItsPageShowsIt()
+    {
+        showEditor();
+        // The editor opens on the MSN page; the short-dial page has never
+        // been shown.
+        QCOMPARE(window().tabs()->currentIndex(), 0);
+        const QImage printed = drawnPage(menus().pictures(PrintAndHelpMenus::Table::ShortDial),
+                                         window());
+        window().tabs()->setCurrentIndex(5);
+        QCoreApplication::processEvents();
+        const QImage shown = grabbed(window().grid("ShortDialGrid"));
+        QVERIFY(shown.width() > 200);
+        QCOMPARE(printed.copy(QRect(QPoint(0, 0), shown.size())), shown);
+    }
+
+    // The About window
+    void aboutShowsItsTextsWithoutBlockingTheWindow()
+    {
+        showEditor();
+        action("mnuAbout")->trigger();
+        ql310::AboutBox* about = menus().aboutBox();
+        QVERIFY(about);
+        QVERIFY(about->isVisible());
+        QVERIFY(!about->isModal());
+        QCOMPARE(about->objectName(), QStringLiteral("About"));
+        QCOMPARE(about->windowTitle(), QStringLiteral("About ISDN TA Configuration"));
+        auto label = [about](const char* name) {
+            return about->findChild<QLabel*>(QString::fromLatin1(name))->text();
+        };
+        QCOMPARE(label("ProductName"), QStringLiteral("ISDN TA Configuration Program"));
+        QCOMPARE(label("CompanyName"), ql310::text(179));
+        QCOMPARE(label("lblVersion"), QStringLiteral("Version 5.1.1"));
+        QCOMPARE(label("lblDescription"), QString(17, u' '));
+        QVERIFY(!about->findChild<QLabel*>(QStringLiteral("picIcon"))->pixmap().isNull());
+
+        // The main window stays usable while About is open.
+        QVERIFY(!QApplication::activeModalWidget());
+        auto* ok = about->findChild<QPushButton*>(QStringLiteral("cmdOK"));
+        QCOMPARE(ok->text(), QStringLiteral("OK"));
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QVERIFY(!about->isVisible());
+
+        // Asked again, the same window comes back.
+        action("mnuAbout")->trigger();
+        QCOMPARE(menus().aboutBox(), about);
+        QVERIFY(about->isVisible());
+    }
+
+    // On-line help
+    void onLineMenuSendsF1WhichOpensTheHelpFileInTheDesktopViewer()
+    {
+        showEditor();
+        useViewer(true);
+        action("mnuOnLineMenu")->trigger();
+        QTRY_COMPARE(m_viewer->opened.size(), 1);
+        const QFileInfo opened(m_viewer->opened.first());
+        QCOMPARE(opened.fileName(), QStringLiteral("ql310.chm"));
+        QCOMPARE(opened.absolutePath(), QFileInfo(QCoreApplication::applicationDirPath()).absoluteFilePath());
+        QVERIFY(!menus().onlineHelp().helpWindow());
+    }
+    void withoutADesktopViewerF1ShowsTheOwnHelpWindow()
+    {
+        showEditor();
+        auto* name = window().findChild<QLineEdit*>(QStringLiteral("PortName_0"));
+        name->setFocus();
+        QTest::keyClick(name, Qt::Key_F1);
+        QCOMPARE(m_viewer->opened.size(), 1);
+        ql310::HelpWindow* help = menus().onlineHelp().helpWindow();
+        QVERIFY(help);
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->currentPage(), QStringLiteral("index.html"));
+        QCOMPARE(help->windowTitle(), QStringLiteral("ISDN TA Configuration Help"));
+        // F1 reaches no further: the box keeps its text.
+        QVERIFY(name->text().isEmpty());
+
+        // F1 again, here from the menu, brings back the same window.
+        help->hide();
+        action("mnuOnLineMenu")->trigger();
+        QTRY_VERIFY(help->isVisible());
+        QCOMPARE(menus().onlineHelp().helpWindow(), help);
+    }
+    void aMissingHelpFileIsToldAndOpensNothing()
+    {
+        showEditor();
+        QTemporaryDir empty;
+        menus().onlineHelp().setSearchDirectories({empty.path()});
+        QTest::keyClick(&window(), Qt::Key_F1);
+        QCOMPARE(m_interaction.asked().size(), 1);
+        QVERIFY(m_interaction.asked().first().text.contains(QStringLiteral("ql310.chm")));
+        QCOMPARE(m_interaction.asked().first().title, QStringLiteral("USB ISDN TA Configuration"));
+        QCOMPARE(m_interaction.asked().first().icon, UserInteraction::Icon::Exclamation);
+        QVERIFY(m_viewer->opened.isEmpty());
+        QVERIFY(!menus().onlineHelp().helpWindow());
+    }
+    void aFileThatIsNotCompiledHelpIsTold()
+    {
+        showEditor();
+        QTemporaryDir dir;
+        QFile broken(dir.filePath("ql310.chm"));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("not a help file");
+        broken.close();
+        menus().onlineHelp().setSearchDirectories({dir.path()});
+        QTest::keyClick(&window(), Qt::Key_F1);
+        QCOMPARE(m_interaction.asked().size(), 1);
+        QVERIFY(m_interaction.asked().first().text.contains(broken.fileName()));
+        QVERIFY(!menus().onlineHelp().helpWindow()->isVisible());
+    }
+};
+
+QTEST_MAIN(PrintAndHelpTest)
+#include "print_and_help_test.moc"
