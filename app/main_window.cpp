@@ -54,6 +54,7 @@ MainWindow::MainWindow(LibraryBinding& library, UserInteraction& interaction, QW
     for (const auto& [name, command] : commands)
         connect(findChild<QAction*>(QLatin1String(name)), &QAction::triggered, this,
                 [this, command = command] { (m_commands.get()->*command)(); });
+
     m_printAndHelp = new PrintAndHelpMenus(*this, m_interaction);
 
     m_callLog = new CallLogCommands(*this, interaction);
@@ -71,6 +72,8 @@ MainWindow::MainWindow(LibraryBinding& library, UserInteraction& interaction, QW
     for (const auto& [name, command] : fileCommands)
         connect(findChild<QAction*>(QLatin1String(name)), &QAction::triggered, this,
                 [this, command = command] { (m_files.get()->*command)(); });
+    m_editorBehaviour = std::make_unique<EditorBehaviour>(
+        *this, m_interaction, [this] { return m_clearStatusOnTabFocus == kTrue; });
 }
 
 void MainWindow::setClock(const Clock& clock)

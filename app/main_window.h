@@ -3,6 +3,7 @@
 // The window owns the configuration images for the whole run.
 #pragma once
 
+#include "editor_behaviour.h"
 #include "editor_window.h"
 
 #include <QByteArray>
@@ -128,6 +129,8 @@ private:
     PrintAndHelpMenus* m_printAndHelp = nullptr;
     CallLogCommands* m_callLog = nullptr;
     std::unique_ptr<FileCommands> m_files;
+    // Grid editing, field help and the delete pop-up; gone before the controls.
+    std::unique_ptr<EditorBehaviour> m_editorBehaviour;
 };
 
 } // namespace ql310
