@@ -18,6 +18,9 @@
 #include <QSettings>
 #include <QTabWidget>
 
+#include <initializer_list>
+#include <utility>
+
 namespace ql310 {
 
 namespace {
@@ -27,6 +30,16 @@ constexpr int kFileLoadAreaSize = QL310_TABLE_BLOCK_SIZE + QL310_SETTING_BLOCK_S
 uint8_t* bytes(QByteArray& image)
 {
     return reinterpret_cast<uint8_t*>(image.data());
+}
+
+// Runs `handler` of `commands` when the menu item of that name is chosen.
+template <class Commands>
+void connectMenuItems(QWidget& window, Commands& commands,
+                      std::initializer_list<std::pair<const char*, void (Commands::*)()>> items)
+{
+    for (const auto& [name, handler] : items)
+        QObject::connect(window.findChild<QAction*>(QLatin1String(name)), &QAction::triggered,
+                         &window, [&commands, handler = handler] { (commands.*handler)(); });
 }
 
 } // namespace
@@ -46,14 +59,11 @@ MainWindow::MainWindow(LibraryBinding& library, UserInteraction& interaction, QW
     connect(&m_timer1, &QTimer::timeout, this, &MainWindow::timer1Timer);
 
     m_commands = std::make_unique<DeviceCommands>(*this, m_interaction);
-    const std::pair<const char*, void (DeviceCommands::*)()> commands[] = {
-        {"mnuReset", &DeviceCommands::mnuResetClick},
-        {"mnuWrite", &DeviceCommands::mnuWriteClick},
-        {"mnuExit", &DeviceCommands::mnuExitClick},
-        {"mnuResetToDefault", &DeviceCommands::resetToDefault}};
-    for (const auto& [name, command] : commands)
-        connect(findChild<QAction*>(QLatin1String(name)), &QAction::triggered, this,
-                [this, command = command] { (m_commands.get()->*command)(); });
+    connectMenuItems(*this, *m_commands,
+                     {{"mnuReset", &DeviceCommands::mnuResetClick},
+                      {"mnuWrite", &DeviceCommands::mnuWriteClick},
+                      {"mnuExit", &DeviceCommands::mnuExitClick},
+                      {"mnuResetToDefault", &DeviceCommands::resetToDefault}});
 
     m_printAndHelp = new PrintAndHelpMenus(*this, m_interaction);
 
@@ -62,16 +72,13 @@ MainWindow::MainWindow(LibraryBinding& library, UserInteraction& interaction, QW
             &MainWindow::mnuCLReadClick);
 
     m_files = std::make_unique<FileCommands>(*this, m_interaction);
-    const std::pair<const char*, void (FileCommands::*)()> fileCommands[] = {
-        {"mnuLoad", &FileCommands::mnuLoadClick},
-        {"mnuSave", &FileCommands::mnuSaveClick},
-        {"mnuLoadLCR", &FileCommands::mnuLoadLcrClick},
-        {"mnuSaveLCR", &FileCommands::mnuSaveLcrClick},
-        {"mnuLoadPhoneBook", &FileCommands::mnuLoadPhoneBookClick},
-        {"mnuSavePhoneBook", &FileCommands::mnuSavePhoneBookClick}};
-    for (const auto& [name, command] : fileCommands)
-        connect(findChild<QAction*>(QLatin1String(name)), &QAction::triggered, this,
-                [this, command = command] { (m_files.get()->*command)(); });
+    connectMenuItems(*this, *m_files,
+                     {{"mnuLoad", &FileCommands::mnuLoadClick},
+                      {"mnuSave", &FileCommands::mnuSaveClick},
+                      {"mnuLoadLCR", &FileCommands::mnuLoadLcrClick},
+                      {"mnuSaveLCR", &FileCommands::mnuSaveLcrClick},
+                      {"mnuLoadPhoneBook", &FileCommands::mnuLoadPhoneBookClick},
+                      {"mnuSavePhoneBook", &FileCommands::mnuSavePhoneBookClick}});
     m_editorBehaviour = std::make_unique<EditorBehaviour>(
         *this, m_interaction, [this] { return m_clearStatusOnTabFocus == kTrue; });
 }
