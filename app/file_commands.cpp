@@ -1,5 +1,7 @@
 #include "file_commands.h"
 
+#include "busy_pointer.h"
+
 #include "device_commands.h"
 #include "image_decoder.h"
 #include "interaction.h"
@@ -26,15 +28,6 @@ std::string localPath(const QString& path)
 {
     return QFile::encodeName(path).toStdString();
 }
-
-// The hourglass for the length of a load.
-class BusyPointer {
-public:
-    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
 
 } // namespace
 
