@@ -1,7 +1,6 @@
 #include "file_commands.h"
 
 #include "busy_pointer.h"
-
 #include "device_commands.h"
 #include "image_decoder.h"
 #include "interaction.h"
