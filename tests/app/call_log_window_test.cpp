@@ -110,17 +110,15 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_home.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.filePath("config"));
-        qputenv("QL310_TIMEOUT_MS", "2000");
-        qputenv("XDG_RUNTIME_DIR", m_home.filePath("runtime").toLocal8Bit());
+        // Each test sets its own data directory (below).
+        ql310::test::useTemporaryHome(m_home);
     }
     void init()
     {
         static int run = 0;
         qputenv("QL310SET_DATA_DIR", m_home.filePath(QStringLiteral("data%1").arg(++run)).toLocal8Bit());
         m_adapter = std::make_unique<SimulatedAdapter>(QL310_ADAPTER_PATH);
-        m_library = std::make_unique<ql310::LibraryBinding>(QStringList{ql310::test::windowTestLibrary()});
-        m_library->setFailureHandler([](const QString& message) { QFAIL(qPrintable(message)); });
+        m_library = ql310::test::boundTestLibrary();
         m_interaction = PrintingInteraction();
         m_clock.m_now = QDateTime::currentDateTime();
     }

@@ -88,10 +88,7 @@ private:
     template <class Widget>
     Widget* control(const char* name, int index = -1)
     {
-        auto* widget = window().findChild<Widget*>(ql310::controlName(name, index));
-        if (!widget)
-            qFatal("missing control %s", qPrintable(ql310::controlName(name, index)));
-        return widget;
+        return ql310::test::controlOf<Widget>(window(), name, index);
     }
     void trigger(const char* action)
     {
@@ -171,16 +168,12 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_home.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.filePath("config"));
-        qputenv("QL310SET_DATA_DIR", m_home.filePath("data").toLocal8Bit());
-        qputenv("QL310_TIMEOUT_MS", "2000");
-        qputenv("XDG_RUNTIME_DIR", m_home.filePath("runtime").toLocal8Bit());
+        ql310::test::useTemporaryHome(m_home);
     }
     void init()
     {
         m_adapter = std::make_unique<SimulatedAdapter>(QL310_ADAPTER_PATH);
-        m_library = std::make_unique<ql310::LibraryBinding>(QStringList{ql310::test::windowTestLibrary()});
-        m_library->setFailureHandler([](const QString& message) { QFAIL(qPrintable(message)); });
+        m_library = ql310::test::boundTestLibrary();
         m_interaction = ScriptedInteraction();
     }
     void cleanup()

@@ -61,19 +61,14 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_home.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.filePath("config"));
+        ql310::test::useTemporaryHome(m_home);
         qputenv("QL310_REGISTRY", m_home.filePath("hklm.reg").toLocal8Bit());
-        qputenv("QL310SET_DATA_DIR", m_home.filePath("data").toLocal8Bit());
-        qputenv("QL310_TIMEOUT_MS", "2000");
-        qputenv("XDG_RUNTIME_DIR", m_home.filePath("runtime").toLocal8Bit());
     }
     void init()
     {
         m_adapter = std::make_unique<SimulatedAdapter>(QL310_ADAPTER_PATH);
         QVERIFY(m_adapter->start());
-        m_library = std::make_unique<ql310::LibraryBinding>(
-            QStringList{ql310::test::windowTestLibrary()});
-        m_library->setFailureHandler([](const QString& message) { QFAIL(qPrintable(message)); });
+        m_library = ql310::test::boundTestLibrary();
         m_interaction = ScriptedInteraction();
         m_window = std::make_unique<MainWindow>(*m_library, m_interaction);
         QVERIFY(m_window->formLoad());

@@ -2,6 +2,10 @@
 
 #include "library_binding.h"
 
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
 namespace ql310::test {
 
 bool libraryComplete()
@@ -20,6 +24,21 @@ QString windowTestLibrary()
     qWarning("libql310.so lacks exports; the window tests bind through %s",
              QL310_PENDING_EXPORTS_PATH);
     return QStringLiteral(QL310_PENDING_EXPORTS_PATH);
+}
+
+void useTemporaryHome(const QTemporaryDir& home)
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.filePath("config"));
+    qputenv("QL310SET_DATA_DIR", home.filePath("data").toLocal8Bit());
+    qputenv("QL310_TIMEOUT_MS", "2000");
+    qputenv("XDG_RUNTIME_DIR", home.filePath("runtime").toLocal8Bit());
+}
+
+std::unique_ptr<LibraryBinding> boundTestLibrary()
+{
+    auto library = std::make_unique<LibraryBinding>(QStringList{windowTestLibrary()});
+    library->setFailureHandler([](const QString& message) { QFAIL(qPrintable(message)); });
+    return library;
 }
 
 } // namespace ql310::test
