@@ -10,6 +10,7 @@
 #include "scripted_interaction.h"
 #include "simulated_adapter.h"
 #include "test_library.h"
+#include "window_test_base.h"
 #include "time_set.h"
 
 #include <QAction>
@@ -69,27 +70,10 @@ QList<int> uninterpreted(ql310::image::Block block, int size)
 
 } // namespace
 
-class DeviceCommandsTest : public QObject {
+class DeviceCommandsTest : public ql310::test::WindowTestBase {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_home;
-    std::unique_ptr<SimulatedAdapter> m_adapter;
-    std::unique_ptr<ql310::LibraryBinding> m_library;
-    ScriptedInteraction m_interaction;
-    std::unique_ptr<MainWindow> m_window;
-
-    MainWindow& window()
-    {
-        if (!m_window)
-            m_window = std::make_unique<MainWindow>(*m_library, m_interaction);
-        return *m_window;
-    }
-    template <class Widget>
-    Widget* control(const char* name, int index = -1)
-    {
-        return ql310::test::controlOf<Widget>(window(), name, index);
-    }
     void trigger(const char* action)
     {
         window().findChild<QAction*>(QLatin1String(action))->trigger();

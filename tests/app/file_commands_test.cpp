@@ -11,6 +11,7 @@
 #include "scripted_interaction.h"
 #include "simulated_adapter.h"
 #include "test_library.h"
+#include "window_test_base.h"
 #include "time_set.h"
 
 #include <QAction>
@@ -103,28 +104,11 @@ struct Images {
 
 } // namespace
 
-class FileCommandsTest : public QObject {
+class FileCommandsTest : public ql310::test::WindowTestBase {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_home;
     std::unique_ptr<QTemporaryDir> m_files;
-    std::unique_ptr<SimulatedAdapter> m_adapter;
-    std::unique_ptr<ql310::LibraryBinding> m_library;
-    ScriptedInteraction m_interaction;
-    std::unique_ptr<MainWindow> m_window;
-
-    MainWindow& window()
-    {
-        if (!m_window)
-            m_window = std::make_unique<MainWindow>(*m_library, m_interaction);
-        return *m_window;
-    }
-    template <class Widget>
-    Widget* control(const char* name, int index = -1)
-    {
-        return ql310::test::controlOf<Widget>(window(), name, index);
-    }
     ql310::FixedCellGrid* grid(const char* name) { return window().grid(name); }
     QString cell(const char* name, int row, int column) { return grid(name)->cellText(row, column); }
     // The grid and row of phone-book record i (0..39).

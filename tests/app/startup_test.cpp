@@ -9,6 +9,7 @@
 #include "scripted_interaction.h"
 #include "simulated_adapter.h"
 #include "test_library.h"
+#include "window_test_base.h"
 
 #include <QAction>
 #include <QMenu>
@@ -42,25 +43,13 @@ int count(const std::vector<std::string>& codes, const char* code)
 
 } // namespace
 
-class StartupTest : public QObject {
+class StartupTest : public ql310::test::WindowTestBase {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_home;
-    std::unique_ptr<SimulatedAdapter> m_adapter;
-    std::unique_ptr<ql310::LibraryBinding> m_library;
-    ScriptedInteraction m_interaction;
-    std::unique_ptr<MainWindow> m_window;
-
     QSettings userSettings()
     {
         return QSettings(ql310::settingsApplication(), ql310::settingsApplication());
-    }
-    MainWindow& window()
-    {
-        if (!m_window)
-            m_window = std::make_unique<MainWindow>(*m_library, m_interaction);
-        return *m_window;
     }
     bool menuEnabled(const char* name) { return window().menu(name)->menuAction()->isEnabled(); }
     bool deviceControlsEnabled()

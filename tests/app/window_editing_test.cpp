@@ -11,6 +11,7 @@
 #include "scripted_interaction.h"
 #include "simulated_adapter.h"
 #include "test_library.h"
+#include "window_test_base.h"
 #include "text_table.h"
 
 #include <QComboBox>
@@ -35,21 +36,10 @@ constexpr int kPhoneBookPage = 6;
 
 } // namespace
 
-class WindowEditingTest : public QObject {
+class WindowEditingTest : public ql310::test::WindowTestBase {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_home;
-    std::unique_ptr<SimulatedAdapter> m_adapter;
-    std::unique_ptr<ql310::LibraryBinding> m_library;
-    ScriptedInteraction m_interaction;
-    std::unique_ptr<MainWindow> m_window;
-
-    template <class Widget>
-    Widget* control(const char* name, int index = -1)
-    {
-        return m_window->findChild<Widget*>(ql310::controlName(name, index));
-    }
     void clickTab(int page) { ql310::test::clickTab(*m_window, page); }
     QByteArray adapterState(const char* name) const
     {
