@@ -288,4 +288,31 @@ bool CallLogStore::dataDel(const QDate& first, const QDate& last)
                    {dateValue(first), dateValue(last)});
 }
 
+QVector<LogRow> CallLogStore::dataExport(const QDate& first, const QDate& last, bool& ok)
+{
+    QVector<LogRow> rows;
+    QSqlDatabase db = open(m_dataConnection, callLogPath());
+    ok = db.isOpen();
+    if (!ok)
+        return rows;
+    QString sql = "SELECT `Index`, Port, InOut, PhoneNumber, Recording, Lost, StartDate, StartTime, "
+                  "EndDate, EndTime FROM Data WHERE 1 = 1";
+    QVariantList values;
+    if (first.isValid()) {
+        sql += " AND StartDate >= ?";
+        values << dateValue(first);
+    }
+    if (last.isValid()) {
+        sql += " AND StartDate <= ?";
+        values << dateValue(last);
+    }
+    sql += " ORDER BY StartDate, StartTime, `Index`";
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    ok = run(query, sql, values);
+    while (ok && query.next())
+        rows.push_back(rowOf(query));
+    return rows;
+}
+
 } // namespace ql310::calllog

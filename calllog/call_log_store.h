@@ -78,6 +78,10 @@ public:
     QVector<ViewRow> dataView();
     bool dataDelAll();
     bool dataDel(const QDate& first, const QDate& last);
+    // Every column of the calls that started between `first` and `last`
+    // (both included; a null date leaves that side open), in start order.
+    // `ok` becomes false when the log cannot be read.
+    QVector<LogRow> dataExport(const QDate& first, const QDate& last, bool& ok);
 
 private:
     bool insert(const QString& connection, const LogRow& row);
