@@ -115,6 +115,7 @@ QString csvField(const QString& value)
 }
 
 const char* const kColumns[] = {"direction", "port", "number", "start", "end", "duration", "lost", "in progress"};
+constexpr int kTextColumns = 6; // the flags follow
 
 QStringList exportRow(const calllog::LogRow& row)
 {
@@ -157,9 +158,10 @@ int exportLog(const QStringList& args)
     if (parser.isSet(json)) {
         QJsonArray calls;
         for (const calllog::LogRow& row : rows) {
+            // The texts of the CSV columns; the two flags as true and false.
             const QStringList values = exportRow(row);
             QJsonObject call;
-            for (int i = 0; i < values.size(); ++i)
+            for (int i = 0; i < kTextColumns; ++i)
                 call.insert(kColumns[i], values[i]);
             call.insert("lost", row.lost);
             call.insert("in progress", row.recording);
