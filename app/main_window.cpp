@@ -1,7 +1,10 @@
 #include "main_window.h"
 
+#include "call_log_commands.h"
+#include "call_log_grid.h"
 #include "call_log_widths.h"
 #include "device_commands.h"
+#include "file_commands.h"
 #include "fixed_cell_grid.h"
 #include "interaction.h"
 #include "library_binding.h"
@@ -51,10 +54,52 @@ MainWindow::MainWindow(LibraryBinding& library, UserInteraction& interaction, QW
     for (const auto& [name, command] : commands)
         connect(findChild<QAction*>(QLatin1String(name)), &QAction::triggered, this,
                 [this, command = command] { (m_commands.get()->*command)(); });
+
     m_printAndHelp = new PrintAndHelpMenus(*this, m_interaction);
+
+    m_callLog = new CallLogCommands(*this, interaction);
+    connect(findChild<QAction*>(QStringLiteral("mnuCLRead")), &QAction::triggered, this,
+            &MainWindow::mnuCLReadClick);
+
+    m_files = std::make_unique<FileCommands>(*this, m_interaction);
+    const std::pair<const char*, void (FileCommands::*)()> fileCommands[] = {
+        {"mnuLoad", &FileCommands::mnuLoadClick},
+        {"mnuSave", &FileCommands::mnuSaveClick},
+        {"mnuLoadLCR", &FileCommands::mnuLoadLcrClick},
+        {"mnuSaveLCR", &FileCommands::mnuSaveLcrClick},
+        {"mnuLoadPhoneBook", &FileCommands::mnuLoadPhoneBookClick},
+        {"mnuSavePhoneBook", &FileCommands::mnuSavePhoneBookClick}};
+    for (const auto& [name, command] : fileCommands)
+        connect(findChild<QAction*>(QLatin1String(name)), &QAction::triggered, this,
+                [this, command = command] { (m_files.get()->*command)(); });
+    m_editorBehaviour = std::make_unique<EditorBehaviour>(
+        *this, m_interaction, [this] { return m_clearStatusOnTabFocus == kTrue; });
 }
 
-MainWindow::~MainWindow() = default;
+void MainWindow::setClock(const Clock& clock)
+{
+    m_callLog->setClock(clock);
+}
+
+void MainWindow::mnuCLReadClick()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    if (getCallHistory() != QL310_OK) {
+        setStatusPanel(1, text(172));
+        QGuiApplication::restoreOverrideCursor();
+        return;
+    }
+    setStatusPanel(1, text(171));
+    m_clearStatusOnTabFocus = kTrue;
+    refreshCallLog();
+    QGuiApplication::restoreOverrideCursor();
+}
+
+MainWindow::~MainWindow()
+{
+    // Before the grid goes: the call log unbinds the grid from its store.
+    delete m_callLog;
+}
 
 bool MainWindow::formLoad()
 {
@@ -168,7 +213,7 @@ void MainWindow::queryUnload()
 
 void MainWindow::unload()
 {
-    FixedCellGrid* callLog = grid("CallHistoryGrid");
+    calllog::CallLogGrid* callLog = callLogGrid();
     QList<int> widths;
     for (int column = 0; column < callLog->columnCount(); ++column)
         widths.append(callLog->columnWidthTwips(column));
@@ -183,7 +228,7 @@ void MainWindow::decodeImagesIntoEditor()
 
 void MainWindow::refreshCallLog()
 {
-    // The call-log refresh joins here.
+    m_callLog->refresh(m_callHistoryBuffer);
 }
 
 void MainWindow::runWriteCommand()

@@ -3,6 +3,7 @@
 // The window owns the configuration images for the whole run.
 #pragma once
 
+#include "editor_behaviour.h"
 #include "editor_window.h"
 
 #include <QByteArray>
@@ -13,6 +14,9 @@
 namespace ql310 {
 
 class DeviceCommands;
+class CallLogCommands;
+class Clock;
+class FileCommands;
 class LibraryBinding;
 class PrintAndHelpMenus;
 class UserInteraction;
@@ -46,6 +50,13 @@ public:
     // Appends one progress dot to status panel 1.
     void writingDot();
 
+    // The call log's refresh and commands.
+    CallLogCommands& callLog() { return *m_callLog; }
+    // The clock the call log reads "today" and "now" from.
+    void setClock(const Clock& clock);
+    // mnuCLRead: fetch the call history and refresh the call log.
+    void mnuCLReadClick();
+
     // The library's operations, for the code that works on the images.
     LibraryBinding& library() { return m_library; }
 
@@ -57,6 +68,8 @@ public:
     // Read, Write, Exit, Reset to Default, and the decoder and encoder on
     // the window's images.
     DeviceCommands& commands() { return *m_commands; }
+    // The File menu's settings, LCR and phone-book files.
+    FileCommands& files() { return *m_files; }
     const QTimer& timer1() const { return m_timer1; }
 
     QByteArray& tableBlock() { return m_tableBlock; }
@@ -88,9 +101,8 @@ private:
 
     // The decoder shows the images and LineParams in the editor.
     void decodeImagesIntoEditor();
-    // Where the call-log refresh runs after a successful history fetch:
-    // load the history into the scratch log, merge it into the call log,
-    // show the log. Until it exists the call-log page stays empty.
+    // The call-log refresh after a successful history fetch: load the
+    // history into the scratch log, merge it into the call log, show the log.
     void refreshCallLog();
     // The Write command (encode, save the blocks, store the line parameters).
     void runWriteCommand();
@@ -115,6 +127,10 @@ private:
     QTimer m_timer1;
     std::unique_ptr<DeviceCommands> m_commands;
     PrintAndHelpMenus* m_printAndHelp = nullptr;
+    CallLogCommands* m_callLog = nullptr;
+    std::unique_ptr<FileCommands> m_files;
+    // Grid editing, field help and the delete pop-up; gone before the controls.
+    std::unique_ptr<EditorBehaviour> m_editorBehaviour;
 };
 
 } // namespace ql310

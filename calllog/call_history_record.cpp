@@ -9,12 +9,11 @@ constexpr int kChannelTextIds[8] = {373, 374, 375, 376, 400, 401, 377, 378};
 
 constexpr int kDigitZeroNibble = 0xA;
 
-Date dateAt(const uint8_t* at, const Date& today)
-{
-    return {inferYear(at[0], today), at[0], at[1]};
-}
+Date dateAt(const uint8_t* at, const Date& today) { return recordDate(at[0], at[1], today); }
 
-TimeOfDay timeAt(const uint8_t* at) { return {at[2], at[3], at[4]}; }
+TimeOfDay timeAt(const uint8_t* at) { return recordTime(at[2], at[3], at[4]); }
+
+int clamp(int value, int low, int high) { return value < low ? low : value > high ? high : value; }
 
 } // namespace
 
@@ -42,7 +41,29 @@ int inferYear(int recordMonth, const Date& today)
 {
     if (today.month >= 3)
         return today.year;
-    return recordMonth > 10 ? today.year - 1 : today.year;
+    // The calendar starts with year 1: there is no year before it.
+    return recordMonth > 10 && today.year > 1 ? today.year - 1 : today.year;
+}
+
+int daysInMonth(int year, int month)
+{
+    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[clamp(month, 1, 12) - 1];
+}
+
+Date recordDate(int month, int day, const Date& today)
+{
+    Date date;
+    date.month = clamp(month, 1, 12);
+    date.year = inferYear(date.month, today);
+    date.day = clamp(day, 1, daysInMonth(date.year, date.month));
+    return date;
+}
+
+TimeOfDay recordTime(int hour, int minute, int second)
+{
+    return {clamp(hour, 0, 23), clamp(minute, 0, 59), clamp(second, 0, 59)};
 }
 
 std::vector<CallRow> decodeCallHistory(const uint8_t* history, const Date& today,

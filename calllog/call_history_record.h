@@ -46,8 +46,9 @@ struct TimeOfDay {
     bool operator==(const TimeOfDay&) const = default;
 };
 
-// One call as it goes into the log. The dates and times are the record's
-// bytes as they are; an impossible one is refused by the store.
+// One call as it goes into the log. A date or time that the adapter wrote
+// out of range is brought into range part by part (see inRange), so every
+// call of the buffer is kept.
 struct CallRow {
     int portTextId = 0; // the text of the channel, "Port1" .. "Data(B2)"
     bool outgoing = false;
@@ -72,6 +73,15 @@ std::string unpackHistoryDigits(const uint8_t* field);
 // The year of a record's month, which the record does not carry: fetched in
 // January or February, November and December belong to last year.
 int inferYear(int recordMonth, const Date& today);
+
+// Days of `month` (1..12) in `year`, leap years counted.
+int daysInMonth(int year, int month);
+
+// The date of a record's month, day and `today`: month brought to 1..12,
+// the year inferred from it, the day brought to 1..the month's length.
+Date recordDate(int month, int day, const Date& today);
+// Hour brought to 0..23, minute and second to 0..59.
+TimeOfDay recordTime(int hour, int minute, int second);
 
 // Every call of the buffer's 90 slots, in slot order; none when the adapter
 // reports a record count of 0. Calls in progress end at `today`/`now`.

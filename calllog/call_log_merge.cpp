@@ -2,28 +2,12 @@
 
 namespace ql310::calllog {
 
-int loadHistoryToTemp(CallLogStore& store, const uint8_t* history, const Date& today,
-                      const TimeOfDay& now, const TextLookup& text)
-{
-    store.replaceScratchFromTemplate(); // a failure leaves the old scratch log, emptied next
-    store.tempDelAll();
-    const int count = recordCount(history);
-    for (const CallRow& call : decodeCallHistory(history, today, now)) {
-        LogRow row;
-        row.port = text(call.portTextId);
-        row.inOut = call.outgoing;
-        row.phoneNumber = QString::fromStdString(call.phoneNumber);
-        row.recording = call.recording;
-        row.startDate = QDate(call.startDate.year, call.startDate.month, call.startDate.day);
-        row.startTime = QTime(call.startTime.hour, call.startTime.minute, call.startTime.second);
-        row.endDate = QDate(call.endDate.year, call.endDate.month, call.endDate.day);
-        row.endTime = QTime(call.endTime.hour, call.endTime.minute, call.endTime.second);
-        store.tempInsData(row);
-    }
-    return count;
-}
+namespace {
 
-void mergeHistoryIntoLog(CallLogStore& store)
+QDate qDate(const Date& date) { return QDate(date.year, date.month, date.day); }
+QTime qTime(const TimeOfDay& time) { return QTime(time.hour, time.minute, time.second); }
+
+void settleOpenCalls(CallLogStore& store)
 {
     for (const LogRow& open : store.dataIsRecording()) {
         const QVector<LogRow> found =
@@ -37,8 +21,66 @@ void mergeHistoryIntoLog(CallLogStore& store)
         store.dataUpdateStatusTime(now.recording, now.endDate, now.endTime, open.index);
         store.tempDel(now.index);
     }
-    for (const LogRow& call : store.tempData())
+}
+
+void appendNewCalls(CallLogStore& store)
+{
+    for (const LogRow& call : store.tempData()) {
+        // A finished call seen by an earlier fetch is in the log already.
+        if (!call.recording && store.dataHasCall(call))
+            continue;
         store.dataIns(call);
+    }
+}
+
+} // namespace
+
+int loadHistoryToTemp(CallLogStore& store, const uint8_t* history, const Date& today,
+                      const TimeOfDay& now, const TextLookup& text)
+{
+    // A failure to replace the file leaves the old scratch log, emptied next.
+    store.replaceScratchFromTemplate();
+    store.tempDelAll();
+    const int count = recordCount(history);
+    for (const CallRow& call : decodeCallHistory(history, today, now)) {
+        LogRow row;
+        row.port = text(call.portTextId);
+        row.inOut = call.outgoing;
+        row.phoneNumber = QString::fromStdString(call.phoneNumber);
+        row.recording = call.recording;
+        row.startDate = qDate(call.startDate);
+        row.startTime = qTime(call.startTime);
+        row.endDate = qDate(call.endDate);
+        row.endTime = qTime(call.endTime);
+        store.tempInsData(row);
+    }
+    return count;
+}
+
+bool mergeHistoryIntoLog(CallLogStore& store)
+{
+    store.clearFailure();
+    if (!store.beginLogTransaction())
+        return false;
+    settleOpenCalls(store);
+    if (!store.failed())
+        appendNewCalls(store);
+    if (store.failed() || !store.commitLogTransaction()) {
+        store.rollbackLogTransaction();
+        return false;
+    }
+    return true;
+}
+
+RefreshResult refreshCallLog(CallLogStore& store, const uint8_t* history, const Date& today,
+                             const TimeOfDay& now, const TextLookup& text)
+{
+    RefreshResult result;
+    store.ensureFiles();
+    store.clearFailure();
+    result.recordCount = loadHistoryToTemp(store, history, today, now, text);
+    result.logUpdated = !store.failed() && mergeHistoryIntoLog(store);
+    return result;
 }
 
 } // namespace ql310::calllog

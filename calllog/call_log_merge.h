@@ -15,13 +15,25 @@ using TextLookup = std::function<QString(int id)>;
 
 // Empties the scratch log and fills it with the buffer's calls. Returns the
 // record count the adapter reports, for the status message. Every step goes
-// on past a failure; a call that cannot be stored is left out.
+// on past a failure; the store is marked failed when one occurred.
 int loadHistoryToTemp(CallLogStore& store, const uint8_t* history, const Date& today,
                       const TimeOfDay& now, const TextLookup& text);
 
 // Settles the log's calls in progress against the scratch log (updated in
 // place when the fetch still has them, marked lost when it does not) and
-// appends the scratch log's other calls.
-void mergeHistoryIntoLog(CallLogStore& store);
+// appends the scratch log's other calls, except finished calls the log
+// already holds. All in one transaction: false, with the log as it was
+// before, when any step failed.
+bool mergeHistoryIntoLog(CallLogStore& store);
+
+struct RefreshResult {
+    int recordCount = 0;
+    bool logUpdated = false;
+};
+
+// Both steps of a fetch; the merge runs only over a completely loaded
+// scratch log, so that a failed load never marks the log's calls lost.
+RefreshResult refreshCallLog(CallLogStore& store, const uint8_t* history, const Date& today,
+                             const TimeOfDay& now, const TextLookup& text);
 
 } // namespace ql310::calllog

@@ -5,6 +5,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QStandardPaths>
 
 #include <atomic>
 
@@ -27,16 +28,63 @@ const char* const kInsert =
     "INSERT INTO Data (Port, InOut, PhoneNumber, Recording, StartDate, StartTime, EndDate, "
     "EndTime) VALUES (?, ?, ?, ?, ?, ?, ?, ?)";
 
-// The duration in seconds: whole days between the dates plus the time of
-// day between the times.
-const char* const kViewSelect =
-    "SELECT InOut, Port, PhoneNumber, "
-    "' ' || StartTime || '  ' || strftime('%m / %d / %Y', StartDate) || ' ', "
-    "' ' || EndTime || '  ' || strftime('%m / %d / %Y', EndDate) || ' ', "
-    "printf('%02d:%02d:%02d', d / 3600, (d / 60) % 60, d % 60), `Index` "
-    "FROM (SELECT *, CAST(round(julianday(EndDate) - julianday(StartDate)) AS INTEGER) * 86400 "
-    "+ (strftime('%s', '2000-01-01 ' || EndTime) - strftime('%s', '2000-01-01 ' || StartTime)) "
-    "AS d FROM Data) ORDER BY StartDate, StartTime";
+// The view's seven columns over the rows of Data with their duration `d`
+// in seconds: whole days between the dates plus the time of day between
+// the times.
+const char* const kViewColumns[] = {
+    "InOut",
+    "Port",
+    "PhoneNumber",
+    "' ' || StartTime || '  ' || strftime('%m / %d / %Y', StartDate) || ' '",
+    "' ' || EndTime || '  ' || strftime('%m / %d / %Y', EndDate) || ' '",
+    "printf('%02d:%02d:%02d', d / 3600, (d / 60) % 60, d % 60)",
+    "`Index`",
+};
+constexpr int kViewColumnCount = 7;
+
+const char* const kDuration =
+    "CAST(round(julianday(EndDate) - julianday(StartDate)) AS INTEGER) * 86400 "
+    "+ (strftime('%s', '2000-01-01 ' || EndTime) - strftime('%s', '2000-01-01 ' || StartTime))";
+
+// Calls with the same start keep the order of their insertion.
+const char* const kStartOrder = " ORDER BY StartDate, StartTime, `Index`";
+
+// The start order, the range delete and the duplicate test go through the
+// first index, the search for calls in progress through the second.
+const char* const kCreateIndexes[] = {
+    "CREATE INDEX IF NOT EXISTS DataStart ON Data (StartDate, StartTime)",
+    "CREATE INDEX IF NOT EXISTS DataOpen ON Data (Recording) WHERE Recording = 1",
+};
+
+QString viewSql(const QStringList& columns, const QString& where, const QString& tail)
+{
+    return "SELECT " + columns.join(", ") + " FROM (SELECT *, " + kDuration + " AS d FROM Data" +
+           where + ")" + kStartOrder + tail;
+}
+
+QStringList allViewColumns()
+{
+    QStringList columns;
+    for (const char* column : kViewColumns)
+        columns << column;
+    return columns;
+}
+
+// " WHERE (`Index` IN (?, ?, ...))" for `count` values.
+QString indexIn(qsizetype count)
+{
+    QStringList marks(count, QStringLiteral("?"));
+    return " WHERE (`Index` IN (" + marks.join(", ") + "))";
+}
+
+QVariantList variants(const QVector<qint64>& values)
+{
+    QVariantList list;
+    list.reserve(values.size());
+    for (qint64 value : values)
+        list << value;
+    return list;
+}
 
 QVariant dateValue(const QDate& date) { return date.toString(kDateFormat); }
 QVariant timeValue(const QTime& time) { return time.toString(kTimeFormat); }
@@ -69,6 +117,8 @@ bool createTable(const QString& path)
         if (db.open()) {
             QSqlQuery query(db);
             ok = query.exec(kCreateTable);
+            for (const char* index : kCreateIndexes)
+                ok = query.exec(index) && ok;
         }
         db.close();
     }
@@ -151,52 +201,97 @@ bool CallLogStore::replaceScratchFromTemplate()
         if (db.isValid())
             db.close();
     }
+    m_tempTuned = false;
     const QString scratch = scratchLogPath();
     if (QFile::exists(scratch) && !QFile::remove(scratch))
         return false;
     return QFile::copy(templatePath(), scratch);
 }
 
+bool CallLogStore::fail()
+{
+    m_failed = true;
+    return false;
+}
+
+QSqlDatabase CallLogStore::dataDb()
+{
+    QSqlDatabase db = open(m_dataConnection, callLogPath());
+    if (db.isOpen() && !m_indexed) {
+        // A log made before the indexes existed gets them now.
+        QSqlQuery query(db);
+        m_indexed = true;
+        for (const char* index : kCreateIndexes)
+            m_indexed = query.exec(index) && m_indexed;
+    }
+    return db;
+}
+
+QSqlDatabase CallLogStore::tempDb()
+{
+    QSqlDatabase db = open(m_tempConnection, scratchLogPath());
+    if (db.isOpen() && !m_tempTuned) {
+        // The scratch log is made again at every fetch: it need not survive
+        // a crash, so its writes do not wait for the disk.
+        QSqlQuery query(db);
+        query.exec("PRAGMA synchronous = OFF");
+        query.exec("PRAGMA journal_mode = MEMORY");
+        m_tempTuned = true;
+    }
+    return db;
+}
+
 bool CallLogStore::execute(const QString& connection, const QString& sql,
                            const QVariantList& values)
 {
-    const QString path = connection == m_dataConnection ? callLogPath() : scratchLogPath();
-    QSqlDatabase db = open(connection, path);
+    QSqlDatabase db = connection == m_dataConnection ? dataDb() : tempDb();
     if (!db.isOpen())
-        return false;
+        return fail();
     QSqlQuery query(db);
-    return run(query, sql, values);
+    return run(query, sql, values) || fail();
 }
+
+QVector<LogRow> CallLogStore::select(const QSqlDatabase& db, const QString& sql,
+                                     const QVariantList& values)
+{
+    QVector<LogRow> rows;
+    if (!db.isOpen()) {
+        fail();
+        return rows;
+    }
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!run(query, sql, values)) {
+        fail();
+        return rows;
+    }
+    while (query.next())
+        rows.push_back(rowOf(query));
+    return rows;
+}
+
+bool CallLogStore::beginLogTransaction()
+{
+    QSqlDatabase db = dataDb();
+    return (db.isOpen() && db.transaction()) || fail();
+}
+
+bool CallLogStore::commitLogTransaction() { return dataDb().commit() || fail(); }
+
+void CallLogStore::rollbackLogTransaction() { dataDb().rollback(); }
 
 bool CallLogStore::insert(const QString& connection, const LogRow& row)
 {
-    // A record with an impossible date or time is not stored.
+    // The decoding brings every date into range; anything else is refused.
     if (!row.startDate.isValid() || !row.startTime.isValid() || !row.endDate.isValid() ||
         !row.endTime.isValid())
-        return false;
+        return fail();
     return execute(connection, kInsert,
                    {row.port, row.inOut ? 1 : 0, row.phoneNumber, row.recording ? 1 : 0,
                     dateValue(row.startDate), timeValue(row.startTime), dateValue(row.endDate),
                     timeValue(row.endTime)});
 }
 
-namespace {
-
-QVector<LogRow> select(const QSqlDatabase& db, const QString& sql, const QVariantList& values)
-{
-    QVector<LogRow> rows;
-    if (!db.isOpen())
-        return rows;
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!run(query, sql, values))
-        return rows;
-    while (query.next())
-        rows.push_back(rowOf(query));
-    return rows;
-}
-
-} // namespace
 
 bool CallLogStore::tempDelAll() { return execute(m_tempConnection, "DELETE FROM Data", {}); }
 
@@ -205,7 +300,7 @@ bool CallLogStore::tempInsData(const LogRow& row) { return insert(m_tempConnecti
 QVector<LogRow> CallLogStore::tempRecordingFind(const QString& port, const QString& phoneNumber,
                                                 const QDate& startDate, const QTime& startTime)
 {
-    return select(open(m_tempConnection, scratchLogPath()),
+    return select(tempDb(),
                   "SELECT Port, PhoneNumber, InOut, Recording, StartDate, StartTime, EndDate, "
                   "EndTime, `Index` FROM Data WHERE (Port = ?) AND (PhoneNumber = ?) AND "
                   "(StartDate = ?) AND (StartTime = ?) ORDER BY `Index`",
@@ -214,7 +309,7 @@ QVector<LogRow> CallLogStore::tempRecordingFind(const QString& port, const QStri
 
 QVector<LogRow> CallLogStore::tempData()
 {
-    return select(open(m_tempConnection, scratchLogPath()),
+    return select(tempDb(),
                   "SELECT EndDate, EndTime, InOut, PhoneNumber, Port, Recording, StartDate, "
                   "StartTime FROM Data ORDER BY `Index`",
                   {});
@@ -227,7 +322,7 @@ bool CallLogStore::tempDel(qint64 index)
 
 QVector<LogRow> CallLogStore::dataIsRecording()
 {
-    return select(open(m_dataConnection, callLogPath()),
+    return select(dataDb(),
                   "SELECT InOut, PhoneNumber, Port, StartDate, StartTime, `Index` FROM Data "
                   "WHERE (Recording = 1) ORDER BY `Index`",
                   {});
@@ -251,21 +346,21 @@ bool CallLogStore::dataIns(const LogRow& row) { return insert(m_dataConnection, 
 
 QVector<LogRow> CallLogStore::dataCheck()
 {
-    return select(open(m_dataConnection, callLogPath()),
-                  "SELECT `Index`, InOut, Lost, Recording FROM Data ORDER BY StartDate, StartTime",
-                  {});
+    return select(dataDb(),
+                  QStringLiteral("SELECT `Index`, InOut, Lost, Recording FROM Data") + kStartOrder, {});
 }
 
-QVector<ViewRow> CallLogStore::dataView()
+QVector<ViewRow> CallLogStore::selectView(const QString& where, const QString& tail,
+                                          const QVariantList& values)
 {
     QVector<ViewRow> rows;
-    QSqlDatabase db = open(m_dataConnection, callLogPath());
-    if (!db.isOpen())
-        return rows;
+    QSqlDatabase db = dataDb();
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    if (!run(query, kViewSelect, {}))
+    if (!db.isOpen() || !run(query, viewSql(allViewColumns(), where, tail), values)) {
+        fail();
         return rows;
+    }
     while (query.next()) {
         ViewRow row;
         row.inOut = query.value(0).toInt() != 0;
@@ -280,6 +375,81 @@ QVector<ViewRow> CallLogStore::dataView()
     return rows;
 }
 
+QVector<ViewRow> CallLogStore::dataView(qint64 limit, qint64 offset)
+{
+    if (limit < 0)
+        return selectView({}, {}, {});
+    return selectView({}, " LIMIT ? OFFSET ?", {limit, offset});
+}
+
+qint64 CallLogStore::dataViewCount()
+{
+    QSqlDatabase db = dataDb();
+    QSqlQuery query(db);
+    if (!db.isOpen() || !query.exec("SELECT COUNT(*) FROM Data") || !query.next()) {
+        fail();
+        return 0;
+    }
+    return query.value(0).toLongLong();
+}
+
+QVector<ViewRow> CallLogStore::dataViewOf(const QVector<qint64>& indexes)
+{
+    if (indexes.isEmpty())
+        return {};
+    return selectView(indexIn(indexes.size()), {}, variants(indexes));
+}
+
+QHash<qint64, LogRow> CallLogStore::dataCheckOf(const QVector<qint64>& indexes)
+{
+    QHash<qint64, LogRow> rows;
+    if (indexes.isEmpty())
+        return rows;
+    const QVector<LogRow> found =
+        select(dataDb(), "SELECT `Index`, InOut, Lost, Recording FROM Data" + indexIn(indexes.size()),
+               variants(indexes));
+    rows.reserve(found.size());
+    for (const LogRow& row : found)
+        rows.insert(row.index, row);
+    return rows;
+}
+
+QVector<CallLogStore::ColumnCell> CallLogStore::dataViewColumn(int column)
+{
+    QVector<ColumnCell> cells;
+    if (column < 1 || column > kViewColumnCount)
+        return cells;
+    QSqlDatabase db = dataDb();
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    const QStringList columns = {"`Index`", "InOut", "Recording", kViewColumns[column - 1]};
+    if (!db.isOpen() || !run(query, viewSql(columns, {}, {}), {})) {
+        fail();
+        return cells;
+    }
+    while (query.next())
+        cells.push_back({query.value(0).toLongLong(), query.value(1).toInt() != 0,
+                         query.value(2).toInt() != 0, query.value(3).toString()});
+    return cells;
+}
+
+bool CallLogStore::dataHasCall(const LogRow& row)
+{
+    QSqlDatabase db = dataDb();
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    const bool ok =
+        db.isOpen() &&
+        run(query,
+            "SELECT 1 FROM Data WHERE (StartDate = ?) AND (StartTime = ?) AND (Port = ?) AND "
+            "(InOut = ?) AND (PhoneNumber = ?) AND (EndDate = ?) AND (EndTime = ?) LIMIT 1",
+            {dateValue(row.startDate), timeValue(row.startTime), row.port, row.inOut ? 1 : 0,
+             row.phoneNumber, dateValue(row.endDate), timeValue(row.endTime)});
+    if (!ok)
+        return fail();
+    return query.next();
+}
+
 bool CallLogStore::dataDelAll() { return execute(m_dataConnection, "DELETE FROM Data", {}); }
 
 bool CallLogStore::dataDel(const QDate& first, const QDate& last)
@@ -288,13 +458,8 @@ bool CallLogStore::dataDel(const QDate& first, const QDate& last)
                    {dateValue(first), dateValue(last)});
 }
 
-QVector<LogRow> CallLogStore::dataExport(const QDate& first, const QDate& last, bool& ok)
+QVector<LogRow> CallLogStore::dataExport(const QDate& first, const QDate& last)
 {
-    QVector<LogRow> rows;
-    QSqlDatabase db = open(m_dataConnection, callLogPath());
-    ok = db.isOpen();
-    if (!ok)
-        return rows;
     QString sql = "SELECT `Index`, Port, InOut, PhoneNumber, Recording, Lost, StartDate, StartTime, "
                   "EndDate, EndTime FROM Data WHERE 1 = 1";
     QVariantList values;
@@ -306,13 +471,16 @@ QVector<LogRow> CallLogStore::dataExport(const QDate& first, const QDate& last, 
         sql += " AND StartDate <= ?";
         values << dateValue(last);
     }
-    sql += " ORDER BY StartDate, StartTime, `Index`";
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    ok = run(query, sql, values);
-    while (ok && query.next())
-        rows.push_back(rowOf(query));
-    return rows;
+    return select(dataDb(), sql + " ORDER BY StartDate, StartTime, `Index`", values);
+}
+
+QString dataDirectory()
+{
+    const QString chosen = qEnvironmentVariable("QL310SET_DATA_DIR");
+    if (!chosen.isEmpty())
+        return chosen;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/ql310set");
 }
 
 } // namespace ql310::calllog

@@ -5,12 +5,19 @@
 #pragma once
 
 #include <QDate>
+#include <QHash>
 #include <QString>
 #include <QTime>
 #include <QVariant>
 #include <QVector>
 
+class QSqlDatabase;
+
 namespace ql310::calllog {
+
+// The program's data directory, which holds the database files:
+// $QL310SET_DATA_DIR, else the user's data location of ql310set.
+QString dataDirectory();
 
 inline constexpr const char* kCallLogFile = "CallHistory.mdb";
 inline constexpr const char* kScratchLogFile = "CHTemp.mdb";
@@ -63,6 +70,17 @@ public:
 
     // The named commands. Those that change data return false on failure;
     // those that return rows return none on failure.
+    // A command that fails marks the store failed until clearFailure(), so
+    // that a run of commands can be judged as a whole.
+    bool failed() const { return m_failed; }
+    void clearFailure() { m_failed = false; }
+
+    // One transaction on the permanent log: every change between begin and
+    // commit lands together, or none does after a rollback.
+    bool beginLogTransaction();
+    bool commitLogTransaction();
+    void rollbackLogTransaction();
+
     bool tempDelAll();
     bool tempInsData(const LogRow& row);
     QVector<LogRow> tempRecordingFind(const QString& port, const QString& phoneNumber,
@@ -75,21 +93,48 @@ public:
                               qint64 index);
     bool dataIns(const LogRow& row);
     QVector<LogRow> dataCheck();
-    QVector<ViewRow> dataView();
+    // The view in start order, all rows or `limit` rows from `offset` on.
+    QVector<ViewRow> dataView(qint64 limit = -1, qint64 offset = 0);
+    qint64 dataViewCount();
+    // The view rows of the calls `indexes`, in start order.
+    QVector<ViewRow> dataViewOf(const QVector<qint64>& indexes);
+    // The check rows (Index, InOut, Lost, Recording) of the calls `indexes`.
+    QHash<qint64, LogRow> dataCheckOf(const QVector<qint64>& indexes);
+    // One view column (1 InOut .. 7 Index) of every call in start order, as
+    // text, with each call's Index, InOut and Recording.
+    struct ColumnCell {
+        qint64 index = 0;
+        bool inOut = false;
+        bool recording = false;
+        QString text;
+    };
+    QVector<ColumnCell> dataViewColumn(int column);
+    // True when the log holds a call with the same Port, InOut, PhoneNumber,
+    // start and end as `row`.
+    bool dataHasCall(const LogRow& row);
     bool dataDelAll();
     bool dataDel(const QDate& first, const QDate& last);
     // Every column of the calls that started between `first` and `last`
     // (both included; a null date leaves that side open), in start order.
-    // `ok` becomes false when the log cannot be read.
-    QVector<LogRow> dataExport(const QDate& first, const QDate& last, bool& ok);
+    QVector<LogRow> dataExport(const QDate& first, const QDate& last);
 
 private:
     bool insert(const QString& connection, const LogRow& row);
     bool execute(const QString& connection, const QString& sql, const QVariantList& values);
+    bool fail();
+    // The permanent log's connection, opened with its indexes in place.
+    QSqlDatabase dataDb();
+    QSqlDatabase tempDb();
+    QVector<LogRow> select(const QSqlDatabase& db, const QString& sql, const QVariantList& values);
+    QVector<ViewRow> selectView(const QString& where, const QString& tail,
+                                const QVariantList& values);
 
     QString m_directory;
     QString m_dataConnection;
     QString m_tempConnection;
+    bool m_failed = false;
+    bool m_indexed = false;
+    bool m_tempTuned = false;
 };
 
 } // namespace ql310::calllog

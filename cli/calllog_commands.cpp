@@ -11,11 +11,9 @@
 #include "text_table.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QStandardPaths>
 
 #include <array>
 #include <iostream>
@@ -28,16 +26,7 @@ constexpr int kRecordsText = 394;      // "This time you got"
 constexpr int kRecordsTailText = 395;  // "records in Call Logging."
 constexpr int kFetchFailText = 172;
 
-// The program's data directory: $QL310SET_DATA_DIR, else the user's data
-// location of ql310set.
-QString dataDirectory()
-{
-    const QString set = qEnvironmentVariable("QL310SET_DATA_DIR");
-    if (!set.isEmpty())
-        return set;
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
-        .filePath(QStringLiteral("ql310set"));
-}
+using calllog::dataDirectory;
 
 bool openStore(calllog::CallLogStore& store)
 {
@@ -74,10 +63,14 @@ int fetch(const QStringList& args)
     const QDateTime now = QDateTime::currentDateTime();
     const calllog::Date today{now.date().year(), now.date().month(), now.date().day()};
     const calllog::TimeOfDay time{now.time().hour(), now.time().minute(), now.time().second()};
-    const int count = calllog::loadHistoryToTemp(store, history.data(), today, time,
-                                                 [](int id) { return text(id); });
-    calllog::mergeHistoryIntoLog(store);
-    complain((text(kRecordsText) + ' ' + QString::number(count) + ' ' + text(kRecordsTailText)).toStdString());
+    const calllog::RefreshResult refresh =
+        calllog::refreshCallLog(store, history.data(), today, time, [](int id) { return text(id); });
+    complain((text(kRecordsText) + ' ' + QString::number(refresh.recordCount) + ' ' + text(kRecordsTailText))
+                 .toStdString());
+    if (!refresh.logUpdated) {
+        complain("the call log could not be updated: " + store.callLogPath().toStdString());
+        return kDatabaseError;
+    }
     return kSuccess;
 }
 
@@ -149,9 +142,9 @@ int exportLog(const QStringList& args)
     calllog::CallLogStore store(dataDirectory());
     if (!openStore(store))
         return kDatabaseError;
-    bool ok = false;
-    const QVector<calllog::LogRow> rows = store.dataExport(first, last, ok);
-    if (!ok) {
+    store.clearFailure();
+    const QVector<calllog::LogRow> rows = store.dataExport(first, last);
+    if (store.failed()) {
         complain("the call log cannot be read: " + store.callLogPath().toStdString());
         return kDatabaseError;
     }

@@ -35,6 +35,31 @@ void printMessage(const QString& title, const QString& text)
 
 } // namespace
 
+QString dialogFilters(const QString& filterList)
+{
+    if (!filterList.contains(u'|'))
+        return filterList;
+    const QStringList parts = filterList.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i].trimmed();
+        // The description's own "(*.x)" gives way to the patterns that apply.
+        if (description.endsWith(u')')) {
+            const qsizetype open = description.lastIndexOf(u'(');
+            if (open >= 0)
+                description = description.left(open).trimmed();
+        }
+        QStringList patterns = parts[i + 1].split(u';', Qt::SkipEmptyParts);
+        for (QString& pattern : patterns) {
+            pattern = pattern.trimmed();
+            if (pattern == QLatin1String("*.*"))
+                pattern = QStringLiteral("*");
+        }
+        filters.append(description + QStringLiteral(" (") + patterns.join(u' ') + u')');
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
 bool WidgetInteraction::headless()
 {
     const QString platform = QGuiApplication::platformName();
@@ -81,7 +106,7 @@ QString WidgetInteraction::chooseFile(const FileRequest& request)
 {
     if (headless())
         return {};
-    QFileDialog dialog(m_parent, request.title, QString(), request.filter);
+    QFileDialog dialog(m_parent, request.title, QString(), dialogFilters(request.filter));
     dialog.setAcceptMode(request.forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(request.defaultSuffix);

@@ -20,7 +20,9 @@ public:
 
     struct FileRequest {
         QString title;
-        QString filter;         // e.g. "Settings (*.310)"
+        // The program's filter list: description and pattern alternating,
+        // separated by "|", e.g. "310 Files (*.310) | *.310|All Files (*.*) | *.*".
+        QString filter;
         QString defaultSuffix;  // without the dot
         bool forSaving = false;
     };
@@ -60,5 +62,10 @@ public:
 private:
     QWidget* m_parent;
 };
+
+// The filter list of a FileRequest as the file dialog takes it: one
+// "description (patterns)" per line of ";;", where "*.*" stands for every
+// file, with or without a dot. A list without "|" is taken as it is.
+QString dialogFilters(const QString& filterList);
 
 } // namespace ql310

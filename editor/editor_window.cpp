@@ -1,5 +1,6 @@
 #include "editor_window.h"
 
+#include "call_log_grid.h"
 #include "fixed_cell_grid.h"
 #include "text_table.h"
 #include "time_set.h"
@@ -379,7 +380,8 @@ void EditorWindow::buildCallLogPage()
 {
     QWidget* callLog = page(m_tabs, "CallLogPage");
     auto* layout = new QVBoxLayout(callLog);
-    layout->addWidget(make<FixedCellGrid>(callLog, "CallHistoryGrid"));
+    m_callLogGrid = new calllog::CallLogGrid(callLog);
+    layout->addWidget(m_callLogGrid);
 }
 
 void EditorWindow::configureGrids(const std::array<int, kCallLogColumnsRestored>& callLogWidths)
@@ -405,11 +407,9 @@ void EditorWindow::configureGrids(const std::array<int, kCallLogColumnsRestored>
     }
     // The call log: a header row, a row-header column, seven query columns
     // of which the last (the record index) stays hidden.
-    FixedCellGrid* callLog = grid("CallHistoryGrid");
-    callLog->setGeometryInCells(1, 1, 8, 1);
     for (int column = 0; column < kCallLogColumnsRestored; ++column)
-        callLog->setColumnWidthTwips(column, callLogWidths[column]);
-    callLog->setColumnWidthTwips(7, 0);
+        m_callLogGrid->setColumnWidthTwips(column, callLogWidths[column]);
+    m_callLogGrid->setColumnWidthTwips(calllog::CallLogModel::kIndexColumn, 0);
 }
 
 void EditorWindow::setupDdiFunction()
@@ -546,6 +546,8 @@ void EditorWindow::setupEditorTexts()
 
 void EditorWindow::setupGridHeaders()
 {
+    m_callLogGrid->callLogModel()->setTexts([](int id) { return text(id); });
+
     FixedCellGrid* forward = grid("ForwardGrid");
     forward->setCellText(0, 1, text(147));
     forward->setCellText(0, 2, text(148));

@@ -19,6 +19,10 @@ class QLineEdit;
 class QMenu;
 class QTabWidget;
 
+namespace ql310::calllog {
+class CallLogGrid;
+}
+
 namespace ql310 {
 
 class CtlTimeSet;
@@ -51,6 +55,8 @@ public:
     QTabWidget* tabs() const { return m_tabs; }
     QMenu* menu(const char* name) const;
     FixedCellGrid* grid(const char* name) const;
+    // CallHistoryGrid, the call-log grid.
+    calllog::CallLogGrid* callLogGrid() const { return m_callLogGrid; }
     CtlTimeSet* timeSet(int port) const { return m_timeSet[port]; }
 
 protected:
@@ -73,6 +79,7 @@ private:
     QTabWidget* m_lcrTabs = nullptr;
     std::array<QLabel*, 3> m_panels{};
     std::array<CtlTimeSet*, kPortCount> m_timeSet{};
+    calllog::CallLogGrid* m_callLogGrid = nullptr;
 };
 
 // A control's object name: "Name" alone, or "Name_index" in an array.

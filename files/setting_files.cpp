@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -51,18 +52,42 @@ bool saveFile(const std::string& path, FileKind kind, const Images& images, std:
     if (kind == FileKind::Settings)
         append(images.lineParams, kLineParamsSize);
 
+    // A name that is a symbolic link saves into the file it points to, and
+    // the link stays.
+    std::string target = path;
+    std::error_code error;
+    if (std::filesystem::is_symlink(path, error)) {
+        const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, error);
+        if (!error)
+            target = resolved.string();
+    }
     // A new file gets the usual mode; one saved over keeps its own.
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    return replaceFileAtomically(path, content.data(), content.size(), 0666 & ~mask, reason);
+    return replaceFileAtomically(target, content.data(), content.size(), 0666 & ~mask, reason);
 }
 
 bool readFile(const std::string& path, FileKind kind, std::vector<uint8_t>& content,
               std::string& reason)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking in the open: a named pipe or a terminal would wait for a
+    // writer for ever. Only regular files are read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         reason = systemReason();
+        return false;
+    }
+    struct stat status {};
+    const char* refusal = nullptr;
+    if (::fstat(fd, &status) != 0)
+        refusal = std::strerror(errno);
+    else if (S_ISDIR(status.st_mode))
+        refusal = std::strerror(EISDIR);
+    else if (!S_ISREG(status.st_mode))
+        refusal = "it is not a regular file";
+    if (refusal) {
+        reason = refusal;
+        ::close(fd);
         return false;
     }
     const size_t wanted = fileSize(kind);

@@ -36,12 +36,14 @@ struct Images {
 
 // Writes the file of `kind` from `images`: a temporary file beside it, then
 // a rename, so the file holds exactly the new images or, after any failure,
-// what it held before. False with the system's reason in `reason`.
+// what it held before; a symbolic link is kept and its file replaced. False
+// with the system's reason in `reason`.
 bool saveFile(const std::string& path, FileKind kind, const Images& images, std::string& reason);
 
 // Reads the first fileSize(kind) bytes of the file into `content`. False,
 // with `content` untouched and the reason in `reason`, when the file cannot
-// be read or is shorter than that. A longer file is accepted.
+// be read, is not a regular file (a named pipe would never end) or is
+// shorter than that. A longer file is accepted.
 bool readFile(const std::string& path, FileKind kind, std::vector<uint8_t>& content,
               std::string& reason);
 

@@ -54,6 +54,19 @@ TEST(CallHistoryYear, JanuaryAndFebruaryPutLateMonthsInLastYear)
     EXPECT_EQ(inferYear(10, kFifteenthJanuary), 2027);
     EXPECT_EQ(inferYear(1, kFifteenthJanuary), 2027);
     EXPECT_EQ(inferYear(12, Date{2027, 3, 1}), 2027);
+    EXPECT_EQ(inferYear(12, Date{1, 1, 1}), 1); // no year 0
+}
+
+TEST(CallHistoryDates, PartsOutOfRangeAreBroughtIntoRange)
+{
+    const Date may{2028, 5, 1};
+    EXPECT_EQ(recordDate(2, 30, may), (Date{2028, 2, 29}));
+    EXPECT_EQ(recordDate(2, 29, Date{2027, 5, 1}), (Date{2027, 2, 28}));
+    EXPECT_EQ(recordDate(0, 0, may), (Date{2028, 1, 1}));
+    EXPECT_EQ(recordDate(13, 31, kFifteenthJanuary), (Date{2026, 12, 31})); // as December
+    EXPECT_EQ(recordDate(4, 31, may), (Date{2028, 4, 30}));
+    EXPECT_EQ(recordTime(24, 60, 255), (TimeOfDay{23, 59, 59}));
+    EXPECT_EQ(recordTime(0, 0, 0), (TimeOfDay{0, 0, 0}));
 }
 
 TEST(CallHistoryDecoding, ReadsEverySlotWithACallWhateverTheCount)

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -201,25 +203,118 @@ TEST_F(CallLog, TwoFetchedRowsForOneOpenCallUpdateOnceAndAppendTheOther)
     EXPECT_EQ(rows[1].diffTime, "00:06:00");
 }
 
-TEST_F(CallLog, FinishedCallsOfTwoFetchesAreAppendedTwice)
+TEST_F(CallLog, AFinishedCallSeenByTwoFetchesIsLoggedOnce)
 {
     Buffer buffer{};
-    buffer[kRecordCountOffset] = 1;
+    buffer[kRecordCountOffset] = 2;
     putCall(buffer, 0, 0x08, 0x12, {12, 8, 9, 0, 0}, {12, 8, 9, 5, 0});
+    putCall(buffer, 1, 0x18, 0x12, {12, 8, 9, 0, 0}, {12, 8, 9, 5, 0}); // outgoing: another call
     fetch(buffer, {2026, 12, 8}, {12, 0, 0});
     fetch(buffer, {2026, 12, 8}, {12, 0, 0});
     EXPECT_EQ(store.dataView().size(), 2);
+    // The same call with another end is another call.
+    putCall(buffer, 0, 0x08, 0x12, {12, 8, 9, 0, 0}, {12, 8, 9, 5, 1});
+    fetch(buffer, {2026, 12, 8}, {12, 0, 0});
+    EXPECT_EQ(store.dataView().size(), 3);
 }
 
-TEST_F(CallLog, ImpossibleDatesAreLeftOutAndTheRestIsKept)
+TEST_F(CallLog, ImpossibleDatesAreBroughtIntoRangeAndKept)
 {
     Buffer buffer{};
     buffer[kRecordCountOffset] = 3;
-    putCall(buffer, 0, 0x08, 0x12, {13, 8, 9, 0, 0}, {13, 8, 9, 5, 0});
-    putCall(buffer, 1, 0x08, 0x12, {4, 31, 9, 0, 0}, {4, 31, 9, 5, 0});
+    putCall(buffer, 0, 0x08, 0x12, {13, 8, 24, 60, 61}, {0, 0, 9, 5, 0});
+    putCall(buffer, 1, 0x08, 0x12, {4, 31, 9, 0, 0}, {2, 30, 9, 5, 0});
     putCall(buffer, 2, 0x08, 0x12, {4, 30, 9, 0, 0}, {4, 30, 9, 5, 0});
-    EXPECT_EQ(loadHistoryToTemp(store, buffer.data(), {2026, 12, 8}, {12, 0, 0}, portText), 3);
-    EXPECT_EQ(store.tempData().size(), 1);
+    EXPECT_EQ(loadHistoryToTemp(store, buffer.data(), {2028, 12, 8}, {12, 0, 0}, portText), 3);
+    const QVector<LogRow> rows = store.tempData();
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows[0].startDate, QDate(2028, 12, 8));
+    EXPECT_EQ(rows[0].startTime, QTime(23, 59, 59));
+    EXPECT_EQ(rows[0].endDate, QDate(2028, 1, 1));
+    EXPECT_EQ(rows[1].startDate, QDate(2028, 4, 30));
+    EXPECT_EQ(rows[1].endDate, QDate(2028, 2, 29)); // a leap year
+}
+
+// Makes every insert into the permanent log of the number "999" fail.
+void refuseNumber999(const QString& path)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "refuse");
+    {
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery query(db);
+        ASSERT_TRUE(query.exec("CREATE TRIGGER Refuse BEFORE INSERT ON Data "
+                               "WHEN NEW.PhoneNumber = '999' BEGIN SELECT RAISE(ABORT, 'no'); END"));
+        db.close();
+    }
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase("refuse");
+}
+
+TEST_F(CallLog, AFailingMergeLeavesTheLogAsItWas)
+{
+    const Date today{2026, 12, 8};
+    Buffer first{};
+    first[kRecordCountOffset] = 1;
+    putCall(first, 0, 0x04, 0x34, {12, 8, 10, 0, 0}, {0, 0, 0, 0, 0});
+    fetch(first, today, {10, 3, 0});
+    refuseNumber999(store.callLogPath());
+
+    // The open call finished, a new call, then one the log refuses.
+    Buffer second{};
+    second[kRecordCountOffset] = 3;
+    putCall(second, 0, 0x08, 0x34, {12, 8, 10, 0, 0}, {12, 8, 10, 4, 0});
+    putCall(second, 1, 0x08, 0x12, {12, 8, 10, 5, 0}, {12, 8, 10, 6, 0});
+    putCall(second, 2, 0x08, 0x99, {12, 8, 10, 7, 0}, {12, 8, 10, 8, 0});
+    uint8_t* number = second.data() + kFirstSlotOffset + 2 * kSlotSize + kNumberOffset;
+    number[1] = 0x90; // "999"
+    const RefreshResult result = refreshCallLog(store, second.data(), today, {10, 9, 0}, portText);
+    EXPECT_EQ(result.recordCount, 3);
+    EXPECT_FALSE(result.logUpdated);
+    const QVector<LogRow> rows = store.dataCheck();
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_TRUE(rows[0].recording);
+    EXPECT_EQ(store.dataView()[0].diffTime, "00:03:00");
+}
+
+TEST_F(CallLog, ABrokenScratchLogMarksNoCallLost)
+{
+    const Date today{2026, 12, 8};
+    Buffer first{};
+    first[kRecordCountOffset] = 1;
+    putCall(first, 0, 0x04, 0x34, {12, 8, 10, 0, 0}, {0, 0, 0, 0, 0});
+    fetch(first, today, {10, 3, 0});
+    // Neither a template nor a scratch log with table Data.
+    QFile::remove(store.templatePath());
+    QFile::remove(store.scratchLogPath());
+    store.clearFailure();
+    loadHistoryToTemp(store, first.data(), today, {10, 5, 0}, portText);
+    EXPECT_TRUE(store.failed());
+    EXPECT_FALSE(mergeHistoryIntoLog(store));
+    EXPECT_TRUE(store.dataCheck()[0].recording);
+    EXPECT_FALSE(store.dataCheck()[0].lost);
+    // The next refresh makes the template again and goes through.
+    EXPECT_TRUE(refreshCallLog(store, first.data(), today, {10, 6, 0}, portText).logUpdated);
+    EXPECT_EQ(store.dataView()[0].diffTime, "00:06:00");
+}
+
+TEST_F(CallLog, ViewRowsComeInBlocksAndByIndex)
+{
+    for (int i = 0; i < 10; ++i)
+        store.dataIns(call("Port1", QDate(2026, 5, 1), QTime(8, 0, i), QTime(8, 1, 0)));
+    EXPECT_EQ(store.dataViewCount(), 10);
+    const QVector<ViewRow> block = store.dataView(3, 4);
+    ASSERT_EQ(block.size(), 3);
+    EXPECT_EQ(block[0].startTime, " 08:00:04  05 / 01 / 2026 ");
+    const QVector<ViewRow> some = store.dataViewOf({block[2].index, block[0].index});
+    ASSERT_EQ(some.size(), 2);
+    EXPECT_EQ(some[0].index, block[0].index);
+    const auto checks = store.dataCheckOf({block[1].index});
+    ASSERT_EQ(checks.size(), 1);
+    EXPECT_FALSE(checks.value(block[1].index).recording);
+    const auto cells = store.dataViewColumn(6);
+    ASSERT_EQ(cells.size(), 10);
+    EXPECT_EQ(cells[9].text, "00:00:51");
 }
 
 } // namespace

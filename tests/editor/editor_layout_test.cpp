@@ -1,5 +1,6 @@
 // The editor layout after its set-up: named controls and arrays, lists and
 // initial texts, grid geometry, header cells that never become current.
+#include "call_log_grid.h"
 #include "editor_window.h"
 #include "fixed_cell_grid.h"
 #include "text_table.h"
@@ -223,7 +224,8 @@ private slots:
         FixedCellGrid* lcr = m_window->grid("LCRGrid");
         QCOMPARE(lcr->columnWidth(4), ql310::twipsToPixelsX(*lcr, 1750));
         QCOMPARE(lcr->columnWidthTwips(4), 1750);
-        FixedCellGrid* callLog = m_window->grid("CallHistoryGrid");
+        ql310::calllog::CallLogGrid* callLog = m_window->callLogGrid();
+        QCOMPARE(callLog->objectName(), QStringLiteral("CallHistoryGrid"));
         QCOMPARE(callLog->columnCount(), 8);
         QCOMPARE(callLog->columnWidthTwips(3), 1700);
         QVERIFY(callLog->isColumnHidden(7));
@@ -232,7 +234,7 @@ private slots:
     {
         const std::tuple<const char*, int, int> grids[] = {
             {"ForwardGrid", 1, 3}, {"ShortDialGrid", 3, 1}, {"PhoneBookGrid", 1, 1},
-            {"PhoneBookGrid2", 1, 1}, {"LCRGrid", 2, 1}, {"CallHistoryGrid", 1, 1}};
+            {"PhoneBookGrid2", 1, 1}, {"LCRGrid", 2, 1}};
         for (const auto& [name, rows, columns] : grids) {
             FixedCellGrid* grid = m_window->grid(name);
             QCOMPARE(grid->fixedRows(), rows);

@@ -99,6 +99,19 @@ TEST_F(SettingFiles, ASaveReplacesTheWholeFile)
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
 
+TEST_F(SettingFiles, ASaveThroughALinkReplacesTheFileItPointsTo)
+{
+    fs::create_directory(path("kept"));
+    writeBytes(path("kept/f.310"), 4513, 0xEE);
+    fs::create_symlink("kept/f.310", path("link.310"));
+    Memory memory(2);
+    std::string reason;
+    ASSERT_TRUE(saveFile(path("link.310"), FileKind::Lcr, memory.images(), reason)) << reason;
+    EXPECT_TRUE(fs::is_symlink(path("link.310")));
+    EXPECT_EQ(contentOf(path("kept/f.310")),
+              std::vector<uint8_t>(memory.setting.begin(), memory.setting.end()));
+}
+
 TEST_F(SettingFiles, AFailedSaveLeavesNothingAndSaysWhy)
 {
     Memory memory(1);
@@ -132,6 +145,17 @@ TEST_F(SettingFiles, ShortOrMissingFilesAreRefusedAndLongerOnesAccepted)
     ASSERT_TRUE(readFile(path("long.pb"), FileKind::PhoneBook, content, reason));
     EXPECT_EQ(content.size(), 1792u);
     EXPECT_TRUE(readFile(path("long.pb"), FileKind::Lcr, content, reason));
+}
+
+TEST_F(SettingFiles, ANamedPipeIsRefusedAtOnce)
+{
+    ASSERT_EQ(::mkfifo(path("pipe.310").c_str(), 0600), 0);
+    std::vector<uint8_t> content;
+    std::string reason;
+    // Nobody ever writes into the pipe: a blocking read would not return.
+    EXPECT_FALSE(readFile(path("pipe.310"), FileKind::Settings, content, reason));
+    EXPECT_EQ(reason, "it is not a regular file");
+    EXPECT_TRUE(content.empty());
 }
 
 TEST(SettingFileKinds, SizesAndFilters)

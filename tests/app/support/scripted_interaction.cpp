@@ -20,10 +20,14 @@ void ScriptedInteraction::warn(const QString& text, const QString& title, Icon i
     m_asked.append({text, title, icon, Ok});
 }
 
-QString ScriptedInteraction::chooseFile(const FileRequest&)
+QString ScriptedInteraction::chooseFile(const FileRequest& request)
 {
-    ++m_unscripted;
-    return {};
+    m_fileRequests.append(request);
+    if (m_files.isEmpty()) {
+        ++m_unscripted;
+        return {};
+    }
+    return m_files.dequeue();
 }
 
 bool ScriptedInteraction::choosePrinter(QPrinter& printer)

@@ -23,6 +23,8 @@ public:
     // a printer dialog with nothing scripted counts as cancelled.
     void printTo(const QString& path) { m_printTargets.enqueue(path); }
     int printerDialogs() const { return m_printerDialogs; }
+    // The file the next file dialog returns; "" stands for Cancel.
+    void chooseFileAnswer(const QString& path) { m_files.enqueue(path); }
 
     Button ask(const QString& text, const QString& title, Icon icon, Buttons buttons) override;
     void warn(const QString& text, const QString& title, Icon icon) override;
@@ -30,6 +32,8 @@ public:
     bool choosePrinter(QPrinter& printer) override;
 
     const QList<Asked>& asked() const { return m_asked; }
+    // Every file dialog shown, in order.
+    const QList<FileRequest>& fileRequests() const { return m_fileRequests; }
     // Questions that found no scripted answer (answered with Cancel or No).
     int unscripted() const { return m_unscripted; }
 
@@ -38,6 +42,8 @@ private:
     QQueue<QString> m_printTargets;
     int m_printerDialogs = 0;
     QList<Asked> m_asked;
+    QQueue<QString> m_files;
+    QList<FileRequest> m_fileRequests;
     int m_unscripted = 0;
 };
 

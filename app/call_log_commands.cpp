@@ -1,0 +1,128 @@
+#include "call_log_commands.h"
+
+#include "call_log_grid.h"
+#include "call_log_merge.h"
+#include "call_log_printing.h"
+#include "clear_call_log_dialog.h"
+#include "editor_window.h"
+#include "interaction.h"
+#include "text_table.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPrinter>
+#include <QStandardPaths>
+
+namespace ql310 {
+
+namespace {
+
+// The busy pointer for as long as it lives.
+struct BusyPointer {
+    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
+};
+
+} // namespace
+
+QString callLogDirectory()
+{
+    return calllog::dataDirectory();
+}
+
+CallLogCommands::CallLogCommands(EditorWindow& window, UserInteraction& interaction)
+    : QObject(&window), m_window(window), m_interaction(interaction),
+      m_store(std::make_unique<calllog::CallLogStore>(callLogDirectory())),
+      m_runDialog([](QDialog& dialog) { dialog.exec(); })
+{
+    calllog::CallLogGrid* grid = window.callLogGrid();
+    connect(grid, &calllog::CallLogGrid::focusChanged, this,
+            &CallLogCommands::setGridCommandsEnabled);
+    connect(grid, &calllog::CallLogGrid::rightButtonPressed, this,
+            [this](const QPoint& at) { m_window.menu("mnuCLSort")->popup(at); });
+    auto action = [&window](const char* name) {
+        return window.findChild<QAction*>(QString::fromLatin1(name));
+    };
+    connect(action("mnuCLClear"), &QAction::triggered, this, &CallLogCommands::clear);
+    connect(action("mnuCLSIncrease"), &QAction::triggered, this,
+            [this] { sort(Qt::AscendingOrder); });
+    connect(action("mnuCLSDecrease"), &QAction::triggered, this,
+            [this] { sort(Qt::DescendingOrder); });
+    connect(action("mnuPCL"), &QAction::triggered, this, &CallLogCommands::print);
+    setGridCommandsEnabled(grid->hasFocus());
+}
+
+CallLogCommands::~CallLogCommands()
+{
+    // The grid reads the store until it is unbound.
+    m_window.callLogGrid()->callLogModel()->bind(nullptr);
+}
+
+void CallLogCommands::setGridCommandsEnabled(bool enabled)
+{
+    m_window.findChild<QAction*>(QStringLiteral("mnuCLClear"))->setEnabled(enabled);
+    m_window.menu("mnuCLSort")->menuAction()->setEnabled(enabled);
+}
+
+void CallLogCommands::refresh(const QByteArray& history)
+{
+    BusyPointer busy;
+    loadHistoryToTemp(history);
+    mergeHistoryIntoLog();
+    showCallLog();
+}
+
+void CallLogCommands::loadHistoryToTemp(const QByteArray& history)
+{
+    m_store->ensureFiles();
+    m_store->clearFailure();
+    const QDateTime now = m_clock->now();
+    const calllog::Date today{now.date().year(), now.date().month(), now.date().day()};
+    const calllog::TimeOfDay time{now.time().hour(), now.time().minute(), now.time().second()};
+    const int count = calllog::loadHistoryToTemp(
+        *m_store, reinterpret_cast<const uint8_t*>(history.constData()), today, time,
+        [](int id) { return text(id); });
+    m_window.setStatusPanel(1, text(394) + u' ' + QString::number(count) + u' ' + text(395));
+}
+
+bool CallLogCommands::mergeHistoryIntoLog()
+{
+    // A scratch log that could not be filled completely is not merged: its
+    // missing calls would mark the log's calls in progress lost.
+    if (m_store->failed() || !calllog::mergeHistoryIntoLog(*m_store)) {
+        m_window.setStatusPanel(1, QString::fromLatin1(kCallLogNotUpdated));
+        return false;
+    }
+    return true;
+}
+
+void CallLogCommands::showCallLog()
+{
+    m_window.callLogGrid()->callLogModel()->bind(m_store.get());
+}
+
+void CallLogCommands::clear()
+{
+    calllog::ClearCCllForm dialog(*m_store, [](int id) { return text(id); }, &m_window);
+    m_runDialog(dialog);
+    showCallLog();
+}
+
+void CallLogCommands::sort(Qt::SortOrder order)
+{
+    BusyPointer busy;
+    m_window.callLogGrid()->sortByCurrentColumn(order);
+}
+
+void CallLogCommands::print()
+{
+    QPrinter printer;
+    if (!m_interaction.choosePrinter(printer))
+        return;
+    BusyPointer busy;
+    calllog::printCallLog(*m_window.callLogGrid(), printer);
+}
+
+} // namespace ql310

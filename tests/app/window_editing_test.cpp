@@ -1,0 +1,182 @@
+// The editing behaviour inside the program's main window: its messages go
+// through the window's interaction, a page change refreshes the mirrored
+// cells and empties the help line only once a read asked for it, and what the
+// cells show after an edit is what Write sends to the adapter.
+#include "block_access.h"
+#include "editor_fixture.h"
+#include "fixed_cell_grid.h"
+#include "image_test_helpers.h"
+#include "library_binding.h"
+#include "main_window.h"
+#include "scripted_interaction.h"
+#include "simulated_adapter.h"
+#include "test_library.h"
+#include "text_table.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using ql310::FixedCellGrid;
+using ql310::MainWindow;
+using ql310::UserInteraction;
+using ql310::test::ScriptedInteraction;
+using ql310::test::SimulatedAdapter;
+using namespace ql310::test;
+
+namespace {
+
+constexpr int kLcrPage = 4;
+constexpr int kPhoneBookPage = 6;
+
+} // namespace
+
+class WindowEditingTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_home;
+    std::unique_ptr<SimulatedAdapter> m_adapter;
+    std::unique_ptr<ql310::LibraryBinding> m_library;
+    ScriptedInteraction m_interaction;
+    std::unique_ptr<MainWindow> m_window;
+
+    template <class Widget>
+    Widget* control(const char* name, int index = -1)
+    {
+        return m_window->findChild<Widget*>(ql310::controlName(name, index));
+    }
+    void clickTab(int page) { ql310::test::clickTab(*m_window, page); }
+    QByteArray adapterState(const char* name) const
+    {
+        QFile file(QString::fromStdString(m_adapter->stateDir()) + u'/' + QLatin1String(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_home.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.filePath("config"));
+        qputenv("QL310_REGISTRY", m_home.filePath("hklm.reg").toLocal8Bit());
+        qputenv("QL310SET_DATA_DIR", m_home.filePath("data").toLocal8Bit());
+        qputenv("QL310_TIMEOUT_MS", "2000");
+        qputenv("XDG_RUNTIME_DIR", m_home.filePath("runtime").toLocal8Bit());
+    }
+    void init()
+    {
+        m_adapter = std::make_unique<SimulatedAdapter>(QL310_ADAPTER_PATH);
+        QVERIFY(m_adapter->start());
+        m_library = std::make_unique<ql310::LibraryBinding>(
+            QStringList{ql310::test::windowTestLibrary()});
+        m_library->setFailureHandler([](const QString& message) { QFAIL(qPrintable(message)); });
+        m_interaction = ScriptedInteraction();
+        m_window = std::make_unique<MainWindow>(*m_library, m_interaction);
+        QVERIFY(m_window->formLoad());
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        m_adapter.reset();
+        m_library.reset();
+    }
+
+    void thePageChangeRefreshesTheMirrorsAndEmptiesTheLineOnlyAfterARead()
+    {
+        // After start-up the line keeps its result across a page change.
+        QCOMPARE(m_window->clearStatusOnTabFocus(), ql310::kFalse);
+        clickTab(0);
+        auto* name = control<QLineEdit>("PortName", 3);
+        QTest::mouseClick(name, Qt::LeftButton);
+        name->selectAll();
+        QTest::keyClicks(name, QStringLiteral("Modem"));
+        m_window->setStatusPanel(1, QStringLiteral("Open Success !"));
+        clickTab(5);
+        QCOMPARE(m_window->grid("ShortDialGrid")->cellText(2, 4), QStringLiteral("Modem"));
+        QCOMPARE(m_window->statusPanel(1), QStringLiteral("Open Success !"));
+
+        // After the Read command the next focus on the tabs empties it.
+        m_window->findChild<QAction*>(QStringLiteral("mnuReset"))->trigger();
+        QCOMPARE(m_window->statusPanel(1), QStringLiteral("Open Success !"));
+        QCOMPARE(m_window->clearStatusOnTabFocus(), ql310::kTrue);
+        clickCell(m_window->grid("ShortDialGrid"), 3, 1);
+        m_window->setStatusPanel(1, QStringLiteral("Open Success !"));
+        clickTab(0);
+        QCOMPARE(m_window->statusPanel(1), QString());
+    }
+
+    void theThresholdWarningIsTheWindowsMessage()
+    {
+        clickTab(2);
+        auto* open = control<QComboBox>("OpenCPSCombo");
+        auto* close = control<QComboBox>("CloseCPSCombo");
+        open->setEditText(QStringLiteral("2400"));
+        close->setFocus(Qt::TabFocusReason);
+        close->setEditText(QString());
+        QTest::keyClicks(close, QStringLiteral("3000"));
+        QCOMPARE(m_interaction.asked().size(), 1);
+        QCOMPARE(m_interaction.asked().first().text, ql310::text(413));
+        QCOMPARE(m_interaction.asked().first().icon, UserInteraction::Icon::Information);
+    }
+
+    void anLcrEntryAndAPhoneBookNameEditedInTheGridsReachTheAdapter()
+    {
+        // Entry 12 lies in the second LCR table, row 13 of the grid.
+        FixedCellGrid* lcr = m_window->grid("LCRGrid");
+        clickTab(kLcrPage);
+        auto* text = control<QLineEdit>("LCRBufText");
+        const std::pair<int, QString> typed[] = {{1, "0800"}, {3, "0899"}, {5, "1010"}};
+        for (const auto& [column, digits] : typed) {
+            clickCell(lcr, 13, column);
+            text->selectAll();
+            QTest::keyClicks(text, digits);
+            QTest::keyClick(text, Qt::Key_Return);
+        }
+        const std::pair<int, const char*> chosen[] = {
+            {4, "LCRAdd"}, {6, "LCRTime"}, {9, "LCRWeek"}, {10, "LCRActive"}};
+        const QString entries[] = {"add", "All", "Sat-Sun", "Yes"};
+        for (int i = 0; i < 4; ++i) {
+            clickCell(lcr, 13, chosen[i].first);
+            chooseFromList(control<QComboBox>(chosen[i].second), entries[i]);
+        }
+        QCOMPARE(lcr->cellText(13, 8), QStringLiteral("All"));
+
+        FixedCellGrid* book2 = m_window->grid("PhoneBookGrid2");
+        clickTab(kPhoneBookPage);
+        clickCell(book2, 4, 2);
+        auto* name = control<QLineEdit>("PBBufText");
+        name->selectAll();
+        QTest::keyClicks(name, QStringLiteral("Zoe"));
+
+        m_window->findChild<QAction*>(QStringLiteral("mnuWrite"))->trigger();
+        QCOMPARE(m_window->statusPanel(1), QStringLiteral("Write to ISDN TA Success !"));
+
+        using namespace ql310::image;
+        QByteArray setting = adapterState("setting.bin");
+        QByteArray table = adapterState("table.bin");
+        QCOMPARE(setting.size(), 2048);
+        const Packing packing = ql310::image::test::libraryPacking();
+        const BlockAccess s(Block::Setting, reinterpret_cast<uint8_t*>(setting.data()), packing);
+        const LcrEntrySlots entry = lcrEntrySlots(12);
+        QCOMPARE(s.readDigits(entry.rangeFrom), std::u16string(u"0800"));
+        QCOMPARE(s.readDigits(entry.rangeTo), std::u16string(u"0899"));
+        QCOMPARE(s.readDigits(entry.prefix), std::u16string(u"1010"));
+        QCOMPARE(int(s.readByte(entry.startHour)), 24);
+        QCOMPARE(int(s.readByte(entry.endHour)), 24);
+        QVERIFY(s.readFlag(entry.flags, kLcrActive));
+        QVERIFY(s.readFlag(entry.flags, kLcrAddPrefix));
+        QVERIFY(s.readFlag(entry.flags, kLcrWeekend));
+        QVERIFY(!s.readFlag(entry.flags, kLcrAllDays));
+        const BlockAccess t(Block::Table, reinterpret_cast<uint8_t*>(table.data()), packing);
+        QCOMPARE(t.readText(phoneBookSlots(23).peerName), std::u16string(u"Zoe"));
+    }
+};
+
+QTEST_MAIN(WindowEditingTest)
+#include "window_editing_test.moc"

@@ -1,0 +1,290 @@
+// The call-log grid (colours, direction texts, calls in progress, sorting,
+// printing) and the clear dialog's box rules, over a real store.
+#include "call_log_grid.h"
+#include "call_log_printing.h"
+#include "call_log_store.h"
+#include "clear_call_log_dialog.h"
+
+#include <QBrush>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace ql310::calllog;
+
+namespace {
+
+QString texts(int id)
+{
+    switch (id) {
+    case 384: return QStringLiteral(" IN");
+    case 385: return QStringLiteral("OUT");
+    default: return QStringLiteral("text %1").arg(id);
+    }
+}
+
+LogRow call(const QString& number, const QDate& day, const QTime& start, bool out = false)
+{
+    LogRow row;
+    row.port = QStringLiteral("Port1");
+    row.inOut = out;
+    row.phoneNumber = number;
+    row.startDate = day;
+    row.startTime = start;
+    row.endDate = day;
+    row.endTime = start.addSecs(60);
+    return row;
+}
+
+int pdfPages(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
+    return int(QString::fromLatin1(file.readAll()).count(page));
+}
+
+} // namespace
+
+class CallLogViewTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CallLogStore> m_store;
+    std::unique_ptr<CallLogGrid> m_grid;
+
+    CallLogModel& model() { return *m_grid->callLogModel(); }
+    void show() { model().bind(m_store.get()); }
+    QStringList column(int c)
+    {
+        QStringList cells;
+        for (int row = 0; row < model().rowCount(); ++row)
+            cells << model().cellText(row, c);
+        return cells;
+    }
+    int printedPages(int calls)
+    {
+        for (int i = 0; i < calls; ++i)
+            m_store->dataIns(call(QString::number(i), QDate(2026, 1, 1), QTime(0, 0).addSecs(i)));
+        show();
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString path = m_dir->filePath(QStringLiteral("log%1.pdf").arg(calls));
+        printer.setOutputFileName(path);
+        const int printed = printCallLog(*m_grid, printer);
+        const int inFile = pdfPages(path);
+        return printed == inFile ? printed : -1;
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_store = std::make_unique<CallLogStore>(m_dir->path());
+        QVERIFY(m_store->ensureFiles());
+        m_grid = std::make_unique<CallLogGrid>();
+        model().setTexts(texts);
+    }
+    void cleanup()
+    {
+        m_grid.reset();
+        m_store.reset();
+    }
+
+    // The grid's rows
+    void rowsShowDirectionColourAndCallsInProgress()
+    {
+        LogRow out = call(QStringLiteral("1"), QDate(2026, 3, 1), QTime(9, 0), true);
+        LogRow in = call(QStringLiteral("2"), QDate(2026, 3, 1), QTime(10, 0));
+        LogRow open = call(QStringLiteral("3"), QDate(2026, 3, 1), QTime(11, 0), true);
+        open.recording = true;
+        LogRow lost = call(QStringLiteral("4"), QDate(2026, 3, 1), QTime(12, 0), true);
+        for (const LogRow& row : {out, in, open, lost})
+            QVERIFY(m_store->dataIns(row));
+        const qint64 lostIndex = m_store->dataCheck().last().index;
+        QVERIFY(m_store->dataUpdateStatusFalse(lostIndex));
+        show();
+        QCOMPARE(model().rowCount(), 4);
+        QCOMPARE(column(1), (QStringList{"OUT", " IN", "OUT", "OUT"}));
+        auto colour = [&](int row) {
+            return model().index(row, 3).data(Qt::ForegroundRole).value<QBrush>().color();
+        };
+        QCOMPARE(colour(0), QColor(255, 0, 0));
+        QCOMPARE(colour(1), QColor(0, 0, 255));
+        QCOMPARE(colour(3), QColor(255, 192, 192));
+        QCOMPARE(model().index(0, 1).data(Qt::BackgroundRole), model().index(0, 0).data(Qt::BackgroundRole));
+        QVERIFY(!model().index(0, 2).data(Qt::BackgroundRole).isValid());
+        // In progress: no start or end shown, the duration up to the fetch.
+        QCOMPARE(model().cellText(2, 4), QStringLiteral("-----"));
+        QCOMPARE(model().cellText(2, 5), QStringLiteral("-----"));
+        QCOMPARE(model().cellText(2, 6), QStringLiteral("00:01:00"));
+        QCOMPARE(model().cellText(1, 4), QStringLiteral(" 10:00:00  03 / 01 / 2026 "));
+        QCOMPARE(model().headerData(1, Qt::Horizontal).toString(), QStringLiteral("text 406"));
+        QCOMPARE(model().headerData(6, Qt::Horizontal).toString(), QStringLiteral("text 383"));
+        QVERIFY(m_grid->isColumnHidden(CallLogModel::kIndexColumn));
+    }
+    void anEmptyLogHasOnlyTheHeaderRow()
+    {
+        show();
+        QCOMPARE(model().rowCount(), 0);
+        QCOMPARE(printedPages(0), 1);
+    }
+    void rowsBeyondTheFirstBlocksAreFormattedWhenAskedFor()
+    {
+        const int calls = 3 * CallLogModel::kBlockRows + 5;
+        for (int i = 0; i < calls; ++i)
+            m_store->dataIns(call(QString::number(i), QDate(2026, 1, 1), QTime(0, 0).addSecs(i)));
+        show();
+        QCOMPARE(model().rowCount(), calls);
+        QCOMPARE(model().cellText(calls - 1, 3), QString::number(calls - 1));
+        QCOMPARE(model().cellText(CallLogModel::kBlockRows, 3), QString::number(CallLogModel::kBlockRows));
+        QCOMPARE(model().cellText(0, 3), QStringLiteral("0"));
+    }
+
+    // Sorting
+    void sortingComparesNumbersAsNumbersAndTextAsText()
+    {
+        const QStringList numbers = {"100", "9", "*****", "0301", "25"};
+        for (int i = 0; i < numbers.size(); ++i)
+            m_store->dataIns(call(numbers[i], QDate(2026, 1, 1), QTime(8, i), i == 1));
+        show();
+        model().sort(3, Qt::AscendingOrder);
+        QCOMPARE(column(3), (QStringList{"*****", "9", "25", "100", "0301"}));
+        model().sort(3, Qt::DescendingOrder);
+        QCOMPARE(column(3), (QStringList{"0301", "100", "25", "9", "*****"}));
+        model().sort(1, Qt::AscendingOrder); // " IN" before "OUT", the order kept otherwise
+        QCOMPARE(column(3), (QStringList{"0301", "100", "25", "*****", "9"}));
+        // The store is untouched: a fresh view is in start order again.
+        show();
+        QCOMPARE(column(3), numbers);
+    }
+    void theGridSortsByItsCurrentColumn()
+    {
+        m_store->dataIns(call(QStringLiteral("2"), QDate(2026, 1, 2), QTime(8, 0)));
+        m_store->dataIns(call(QStringLiteral("1"), QDate(2026, 1, 3), QTime(7, 0)));
+        show();
+        m_grid->setCurrentIndex(model().index(0, 4));
+        m_grid->sortByCurrentColumn(Qt::AscendingOrder); // by time of day first
+        QCOMPARE(column(3), (QStringList{"1", "2"}));
+        m_grid->setCurrentIndex(model().index(0, 3));
+        m_grid->sortByCurrentColumn(Qt::AscendingOrder);
+        QCOMPARE(column(3), (QStringList{"1", "2"}));
+        m_grid->sortByCurrentColumn(Qt::DescendingOrder);
+        QCOMPARE(column(3), (QStringList{"2", "1"}));
+    }
+
+    // Printing
+    void pagesHoldTheHeaderAndSixtyOneCalls()
+    {
+        QCOMPARE(printedPageTopRows(0), (QList<int>{1}));
+        QCOMPARE(printedPageTopRows(61), (QList<int>{1}));
+        QCOMPARE(printedPageTopRows(62), (QList<int>{1, 62}));
+        QCOMPARE(printedPageTopRows(123), (QList<int>{1, 62, 123}));
+    }
+    void sixtyOneCallsPrintOnePage() { QCOMPARE(printedPages(61), 1); }
+    void sixtyTwoCallsPrintTwoPages() { QCOMPARE(printedPages(62), 2); }
+
+    // The clear dialog
+    void typingIntoTheBoxesFollowsTheirRules()
+    {
+        ClearCCllForm form(*m_store, texts);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto* range = form.findChild<QRadioButton*>(QStringLiteral("RangeOption"));
+        auto* yes = form.findChild<QPushButton*>(QStringLiteral("YesCommand"));
+        QVERIFY(!form.box(ClearCCllForm::StartMonth)->isEnabled());
+        QVERIFY(!yes->isEnabled());
+        range->click();
+        QVERIFY(form.box(ClearCCllForm::StartMonth)->hasFocus());
+        QTest::keyClicks(form.box(ClearCCllForm::StartMonth), QStringLiteral("1"));
+        QCOMPARE(form.box(ClearCCllForm::StartMonth)->text(), QStringLiteral("1"));
+        QVERIFY(form.box(ClearCCllForm::StartMonth)->hasFocus());
+        QTest::keyClicks(form.box(ClearCCllForm::StartMonth), QStringLiteral("3"));
+        QCOMPARE(form.box(ClearCCllForm::StartMonth)->text(), QString());
+        QTest::keyClicks(form.box(ClearCCllForm::StartMonth), QStringLiteral("0"));
+        QCOMPARE(form.box(ClearCCllForm::StartMonth)->text(), QString()); // no leading zero
+        QTest::keyClicks(form.box(ClearCCllForm::StartMonth), QStringLiteral("12"));
+        QVERIFY(form.box(ClearCCllForm::StartDay)->hasFocus());
+        form.box(ClearCCllForm::StartDay)->setText(QStringLiteral("7.5"));
+        QCOMPARE(form.box(ClearCCllForm::StartDay)->text(), QStringLiteral("7"));
+        QVERIFY(form.box(ClearCCllForm::StartDay)->hasFocus());
+        form.box(ClearCCllForm::StartDay)->setText(QStringLiteral("32"));
+        QCOMPARE(form.box(ClearCCllForm::StartDay)->text(), QString());
+        form.box(ClearCCllForm::StartDay)->setText(QStringLiteral(" 07 "));
+        QCOMPARE(form.box(ClearCCllForm::StartDay)->text(), QStringLiteral("7"));
+        form.box(ClearCCllForm::StartYear)->setFocus();
+        QTest::keyClicks(form.box(ClearCCllForm::StartYear), QStringLiteral("2001"));
+        QVERIFY(form.box(ClearCCllForm::EndMonth)->hasFocus());
+        form.box(ClearCCllForm::StartYear)->setText(QStringLiteral("abc"));
+        QCOMPARE(form.box(ClearCCllForm::StartYear)->text(), QString());
+        form.box(ClearCCllForm::StartYear)->setText(QStringLiteral("2001"));
+        form.box(ClearCCllForm::EndMonth)->setText(QStringLiteral("4"));
+        form.box(ClearCCllForm::EndDay)->setText(QStringLiteral("31"));
+        QVERIFY(!yes->isEnabled());
+        form.box(ClearCCllForm::EndYear)->setFocus();
+        QTest::keyClicks(form.box(ClearCCllForm::EndYear), QStringLiteral("20011"));
+        QVERIFY(form.box(ClearCCllForm::EndYear)->hasFocus());
+        QVERIFY(yes->isEnabled());
+        QCOMPARE(form.firstDay(), QDate(2001, 12, 7));
+        form.box(ClearCCllForm::EndYear)->setText(QStringLiteral("0")); // no such year
+        QVERIFY(!yes->isEnabled());
+        form.box(ClearCCllForm::EndYear)->setText(QStringLiteral("2002"));
+        QCOMPARE(form.lastDay(), QDate(2002, 4, 30)); // 31 April: up to the month's end
+        QVERIFY(yes->isEnabled());
+        // Emptying a box takes Yes away again.
+        form.box(ClearCCllForm::EndDay)->clear();
+        QVERIFY(!yes->isEnabled());
+    }
+    void aPastTheEndFirstDayStartsWithTheNextMonth()
+    {
+        ClearCCllForm form(*m_store, texts);
+        form.findChild<QRadioButton*>(QStringLiteral("RangeOption"))->click();
+        const QStringList values = {"2", "30", "2001", "3", "1", "2001"};
+        for (int i = 0; i < ClearCCllForm::kBoxCount; ++i)
+            form.box(ClearCCllForm::Box(i))->setText(values[i]);
+        QCOMPARE(form.firstDay(), QDate(2001, 3, 1));
+        QCOMPARE(form.lastDay(), QDate(2001, 3, 1));
+    }
+    void yesWithARangeDeletesTheCallsOfThoseDays()
+    {
+        for (int day = 25; day <= 27; ++day)
+            for (int hour : {0, 23})
+                m_store->dataIns(call(QString::number(day), QDate(2001, 3, day), QTime(hour, 59, 59)));
+        ClearCCllForm form(*m_store, texts);
+        form.findChild<QRadioButton*>(QStringLiteral("RangeOption"))->click();
+        const QStringList values = {"3", "26", "2001", "3", "26", "2001"};
+        for (int i = 0; i < ClearCCllForm::kBoxCount; ++i)
+            form.box(ClearCCllForm::Box(i))->setText(values[i]);
+        form.findChild<QPushButton*>(QStringLiteral("YesCommand"))->click();
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        show();
+        QCOMPARE(column(3), (QStringList{"25", "25", "27", "27"}));
+    }
+    void allEmptiesTheLogWhateverTheBoxesHoldAndCancelChangesNothing()
+    {
+        m_store->dataIns(call(QStringLiteral("1"), QDate(2001, 3, 26), QTime(9, 0)));
+        {
+            ClearCCllForm form(*m_store, texts);
+            form.findChild<QRadioButton*>(QStringLiteral("AllOption"))->click();
+            QVERIFY(!form.box(ClearCCllForm::StartMonth)->isEnabled());
+            QVERIFY(form.findChild<QPushButton*>(QStringLiteral("YesCommand"))->isEnabled());
+            form.findChild<QPushButton*>(QStringLiteral("CanelCommand"))->click();
+            QCOMPARE(form.result(), int(QDialog::Rejected));
+            QCOMPARE(m_store->dataViewCount(), 1);
+        }
+        ClearCCllForm form(*m_store, texts);
+        form.findChild<QRadioButton*>(QStringLiteral("RangeOption"))->click();
+        form.box(ClearCCllForm::StartMonth)->setText(QStringLiteral("5"));
+        form.findChild<QRadioButton*>(QStringLiteral("AllOption"))->click();
+        form.findChild<QPushButton*>(QStringLiteral("YesCommand"))->click();
+        QCOMPARE(m_store->dataViewCount(), 0);
+    }
+};
+
+QTEST_MAIN(CallLogViewTest)
+#include "call_log_view_test.moc"
