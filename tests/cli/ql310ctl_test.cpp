@@ -436,6 +436,15 @@ TEST_F(Ql310ctl, AnExportShowsCallsInProgressAndKeepsToItsDays)
     EXPECT_NE(json.out.find("\"in progress\": true"), std::string::npos) << json.out;
 }
 
+TEST_F(Ql310ctl, ASecondFetchAppendsNoCallTwice)
+{
+    start();
+    ASSERT_EQ(ctl({"calllog", "fetch"}).status, 0);
+    const size_t once = readCsv(ctl({"calllog", "export"}).out).size();
+    ASSERT_EQ(ctl({"calllog", "fetch"}).status, 0);
+    EXPECT_EQ(readCsv(ctl({"calllog", "export"}).out).size(), once);
+}
+
 TEST_F(Ql310ctl, ClearDeletesADayRangeOrTheWholeLog)
 {
     start();
