@@ -29,11 +29,7 @@ struct BusyPointer {
 
 QString callLogDirectory()
 {
-    const QString chosen = qEnvironmentVariable("QL310SET_DATA_DIR");
-    if (!chosen.isEmpty())
-        return chosen;
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/ql310set");
+    return calllog::dataDirectory();
 }
 
 CallLogCommands::CallLogCommands(EditorWindow& window, UserInteraction& interaction)

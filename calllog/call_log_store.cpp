@@ -5,6 +5,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QStandardPaths>
 
 #include <atomic>
 
@@ -455,6 +456,31 @@ bool CallLogStore::dataDel(const QDate& first, const QDate& last)
 {
     return execute(m_dataConnection, "DELETE FROM Data WHERE (StartDate BETWEEN ? AND ?)",
                    {dateValue(first), dateValue(last)});
+}
+
+QVector<LogRow> CallLogStore::dataExport(const QDate& first, const QDate& last)
+{
+    QString sql = "SELECT `Index`, Port, InOut, PhoneNumber, Recording, Lost, StartDate, StartTime, "
+                  "EndDate, EndTime FROM Data WHERE 1 = 1";
+    QVariantList values;
+    if (first.isValid()) {
+        sql += " AND StartDate >= ?";
+        values << dateValue(first);
+    }
+    if (last.isValid()) {
+        sql += " AND StartDate <= ?";
+        values << dateValue(last);
+    }
+    return select(dataDb(), sql + " ORDER BY StartDate, StartTime, `Index`", values);
+}
+
+QString dataDirectory()
+{
+    const QString chosen = qEnvironmentVariable("QL310SET_DATA_DIR");
+    if (!chosen.isEmpty())
+        return chosen;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/ql310set");
 }
 
 } // namespace ql310::calllog

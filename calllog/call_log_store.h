@@ -15,6 +15,10 @@ class QSqlDatabase;
 
 namespace ql310::calllog {
 
+// The program's data directory, which holds the database files:
+// $QL310SET_DATA_DIR, else the user's data location of ql310set.
+QString dataDirectory();
+
 inline constexpr const char* kCallLogFile = "CallHistory.mdb";
 inline constexpr const char* kScratchLogFile = "CHTemp.mdb";
 inline constexpr const char* kTemplateFile = "Empty.mdb";
@@ -110,6 +114,9 @@ public:
     bool dataHasCall(const LogRow& row);
     bool dataDelAll();
     bool dataDel(const QDate& first, const QDate& last);
+    // Every column of the calls that started between `first` and `last`
+    // (both included; a null date leaves that side open), in start order.
+    QVector<LogRow> dataExport(const QDate& first, const QDate& last);
 
 private:
     bool insert(const QString& connection, const LogRow& row);

@@ -24,16 +24,8 @@ namespace places = grid_places;
 namespace {
 
 constexpr int kLcrTab = 4;
-constexpr int kDdiModes = 3;
-constexpr int kLastCountry = 72;  // texts 210..282
-constexpr int kLastHour = 24;
-constexpr int kHoursInCycle = 25;  // a stored hour above 24 is taken modulo 25
-constexpr int kMinutesInHour = 60;
-constexpr int kLongestDelay = 60;
-constexpr int kMorningCallFirstHourText = 185;  // 185 + h, h = 1..24
 constexpr int kFirmwareText = 170;
 constexpr int kAnalogLawText = 125;             // A-law, then u-law
-const QString kNoTimeText = QStringLiteral("--");
 
 QString shown(const std::u16string& text)
 {
@@ -45,31 +37,14 @@ void check(QCheckBox* box, bool on)
     box->setChecked(on);
 }
 
-// text(base + value) when the value lies in 0..last, else the stored byte.
-QString listText(int base, int value, int last, uint8_t stored)
+// The stored byte brought into range by `rule`, stored back when it changed.
+uint8_t bringIntoRange(BlockAccess& block, const image::Slot& s, uint8_t (*rule)(uint8_t))
 {
-    if (value < 0 || value > last)
-        return QString::number(stored);
-    return text(base + value);
-}
-
-QString countryText(uint8_t code)
-{
-    const int high = code >> 4;
-    const int low = code & 0x0F;
-    if (high > 9 || low > 9 || 10 * high + low > kLastCountry)
-        return QString::number(code);
-    return text(image::countryTextId(code));
-}
-
-QString lcrHourText(const image::LcrHourCell& cell, uint8_t stored)
-{
-    switch (cell.shown) {
-    case image::LcrHourShown::NoTime: return kNoTimeText;
-    case image::LcrHourShown::WholeDay: return text(cell.textId);
-    case image::LcrHourShown::Hour: break;
-    }
-    return stored <= kLastHour ? text(cell.textId) : QString::number(stored);
+    const uint8_t stored = block.readByte(s);
+    const uint8_t inRange = rule(stored);
+    if (inRange != stored)
+        block.writeByte(s, inRange);
+    return inRange;
 }
 
 } // namespace
@@ -120,7 +95,7 @@ void ImageDecoder::lineParamsSwitches(uint8_t* lineParams)
     check(m_controls.dataAcceptAllMsn, record.number(LineRecord::Number::AcceptAllMsn) == 1);
     check(m_controls.prefer1B, record.number(LineRecord::Number::Prefer1B) == 1);
     const uint16_t ddi = record.number(LineRecord::Number::DdiFunction);
-    showInCombo(m_controls.ddi, listText(kDdiModeBase, ddi, kDdiModes - 1, static_cast<uint8_t>(ddi)));
+    showInCombo(m_controls.ddi, text(image::ddiModeShown(ddi)));
 }
 
 void ImageDecoder::analogLaw(const BlockAccess& setting)
@@ -140,7 +115,7 @@ void ImageDecoder::dataNumbers(uint8_t* lineParams)
 void ImageDecoder::statusPanels(const BlockAccess& setting)
 {
     m_editor.setStatusPanel(2, text(kFirmwareText) + shown(setting.readText(image::slot(FieldId::FirmwareVersion))));
-    m_editor.setStatusPanel(3, countryText(setting.readByte(image::slot(FieldId::CountryCode))));
+    m_editor.setStatusPanel(3, text(image::countryShown(setting.readByte(image::slot(FieldId::CountryCode)))));
 }
 
 void ImageDecoder::lcrVisibility(const BlockAccess& setting)
@@ -164,11 +139,8 @@ void ImageDecoder::portNumbers(const BlockAccess& setting)
             c.msn[k]->setText(shown(setting.readDigits(s.msnNumber[k])));
         c.ownNumber->setText(shown(setting.readDigits(s.outgoingNumber)));
         check(c.acceptAllMsn, setting.readFlag(s.flagsA, image::kAcceptAllMsn));
-        for (int k = 0; k < image::kMsnSlots; ++k) {
-            const uint8_t stored = setting.readByte(s.ringType[k]);
-            showInCombo(c.ringType[k], listText(kRingTypeBase, image::ringTypeOf(stored),
-                                                image::kRingTypes - 1, stored));
-        }
+        for (int k = 0; k < image::kMsnSlots; ++k)
+            showInCombo(c.ringType[k], text(image::ringTypeShown(setting.readByte(s.ringType[k]))));
     }
 }
 
@@ -179,22 +151,10 @@ void ImageDecoder::phoneFunctions(BlockAccess& setting)
         PortControls& c = m_controls.ports[p];
         check(c.needMorningCall, setting.readFlag(s.flagsA, image::kMorningCallWanted));
 
-        int hour = setting.readByte(s.morningCallHour);
-        if (hour == 0) {
-            c.morningCall->setHour(QString());
-        } else {
-            if (hour > kLastHour) {
-                hour %= kHoursInCycle;
-                setting.writeByte(s.morningCallHour, static_cast<uint8_t>(hour));
-            }
-            c.morningCall->setHour(hour == 0 ? QString() : text(kMorningCallFirstHourText + hour));
-        }
-        int minute = setting.readByte(s.morningCallMinute);
-        if (minute >= kMinutesInHour) {
-            minute %= kMinutesInHour;
-            setting.writeByte(s.morningCallMinute, static_cast<uint8_t>(minute));
-        }
-        c.morningCall->setMinute(text(kSecondsBase + minute));
+        const uint8_t hour = bringIntoRange(setting, s.morningCallHour, image::morningCallHourInRange);
+        c.morningCall->setHour(text(image::morningCallHourShown(hour)));
+        const uint8_t minute = bringIntoRange(setting, s.morningCallMinute, image::morningCallMinuteInRange);
+        c.morningCall->setMinute(text(image::minuteShown(minute)));
 
         check(c.toOutside, !setting.readFlag(s.flagsA, image::kOutsideLineAfterZero));
         check(c.showInId, setting.readFlag(s.flagsB, image::kShowIncomingCallerId));
@@ -246,12 +206,8 @@ void ImageDecoder::forwarding(BlockAccess& setting)
         if (const auto mode = image::forwardModeOf(setting.readByte(s.flagsB)))
             showInCombo(c.forwardingType, text(image::forwardModeTextId(*mode)));
         c.forwardingNumber->setText(shown(setting.readDigits(s.forwardToNumber)));
-        int delay = setting.readByte(s.noAnswerDelay);
-        if (delay > kLongestDelay) {
-            delay %= kLongestDelay;
-            setting.writeByte(s.noAnswerDelay, static_cast<uint8_t>(delay));
-        }
-        showInCombo(c.noAnswerTime, text(kSecondsBase + delay));
+        const uint8_t delay = bringIntoRange(setting, s.noAnswerDelay, image::noAnswerDelayInRange);
+        showInCombo(c.noAnswerTime, text(image::noAnswerDelayShown(delay)));
     }
 }
 
@@ -300,8 +256,8 @@ void ImageDecoder::lcrTable(const BlockAccess& setting)
         const uint8_t start = setting.readByte(s.startHour);
         const uint8_t end = setting.readByte(s.endHour);
         const image::LcrHourCells hours = image::lcrHoursShown(start, end);
-        grid->setCellText(row, places::kLcrStartColumn, lcrHourText(hours.start, start));
-        grid->setCellText(row, places::kLcrEndColumn, lcrHourText(hours.end, end));
+        grid->setCellText(row, places::kLcrStartColumn, text(image::lcrHourShown(hours.start, start)));
+        grid->setCellText(row, places::kLcrEndColumn, text(image::lcrHourShown(hours.end, end)));
         const image::LcrFlags flags = image::lcrFlagsOf(setting.readByte(s.flags));
         grid->setCellText(row, places::kLcrActiveColumn, text(image::yesNoTextId(flags.active)));
         grid->setCellText(row, places::kLcrPrefixModeColumn, text(image::lcrPrefixModeTextId(flags.addPrefix)));

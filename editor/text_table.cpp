@@ -352,6 +352,13 @@ static_assert(idsRunWithoutGaps());
 
 } // namespace
 
+QString text(const image::Shown& shown)
+{
+    if (shown.textId != 0)
+        return text(shown.textId);
+    return QString::fromStdString(shown.literal);
+}
+
 QString text(int id)
 {
     if (id < kFirstTextId || id > kLastTextId) {

@@ -1,6 +1,8 @@
 // The program's vocabulary: every user-visible text by number (101..422).
 #pragma once
 
+#include "encodings.h"
+
 #include <QString>
 
 namespace ql310 {
@@ -26,6 +28,10 @@ enum TextBase {
 // and all). An id outside 101..422 is a fault of the caller: it yields an
 // empty string and a warning in the debug log.
 QString text(int id);
+
+// What the editor shows for a stored value: text(shown.textId), or the
+// literal where no text fits.
+QString text(const image::Shown& shown);
 
 // What a caption shows for `caption`: every single "&" (the access-key
 // marker) removed and every "&&" shown as one "&".

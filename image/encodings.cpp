@@ -21,6 +21,15 @@ constexpr int kAddText = 155;
 constexpr int kYesText = 361;
 constexpr int kNoText = 362;
 constexpr int kCountryText = 210;
+constexpr int kLastCountry = 72;   // texts 210..282
+constexpr int kDdiText = 415;
+constexpr int kDdiModes = 3;
+constexpr int kSecondsText = 284;  // "00".."60"
+constexpr int kHoursInCycle = 25;
+constexpr int kMinutesInHour = 60;
+constexpr int kLongestDelay = 60;
+
+Shown number(int value) { return {0, std::to_string(value)}; }
 
 } // namespace
 
@@ -160,5 +169,71 @@ int countryTextId(uint8_t countryCode)
 bool lcrDisabled(uint8_t value) { return value == 1; }
 
 bool analogULaw(uint8_t lineOptions) { return (lineOptions & kAnalogULaw) != 0; }
+
+uint8_t analogCodingFor(uint8_t lineOptions) { return analogULaw(lineOptions) ? 1 : 0; }
+
+Shown ddiModeShown(uint16_t ddi)
+{
+    if (ddi >= kDdiModes)
+        return number(static_cast<uint8_t>(ddi));
+    return {kDdiText + ddi, {}};
+}
+
+Shown ringTypeShown(uint8_t stored)
+{
+    const int type = ringTypeOf(stored);
+    if (type < 0 || type >= kRingTypes)
+        return number(stored);
+    return {ringTypeTextId(type), {}};
+}
+
+Shown countryShown(uint8_t countryCode)
+{
+    const int high = countryCode >> 4;
+    const int low = countryCode & 0x0F;
+    if (high > 9 || low > 9 || 10 * high + low > kLastCountry)
+        return number(countryCode);
+    return {countryTextId(countryCode), {}};
+}
+
+Shown lcrHourShown(const LcrHourCell& cell, uint8_t stored)
+{
+    switch (cell.shown) {
+    case LcrHourShown::NoTime: return {0, "--"};
+    case LcrHourShown::WholeDay: return {cell.textId, {}};
+    case LcrHourShown::Hour: break;
+    }
+    if (stored > kLastHour)
+        return number(stored);
+    return {cell.textId, {}};
+}
+
+Shown yesNoShown(bool yes) { return {yesNoTextId(yes), {}}; }
+
+uint8_t morningCallHourInRange(uint8_t hour)
+{
+    return hour > kLastHour ? static_cast<uint8_t>(hour % kHoursInCycle) : hour;
+}
+
+uint8_t morningCallMinuteInRange(uint8_t minute)
+{
+    return minute >= kMinutesInHour ? static_cast<uint8_t>(minute % kMinutesInHour) : minute;
+}
+
+uint8_t noAnswerDelayInRange(uint8_t delay)
+{
+    return delay > kLongestDelay ? static_cast<uint8_t>(delay % kLongestDelay) : delay;
+}
+
+Shown morningCallHourShown(uint8_t hour)
+{
+    if (hour == kNoHour || hour > kLastHour)
+        return {};
+    return {kHourText + hour, {}};
+}
+
+Shown minuteShown(uint8_t minute) { return {kSecondsText + minute, {}}; }
+
+Shown noAnswerDelayShown(uint8_t delay) { return {kSecondsText + delay, {}}; }
 
 } // namespace ql310::image

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace ql310::image {
 
@@ -83,5 +84,35 @@ int countryTextId(uint8_t countryCode);
 // Only the value 1 hides least-cost routing.
 bool lcrDisabled(uint8_t value);
 bool analogULaw(uint8_t lineOptions);
+// The line parameters' "Analog Coding" the editor stores for the adapter's
+// line option: 1 for u-law, 0 for A-law.
+uint8_t analogCodingFor(uint8_t lineOptions);
+
+// What the editor shows for a stored value: text(textId), or, where no text
+// fits (textId 0), the literal: "--" for no LCR time, the empty text for no
+// morning-call hour, the stored number in decimal for a value outside its
+// list (a DDI mode of 9, an LCR hour of 30, a ring type byte of 0x40).
+struct Shown {
+    int textId = 0;
+    std::string literal;
+    bool operator==(const Shown&) const = default;
+};
+Shown ddiModeShown(uint16_t ddi);                 // texts 415..417
+Shown ringTypeShown(uint8_t stored);              // texts 120..123
+Shown countryShown(uint8_t countryCode);          // texts 210..282
+Shown lcrHourShown(const LcrHourCell& cell, uint8_t stored);
+Shown yesNoShown(bool yes);
+
+// The editor brings three kinds of stored value into range and stores the
+// result back: a morning-call hour above 24 becomes hour mod 25, a minute
+// above 59 minute mod 60, a no-answer delay above 60 delay mod 60.
+uint8_t morningCallHourInRange(uint8_t hour);
+uint8_t morningCallMinuteInRange(uint8_t minute);
+uint8_t noAnswerDelayInRange(uint8_t delay);
+// The texts of values in range: hour 0 the empty text, 1..24 "01".."24";
+// minute "00".."59"; delay "00".."60".
+Shown morningCallHourShown(uint8_t hour);
+Shown minuteShown(uint8_t minute);
+Shown noAnswerDelayShown(uint8_t delay);
 
 } // namespace ql310::image

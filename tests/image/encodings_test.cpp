@@ -152,5 +152,51 @@ TEST(DeviceProfile, OnlyTheValueOneDisablesLeastCostRouting)
     EXPECT_FALSE(analogULaw(0xBF));
 }
 
+Shown textOf(int id) { return {id, {}}; }
+Shown literal(const char* text) { return {0, text}; }
+
+TEST(Shown, AValueOutsideItsListIsShownAsTheStoredNumber)
+{
+    EXPECT_EQ(ddiModeShown(2), textOf(417));
+    EXPECT_EQ(ddiModeShown(9), literal("9"));
+    EXPECT_EQ(ringTypeShown(0x28), textOf(122));
+    EXPECT_EQ(ringTypeShown(0x38), literal("56")) << "3.5 rounds to the even 4, outside the list";
+    EXPECT_EQ(ringTypeShown(0x40), literal("64"));
+    EXPECT_EQ(countryShown(0x72), textOf(282));
+    EXPECT_EQ(countryShown(0x73), literal("115"));
+    EXPECT_EQ(countryShown(0x1A), literal("26"));
+}
+
+TEST(Shown, LcrHoursShowDashesTheHourOrTheStoredNumber)
+{
+    const LcrHourCells c = lcrHoursShown(0, 30);
+    EXPECT_EQ(lcrHourShown(c.start, 0), literal("--"));
+    EXPECT_EQ(lcrHourShown(c.end, 30), literal("30"));
+    const LcrHourCells all = lcrHoursShown(24, 24);
+    EXPECT_EQ(lcrHourShown(all.start, 24), textOf(364));
+    EXPECT_EQ(lcrHourShown(lcrHoursShown(24, 0).start, 24), textOf(209));
+}
+
+TEST(InRange, MorningCallAndNoAnswerDelayAreReducedAsTheEditorStoresThem)
+{
+    EXPECT_EQ(morningCallHourInRange(24), 24);
+    EXPECT_EQ(morningCallHourInRange(30), 5);
+    EXPECT_EQ(morningCallHourInRange(25), 0);
+    EXPECT_EQ(morningCallMinuteInRange(59), 59);
+    EXPECT_EQ(morningCallMinuteInRange(75), 15);
+    EXPECT_EQ(noAnswerDelayInRange(60), 60);
+    EXPECT_EQ(noAnswerDelayInRange(75), 15);
+    EXPECT_EQ(morningCallHourShown(0), literal(""));
+    EXPECT_EQ(morningCallHourShown(5), textOf(190));
+    EXPECT_EQ(minuteShown(15), textOf(299));
+    EXPECT_EQ(noAnswerDelayShown(60), textOf(344));
+}
+
+TEST(DeviceProfile, TheCodecLawFollowsTheLineOption)
+{
+    EXPECT_EQ(analogCodingFor(0x40), 1);
+    EXPECT_EQ(analogCodingFor(0xBF), 0);
+}
+
 } // namespace
 } // namespace ql310::image

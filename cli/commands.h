@@ -1,0 +1,33 @@
+// The subcommands of ql310ctl. Each takes its arguments (after the command
+// name), writes its result on standard output and its messages on standard
+// error, and returns the exit status.
+#pragma once
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <string>
+
+namespace ql310::cli {
+
+struct Command {
+    const char* name;
+    const char* summary;
+    const char* help; // usage and options, shown by `ql310ctl COMMAND --help`
+    int (*run)(const QStringList& args);
+};
+
+// status, read, write, dump, diff.
+extern const Command kConfigCommands[5];
+// calllog.
+extern const Command kCallLogCommand;
+
+// Writes "ql310ctl: message" on standard error.
+void complain(const std::string& message);
+
+// Parses `args` against the parser's options, allowing at most
+// `maxPositional` other arguments; false, with the reason written, when they
+// are malformed.
+bool parseArguments(QCommandLineParser& parser, const QStringList& args, int maxPositional);
+
+} // namespace ql310::cli

@@ -1,0 +1,122 @@
+// ql310ctl: the adapter, its settings files and the call log from a terminal.
+#include "commands.h"
+#include "exit_codes.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <iostream>
+
+namespace ql310::cli {
+
+namespace {
+
+const char* const kExitCodes =
+    "Exit status:\n"
+    "  0  success\n"
+    "  1  diff: the configurations differ\n"
+    "  2  bad arguments\n"
+    "  3  the adapter is absent (its driver cannot be opened)\n"
+    "  4  the adapter is busy\n"
+    "  5  a transfer failed (the adapter sent or took nothing)\n"
+    "  6  a settings file cannot be read or is too short\n"
+    "  7  a settings file cannot be written\n"
+    "  8  a call-log database error\n";
+
+const char* const kEnvironment =
+    "Environment:\n"
+    "  QL310_DEVICE_DIR   directory of the adapter's device socket\n"
+    "  QL310_REGISTRY     the registry hive holding the line parameters\n"
+    "  QL310SET_DATA_DIR  the program's data directory (the call-log databases)\n"
+    "  QL310_TIMEOUT_MS   how long to wait for the adapter (default 10000)\n";
+
+std::vector<const Command*> commands()
+{
+    std::vector<const Command*> all;
+    for (const Command& c : kConfigCommands)
+        all.push_back(&c);
+    all.push_back(&kCallLogCommand);
+    return all;
+}
+
+void usage(std::ostream& out)
+{
+    out << "Usage: ql310ctl COMMAND [OPTIONS] [ARGUMENTS]\n"
+           "       ql310ctl COMMAND --help | --help | --version\n\n"
+           "Configures the USB ISDN terminal adapter from the command line.\n\n"
+           "Commands:\n";
+    for (const Command* c : commands()) {
+        std::string name = c->name;
+        name.resize(10, ' ');
+        out << "  " << name << c->summary << "\n";
+    }
+    out << "\nA typical backup and restore:\n"
+           "  ql310ctl read backup.310      save the adapter's configuration\n"
+           "  ql310ctl diff backup.310      what changed on the adapter since\n"
+           "  ql310ctl write backup.310     put the backup back\n"
+           "  ql310ctl calllog export --csv > calls.csv\n\n"
+        << kExitCodes << "\n"
+        << kEnvironment;
+}
+
+bool isHelp(const QString& arg) { return arg == "--help" || arg == "-h" || arg == "help"; }
+
+} // namespace
+
+void complain(const std::string& message)
+{
+    std::cerr << "ql310ctl: " << message << "\n";
+}
+
+bool parseArguments(QCommandLineParser& parser, const QStringList& args, int maxPositional)
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    if (!parser.parse(QStringList{QStringLiteral("ql310ctl")} + args)) {
+        complain(parser.errorText().toStdString());
+        return false;
+    }
+    if (parser.positionalArguments().size() > maxPositional) {
+        complain("too many arguments: " + parser.positionalArguments().join(' ').toStdString());
+        return false;
+    }
+    return true;
+}
+
+int run(const QStringList& args)
+{
+    if (args.isEmpty()) {
+        usage(std::cerr);
+        return kBadArguments;
+    }
+    if (isHelp(args.front())) {
+        usage(std::cout);
+        return kSuccess;
+    }
+    if (args.front() == "--version") {
+        std::cout << "ql310ctl " << QCoreApplication::applicationVersion().toStdString() << "\n";
+        return kSuccess;
+    }
+    for (const Command* c : commands()) {
+        if (args.front() != QLatin1String(c->name))
+            continue;
+        const QStringList rest = args.mid(1);
+        // "calllog" has subcommands of its own, each with its own help.
+        if (c != &kCallLogCommand && (rest.contains("--help") || rest.contains("-h"))) {
+            std::cout << c->help << "\n" << kExitCodes;
+            return kSuccess;
+        }
+        return c->run(rest);
+    }
+    complain("unknown command: " + args.front().toStdString() + " (see ql310ctl --help)");
+    return kBadArguments;
+}
+
+} // namespace ql310::cli
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("ql310ctl"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QL310_VERSION));
+    return ql310::cli::run(app.arguments().mid(1));
+}
