@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the library, the simulated adapter and the tests with the address
 # and undefined-behaviour sanitizers into build-asan/ and runs the tests
-# there. Any finding stops the test that made it (halt_on_error).
+# there. Any finding stops the test that made it (halt_on_error), leaks
+# included. Measured on 2 shared cores: a fresh build 187 s, the tests 22 s,
+# so .ci/run runs it after the normal suite.
 # Usage: bash scripts/sanitize.sh [ctest arguments, e.g. -R test_transfer]
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -19,9 +21,9 @@ fi
 start=$(date +%s)
 cmake --build "$build" --parallel "$(nproc)"
 echo "sanitizer build: $(( $(date +%s) - start )) s"
-# The program dlopens the library; leaks of Qt's and the font system's own
-# caches are not ours, so leak checking stays off for the whole run.
-export ASAN_OPTIONS="halt_on_error=1:detect_leaks=0:abort_on_error=1"
+# The one leak suppression is the font library's cache (see fuzz/lsan.supp).
+export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:abort_on_error=1"
+export LSAN_OPTIONS="suppressions=$here/fuzz/lsan.supp"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 export QT_QPA_PLATFORM=offscreen
 # The fuzz targets are instrumented already; they run in the normal suite.
