@@ -39,6 +39,7 @@ void printHelp()
         "                    the input length and the input bytes in hex\n"
         "  --fault CMD       run a fault command at start (may be repeated)\n"
         "  --help            show this text\n"
+        "  --version         show the version\n"
         "\n"
         "Like the driver's installer, it creates the line-parameter key\n"
         "HKEY_LOCAL_MACHINE\\%s of the registry hive with the values\n"
@@ -73,6 +74,9 @@ int main(int argc, char** argv)
         };
         if (arg == "--help" || arg == "-h") {
             printHelp();
+            return 0;
+        } else if (arg == "--version") {
+            std::printf("ql310-adapter %s\n", QL310_VERSION);
             return 0;
         } else if (arg == "--device-dir") {
             options.deviceDir = value("--device-dir");

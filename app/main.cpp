@@ -6,10 +6,18 @@
 
 #include <QApplication>
 
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 int main(int argc, char* argv[])
 {
+    // Answered before the window system is needed, so it works anywhere.
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("ql310set %s\n", QL310_VERSION);
+            return EXIT_SUCCESS;
+        }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ql310set"));
     QApplication::setApplicationVersion(QStringLiteral(QL310_VERSION));

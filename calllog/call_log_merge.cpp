@@ -1,5 +1,7 @@
 #include "call_log_merge.h"
 
+#include "crash_point.h"
+
 namespace ql310::calllog {
 
 namespace {
@@ -19,6 +21,7 @@ void settleOpenCalls(CallLogStore& store)
         }
         const LogRow& now = found.first();
         store.dataUpdateStatusTime(now.recording, now.endDate, now.endTime, open.index);
+        QL310_CRASH_POINT("merge-settled");
         store.tempDel(now.index);
     }
 }
@@ -30,6 +33,7 @@ void appendNewCalls(CallLogStore& store)
         if (!call.recording && store.dataHasCall(call))
             continue;
         store.dataIns(call);
+        QL310_CRASH_POINT("merge-appended");
     }
 }
 

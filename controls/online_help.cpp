@@ -78,6 +78,9 @@ OnlineHelp::~OnlineHelp()
 QStringList OnlineHelp::defaultSearchDirectories()
 {
     QStringList directories{QCoreApplication::applicationDirPath()};
+    // An installed program: PREFIX/bin/ql310set with PREFIX/share/ql310set.
+    directories += QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/ql310set"))
+                       .absolutePath();
     directories += QStandardPaths::standardLocations(QStandardPaths::AppDataLocation);
     return directories;
 }

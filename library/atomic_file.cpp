@@ -1,5 +1,7 @@
 #include "atomic_file.h"
 
+#include "crash_point.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -43,13 +45,18 @@ bool replaceFileAtomically(const std::string& path, const uint8_t* data, size_t 
         return false;
     }
     int error = 0;
-    if (!writeAll(fd, data, size) || ::fsync(fd) != 0 ||
+    const size_t half = size / 2;
+    bool written = writeAll(fd, data, half);
+    QL310_CRASH_POINT("replace-half-written");
+    written = written && writeAll(fd, data + half, size - half);
+    if (!written || ::fsync(fd) != 0 ||
         ::fchmod(fd, existed ? (old.st_mode & 07777) : newMode) != 0)
         error = errno;
     if (error == 0 && existed && (old.st_uid != ::geteuid() || old.st_gid != ::getegid()))
         (void)!::fchown(fd, old.st_uid, old.st_gid);
     if (::close(fd) != 0 && error == 0)
         error = errno;
+    QL310_CRASH_POINT("replace-before-rename");
     if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0)
         error = errno;
     if (error != 0) {

@@ -346,6 +346,13 @@ bool HiveDocument::parse(const std::string& input)
             entry.lines.push_back(lines[++i]);
             logical += trim(lines[i]);
         }
+        // Data continued past the end of the file is a cut-off hive: taken as
+        // it is, whatever the hive appended next would become part of it.
+        if (!logical.empty() && logical.back() == '\\' && i + 1 >= lines.size() &&
+            startsWithNoCase(logical, logical.find('=') + 1, "hex")) {
+            d.clear();
+            return false;
+        }
         size_t at = 0;
         std::string name;
         if (logical[0] == '@') {

@@ -22,7 +22,17 @@ for _ in $(seq 1 100); do
   sleep 0.05
 done
 
-if [ -x "$bin/ql310set" ]; then
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  # No screen to show the program on: show what the adapter holds instead.
+  echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): running the headless path," \
+    "the simulated adapter with ql310ctl status and ql310ctl dump." >&2
+  if [ -x "$bin/ql310ctl" ]; then
+    "$bin/ql310ctl" status
+    "$bin/ql310ctl" dump
+  else
+    "$bin/ql310-smoke"
+  fi
+elif [ -x "$bin/ql310set" ]; then
   "$bin/ql310set" "$@"
 else
   # Until the program is built, show what the library reads from the adapter.

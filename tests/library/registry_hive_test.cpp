@@ -80,6 +80,27 @@ TEST_F(Hive, ABrokenFileIsNeverRewritten)
     EXPECT_EQ(read(), broken);
 }
 
+// A hive cut off inside continued data would swallow whatever was
+// appended after it, and the next start could not read the hive at all.
+TEST_F(Hive, DataContinuedPastTheEndIsACutOffHiveAndIsNotExtended)
+{
+    const std::string cut = std::string("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Other]\n") +
+                            "\"Blob\"=hex:01,02,\\";
+    write(cut);
+    RegistryKey key;
+    bool created = false;
+    EXPECT_EQ(key.create(kSubKey, created, path), OpenStatus::Malformed);
+    key.close();
+    EXPECT_EQ(read(), cut);
+
+    // Continued data that does end still reads whole.
+    write(std::string("REGEDIT4\n\n") + kHeader + "\n\"Blob\"=hex:01,02,\\\n  03\n");
+    ASSERT_EQ(key.open(kSubKey, Access::Read, path), OpenStatus::Ok);
+    Value value;
+    ASSERT_TRUE(key.query("Blob", value));
+    EXPECT_EQ(value.bytes, (std::vector<uint8_t>{1, 2, 3}));
+}
+
 TEST_F(Hive, StringsKeepBackslashesAndQuotesThroughTheFile)
 {
     write(std::string("REGEDIT4\n\n") + kHeader + "\n");
