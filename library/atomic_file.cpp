@@ -33,7 +33,7 @@ bool writeAll(int fd, const uint8_t* data, size_t size)
 } // namespace
 
 bool replaceFileAtomically(const std::string& path, const uint8_t* data, size_t size,
-                           mode_t newMode, std::string& reason)
+                           mode_t newMode, std::string& reason, mode_t withoutBits)
 {
     struct stat old {};
     const bool existed = ::stat(path.c_str(), &old) == 0;
@@ -50,7 +50,7 @@ bool replaceFileAtomically(const std::string& path, const uint8_t* data, size_t 
     QL310_CRASH_POINT("replace-half-written");
     written = written && writeAll(fd, data + half, size - half);
     if (!written || ::fsync(fd) != 0 ||
-        ::fchmod(fd, existed ? (old.st_mode & 07777) : newMode) != 0)
+        ::fchmod(fd, (existed ? (old.st_mode & 07777) : newMode) & ~withoutBits) != 0)
         error = errno;
     if (error == 0 && existed && (old.st_uid != ::geteuid() || old.st_gid != ::getegid()))
         (void)!::fchown(fd, old.st_uid, old.st_gid);

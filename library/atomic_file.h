@@ -15,7 +15,8 @@ namespace ql310 {
 // the old file's mode (and owner, where allowed) or `newMode` for a new
 // file, and renames it over `path`. On failure the old file is untouched, no
 // temporary file stays behind, and `reason` holds the system's reason.
+// The bits of `withoutBits` are cleared from the mode either way.
 bool replaceFileAtomically(const std::string& path, const uint8_t* data, size_t size,
-                           mode_t newMode, std::string& reason);
+                           mode_t newMode, std::string& reason, mode_t withoutBits = 0);
 
 } // namespace ql310

@@ -215,12 +215,14 @@ std::string directoryOf(const std::string& path)
     return path.substr(0, slash);
 }
 
-// Replaces the file at `path` by `text` in one rename.
+// Replaces the file at `path` by `text` in one rename. The hive holds the
+// driver's line parameters: a hive that others could write is stored back
+// without that permission.
 bool replaceFile(const std::string& path, const std::string& text)
 {
     std::string reason;
     return replaceFileAtomically(path, reinterpret_cast<const uint8_t*>(text.data()), text.size(),
-                                 kNewFileMode, reason);
+                                 kNewFileMode, reason, S_IWOTH);
 }
 
 } // namespace

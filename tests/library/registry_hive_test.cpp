@@ -169,6 +169,21 @@ TEST_F(Hive, WritingKeepsModeLineEndingsAndLeavesNoTemporaryFile)
     }
 }
 
+TEST_F(Hive, AWorldWritableHiveIsStoredBackWithoutThatPermission)
+{
+    write(std::string("REGEDIT4\n\n") + kHeader + "\n\"A\"=\"1\"\n");
+    ::chmod(path.c_str(), 0666);
+    {
+        RegistryKey key;
+        ASSERT_EQ(key.open(kSubKey, Access::Full, path), OpenStatus::Ok);
+        key.setString("A", "2");
+        ASSERT_TRUE(key.close());
+    }
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    EXPECT_EQ(info.st_mode & 07777, 0664u);
+}
+
 TEST_F(Hive, SettingTheSameValuesAgainLeavesTheFileAlone)
 {
     write(std::string("REGEDIT4\n\n") + kHeader + "\n\"A\"=dword:00000005\n");
