@@ -595,8 +595,10 @@ void EditorWindow::setupGridHeaders()
 
 void EditorWindow::setStatusPanel(int panel, const QString& text)
 {
-    if (panel >= 1 && panel <= 3)
-        m_panels[panel - 1]->setText(text);
+    if (panel < 1 || panel > 3)
+        return;
+    m_panels[panel - 1]->setText(text);
+    emit statusPanelChanged(panel, text);
 }
 
 QString EditorWindow::statusPanel(int panel) const

@@ -59,6 +59,11 @@ public:
     calllog::CallLogGrid* callLogGrid() const { return m_callLogGrid; }
     CtlTimeSet* timeSet(int port) const { return m_timeSet[port]; }
 
+signals:
+    // Panel `panel` now shows `text`; the status line's whole history can be
+    // followed, e.g. the progress dots of a write.
+    void statusPanelChanged(int panel, const QString& text);
+
 protected:
     // Enables or disables a menu of the bar, title and items alike.
     void setMenuEnabled(QMenu* menu, bool enabled);

@@ -174,8 +174,19 @@ private slots:
         const QByteArray settingBefore = readAll(stateFile("setting.bin"));
         const QByteArray tableBefore = readAll(stateFile("table.bin"));
         editEveryPage();
+        QStringList statusLine;
+        connect(&window(), &ql310::EditorWindow::statusPanelChanged, this,
+                [&statusLine](int panel, const QString& text) {
+                    if (panel == 1)
+                        statusLine.append(text);
+                });
         trigger("mnuWrite");
-        QCOMPARE(window().statusPanel(1), QStringLiteral("Write to ISDN TA Success !"));
+        // "Writing", one dot per progress point of the encoder, then the result.
+        QStringList expected;
+        for (int dots = 0; dots <= 11; ++dots)
+            expected.append(QStringLiteral("Writing") + QString(dots, u'.'));
+        expected.append(QStringLiteral("Write to ISDN TA Success !"));
+        QCOMPARE(statusLine, expected);
         QVERIFY(m_interaction.asked().isEmpty());
         QVERIFY(!QGuiApplication::overrideCursor());
         QCOMPARE(readAll(stateFile("setting.bin")), window().settingBlock());
