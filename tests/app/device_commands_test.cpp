@@ -29,22 +29,13 @@ using ql310::test::SimulatedAdapter;
 
 namespace {
 
+using ql310::test::readAll;
+using ql310::test::writeAll;
+
 constexpr const char* kWriteSetting = "800120DC";
 constexpr const char* kWriteTable = "800120D8";
 constexpr const char* kLineParamsMessage = "80012094";
 const int kLcrDisabledOffset = ql310::image::slot(ql310::image::FieldId::LcrDisabled).offset;
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 int indexOf(const std::vector<std::string>& codes, const char* code)
 {

@@ -34,6 +34,9 @@ using ql310::test::SimulatedAdapter;
 
 namespace {
 
+using ql310::test::readAll;
+using ql310::test::writeAll;
+
 constexpr const char* kLineParamsMessage = "80012094";
 constexpr int kTableSize = ql310::image::kTableBlockSize;
 constexpr int kSettingSize = ql310::image::kSettingBlockSize;
@@ -41,18 +44,6 @@ constexpr int kLineParamsSize = 673;
 constexpr int kSettingsFileSize = 4513;
 constexpr int kReservedLineByte = 663;
 const QString kElevenDots(11, u'.');
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // The bytes of a block that the fields of `ids` cover.
 QVector<bool> coveredBy(Block block, std::initializer_list<FieldId> ids)

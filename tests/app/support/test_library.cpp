@@ -2,6 +2,7 @@
 
 #include "library_binding.h"
 
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -39,6 +40,18 @@ std::unique_ptr<LibraryBinding> boundTestLibrary()
     auto library = std::make_unique<LibraryBinding>(QStringList{windowTestLibrary()});
     library->setFailureHandler([](const QString& message) { QFAIL(qPrintable(message)); });
     return library;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace ql310::test

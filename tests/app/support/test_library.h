@@ -3,6 +3,7 @@
 
 #include "editor_window.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
@@ -22,6 +23,11 @@ void useTemporaryHome(const QTemporaryDir& home);
 // The device library for a window test; a failure to bind it fails the
 // running test.
 std::unique_ptr<LibraryBinding> boundTestLibrary();
+
+// The whole content of the file at `path`; empty when it cannot be read.
+QByteArray readAll(const QString& path);
+// Replaces the file at `path` by `bytes`; false when that failed.
+bool writeAll(const QString& path, const QByteArray& bytes);
 
 // The control `name` (element `index` of an array) of `window`; a missing
 // control ends the test program.
