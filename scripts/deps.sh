@@ -5,10 +5,11 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config ccache
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
   fp-utils libchm-dev
+  libphonenumber-dev
   xvfb xauth
 )
 
