@@ -25,7 +25,7 @@ CallLogGrid::CallLogGrid(QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setTextElideMode(Qt::ElideNone);
     setWordWrap(false);
-    m_model->setHeaderBackground(palette().button().color());
+    m_model->setPalette(palette());
     setColumnWidthTwips(CallLogModel::kIndexColumn, 0);
 }
 
@@ -51,6 +51,15 @@ void CallLogGrid::sortByCurrentColumn(Qt::SortOrder order)
     const QModelIndex current = currentIndex();
     if (current.isValid())
         m_model->sort(current.column(), order);
+}
+
+void CallLogGrid::changeEvent(QEvent* event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        m_model->setPalette(palette());
+        viewport()->update();
+    }
 }
 
 void CallLogGrid::focusInEvent(QFocusEvent* event)

@@ -35,6 +35,7 @@ signals:
     void rightButtonPressed(const QPoint& globalPosition);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -1,5 +1,7 @@
 #include "call_log_model.h"
 
+#include "theme_colours.h"
+
 #include <QBrush>
 
 #include <algorithm>
@@ -141,6 +143,12 @@ QString CallLogModel::cellText(int row, int column) const
     return decorated(column, texts[column], v.inOut, r->recording);
 }
 
+void CallLogModel::setPalette(const QPalette& palette)
+{
+    m_palette = palette;
+    m_headerBackground = theme::headerColours(palette).background;
+}
+
 QVariant CallLogModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid())
@@ -152,7 +160,10 @@ QVariant CallLogModel::data(const QModelIndex& index, int role) const
         const Row* r = rowAt(index.row());
         if (!r)
             return {};
-        return QBrush(r->lost ? kLostColour : r->view.inOut ? kOutgoingColour : kIncomingColour);
+        const QColor& colour = r->lost ? kLostColour : r->view.inOut ? kOutgoingColour : kIncomingColour;
+        const QColor background =
+            index.column() <= kInOutColumn ? m_headerBackground : m_palette.color(QPalette::Base);
+        return QBrush(theme::inPalette(colour, background, m_palette));
     }
     case Qt::BackgroundRole:
         if (index.column() <= kInOutColumn)

@@ -9,6 +9,7 @@
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QHash>
+#include <QPalette>
 
 #include <functional>
 
@@ -36,6 +37,10 @@ public:
     void setTexts(std::function<QString(int)> text);
     // The background of header cells, also given to the In/Out column.
     void setHeaderBackground(const QColor& colour) { m_headerBackground = colour; }
+    // The palette the grid shows the rows in: the header background is its
+    // button colour, and in a dark palette the row colours become readable
+    // on the cells' backgrounds.
+    void setPalette(const QPalette& palette);
 
     // Binds the model to a fresh view of `store` (null: no rows), in start order.
     void bind(CallLogStore* store);
@@ -70,6 +75,7 @@ private:
     mutable QHash<int, QVector<Row>> m_blocks;
     std::function<QString(int)> m_text;
     QColor m_headerBackground{Qt::lightGray};
+    QPalette m_palette;
 };
 
 } // namespace ql310::calllog

@@ -1,5 +1,6 @@
 #include "time_set.h"
 
+#include "theme_colours.h"
 #include "twips.h"
 
 #include <QEvent>
@@ -183,7 +184,8 @@ void CtlTimeSet::focusIn(QLineEdit* box)
     m_active = box == m_hrText ? Box::Hour : Box::Minute;
     QPalette palette = box->palette();
     m_savedColour = palette.color(QPalette::Base);
-    palette.setColor(QPalette::Base, QColor(kFocusColour));
+    palette.setColor(QPalette::Base,
+                     theme::inPalette(QColor(kFocusColour), palette.color(QPalette::Text), palette));
     box->setPalette(palette);
     m_upDown->setEnabled(true);
 }

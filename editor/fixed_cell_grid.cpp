@@ -1,5 +1,6 @@
 #include "fixed_cell_grid.h"
 
+#include "theme_colours.h"
 #include "twips.h"
 
 #include <QHeaderView>
@@ -66,8 +67,9 @@ QTableWidgetItem* FixedCellGrid::cell(int row, int column)
         item = new QTableWidgetItem;
         if (isFixedCell(row, column)) {
             item->setFlags(Qt::ItemIsEnabled);
-            item->setBackground(palette().button());
-            item->setForeground(palette().buttonText());
+            const theme::HeaderColours colours = theme::headerColours(palette());
+            item->setBackground(colours.background);
+            item->setForeground(colours.text);
             item->setTextAlignment(Qt::AlignCenter);
         } else {
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
@@ -111,6 +113,21 @@ void FixedCellGrid::currentChanged(const QModelIndex& current, const QModelIndex
         return;
     }
     QTableWidget::currentChanged(current, previous);
+}
+
+void FixedCellGrid::changeEvent(QEvent* event)
+{
+    QTableWidget::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange)
+        return;
+    // The header cells follow a palette that changes while the program runs.
+    const theme::HeaderColours colours = theme::headerColours(palette());
+    for (int row = 0; row < rowCount(); ++row)
+        for (int column = 0; column < columnCount(); ++column)
+            if (QTableWidgetItem* item = this->item(row, column); item && isFixedCell(row, column)) {
+                item->setBackground(colours.background);
+                item->setForeground(colours.text);
+            }
 }
 
 void FixedCellGrid::mousePressEvent(QMouseEvent* event)
