@@ -1,4 +1,5 @@
 // ql310set: the configuration program of the USB ISDN terminal adapter.
+#include "desktop_identity.h"
 #include "interaction.h"
 #include "library_binding.h"
 #include "main_window.h"
@@ -21,6 +22,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ql310set"));
     QApplication::setApplicationVersion(QStringLiteral(QL310_VERSION));
+    ql310::applyDesktopIdentity();
 
     ql310::WidgetInteraction interaction;
     ql310::LibraryBinding library;

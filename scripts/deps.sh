@@ -8,6 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config ccache
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
+  qt6-svg-dev
   fp-utils libchm-dev
   libphonenumber-dev
   xvfb xauth
