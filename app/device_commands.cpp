@@ -81,6 +81,8 @@ void DeviceCommands::decodeImages()
         return;
     ImageDecoder(m_window, accessors)
         .decode(bytes(m_window.settingBlock()), bytes(m_window.tableBlock()), bytes(m_window.lineParams()));
+    // The editor shows the images again: nothing is left unwritten.
+    m_window.setWindowModified(false);
 }
 
 void DeviceCommands::encodeImages(const ImageEncoder::Progress& progress)
@@ -134,6 +136,7 @@ void DeviceCommands::write()
         return;
     }
     m_window.setStatusPanel(1, text(kWriteSuccessText));
+    m_window.setWindowModified(false);
 }
 
 void DeviceCommands::showWriteFailure()

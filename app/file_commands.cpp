@@ -60,8 +60,12 @@ void FileCommands::save(files::FileKind kind)
     // The file holds what the editor shows; the encoder's dots follow the name.
     m_window.commands().encodeImages([this] { m_window.writingDot(); });
     std::string reason;
-    if (files::saveFile(localPath(path), kind, images(), reason))
+    if (files::saveFile(localPath(path), kind, images(), reason)) {
+        // A settings file holds every edit; an LCR or phone-book file only a part.
+        if (kind == files::FileKind::Settings)
+            m_window.setWindowModified(false);
         return;
+    }
     m_interaction.warn(QStringLiteral("The file \"%1\" cannot be saved: %2. The file was not changed.")
                            .arg(path, QString::fromLocal8Bit(reason)),
                        text(kTitleText), UserInteraction::Icon::Exclamation);
@@ -129,6 +133,8 @@ void FileCommands::mnuLoadLcrClick()
         uint8_t* setting = bytes(area) + (area.size() - files::kSettingBlockSize);
         std::memcpy(setting, content.data(), files::kSettingBlockSize);
         decodePart([setting](ImageDecoder& decoder) { decoder.decodeLcrEditor(setting); });
+        // Merged into the editor, not yet written or saved.
+        m_window.setWindowModified(true);
     });
 }
 
@@ -139,6 +145,7 @@ void FileCommands::mnuLoadPhoneBookClick()
         uint8_t* table = bytes(m_window.fileLoadArea());
         std::memcpy(table, content.data(), files::kTableBlockSize);
         decodePart([table](ImageDecoder& decoder) { decoder.decodePhoneBook(table); });
+        m_window.setWindowModified(true);
     });
 }
 

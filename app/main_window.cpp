@@ -4,6 +4,7 @@
 #include "call_log_grid.h"
 #include "call_log_widths.h"
 #include "device_commands.h"
+#include "edit_watch.h"
 #include "file_commands.h"
 #include "fixed_cell_grid.h"
 #include "interaction.h"
@@ -81,6 +82,9 @@ MainWindow::MainWindow(LibraryBinding& library, UserInteraction& interaction, QW
                       {"mnuSavePhoneBook", &FileCommands::mnuSavePhoneBookClick}});
     m_editorBehaviour = std::make_unique<EditorBehaviour>(
         *this, m_interaction, [this] { return m_clearStatusOnTabFocus == kTrue; });
+    // The caption's marker: edits not yet written to the adapter or saved.
+    connect(new EditWatch(*this, *m_editorBehaviour, this), &EditWatch::edited, this,
+            [this] { setWindowModified(true); });
 }
 
 void MainWindow::setClock(const Clock& clock)

@@ -77,6 +77,34 @@ private:
     QPersistentModelIndex m_pressed;
 };
 
+// Delete on the grid itself asks to empty the current cell.
+class DeleteRequestFilter : public QObject {
+public:
+    DeleteRequestFilter(FixedCellGrid* grid, QObject* context, std::function<void(int, int)> empty)
+        : QObject(context), m_grid(grid), m_empty(std::move(empty))
+    {
+        grid->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != m_grid || event->type() != QEvent::KeyPress ||
+            static_cast<QKeyEvent*>(event)->key() != Qt::Key_Delete)
+            return false;
+        const int row = m_grid->currentRow();
+        const int column = m_grid->currentColumn();
+        if (row < 0 || column < 0 || m_grid->isFixedCell(row, column))
+            return false;
+        m_empty(row, column);
+        return true;
+    }
+
+private:
+    FixedCellGrid* m_grid;
+    std::function<void(int, int)> m_empty;
+};
+
 } // namespace
 
 CellEditor::CellEditor(QWidget* editor, QObject* parent)
@@ -160,6 +188,14 @@ void CellEditor::userEdit(const QString& text)
     emit edited(text);
 }
 
+void CellEditor::emptyCell(FixedCellGrid* grid, int row, int column)
+{
+    if (grid->cellText(row, column).isEmpty())
+        return;
+    grid->setCellText(row, column, QString());
+    emit emptied();
+}
+
 void CellEditor::cellsChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight)
 {
     if (!isOpen() || m_row < topLeft.row() || m_row > bottomRight.row() ||
@@ -182,6 +218,11 @@ bool CellEditor::eventFilter(QObject* watched, QEvent* event)
 void onCellOpenRequest(FixedCellGrid* grid, QObject* context, std::function<void(int, int)> open)
 {
     new OpenRequestFilter(grid, context, std::move(open));
+}
+
+void onCellDeleteRequest(FixedCellGrid* grid, QObject* context, std::function<void(int, int)> empty)
+{
+    new DeleteRequestFilter(grid, context, std::move(empty));
 }
 
 void onGridScrolled(FixedCellGrid* grid, QObject* context, std::function<void()> scrolled)

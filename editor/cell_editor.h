@@ -49,6 +49,10 @@ public:
     // text that is not in its list with no entry chosen.
     void setText(const QString& text);
 
+    // Empties the cell as the user's edit (the Delete key on the grid); an
+    // editor open over that cell shows the empty text.
+    void emptyCell(FixedCellGrid* grid, int row, int column);
+
     // By default a change by the user is written into the cell; an owner
     // with its own rule turns that off and handles edited() itself.
     void setWritesBack(bool writesBack) { m_writesBack = writesBack; }
@@ -56,6 +60,8 @@ public:
 signals:
     // The user typed into the text box or chose a list entry.
     void edited(const QString& text);
+    // The user emptied a cell that this editor edits.
+    void emptied();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -79,6 +85,12 @@ private:
 // Enter on the grid's current cell. Header cells never ask.
 void onCellOpenRequest(FixedCellGrid* grid, QObject* context,
                        std::function<void(int row, int column)> open);
+
+// Runs `empty(row, column)` when the user presses Delete on the grid's
+// current cell (not on an open editor, which deletes in its own text).
+// Header cells never ask.
+void onCellDeleteRequest(FixedCellGrid* grid, QObject* context,
+                         std::function<void(int row, int column)> empty);
 
 // Runs `scrolled()` whenever either scroll bar of `grid` moves.
 void onGridScrolled(FixedCellGrid* grid, QObject* context, std::function<void()> scrolled);

@@ -5,11 +5,13 @@
 #include "text_table.h"
 #include "time_set.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -88,6 +90,57 @@ QList<int> idRange(int first, int last)
     return ids;
 }
 
+void collectInReadingOrder(QLayout* layout, QList<QWidget*>& order);
+
+// `widget`, or the controls inside it, in reading order.
+void collectInReadingOrder(QWidget* widget, QList<QWidget*>& order)
+{
+    if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
+        order.append(tabs);
+        for (int i = 0; i < tabs->count(); ++i)
+            if (QLayout* layout = tabs->widget(i)->layout())
+                collectInReadingOrder(layout, order);
+    } else if (auto* view = qobject_cast<QAbstractItemView*>(widget)) {
+        // Tab leaves a grid (arrows move inside it); its in-place editors
+        // follow it in the chain.
+        view->setTabKeyNavigation(false);
+        order.append(view);
+        for (QWidget* editor : view->viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (editor->focusPolicy() & Qt::TabFocus)
+                order.append(editor);
+    } else if (auto* time = qobject_cast<CtlTimeSet*>(widget)) {
+        order.append(time->hourBox());
+        order.append(time->minuteBox());
+    } else if (widget->layout()) {
+        collectInReadingOrder(widget->layout(), order);
+    } else if (widget->focusPolicy() & Qt::TabFocus) {
+        order.append(widget);
+    }
+}
+
+// The controls of `layout`: row by row, left to right.
+void collectInReadingOrder(QLayout* layout, QList<QWidget*>& order)
+{
+    const auto collectItem = [&order](QLayoutItem* item) {
+        if (item->widget())
+            collectInReadingOrder(item->widget(), order);
+        else if (item->layout())
+            collectInReadingOrder(item->layout(), order);
+    };
+    if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
+        QList<QLayoutItem*> seen;
+        for (int row = 0; row < grid->rowCount(); ++row)
+            for (int column = 0; column < grid->columnCount(); ++column)
+                if (QLayoutItem* item = grid->itemAtPosition(row, column); item && !seen.contains(item)) {
+                    seen.append(item);
+                    collectItem(item);
+                }
+        return;
+    }
+    for (int i = 0; i < layout->count(); ++i)
+        collectItem(layout->itemAt(i));
+}
+
 QWidget* page(QTabWidget* tabs, const char* name)
 {
     auto* widget = new QWidget;
@@ -131,6 +184,27 @@ EditorWindow::EditorWindow(QWidget* parent) : QMainWindow(parent)
         m_panels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         bar->addPermanentWidget(m_panels[i], stretch[i]);
     }
+    setupKeys();
+}
+
+void EditorWindow::setupKeys()
+{
+    // The desktop's keys for the settings file and the end of the program;
+    // Write has none, so that writing to the adapter stays deliberate.
+    const std::pair<const char*, QKeySequence> keys[] = {
+        {"mnuLoad", QKeySequence(QKeySequence::Open)},
+        {"mnuSave", QKeySequence(QKeySequence::Save)},
+        {"mnuExit", QKeySequence(QKeySequence::Quit)},
+        {"mnuReset", QKeySequence(Qt::Key_F5)}};
+    for (const auto& [name, key] : keys)
+        findChild<QAction*>(QString::fromLatin1(name))->setShortcut(key);
+
+    // Tab and Shift+Tab: the page tabs, then the controls of the page shown,
+    // row by row, left to right.
+    QList<QWidget*> order;
+    collectInReadingOrder(m_tabs, order);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void EditorWindow::buildMenus()
@@ -446,7 +520,8 @@ void EditorWindow::setMenuEnabled(QMenu* menu, bool enabled)
 
 void EditorWindow::setupEditorTexts()
 {
-    setWindowTitle(text(101));
+    // "[*]": the desktop's marker of changes not yet written or saved.
+    setWindowTitle(text(101) + QStringLiteral("[*]"));
 
     // Menus and their items.
     static const std::pair<const char*, int> kMenus[] = {

@@ -79,6 +79,7 @@ private:
     void buildPhoneBookPage();
     void buildCallLogPage();
     void setupGridHeaders();
+    void setupKeys();
 
     QTabWidget* m_tabs = nullptr;
     QTabWidget* m_lcrTabs = nullptr;

@@ -58,6 +58,20 @@ GridCellEditing::GridCellEditing(EditorWindow& window, std::function<bool()> cle
         onCellOpenRequest(book, this,
                           [this, book](int row, int column) { phoneBookGridClick(book, row, column); });
 
+    // Delete empties a cell that takes typed text.
+    onCellDeleteRequest(m_forward, this, [this](int row, int column) {
+        if (column == kForwardToColumn)
+            m_forwardTo.emptyCell(m_forward, row, column);
+    });
+    onCellDeleteRequest(m_shortDial, this, [this](int row, int column) {
+        m_shortDialEntry.emptyCell(m_shortDial, row, column);
+    });
+    for (FixedCellGrid* book : {m_book1, m_book2})
+        onCellDeleteRequest(book, this, [this, book](int row, int column) {
+            if (column == kPeerNumberColumn || column == kPeerNameColumn)
+                m_phoneBook.emptyCell(book, row, column);
+        });
+
     onGridScrolled(m_forward, this, [this] {
         m_forwardTo.hide();
         m_forwardActive.hide();

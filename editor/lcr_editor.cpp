@@ -61,6 +61,12 @@ LcrEditor::LcrEditor(EditorWindow& window, QObject* parent)
         hideAll();
         m_window.setStatusPanel(1, QString());
     });
+    // Delete empties the dial ranges and the prefix; the listed columns
+    // keep a value from their lists.
+    onCellDeleteRequest(m_grid, this, [this](int row, int column) {
+        if (editorFor(column) == &m_text)
+            m_text.emptyCell(m_grid, row, column);
+    });
     m_hour.setWritesBack(false);
     connect(&m_hour, &CellEditor::edited, this, &LcrEditor::hourChosen);
     m_text.widget()->installEventFilter(this);

@@ -1,0 +1,43 @@
+#include "edit_watch.h"
+
+#include "cell_editor.h"
+#include "editor_behaviour.h"
+#include "editor_window.h"
+#include "time_set.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace ql310 {
+
+EditWatch::EditWatch(EditorWindow& window, EditorBehaviour& behaviour, QObject* parent)
+    : QObject(parent)
+{
+    QWidget* callLog = window.findChild<QWidget*>(QStringLiteral("CallLogPage"));
+    const auto inEditor = [callLog](const QWidget* widget) {
+        return !callLog || !callLog->isAncestorOf(widget);
+    };
+    const QTabWidget* tabs = window.tabs();
+    for (QLineEdit* box : tabs->findChildren<QLineEdit*>())
+        if (inEditor(box))
+            connect(box, &QLineEdit::textEdited, this, &EditWatch::edited);
+    for (QComboBox* combo : tabs->findChildren<QComboBox*>())
+        if (inEditor(combo))
+            connect(combo, &QComboBox::activated, this, &EditWatch::edited);
+    for (QCheckBox* box : tabs->findChildren<QCheckBox*>())
+        if (inEditor(box))
+            connect(box, &QCheckBox::clicked, this, &EditWatch::edited);
+    for (CtlTimeSet* time : tabs->findChildren<CtlTimeSet*>())
+        for (QToolButton* arrow : {time->upArrow(), time->downArrow()})
+            connect(arrow, &QToolButton::pressed, this, &EditWatch::edited);
+    for (CellEditor* editor : behaviour.findChildren<CellEditor*>())
+        connect(editor, &CellEditor::emptied, this, &EditWatch::edited);
+    if (auto* deleteEntry = window.findChild<QAction*>(QStringLiteral("mnuRTD")))
+        connect(deleteEntry, &QAction::triggered, this, &EditWatch::edited);
+}
+
+} // namespace ql310

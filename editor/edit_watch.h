@@ -1,0 +1,26 @@
+// Tells when the user changes the configuration in the editor: typing in a
+// text box (a grid's in-place editors and the time controls included), a
+// choice in a list, a click on a check box or a spinner arrow, a cell
+// emptied with Delete, an entry deleted from the pop-up menu. Changes made
+// by the program (the decoder, the mirrored-cell refresh) do not count. The
+// call log is not part of the configuration.
+#pragma once
+
+#include <QObject>
+
+namespace ql310 {
+
+class EditorBehaviour;
+class EditorWindow;
+
+class EditWatch : public QObject {
+    Q_OBJECT
+
+public:
+    EditWatch(EditorWindow& window, EditorBehaviour& behaviour, QObject* parent = nullptr);
+
+signals:
+    void edited();
+};
+
+} // namespace ql310
