@@ -1,12 +1,14 @@
 #include "print_and_help_menus.h"
 
 #include "about_box.h"
+#include "call_log_widths.h"
 #include "editor_window.h"
 #include "fixed_cell_grid.h"
 #include "table_printing.h"
 #include "text_table.h"
 
 #include <QAction>
+#include <QTabWidget>
 #include <QPrinter>
 
 namespace ql310 {
@@ -26,6 +28,23 @@ PrintAndHelpMenus::PrintAndHelpMenus(EditorWindow& window, UserInteraction& inte
     for (const auto& [name, handler] : items)
         connect(window.findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this,
                 handler);
+    m_help->setSettingsName(settingsApplication());
+    m_help->setContextPage([this] { return helpPageOfCurrentTab(); });
+}
+
+QString PrintAndHelpMenus::helpPageOfCurrentTab() const
+{
+    // By the page's name: the LCR page may be gone from the tabs.
+    static const std::pair<const char*, const char*> kPages[] = {
+        {"MSNPage", "msn.html"},         {"PhonePage", "phone.html"},
+        {"BODPage", "bod.html"},         {"ForwardingPage", "forwarding.html"},
+        {"LCRPage", "lcr.html"},         {"ShortDialPage", "shortdial.html"},
+        {"PhoneBookPage", "phonebook.html"}, {"CallLogPage", "calllog.html"}};
+    const QWidget* current = m_window.tabs()->currentWidget();
+    for (const auto& [name, page] : kPages)
+        if (current && current->objectName() == QLatin1String(name))
+            return QString::fromLatin1(page);
+    return {};
 }
 
 PrintAndHelpMenus::~PrintAndHelpMenus() = default;

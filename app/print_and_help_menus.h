@@ -34,6 +34,9 @@ public:
     void mnuOnLineMenu_Click();
     void mnuAbout_Click();
 
+    // The help page of the editor page shown, e.g. "msn.html".
+    QString helpPageOfCurrentTab() const;
+
     // The grids that make up the printed page of `table`, with their places.
     QList<GridPicture> pictures(Table table) const;
 

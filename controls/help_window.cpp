@@ -1,19 +1,31 @@
 #include "help_window.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QSettings>
+#include <QShortcut>
+#include <QShowEvent>
 #include <QSplitter>
+#include <QStyle>
+#include <QTextDocument>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 namespace ql310 {
 
 namespace {
 
 const QString kScheme = QStringLiteral("chm");
-constexpr int kWindowWidth = 900;
-constexpr int kWindowHeight = 600;
 constexpr int kContentsWidth = 200;
+constexpr int kFrameAllowance = 40;
+const QString kSizeKey = QStringLiteral("HelpWindow/Size");
 
 struct ContentsEntry {
     QString name;
@@ -91,28 +103,82 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name)
                       static_cast<qsizetype>(bytes->size()));
 }
 
-HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+HelpWindow::HelpWindow(QWidget* parent, QString settingsName)
+    : QWidget(parent, Qt::Window), m_settingsName(std::move(settingsName))
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    auto* layout = new QHBoxLayout(this);
+    auto* layout = new QVBoxLayout(this);
+
+    auto* bar = new QHBoxLayout;
+    const auto button = [this, bar](const char* name, const QString& label, QStyle::StandardPixmap icon,
+                                    QKeySequence::StandardKey key) {
+        auto* tool = new QToolButton(this);
+        tool->setObjectName(QLatin1String(name));
+        tool->setText(label);
+        tool->setIcon(style()->standardIcon(icon));
+        tool->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        tool->setToolTip(QStringLiteral("%1 (%2)").arg(
+            label, QKeySequence(key).toString(QKeySequence::NativeText)));
+        tool->setEnabled(false);
+        bar->addWidget(tool);
+        return tool;
+    };
+    m_back = button("HelpBack", QStringLiteral("Back"), QStyle::SP_ArrowBack, QKeySequence::Back);
+    m_forward = button("HelpForward", QStringLiteral("Forward"), QStyle::SP_ArrowForward,
+                       QKeySequence::Forward);
+    m_search = new QLineEdit(this);
+    m_search->setObjectName(QStringLiteral("HelpSearch"));
+    m_search->setPlaceholderText(QStringLiteral("Search all pages"));
+    m_search->setClearButtonEnabled(true);
+    bar->addWidget(m_search, 1);
+    layout->addLayout(bar);
+
     auto* splitter = new QSplitter(this);
-    m_contents = new QListWidget(splitter);
+    auto* side = new QWidget(splitter);
+    auto* sideLayout = new QVBoxLayout(side);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    m_contents = new QListWidget(side);
     m_contents->setObjectName(QStringLiteral("HelpContents"));
+    m_noMatch = new QLabel(QStringLiteral("No page contains this text."), side);
+    m_noMatch->setObjectName(QStringLiteral("HelpNoMatch"));
+    m_noMatch->setWordWrap(true);
+    m_noMatch->hide();
+    sideLayout->addWidget(m_noMatch);
+    sideLayout->addWidget(m_contents, 1);
     m_browser = new HelpBrowser(m_archive, splitter);
     m_browser->setObjectName(QStringLiteral("HelpBrowser"));
     m_browser->setOpenLinks(true);
-    splitter->addWidget(m_contents);
+    splitter->addWidget(side);
     splitter->addWidget(m_browser);
     splitter->setStretchFactor(1, 1);
-    layout->addWidget(splitter);
-    resize(kWindowWidth, kWindowHeight);
-    splitter->setSizes({kContentsWidth, kWindowWidth - kContentsWidth});
+    layout->addWidget(splitter, 1);
+    resize(kDefaultWidth, kDefaultHeight);
+    splitter->setSizes({kContentsWidth, kDefaultWidth - kContentsWidth});
 
     connect(m_contents, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { showPage(item->data(Qt::UserRole).toString()); });
     connect(m_contents, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { showPage(item->data(Qt::UserRole).toString()); });
     connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::sourceChanged);
+    connect(m_back, &QToolButton::clicked, m_browser, &QTextBrowser::backward);
+    connect(m_forward, &QToolButton::clicked, m_browser, &QTextBrowser::forward);
+    connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QToolButton::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QToolButton::setEnabled);
+    new QShortcut(QKeySequence::Back, this, m_browser, &QTextBrowser::backward);
+    new QShortcut(QKeySequence::Forward, this, m_browser, &QTextBrowser::forward);
+    new QShortcut(QKeySequence::Find, this, this, [this] {
+        m_search->setFocus(Qt::ShortcutFocusReason);
+        m_search->selectAll();
+    });
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    connect(m_search, &QLineEdit::textChanged, this, &HelpWindow::search);
+    // Enter: the first page that holds the text, unless the page shown does.
+    connect(m_search, &QLineEdit::returnPressed, this, [this] {
+        const QStringList pages = pagesContaining(m_search->text().trimmed());
+        if (!pages.isEmpty() && !pages.contains(currentPage()))
+            showPage(pages.first());
+        markSearchText();
+    });
 }
 
 bool HelpWindow::openFile(const QString& path)
@@ -124,7 +190,9 @@ bool HelpWindow::openFile(const QString& path)
     m_fileName = path;
     setWindowTitle(QString::fromStdString(m_archive.title()));
     m_browser->clearHistory();
+    m_pageTexts.clear();
     fillContents();
+    search(m_search->text());
     QString first = QString::fromStdString(m_archive.defaultTopic());
     if (first.isEmpty() && m_contents->count() > 0)
         first = m_contents->item(0)->data(Qt::UserRole).toString();
@@ -167,12 +235,120 @@ QString HelpWindow::currentPage() const
 void HelpWindow::sourceChanged(const QUrl& url)
 {
     const QString page = pageOf(url);
+    markSearchText();
     for (int row = 0; row < m_contents->count(); ++row) {
         if (m_contents->item(row)->data(Qt::UserRole).toString() == page) {
             m_contents->setCurrentRow(row);
             return;
         }
     }
+}
+
+QString HelpWindow::pageText(const QString& page) const
+{
+    const auto cached = m_pageTexts.constFind(page);
+    if (cached != m_pageTexts.constEnd())
+        return *cached;
+    QString plain;
+    if (const auto bytes = m_archive.read(HelpBrowser::pageUrl(page).path().toStdString())) {
+        QTextDocument document;
+        document.setHtml(QString::fromUtf8(reinterpret_cast<const char*>(bytes->data()),
+                                           static_cast<qsizetype>(bytes->size())));
+        plain = document.toPlainText();
+    }
+    m_pageTexts.insert(page, plain);
+    return plain;
+}
+
+QStringList HelpWindow::pagesContaining(const QString& text) const
+{
+    QStringList pages;
+    if (text.isEmpty())
+        return pages;
+    for (int row = 0; row < m_contents->count(); ++row) {
+        const QString page = m_contents->item(row)->data(Qt::UserRole).toString();
+        if (!pages.contains(page) && pageText(page).contains(text, Qt::CaseInsensitive))
+            pages.append(page);
+    }
+    return pages;
+}
+
+void HelpWindow::search(const QString& text)
+{
+    const QString wanted = text.trimmed();
+    const QStringList pages = pagesContaining(wanted);
+    for (int row = 0; row < m_contents->count(); ++row) {
+        QListWidgetItem* item = m_contents->item(row);
+        item->setHidden(!wanted.isEmpty() && !pages.contains(item->data(Qt::UserRole).toString()));
+    }
+    m_noMatch->setVisible(!wanted.isEmpty() && pages.isEmpty());
+    markSearchText();
+}
+
+void HelpWindow::markSearchText()
+{
+    QList<QTextEdit::ExtraSelection> marks;
+    const QString wanted = m_search->text().trimmed();
+    if (!wanted.isEmpty()) {
+        QTextCharFormat format;
+        format.setBackground(palette().color(QPalette::Highlight));
+        format.setForeground(palette().color(QPalette::HighlightedText));
+        QTextDocument* document = m_browser->document();
+        for (QTextCursor at = document->find(wanted); !at.isNull(); at = document->find(wanted, at))
+            marks.append({at, format});
+    }
+    m_browser->setExtraSelections(marks);
+    if (!marks.isEmpty()) {
+        QTextCursor first = marks.first().cursor;
+        first.clearSelection();
+        m_browser->setTextCursor(first);
+        m_browser->ensureCursorVisible();
+    }
+}
+
+void HelpWindow::fitIntoScreen()
+{
+    QSize size(kDefaultWidth, kDefaultHeight);
+    if (!m_settingsName.isEmpty()) {
+        const QSize saved = QSettings(m_settingsName, m_settingsName).value(kSizeKey).toSize();
+        if (saved.isValid() && !saved.isEmpty())
+            size = saved;
+    }
+    QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    QScreen* screen = owner ? owner->screen() : this->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        resize(size);
+        return;
+    }
+    // Room for the frame the window manager adds.
+    const QRect available = screen->availableGeometry().adjusted(0, 0, -kFrameAllowance, -kFrameAllowance);
+    size = size.boundedTo(available.size()).expandedTo(minimumSizeHint().boundedTo(available.size()));
+    resize(size);
+    QRect place(QPoint(), size);
+    place.moveCenter(owner && owner->isVisible() ? owner->frameGeometry().center() : available.center());
+    place.moveRight(qMin(place.right(), available.right()));
+    place.moveBottom(qMin(place.bottom(), available.bottom()));
+    place.moveLeft(qMax(place.left(), available.left()));
+    place.moveTop(qMax(place.top(), available.top()));
+    move(place.topLeft());
+}
+
+void HelpWindow::showEvent(QShowEvent* event)
+{
+    if (!m_placed && !event->spontaneous()) {
+        fitIntoScreen();
+        m_placed = true;
+    }
+    QWidget::showEvent(event);
+}
+
+void HelpWindow::hideEvent(QHideEvent* event)
+{
+    if (!m_settingsName.isEmpty() && !event->spontaneous() && !isMaximized() && !isFullScreen())
+        QSettings(m_settingsName, m_settingsName).setValue(kSizeKey, size());
+    QWidget::hideEvent(event);
 }
 
 } // namespace ql310

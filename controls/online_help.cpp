@@ -111,13 +111,18 @@ OnlineHelp::Shown OnlineHelp::showHelp()
         if (m_viewer && m_viewer->open(path))
             return Shown::DesktopViewer;
         if (!m_helpWindow)
-            m_helpWindow = new HelpWindow(m_window);
+            m_helpWindow = new HelpWindow(m_window, m_settingsName);
         opened = m_helpWindow->fileName() == path || m_helpWindow->openFile(path);
     }
     if (!opened) {
         m_interaction.warn(QStringLiteral("The help file %1 cannot be read as compiled help.").arg(path),
                            m_messageTitle, UserInteraction::Icon::Exclamation);
         return Shown::Unreadable;
+    }
+    if (m_contextPage) {
+        const QString page = m_contextPage();
+        if (!page.isEmpty() && page != m_helpWindow->currentPage())
+            m_helpWindow->showPage(page);
     }
     m_helpWindow->show();
     m_helpWindow->raise();
@@ -146,8 +151,11 @@ bool OnlineHelp::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         const auto* key = static_cast<QKeyEvent*>(event);
+        // F1 inside the help window itself leaves it on its page.
+        const bool inHelp = m_helpWindow && (watched == m_helpWindow.data() ||
+                                             m_helpWindow->isAncestorOf(static_cast<QWidget*>(watched)));
         if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier &&
-            belongsToWindow(watched)) {
+            belongsToWindow(watched) && !inHelp) {
             showHelp();
             return true;
         }

@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -49,6 +50,12 @@ public:
 
     // The viewer to try first; null: none, always the own window.
     void setDesktopViewer(DesktopViewer* viewer) { m_viewer = viewer; }
+    // The page F1 shows in the own help window (e.g. "msn.html"), asked at
+    // each F1; empty: the page the window shows, or the start page.
+    void setContextPage(std::function<QString()> page) { m_contextPage = std::move(page); }
+    // The application whose user settings keep the help window's size.
+    void setSettingsName(const QString& name) { m_settingsName = name; }
+
     // Where the help file is looked for, in order.
     void setSearchDirectories(const QStringList& directories) { m_directories = directories; }
     QStringList searchDirectories() const { return m_directories; }
@@ -78,6 +85,8 @@ private:
     DesktopViewer* m_viewer;
     QStringList m_directories;
     QPointer<HelpWindow> m_helpWindow;
+    std::function<QString()> m_contextPage;
+    QString m_settingsName;
 };
 
 } // namespace ql310

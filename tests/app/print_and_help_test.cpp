@@ -1,6 +1,7 @@
 // The Print menu's table items, the About window and the way F1 and the
 // Help menu open the help file, on the real main window.
 #include "about_box.h"
+#include "call_log_grid.h"
 #include "call_log_widths.h"
 #include "fixed_cell_grid.h"
 #include "help_window.h"
@@ -269,7 +270,8 @@ private slots:
         ql310::HelpWindow* help = menus().onlineHelp().helpWindow();
         QVERIFY(help);
         QVERIFY(help->isVisible());
-        QCOMPARE(help->currentPage(), QStringLiteral("index.html"));
+        // The page of the tab shown.
+        QCOMPARE(help->currentPage(), QStringLiteral("msn.html"));
         QCOMPARE(help->windowTitle(), QStringLiteral("ISDN TA Configuration Help"));
         // F1 reaches no further: the box keeps its text.
         QVERIFY(name->text().isEmpty());
@@ -279,6 +281,16 @@ private slots:
         action("mnuOnLineMenu")->trigger();
         QTRY_VERIFY(help->isVisible());
         QCOMPARE(menus().onlineHelp().helpWindow(), help);
+
+        // On another tab, F1 opens that tab's page.
+        window().tabs()->setCurrentWidget(window().findChild<QWidget*>(QStringLiteral("CallLogPage")));
+        window().callLogGrid()->setFocus();
+        QTest::keyClick(window().callLogGrid(), Qt::Key_F1);
+        QCOMPARE(help->currentPage(), QStringLiteral("calllog.html"));
+        // F1 in the help window stays on its page.
+        help->showPage(QStringLiteral("bod.html"));
+        QTest::keyClick(help->browser(), Qt::Key_F1);
+        QCOMPARE(help->currentPage(), QStringLiteral("bod.html"));
     }
     void aMissingHelpFileIsToldAndOpensNothing()
     {

@@ -2,7 +2,12 @@
 // start page and links between pages.
 #include "help_window.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
+#include <QSettings>
+#include <QToolButton>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QtTest>
@@ -35,10 +40,11 @@ class HelpWindowTest : public QObject {
 
 private:
     std::unique_ptr<HelpWindow> m_window;
+    QTemporaryDir m_settingsHome;
 
-    HelpWindow& shownHelp()
+    HelpWindow& shownHelp(const QString& settingsName = {})
     {
-        m_window = std::make_unique<HelpWindow>();
+        m_window = std::make_unique<HelpWindow>(nullptr, settingsName);
         [&] { QVERIFY(m_window->openFile(QStringLiteral(QL310_HELP_FILE))); }();
         m_window->show();
         [&] { QVERIFY(QTest::qWaitForWindowExposed(m_window.get())); }();
@@ -46,6 +52,11 @@ private:
     }
 
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_settingsHome.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsHome.path());
+    }
     void cleanup() { m_window.reset(); }
 
     void opensOnTheStartPageWithTheContentsInOrder()
@@ -107,6 +118,70 @@ private slots:
         QCOMPARE(help.fileName(), QStringLiteral(QL310_HELP_FILE));
         QCOMPARE(help.currentPage(), QStringLiteral("bod.html"));
         QCOMPARE(help.browser()->documentTitle(), QStringLiteral("BOD"));
+    }
+
+    void backAndForwardFollowThePagesShown()
+    {
+        HelpWindow& help = shownHelp();
+        QVERIFY(!help.backButton()->isEnabled());
+        help.showPage(QStringLiteral("bod.html"));
+        help.showPage(QStringLiteral("lcr.html"));
+        QTest::mouseClick(help.backButton(), Qt::LeftButton);
+        QCOMPARE(help.currentPage(), QStringLiteral("bod.html"));
+        QVERIFY(help.forwardButton()->isEnabled());
+        QTest::mouseClick(help.backButton(), Qt::LeftButton);
+        QCOMPARE(help.currentPage(), QStringLiteral("index.html"));
+        QVERIFY(!help.backButton()->isEnabled());
+        QTest::mouseClick(help.forwardButton(), Qt::LeftButton);
+        QTest::mouseClick(help.forwardButton(), Qt::LeftButton);
+        QCOMPARE(help.currentPage(), QStringLiteral("lcr.html"));
+        QVERIFY(!help.forwardButton()->isEnabled());
+    }
+    void theSearchKeepsThePagesHoldingTheWordAndMarksIt()
+    {
+        HelpWindow& help = shownHelp();
+        const auto shownEntries = [&help] {
+            QStringList pages;
+            for (int row = 0; row < help.contents()->count(); ++row)
+                if (!help.contents()->item(row)->isHidden())
+                    pages << help.contents()->item(row)->data(Qt::UserRole).toString();
+            return pages;
+        };
+        QTest::keyClicks(help.searchField(), QStringLiteral("EXCLUSION"));
+        const QStringList found = shownEntries();
+        QVERIFY(found.contains(QStringLiteral("lcr.html")));
+        QVERIFY(!found.contains(QStringLiteral("bod.html")));
+        QCOMPARE(found, help.pagesContaining(QStringLiteral("exclusion")));
+        // Enter goes to a page with the word, which is marked there.
+        help.showPage(QStringLiteral("bod.html"));
+        QTest::keyClick(help.searchField(), Qt::Key_Return);
+        QVERIFY(found.contains(help.currentPage()));
+        QVERIFY(!help.browser()->extraSelections().isEmpty());
+        QCOMPARE(help.browser()->extraSelections().first().cursor.selectedText().toLower(),
+                 QStringLiteral("exclusion"));
+
+        help.searchField()->setText(QStringLiteral("qqzzxx"));
+        QVERIFY(shownEntries().isEmpty());
+        QVERIFY(help.findChild<QLabel*>(QStringLiteral("HelpNoMatch"))->isVisible());
+        QVERIFY(help.browser()->extraSelections().isEmpty());
+        help.searchField()->clear();
+        QCOMPARE(shownEntries().size(), help.contents()->count());
+    }
+    void theWindowFitsTheScreenKeepsItsSizeAndEscapeClosesIt()
+    {
+        const QString name = QStringLiteral("help-size-test");
+        QSettings(name, name).setValue(QStringLiteral("HelpWindow/Size"), QSize(5000, 4000));
+        HelpWindow& help = shownHelp(name);
+        const QRect screen = help.screen()->availableGeometry();
+        QVERIFY2(screen.contains(help.frameGeometry()), qPrintable(QStringLiteral("%1x%2")
+                                                                      .arg(help.width())
+                                                                      .arg(help.height())));
+        help.resize(520, 380);
+        QTest::keyClick(help.browser(), Qt::Key_Escape);
+        QVERIFY(!help.isVisible());
+
+        HelpWindow& again = shownHelp(name);
+        QCOMPARE(again.size(), QSize(520, 380));
     }
 };
 
