@@ -215,6 +215,13 @@ bool CtlTimeSet::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::KeyPress: {
         const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) &&
+            key->modifiers() == Qt::NoModifier) {
+            // The spinner from the keyboard: one step, as a click on an arrow.
+            step(key->key() == Qt::Key_Up ? Direction::Up : Direction::Down);
+            savedText(box) = box->text();
+            return true;
+        }
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
             box->setText(padTimeText(box->text()));
         savedText(box) = box->text();

@@ -10,7 +10,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTabWidget>
-#include <QToolButton>
 
 namespace ql310 {
 
@@ -31,9 +30,14 @@ EditWatch::EditWatch(EditorWindow& window, EditorBehaviour& behaviour, QObject* 
     for (QCheckBox* box : tabs->findChildren<QCheckBox*>())
         if (inEditor(box))
             connect(box, &QCheckBox::clicked, this, &EditWatch::edited);
+    // A time box changes under the user's hands while it has the focus:
+    // typing, the spinner's arrows, the Up and Down keys.
     for (CtlTimeSet* time : tabs->findChildren<CtlTimeSet*>())
-        for (QToolButton* arrow : {time->upArrow(), time->downArrow()})
-            connect(arrow, &QToolButton::pressed, this, &EditWatch::edited);
+        for (QLineEdit* box : {time->hourBox(), time->minuteBox()})
+            connect(box, &QLineEdit::textChanged, this, [this, box] {
+                if (box->hasFocus())
+                    emit edited();
+            });
     for (CellEditor* editor : behaviour.findChildren<CellEditor*>())
         connect(editor, &CellEditor::emptied, this, &EditWatch::edited);
     if (auto* deleteEntry = window.findChild<QAction*>(QStringLiteral("mnuRTD")))

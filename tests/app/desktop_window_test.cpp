@@ -224,7 +224,14 @@ private slots:
         action("mnuSave")->trigger();
         QVERIFY(QFile::exists(file));
         checkModified(false);
-        typeInto(window().timeSet(0)->hourBox(), QStringLiteral("7"));
+        // The time control's Up key steps the hour.
+        window().tabs()->setCurrentWidget(window().findChild<QWidget*>(QStringLiteral("PhonePage")));
+        QLineEdit* hour = window().timeSet(0)->hourBox();
+        hour->setFocus();
+        QTRY_VERIFY(hour->hasFocus());
+        const QString before = hour->text();
+        QTest::keyClick(hour, Qt::Key_Up);
+        QVERIFY(hour->text() != before);
         checkModified(true);
         m_interaction.chooseFileAnswer(file);
         action("mnuLoad")->trigger();

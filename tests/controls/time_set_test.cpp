@@ -153,6 +153,22 @@ private slots:
         click(control.upArrow());
         QCOMPARE(control.minute(), QStringLiteral("09"));
     }
+    void upAndDownKeysStepTheBoxAsTheArrowsDo()
+    {
+        CtlTimeSet control;
+        focus(control.hourBox());
+        control.setHour(QStringLiteral("24"));
+        QTest::keyClick(control.hourBox(), Qt::Key_Up);
+        QCOMPARE(control.hour(), QStringLiteral("01"));
+        QTest::keyClick(control.hourBox(), Qt::Key_Down);
+        QCOMPARE(control.hour(), QStringLiteral("24"));
+        unfocus(control.hourBox());
+        focus(control.minuteBox());
+        control.setMinute(QStringLiteral("00"));
+        QTest::keyClick(control.minuteBox(), Qt::Key_Down);
+        QCOMPARE(control.minute(), QStringLiteral("59"));
+        QVERIFY(!control.isRepeating());
+    }
     void spinnerStepsNothingWithoutAFocusedBox()
     {
         CtlTimeSet control;
