@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -98,8 +99,10 @@ void collectInReadingOrder(QWidget* widget, QList<QWidget*>& order)
     if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
         order.append(tabs);
         for (int i = 0; i < tabs->count(); ++i)
-            if (QLayout* layout = tabs->widget(i)->layout())
-                collectInReadingOrder(layout, order);
+            collectInReadingOrder(tabs->widget(i), order);
+    } else if (auto* scroll = qobject_cast<QScrollArea*>(widget)) {
+        if (scroll->widget())
+            collectInReadingOrder(scroll->widget(), order);
     } else if (auto* view = qobject_cast<QAbstractItemView*>(widget)) {
         // Tab leaves a grid (arrows move inside it); its in-place editors
         // follow it in the chain.
