@@ -13,7 +13,7 @@ namespace {
 const QString kIconResource = QStringLiteral(":/icons/ql310set.svg");
 // Drawn through Qt SVG itself, so that the icon shows even where the image
 // plug-in for SVG is not installed.
-constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128};
 
 } // namespace
 

@@ -312,7 +312,7 @@ private slots:
         QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.ql310set.ql310set"));
         const QIcon icon = QGuiApplication::windowIcon();
         QVERIFY(!icon.isNull());
-        for (int size : {16, 48, 256}) {
+        for (int size : {16, 48, 128}) {
             const QImage image = icon.pixmap(size, size).toImage();
             QCOMPARE(image.width(), size);
             // The adapter's blue body in the middle, the corners left clear.
