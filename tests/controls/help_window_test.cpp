@@ -136,6 +136,14 @@ private slots:
         QTest::mouseClick(help.forwardButton(), Qt::LeftButton);
         QCOMPARE(help.currentPage(), QStringLiteral("lcr.html"));
         QVERIFY(!help.forwardButton()->isEnabled());
+        // The desktop's keys for the same.
+        help.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&help));
+        help.browser()->setFocus();
+        QTest::keySequence(help.browser(), QKeySequence(QKeySequence::Back));
+        QCOMPARE(help.currentPage(), QStringLiteral("bod.html"));
+        QTest::keySequence(help.browser(), QKeySequence(QKeySequence::Forward));
+        QCOMPARE(help.currentPage(), QStringLiteral("lcr.html"));
     }
     void theSearchKeepsThePagesHoldingTheWordAndMarksIt()
     {
