@@ -612,4 +612,11 @@ void EditorWindow::clearStatusPanels()
         panel->setText(QString());
 }
 
+void EditorWindow::paintStatusPanels()
+{
+    for (QLabel* panel : m_panels)
+        if (panel->isVisible())
+            panel->repaint();
+}
+
 } // namespace ql310
