@@ -5,6 +5,7 @@
 #include "twips.h"
 
 #include <QAbstractItemModel>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 #include <QTableView>
@@ -34,15 +35,6 @@ struct Layout {
     double height() const { return y.back(); }
 };
 
-Layout layoutOf(const QTableView& grid, double scale)
-{
-    const QAbstractItemModel* model = grid.model();
-    return {edges(model->columnCount(), scale,
-                  [&](int c) { return grid.isColumnHidden(c) ? 0 : grid.columnWidth(c); }),
-            edges(model->rowCount(), scale,
-                  [&](int r) { return grid.isRowHidden(r) ? 0 : grid.rowHeight(r); })};
-}
-
 // The grid's font for the target: a font sized in pixels keeps its size on
 // paper as the columns do; one sized in points already does.
 QFont printedFont(QFont font, double scale)
@@ -52,13 +44,50 @@ QFont printedFont(QFont font, double scale)
     return font;
 }
 
+// Space between a cell's border and its text, in grid pixels.
+constexpr double kPadding = 2;
+
+// The columns as wide as on screen, and wider where a cell's text (a
+// header's above all) would not fit whole.
+Layout layoutOf(const QTableView& grid, double scale, const QPaintDevice& target)
+{
+    const QAbstractItemModel* model = grid.model();
+    const QFontMetricsF gridMetrics(printedFont(grid.font(), scale), &target);
+    std::vector<double> textWidth(static_cast<size_t>(model->columnCount()), 0.0);
+    for (int r = 0; r < model->rowCount(); ++r) {
+        for (int c = 0; c < model->columnCount(); ++c) {
+            if (grid.columnSpan(r, c) > 1)
+                continue;
+            const QModelIndex index = model->index(r, c);
+            const QString text = index.data(Qt::DisplayRole).toString();
+            if (text.isEmpty())
+                continue;
+            const QVariant font = index.data(Qt::FontRole);
+            const double width = font.canConvert<QFont>()
+                                     ? QFontMetricsF(printedFont(font.value<QFont>(), scale), &target)
+                                           .horizontalAdvance(text)
+                                     : gridMetrics.horizontalAdvance(text);
+            textWidth[c] = std::max(textWidth[c], width + 2 * kPadding * scale + 1);
+        }
+    }
+    Layout layout;
+    layout.x.assign(1, 0.0);
+    for (int c = 0; c < model->columnCount(); ++c) {
+        const double width = grid.isColumnHidden(c) ? 0 : std::max(grid.columnWidth(c) * scale, textWidth[c]);
+        layout.x.push_back(layout.x.back() + width);
+    }
+    layout.y = edges(model->rowCount(), scale,
+                     [&](int r) { return grid.isRowHidden(r) ? 0 : grid.rowHeight(r); });
+    return layout;
+}
+
 void drawGrid(QPainter& painter, const QTableView& grid, const Layout& layout, double scale)
 {
     const QAbstractItemModel* model = grid.model();
     const int rows = model->rowCount();
     const int columns = model->columnCount();
     const QFont gridFont = printedFont(grid.font(), scale);
-    const double padding = 2 * scale;
+    const double padding = kPadding * scale;
     const QPen gridLine(QColor(0x80, 0x80, 0x80), 0);
     std::vector<bool> covered(static_cast<size_t>(rows) * columns, false);
 
@@ -120,7 +149,7 @@ void drawGridPictures(QPainter& painter, const QPaintDevice& target,
         const double scale = static_cast<double>(target.logicalDpiX()) / picture.grid->logicalDpiX();
         Placed next{picture.grid,
                     QPointF(twipsToPixelsX(target, picture.xTwips), twipsToPixelsY(target, picture.yTwips)),
-                    layoutOf(*picture.grid, scale), scale};
+                    layoutOf(*picture.grid, scale, target), scale};
         for (const Placed& before : placed) {
             const bool sameRows = next.at.y() < before.at.y() + before.layout.height() &&
                                   before.at.y() < next.at.y() + next.layout.height();
