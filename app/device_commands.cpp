@@ -152,7 +152,8 @@ void DeviceCommands::write()
     if (stored != line::HiveState::Ok) {
         const QString message = lineParamsNotStoredText(stored);
         m_window.setStatusPanel(1, message);
-        m_interaction.warn(message, text(kTitleText), UserInteraction::Icon::Exclamation);
+        m_interaction.warn(message + QStringLiteral(". The rest was written to ISDN TA."), text(kTitleText),
+                           UserInteraction::Icon::Exclamation);
         return;
     }
     m_window.setStatusPanel(1, text(kWriteSuccessText));
@@ -160,14 +161,13 @@ void DeviceCommands::write()
 
 QString lineParamsNotStoredText(line::HiveState state)
 {
-    return QStringLiteral("The line parameters could not be stored in \"%1\": %2. The rest was "
-                          "written to ISDN TA.")
+    return QStringLiteral("Line parameters not stored in \"%1\": %2")
         .arg(QString::fromStdString(registry::hivePath()), QString::fromLatin1(line::describe(state)));
 }
 
 QString lineParamsNotReadText(line::HiveState state)
 {
-    return QStringLiteral("The line parameters could not be read from \"%1\": %2.")
+    return QStringLiteral("Line parameters not read from \"%1\": %2")
         .arg(QString::fromStdString(registry::hivePath()), QString::fromLatin1(line::describe(state)));
 }
 

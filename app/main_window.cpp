@@ -143,9 +143,9 @@ bool MainWindow::formLoad()
             m_timer1.start();
         }
         refreshCallLog();
-        // After the call log's count, which takes panel 1 at every start.
+        // In place of the call log's count, which takes panel 1 at every start.
         if (m_lineParamsRead != line::HiveState::Ok)
-            setStatusPanel(1, statusPanel(1) + QStringLiteral("  ") + lineParamsNotReadText(m_lineParamsRead));
+            setStatusPanel(1, lineParamsNotReadText(m_lineParamsRead));
         return true;
     }
 
@@ -277,7 +277,7 @@ QString MainWindow::openSuccessText() const
 {
     if (m_lineParamsRead == line::HiveState::Ok)
         return text(171);
-    return text(171) + QStringLiteral("  ") + lineParamsNotReadText(m_lineParamsRead);
+    return text(171) + QStringLiteral(" ") + lineParamsNotReadText(m_lineParamsRead);
 }
 
 } // namespace ql310

@@ -131,6 +131,9 @@ EditorWindow::EditorWindow(QWidget* parent) : QMainWindow(parent)
         m_panels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         bar->addPermanentWidget(m_panels[i], stretch[i]);
     }
+    // A long message on the help line never widens the window past the
+    // screen; the panel's tool tip holds it whole.
+    m_panels[0]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 }
 
 void EditorWindow::buildMenus()
@@ -598,6 +601,8 @@ void EditorWindow::setStatusPanel(int panel, const QString& text)
     if (panel < 1 || panel > 3)
         return;
     m_panels[panel - 1]->setText(text);
+    if (panel == 1)
+        m_panels[0]->setToolTip(text);
     emit statusPanelChanged(panel, text);
 }
 

@@ -81,12 +81,12 @@ HiveState checkStored(const uint8_t* record, const std::string& path)
 const char* describe(HiveState state)
 {
     switch (state) {
-    case HiveState::Ok: return "it is in order";
-    case HiveState::NoFile: return "the file is missing or cannot be read";
-    case HiveState::NoKey: return "it has no key Software\\hemlor\\Ririv\\Settings";
-    case HiveState::Malformed: return "it is not a registry hive that can be read";
-    case HiveState::NotWritable: return "this user may not write it";
-    case HiveState::NotStored: return "it does not hold the values written";
+    case HiveState::Ok: return "in order";
+    case HiveState::NoFile: return "missing or unreadable";
+    case HiveState::NoKey: return "no key Software\\hemlor\\Ririv\\Settings";
+    case HiveState::Malformed: return "not a readable hive";
+    case HiveState::NotWritable: return "not writable for this user";
+    case HiveState::NotStored: return "the values did not stay";
     }
     return "";
 }

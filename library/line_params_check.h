@@ -30,7 +30,7 @@ HiveState checkWritable(const std::string& path = registry::hivePath());
 // `record` as QL_PutDataToRegistry stores them.
 HiveState checkStored(const uint8_t* record, const std::string& path = registry::hivePath());
 
-// Why, in a few words ("the file is missing or cannot be read").
+// What is wrong with the hive, in a few words ("missing or unreadable").
 const char* describe(HiveState state);
 
 } // namespace ql310::line
