@@ -11,6 +11,7 @@ packages=(
   fp-utils libchm-dev
   libphonenumber-dev
   xvfb xauth
+  poppler-utils
 )
 
 missing=()
