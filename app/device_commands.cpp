@@ -1,8 +1,10 @@
 #include "device_commands.h"
 
+#include "editor_behaviour.h"
 #include "editor_controls.h"
 #include "interaction.h"
 #include "library_binding.h"
+#include "line_params_check.h"
 #include "line_record.h"
 #include "main_window.h"
 #include "text_table.h"
@@ -81,6 +83,9 @@ void DeviceCommands::decodeImages()
         return;
     ImageDecoder(m_window, accessors)
         .decode(bytes(m_window.settingBlock()), bytes(m_window.tableBlock()), bytes(m_window.lineParams()));
+    // The short-dial grid's port rows show the decoded ports at once, not
+    // only after the tabs have had the focus.
+    m_window.editorBehaviour().grids().copyMirroredCells();
     // The editor shows the images again: nothing is left unwritten.
     m_window.setWindowModified(false);
 }
@@ -100,13 +105,14 @@ void DeviceCommands::mnuResetClick()
         return;
     Busy busy(m_running);
     m_window.clearStatusPanels();
+    m_window.paintStatusPanels();
     m_window.getLineParams();
     if (m_window.loadSetting() != QL310_OK) {
         // The editor keeps what the user has not written yet.
         m_window.setStatusPanel(1, text(kOpenFailText));
         return;
     }
-    m_window.setStatusPanel(1, text(kOpenSuccessText));
+    m_window.setStatusPanel(1, m_window.openSuccessText());
     m_window.setClearStatusOnTabFocus(kTrue);
     decodeImages();
 }
@@ -122,21 +128,50 @@ void DeviceCommands::write()
 {
     Busy busy(m_running);
     m_window.setStatusPanel(1, text(kWritingText));
-    encodeImages([this] { m_window.writingDot(); });
+    m_window.paintStatusPanels();
+    encodeImages([this] {
+        m_window.writingDot();
+        m_window.paintStatusPanels();
+    });
 
     const LibraryFunctions* library = m_window.library().functions();
     uint8_t result = QL310_NO_DEVICE;
     if (library)
         result = library->QL310_SaveSetting(bytes(m_window.tableBlock()), bytes(m_window.settingBlock()));
     // The line parameters follow only blocks that the adapter took.
-    if (result == QL310_OK)
+    line::HiveState stored = line::HiveState::Ok;
+    if (result == QL310_OK) {
+        // The store reports nothing: look at the hive before and after it.
+        stored = line::checkWritable();
         result = library->QL_PutDataToRegistry(bytes(m_window.lineParams()));
+        if (stored == line::HiveState::Ok)
+            stored = line::checkStored(bytes(m_window.lineParams()));
+    }
     if (result != QL310_OK) {
         showWriteFailure();
         return;
     }
+    if (stored != line::HiveState::Ok) {
+        const QString message = lineParamsNotStoredText(stored);
+        m_window.setStatusPanel(1, message);
+        m_interaction.warn(message + QStringLiteral(". The rest was written to ISDN TA."), text(kTitleText),
+                           UserInteraction::Icon::Exclamation);
+        return;
+    }
     m_window.setStatusPanel(1, text(kWriteSuccessText));
     m_window.setWindowModified(false);
+}
+
+QString lineParamsNotStoredText(line::HiveState state)
+{
+    return QStringLiteral("Line parameters not stored in \"%1\": %2")
+        .arg(QString::fromStdString(registry::hivePath()), QString::fromLatin1(line::describe(state)));
+}
+
+QString lineParamsNotReadText(line::HiveState state)
+{
+    return QStringLiteral("Line parameters not read from \"%1\": %2")
+        .arg(QString::fromStdString(registry::hivePath()), QString::fromLatin1(line::describe(state)));
 }
 
 void DeviceCommands::showWriteFailure()

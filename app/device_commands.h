@@ -7,6 +7,9 @@
 
 #include "image_decoder.h"
 #include "image_encoder.h"
+#include "line_params_check.h"
+
+#include <QString>
 
 namespace ql310 {
 
@@ -19,9 +22,11 @@ public:
 
     // Read from ISDN TA: the line parameters from the registry, both blocks
     // from the adapter; the editor is refilled only when the blocks came.
+    // Line parameters that could not be read are said on panel 1.
     void mnuResetClick();
     // Write to ISDN TA: encode, save both blocks, and only after they were
-    // saved store and send the line parameters.
+    // saved store and send the line parameters. Line parameters that the
+    // hive did not take are said on panel 1 and in a message box.
     void mnuWriteClick();
     // Exit: offers the Write once when the configuration was read, then
     // closes the window.
@@ -51,5 +56,10 @@ private:
     UserInteraction& m_interaction;
     bool m_running = false;
 };
+
+// What panel 1 says when the hive did not take the line parameters, or
+// could not give them.
+QString lineParamsNotStoredText(line::HiveState state);
+QString lineParamsNotReadText(line::HiveState state);
 
 } // namespace ql310

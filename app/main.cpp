@@ -1,4 +1,5 @@
 // ql310set: the configuration program of the USB ISDN terminal adapter.
+#include "command_line.h"
 #include "desktop_identity.h"
 #include "interaction.h"
 #include "library_binding.h"
@@ -9,16 +10,26 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <string>
 
 int main(int argc, char* argv[])
 {
     // Answered before the window system is needed, so it works anywhere.
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("ql310set %s\n", QL310_VERSION);
-            return EXIT_SUCCESS;
-        }
+    std::string unknown;
+    switch (ql310::startAction(argc, argv, unknown)) {
+    case ql310::StartAction::Version:
+        std::printf("ql310set %s\n", QL310_VERSION);
+        return EXIT_SUCCESS;
+    case ql310::StartAction::Help:
+        std::fputs(ql310::usageText(), stdout);
+        return EXIT_SUCCESS;
+    case ql310::StartAction::Unknown:
+        std::fprintf(stderr, "ql310set: unknown option %s\n", unknown.c_str());
+        std::fputs(ql310::usageText(), stdout);
+        return 2;
+    case ql310::StartAction::Run:
+        break;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ql310set"));
     QApplication::setApplicationVersion(QStringLiteral(QL310_VERSION));

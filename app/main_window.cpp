@@ -147,6 +147,9 @@ bool MainWindow::formLoad()
             m_timer1.start();
         }
         refreshCallLog();
+        // In place of the call log's count, which takes panel 1 at every start.
+        if (m_lineParamsRead != line::HiveState::Ok)
+            setStatusPanel(1, lineParamsNotReadText(m_lineParamsRead));
         return true;
     }
 
@@ -188,7 +191,7 @@ void MainWindow::timer1Timer()
 
 void MainWindow::blocksRead()
 {
-    setStatusPanel(1, text(171));
+    setStatusPanel(1, openSuccessText());
     m_settingsRead = kTrue;
     decodeImagesIntoEditor();
 }
@@ -269,7 +272,16 @@ quint8 MainWindow::getLineParams()
     const LibraryFunctions* library = m_library.functions();
     if (!library)
         return QL310_NO_DEVICE;
-    return library->QL_GetDataFromRegistry(bytes(m_lineParams));
+    const quint8 result = library->QL_GetDataFromRegistry(bytes(m_lineParams));
+    m_lineParamsRead = line::checkReadable();
+    return result;
+}
+
+QString MainWindow::openSuccessText() const
+{
+    if (m_lineParamsRead == line::HiveState::Ok)
+        return text(171);
+    return text(171) + QStringLiteral(" ") + lineParamsNotReadText(m_lineParamsRead);
 }
 
 } // namespace ql310

@@ -5,6 +5,7 @@
 
 #include "editor_behaviour.h"
 #include "editor_window.h"
+#include "line_params_check.h"
 
 #include <QByteArray>
 #include <QTimer>
@@ -80,6 +81,8 @@ public:
 
     // The table printing, on-line help and About items.
     PrintAndHelpMenus& printAndHelpMenus() { return *m_printAndHelp; }
+    // Grid editing, the LCR editor, the field help and the delete pop-up.
+    EditorBehaviour& editorBehaviour() { return *m_editorBehaviour; }
 
 signals:
     // The Write command was started (by the close question's Yes).
@@ -110,6 +113,9 @@ private:
     quint8 loadSetting();
     quint8 getCallHistory();
     quint8 getLineParams();
+    // "Open Success !", followed by why the line parameters could not be
+    // read when the last registry read found no readable key.
+    QString openSuccessText() const;
 
     LibraryBinding& m_library;
     UserInteraction& m_interaction;
@@ -124,6 +130,8 @@ private:
     WindowFlag m_settingsRead = kFalse;
     WindowFlag m_clearStatusOnTabFocus = kFalse;
     bool m_unloaded = false;
+    // What the last registry read found (the library does not say).
+    line::HiveState m_lineParamsRead = line::HiveState::Ok;
     QTimer m_timer1;
     std::unique_ptr<DeviceCommands> m_commands;
     PrintAndHelpMenus* m_printAndHelp = nullptr;

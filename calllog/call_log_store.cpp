@@ -37,7 +37,10 @@ const char* const kViewColumns[] = {
     "PhoneNumber",
     "' ' || StartTime || '  ' || strftime('%m / %d / %Y', StartDate) || ' '",
     "' ' || EndTime || '  ' || strftime('%m / %d / %Y', EndDate) || ' '",
-    "printf('%02d:%02d:%02d', d / 3600, (d / 60) % 60, d % 60)",
+    // A call in progress that started after the PC's clock shows one sign
+    // before its length: "-00:00:49".
+    "printf('%s%02d:%02d:%02d', CASE WHEN d < 0 THEN '-' ELSE '' END, abs(d) / 3600, "
+    "(abs(d) / 60) % 60, abs(d) % 60)",
     "`Index`",
 };
 constexpr int kViewColumnCount = 7;
@@ -87,6 +90,8 @@ QVariantList variants(const QVector<qint64>& values)
 }
 
 QVariant dateValue(const QDate& date) { return date.toString(kDateFormat); }
+
+bool storableDay(const QDate& date) { return date.isValid() && date.year() >= 1 && date.year() <= 9999; }
 QVariant timeValue(const QTime& time) { return time.toString(kTimeFormat); }
 
 QString uniqueSuffix()
@@ -454,6 +459,10 @@ bool CallLogStore::dataDelAll() { return execute(m_dataConnection, "DELETE FROM 
 
 bool CallLogStore::dataDel(const QDate& first, const QDate& last)
 {
+    // Days are kept as "yyyy-MM-dd", which compares in date order only with
+    // a four-digit year: a day outside years 1..9999 deletes nothing.
+    if (!storableDay(first) || !storableDay(last))
+        return fail();
     return execute(m_dataConnection, "DELETE FROM Data WHERE (StartDate BETWEEN ? AND ?)",
                    {dateValue(first), dateValue(last)});
 }

@@ -113,6 +113,7 @@ public:
     // start and end as `row`.
     bool dataHasCall(const LogRow& row);
     bool dataDelAll();
+    // False, deleting nothing, when a day lies outside the years 1..9999.
     bool dataDel(const QDate& first, const QDate& last);
     // Every column of the calls that started between `first` and `last`
     // (both included; a null date leaves that side open), in start order.

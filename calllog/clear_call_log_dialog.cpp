@@ -1,6 +1,7 @@
 #include "clear_call_log_dialog.h"
 
 #include "call_log_store.h"
+#include "text_table.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -15,6 +16,9 @@
 namespace ql310::calllog {
 
 namespace {
+
+constexpr int kFirstYear = 1;
+constexpr int kLastYear = 9999;
 
 struct BoxRule {
     const char* name;
@@ -32,6 +36,10 @@ QDate dateFrom(const QLineEdit* month, const QLineEdit* day, const QLineEdit* ye
     double m = 0, d = 0, y = 0;
     if (!readNumber(month->text(), &m) || !readNumber(day->text(), &d) ||
         !readNumber(year->text(), &y))
+        return {};
+    // Only the years the log can hold: a longer year would compare as a
+    // different day, and a huge one does not fit an int.
+    if (y < kFirstYear || y >= kLastYear + 1.0 || m < 1 || m >= 13)
         return {};
     const QDate start(int(y), int(m), 1);
     if (!start.isValid() || d < 1)
@@ -58,7 +66,8 @@ ClearCCllForm::ClearCCllForm(CallLogStore& store, std::function<QString(int)> te
     : QDialog(parent), m_store(store)
 {
     setObjectName(QStringLiteral("ClearCCllForm"));
-    setWindowTitle(text(387));
+    // A window title shows no access key: "&Clear" reads "Clear".
+    setWindowTitle(captionDisplayText(text(387)));
     m_all = new QRadioButton(text(388), this);
     m_all->setObjectName(QStringLiteral("AllOption"));
     m_range = new QRadioButton(text(389), this);
@@ -122,7 +131,6 @@ void ClearCCllForm::chooseRange()
     m_pointLabel->show();
     m_boxes[StartMonth]->setFocus(Qt::OtherFocusReason);
     m_yes->setEnabled(false);
-    enableYesCommand();
 }
 
 void ClearCCllForm::boxChanged(Box which)

@@ -30,13 +30,14 @@ public:
     QLineEdit* box(Box which) const { return m_boxes[which]; }
 
     // Yes is usable with All chosen, or with Range chosen while every box
-    // holds a number.
+    // holds a number and both years lie in 1..9999. Choosing Range takes
+    // Yes away until a box changes.
     void enableYesCommand();
 
     // The first and the last day of the range: a day past the month's end
     // reads as the next month's first day for the first day and as the
     // month's last day for the last day. Invalid when a box is empty or the
-    // year has no calendar date.
+    // year is outside 1..9999.
     QDate firstDay() const;
     QDate lastDay() const;
 

@@ -7,6 +7,7 @@
 #include "configuration.h"
 #include "encodings.h"
 #include "layout.h"
+#include "line_params_check.h"
 #include "ql310.h"
 #include "text_table.h"
 
@@ -62,6 +63,13 @@ int read(const QStringList& args)
         complain(message);
         return code;
     }
+    // A backup with line parameters that were never read would later
+    // restore empty numbers over the good ones.
+    if (const line::HiveState state = line::checkReadable(); state != line::HiveState::Ok) {
+        complain("the line parameters cannot be read from " + registry::hivePath() + ": " +
+                 line::describe(state) + "; no file was written");
+        return kLineParamsFailed;
+    }
     passThroughEditor(config);
     std::string reason;
     if (!files::saveFile(path, files::FileKind::Settings, config.images(), reason)) {
@@ -108,7 +116,16 @@ int write(const QStringList& args)
         complain(transferMessage(kWriteFailText, result));
         return exitCodeOfTransfer(result);
     }
+    // The store reports nothing: look at the hive before and after it.
+    line::HiveState stored = line::checkWritable();
     QL_PutDataToRegistry(config.lineParams.data());
+    if (stored == line::HiveState::Ok)
+        stored = line::checkStored(config.lineParams.data());
+    if (stored != line::HiveState::Ok) {
+        complain("the blocks were written, but the line parameters could not be stored in " +
+                 registry::hivePath() + ": " + line::describe(stored));
+        return kLineParamsFailed;
+    }
     complain(text(kWriteSuccessText).toStdString());
     return kSuccess;
 }
@@ -174,14 +191,16 @@ const Command kConfigCommands[5] = {
      "Usage: ql310ctl read FILE\n"
      "Reads the line parameters from the registry and both blocks from the\n"
      "adapter and saves them as the settings file FILE (.310, 4513 bytes), the\n"
-     "same file the program saves. FILE is replaced whole or not at all.\n",
+     "same file the program saves. FILE is replaced whole or not at all; it is\n"
+     "not written when the registry hive cannot give the line parameters.\n",
      read},
     {"write", "restore a settings file to the adapter",
      "Usage: ql310ctl write [--dry-run] FILE\n"
      "Writes the settings file FILE to the adapter, then stores the line\n"
      "parameters in the registry and sends them to the driver, in the order of\n"
      "the program's Write. Nothing is stored when the adapter does not take the\n"
-     "blocks. FILE may be - for standard input.\n"
+     "blocks; exit status 9 when the hive did not take the line parameters.\n"
+     "FILE may be - for standard input.\n"
      "  --dry-run  write nothing; show what would change on the adapter, as diff does\n",
      write},
     {"dump", "a configuration as text, one field per line",

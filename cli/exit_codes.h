@@ -15,7 +15,8 @@ enum ExitCode : int {
     kTransferFailed = 5,  // a read, write or fetch transferred nothing
     kFileUnreadable = 6,  // a settings file cannot be read or is too short
     kFileUnwritable = 7,  // a settings file cannot be written
-    kDatabaseError = 8    // the call-log database cannot be opened, read or changed
+    kDatabaseError = 8,   // the call-log database cannot be opened, read or changed
+    kLineParamsFailed = 9 // the registry hive did not give or take the line parameters
 };
 
 // The exit status for a result of the library's device operations.

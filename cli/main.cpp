@@ -21,7 +21,8 @@ const char* const kExitCodes =
     "  5  a transfer failed (the adapter sent or took nothing)\n"
     "  6  a settings file cannot be read or is too short\n"
     "  7  a settings file cannot be written\n"
-    "  8  a call-log database error\n";
+    "  8  a call-log database error\n"
+    "  9  the registry hive did not give or take the line parameters\n";
 
 const char* const kEnvironment =
     "Environment:\n"

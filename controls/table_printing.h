@@ -1,6 +1,11 @@
-// Printing of a table as the picture of its grid: what the grid shows on
-// screen (rows, columns, cell texts, scroll position) drawn on one printed
-// page at a position given in twips from the top left of the printable area.
+// Printing of a table as the picture of its grid on one printed page, at a
+// position given in twips from the top left of the printable area.
+//
+// The picture is drawn from the grid's cells, not from the screen: every row
+// and column with its text, font, colours, alignment and merged cells, at
+// the column widths and row heights the grid has on screen (the same size
+// on paper as there), header cells whole, without scroll bars, selection or
+// the scroll position. Text stays text (a PDF printout can be searched).
 #pragma once
 
 #include <QList>
@@ -8,7 +13,7 @@
 class QPainter;
 class QPaintDevice;
 class QPrinter;
-class QWidget;
+class QTableView;
 
 namespace ql310 {
 
@@ -16,7 +21,7 @@ class UserInteraction;
 
 // One grid and where its picture goes on the page.
 struct GridPicture {
-    QWidget* grid = nullptr;
+    QTableView* grid = nullptr;
     int xTwips = 0;
     int yTwips = 0;
 };
@@ -24,9 +29,10 @@ struct GridPicture {
 enum class PrintOutcome { Printed, Cancelled, Failed };
 
 // Draws each grid's picture, in order, on `painter`, which paints on
-// `target`. A picture keeps the size it has on screen: twips on paper are
-// twips on screen. A grid on a tab page that has not been shown yet is laid
-// out as its page would be first.
+// `target`. A picture that would cover the one before it at the same height
+// starts where that one ends instead; when the pictures are larger than the
+// page, all of them are drawn smaller alike, so that every row and column
+// is on it.
 void drawGridPictures(QPainter& painter, const QPaintDevice& target,
                       const QList<GridPicture>& pictures);
 

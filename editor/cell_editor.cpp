@@ -1,5 +1,6 @@
 #include "cell_editor.h"
 
+#include "dial_symbols.h"
 #include "editor_controls.h"
 #include "fixed_cell_grid.h"
 
@@ -52,8 +53,9 @@ protected:
                    static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             const QPersistentModelIndex pressed = m_pressed;
             m_pressed = QPersistentModelIndex();
-            // A header cell refuses the press and never becomes current.
-            if (pressed.isValid() && !m_grid->isFixedCell(pressed.row(), pressed.column()))
+            // A header cell never becomes current, but its click still runs
+            // the grid's click: the open editor hides and panel 1 empties.
+            if (pressed.isValid())
                 m_open(pressed.row(), pressed.column());
         }
         return false;
@@ -137,6 +139,7 @@ void CellEditor::open(FixedCellGrid* grid, int row, int column)
     m_grid = grid;
     m_row = row;
     m_column = column;
+    m_dialSymbolsOnly = m_line && holdsDialDigits(*grid, column);
 
     // A half-hidden cell comes into view first: the grid would otherwise
     // scroll it there a moment after the click and close the editor.
@@ -179,10 +182,11 @@ void CellEditor::setText(const QString& text)
         showInCombo(m_combo, text);
 }
 
-void CellEditor::userEdit(const QString& text)
+void CellEditor::userEdit(const QString& typed)
 {
     if (!isOpen())
         return;
+    const QString text = m_dialSymbolsOnly ? cutToDialSymbols(m_line, typed) : typed;
     if (m_writesBack)
         m_grid->setCellText(m_row, m_column, text);
     emit edited(text);

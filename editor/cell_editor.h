@@ -53,6 +53,10 @@ public:
     // editor open over that cell shows the empty text.
     void emptyCell(FixedCellGrid* grid, int row, int column);
 
+    // True while the cell the text box is open over holds packed dial
+    // digits: the user's changes are cut to dial symbols first.
+    bool takesDialSymbolsOnly() const { return m_dialSymbolsOnly; }
+
     // By default a change by the user is written into the cell; an owner
     // with its own rule turns that off and handles edited() itself.
     void setWritesBack(bool writesBack) { m_writesBack = writesBack; }
@@ -77,12 +81,14 @@ private:
     int m_row = -1;
     int m_column = -1;
     bool m_writesBack = true;
+    bool m_dialSymbolsOnly = false;
     QMetaObject::Connection m_cellWatch;
 };
 
 // Runs `open(row, column)` when the user clicks a cell of `grid` with the
-// left button (on the release, for the cell pressed), or presses F2 or
-// Enter on the grid's current cell. Header cells never ask.
+// left button (on the release, for the cell pressed; header cells too, so
+// that the grid's click hides its editors), or presses F2 or Enter on the
+// grid's current cell. `open` decides which cells get an editor.
 void onCellOpenRequest(FixedCellGrid* grid, QObject* context,
                        std::function<void(int row, int column)> open);
 

@@ -1,5 +1,10 @@
 #include "editor_behaviour.h"
 
+#include "dial_symbols.h"
+#include "editor_controls.h"
+
+#include <QLineEdit>
+
 namespace ql310 {
 
 EditorBehaviour::EditorBehaviour(EditorWindow& window, UserInteraction& interaction,
@@ -11,6 +16,8 @@ EditorBehaviour::EditorBehaviour(EditorWindow& window, UserInteraction& interact
       m_deletePopup(window, m_grids, m_lcr, this)
 {
     setObjectName(QStringLiteral("EditorBehaviour"));
+    for (QLineEdit* box : dialDigitBoxes(window))
+        keepToDialSymbols(box);
 }
 
 } // namespace ql310

@@ -80,6 +80,34 @@ EditorControls::EditorControls(const EditorWindow& editor)
     lcr = editor.grid("LCRGrid");
 }
 
+bool holdsDialDigits(const FixedCellGrid& grid, int column)
+{
+    using namespace field_places;
+    for (const GridColumnField& place : kGridFields)
+        if (grid.objectName() == QLatin1String(place.grid) &&
+            (place.column == kAnyColumn || place.column == column))
+            return image::field(place.field).kind == image::Kind::Digits;
+    return false;
+}
+
+QList<QLineEdit*> dialDigitBoxes(const EditorWindow& editor)
+{
+    using namespace field_places;
+    QList<QLineEdit*> boxes;
+    for (const BoxField& place : kBoxFields) {
+        if (image::field(place.field).kind != image::Kind::Digits)
+            continue;
+        // The elements of the control array, Name_0, Name_1, ...
+        for (int i = 0;; ++i) {
+            auto* box = editor.findChild<QLineEdit*>(controlName(place.control, i));
+            if (!box)
+                break;
+            boxes.append(box);
+        }
+    }
+    return boxes;
+}
+
 PhoneBookCell phoneBookCell(const EditorControls& controls, int record)
 {
     const int perGrid = grid_places::kPhoneBookRowsPerGrid;

@@ -4,6 +4,8 @@
 
 #include "layout.h"
 
+#include <QList>
+
 #include <array>
 
 class QCheckBox;
@@ -83,6 +85,52 @@ inline constexpr int kLcrEndColumn = 8;
 inline constexpr int kLcrDaysColumn = 9;
 inline constexpr int kLcrActiveColumn = 10;
 } // namespace grid_places
+
+// The field of the images that each text box and each grid column of the
+// editor is stored into, so that the rules of a field's kind reach every
+// editor of it: the editors of a Digits field take only dial symbols. The
+// data function's MSNs and own number are line-parameter texts, not fields
+// of the images.
+namespace field_places {
+struct BoxField {
+    const char* control;  // every element of the control array
+    image::FieldId field;
+};
+inline constexpr BoxField kBoxFields[] = {
+    {"PortNumber", image::FieldId::ExtensionNumber},
+    {"PortName", image::FieldId::ExtensionName},
+    {"PortMSN1", image::FieldId::MsnNumber},
+    {"PortMSN2", image::FieldId::MsnNumber},
+    {"PortMSN3", image::FieldId::MsnNumber},
+    {"PortOwnNumber", image::FieldId::OutgoingNumber},
+    {"ForwardingNumber", image::FieldId::ForwardToNumber},
+    {"LCRETDialA", image::FieldId::ExclusionRangeFrom},
+    {"LCRETDialB", image::FieldId::ExclusionRangeTo},
+};
+struct GridColumnField {
+    const char* grid;
+    int column;  // kAnyColumn: every editable column
+    image::FieldId field;
+};
+inline constexpr int kAnyColumn = -1;
+inline constexpr GridColumnField kGridFields[] = {
+    {"PhoneBookGrid", grid_places::kPeerNumberColumn, image::FieldId::PeerNumber},
+    {"PhoneBookGrid", grid_places::kPeerNameColumn, image::FieldId::PeerName},
+    {"PhoneBookGrid2", grid_places::kPeerNumberColumn, image::FieldId::PeerNumber},
+    {"PhoneBookGrid2", grid_places::kPeerNameColumn, image::FieldId::PeerName},
+    {"ForwardGrid", grid_places::kForwardToColumn, image::FieldId::ForwardTo},
+    {"ShortDialGrid", kAnyColumn, image::FieldId::ShortDial},
+    {"LCRGrid", grid_places::kLcrRangeFromColumn, image::FieldId::LcrRangeFrom0},
+    {"LCRGrid", grid_places::kLcrRangeToColumn, image::FieldId::LcrRangeTo0},
+    {"LCRGrid", grid_places::kLcrPrefixColumn, image::FieldId::LcrPrefix0},
+};
+} // namespace field_places
+
+// True when what the cell in `column` of `grid` holds is stored as packed
+// dial digits.
+bool holdsDialDigits(const FixedCellGrid& grid, int column);
+// The text boxes of the editor whose text is stored as packed dial digits.
+QList<QLineEdit*> dialDigitBoxes(const EditorWindow& editor);
 
 // Where phone-book record i (0..39) is shown: its grid and row.
 struct PhoneBookCell {

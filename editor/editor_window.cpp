@@ -187,6 +187,9 @@ EditorWindow::EditorWindow(QWidget* parent) : QMainWindow(parent)
         m_panels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         bar->addPermanentWidget(m_panels[i], stretch[i]);
     }
+    // A long message on the help line never widens the window past the
+    // screen; the panel's tool tip holds it whole.
+    m_panels[0]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     setupKeys();
 }
 
@@ -676,6 +679,8 @@ void EditorWindow::setStatusPanel(int panel, const QString& text)
     if (panel < 1 || panel > 3)
         return;
     m_panels[panel - 1]->setText(text);
+    if (panel == 1)
+        m_panels[0]->setToolTip(text);
     emit statusPanelChanged(panel, text);
 }
 
@@ -688,6 +693,13 @@ void EditorWindow::clearStatusPanels()
 {
     for (QLabel* panel : m_panels)
         panel->setText(QString());
+}
+
+void EditorWindow::paintStatusPanels()
+{
+    for (QLabel* panel : m_panels)
+        if (panel->isVisible())
+            panel->repaint();
 }
 
 } // namespace ql310

@@ -51,6 +51,9 @@ public:
     void setStatusPanel(int panel, const QString& text);
     QString statusPanel(int panel) const;
     void clearStatusPanels();
+    // Paints the status panels now, for a command about to block in a
+    // library call: the user sees the new text, and no input gets in.
+    void paintStatusPanels();
 
     QTabWidget* tabs() const { return m_tabs; }
     QMenu* menu(const char* name) const;

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 
 #include <cmath>
 #include <limits>
@@ -170,8 +171,17 @@ bool FieldHelp::eventFilter(QObject* watched, QEvent* event)
         if (hint != m_hints.constEnd() && reason != Qt::ActiveWindowFocusReason &&
             reason != Qt::PopupFocusReason)
             m_window.setStatusPanel(1, *hint == kEmpty ? QString() : text(*hint));
+    } else if (event->type() == QEvent::KeyPress && watched == m_close) {
+        m_closeKeysDown.insert(static_cast<QKeyEvent*>(event)->key());
     } else if (event->type() == QEvent::KeyRelease && watched == m_close) {
-        checkBandwidthThresholds();
+        // Only a key pressed here counts: the release of the Enter or Escape
+        // that closed the warning would otherwise bring it back at once.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (m_closeKeysDown.contains(key->key())) {
+            if (!key->isAutoRepeat())
+                m_closeKeysDown.remove(key->key());
+            checkBandwidthThresholds();
+        }
     }
     return QObject::eventFilter(watched, event);
 }

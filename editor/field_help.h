@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QSet>
 
 class QComboBox;
 
@@ -37,6 +38,8 @@ private:
     QComboBox* m_close;
     // Focus hint of each watched widget: a text id, or 0 for "empty".
     QHash<QObject*, int> m_hints;
+    // Keys pressed in CloseCPSCombo and not yet released.
+    QSet<int> m_closeKeysDown;
 };
 
 } // namespace ql310

@@ -85,6 +85,8 @@ GridCellEditing::GridCellEditing(EditorWindow& window, std::function<bool()> cle
     QTabBar* tabBar = window.tabs()->tabBar();
     tabBar->setFocusPolicy(Qt::StrongFocus);
     tabBar->installEventFilter(this);
+    // Whatever way a page comes into view, its mirrored cells are current.
+    connect(window.tabs(), &QTabWidget::currentChanged, this, &GridCellEditing::pageShown);
 }
 
 void GridCellEditing::forwardGridClick(int row, int column)
@@ -119,7 +121,7 @@ void GridCellEditing::phoneBookGridClick(FixedCellGrid* grid, int row, int colum
     m_phoneBook.open(grid, row, column);
 }
 
-void GridCellEditing::refreshMirroredCells()
+void GridCellEditing::copyPhoneBookMirror()
 {
     for (int k = 0; k < kForwardRows; ++k) {
         FixedCellGrid* book = k < kPhoneBookRowsPerGrid ? m_book1 : m_book2;
@@ -127,6 +129,10 @@ void GridCellEditing::refreshMirroredCells()
         for (int column : {kPeerNumberColumn, kPeerNameColumn})
             m_forward->setCellText(k + 1, column, book->cellText(bookRow, column));
     }
+}
+
+void GridCellEditing::copyPortMirror()
+{
     for (int port = 0; port < kPortCount; ++port) {
         const int column = port + 1;
         m_shortDial->setCellText(kShortDialNumberRow, column,
@@ -134,6 +140,28 @@ void GridCellEditing::refreshMirroredCells()
         m_shortDial->setCellText(kShortDialNameRow, column,
                                  control<QLineEdit>(m_window, "PortName", port)->text());
     }
+}
+
+void GridCellEditing::copyMirroredCells()
+{
+    copyPhoneBookMirror();
+    copyPortMirror();
+}
+
+void GridCellEditing::pageShown(int index)
+{
+    const QWidget* page = m_window.tabs()->widget(index);
+    if (!page)
+        return;
+    if (page->isAncestorOf(m_shortDial))
+        copyPortMirror();
+    if (page->isAncestorOf(m_forward))
+        copyPhoneBookMirror();
+}
+
+void GridCellEditing::refreshMirroredCells()
+{
+    copyMirroredCells();
     // Where the copy leaves the grids' current cells. ForwardGrid's column 2
     // is a header column, so its current cell lands on column 3 of row 40.
     moveCurrentCell(m_forward, kForwardRows, kPeerNameColumn);

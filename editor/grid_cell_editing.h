@@ -34,8 +34,12 @@ public:
     CellEditor& phoneBookEditor() { return m_phoneBook; }
 
     // Copies the phone book into the forwarding grid's mirror columns and
-    // the port numbers and names into the short-dial grid's mirror rows.
+    // the port numbers and names into the short-dial grid's mirror rows,
+    // then moves the grids' current cells as the tab-focus refresh does.
     void refreshMirroredCells();
+    // The copy alone, for after a decode: no current cell moves. A page
+    // that comes into view gets the same copy for its grid.
+    void copyMirroredCells();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -45,6 +49,9 @@ private:
     void shortDialGridClick(int row, int column);
     void phoneBookGridClick(FixedCellGrid* grid, int row, int column);
     void tabsGotFocus();
+    void copyPhoneBookMirror();
+    void copyPortMirror();
+    void pageShown(int index);
 
     EditorWindow& m_window;
     std::function<bool()> m_clearStatusOnTabFocus;

@@ -38,6 +38,16 @@ const char* fileFilter(FileKind kind)
     return "";
 }
 
+const char* fileExtension(FileKind kind)
+{
+    switch (kind) {
+    case FileKind::Settings: return "310";
+    case FileKind::Lcr: return "lcr";
+    case FileKind::PhoneBook: return "pb";
+    }
+    return "";
+}
+
 bool saveFile(const std::string& path, FileKind kind, const Images& images, std::string& reason)
 {
     std::vector<uint8_t> content;

@@ -25,6 +25,8 @@ inline constexpr size_t kSettingsLineParamsOffset = kTableBlockSize + kSettingBl
 
 // The file dialog's filter list of the kind, exactly as the program shows it.
 const char* fileFilter(FileKind kind);
+// The kind's extension without the dot: "310", "lcr", "pb".
+const char* fileExtension(FileKind kind);
 
 // The images a file is made of; the pointers of the parts a kind does not
 // hold may be null.

@@ -96,6 +96,13 @@ inline constexpr int kPhoneBookRecords = 40;                        // entries 8
 inline constexpr int kPhoneBookRecordSize = 44;
 inline constexpr int kFirstPhoneBookEntry = 801;
 
+// The symbols a Digits field stores, two to a byte: 0-9, * and #. Nothing
+// else may reach the packing (a letter would be stored as its low four bits).
+constexpr bool isDialSymbol(char16_t c)
+{
+    return (c >= u'0' && c <= u'9') || c == u'*' || c == u'#';
+}
+
 // Digit capacities of the three number widths.
 inline constexpr int kShortNumberDigits = 4;   // 2 bytes
 inline constexpr int kMediumNumberDigits = 10; // 5 bytes

@@ -2,6 +2,8 @@
 // encoder use on the images. Pure functions on caller-owned memory.
 #include "ql310.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -101,9 +103,12 @@ int32_t QL_UnicodeValueToByte(const char16_t* text, int32_t length)
     if (length > kMaxNumberText)
         length = kMaxNumberText;
     char buffer[kMaxNumberText + 1] = {};
-    for (int32_t i = 0; i < length; ++i)
+    for (int32_t i = 0; text && i < length; ++i)
         buffer[i] = static_cast<char>(text[i] & 0xFF);
-    return static_cast<int32_t>(std::atol(buffer));
+    // Read as atol does on a 32-bit platform: a value beyond the 32-bit
+    // range stops at its end instead of wrapping.
+    const long long value = std::strtoll(buffer, nullptr, 10);
+    return static_cast<int32_t>(std::clamp<long long>(value, INT32_MIN, INT32_MAX));
 }
 
 uint8_t QL_CopyMemory(void* destination, const void* source, int32_t count)

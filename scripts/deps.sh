@@ -12,6 +12,7 @@ packages=(
   fp-utils libchm-dev
   libphonenumber-dev
   xvfb xauth
+  poppler-utils
 )
 
 missing=()

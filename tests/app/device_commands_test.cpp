@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
 #include <QTabWidget>
@@ -58,6 +59,27 @@ QList<int> uninterpreted(ql310::image::Block block, int size)
             offsets.append(i);
     return offsets;
 }
+
+// Records the text of a label each time it is painted.
+class PaintWatch : public QObject {
+public:
+    PaintWatch(QLabel* label, QStringList& painted) : m_label(label), m_painted(painted)
+    {
+        label->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_label && event->type() == QEvent::Paint)
+            m_painted.append(m_label->text());
+        return false;
+    }
+
+private:
+    QLabel* m_label;
+    QStringList& m_painted;
+};
 
 } // namespace
 
@@ -240,6 +262,63 @@ private slots:
         checkWriteFailed(hiveBefore, settingBefore);
         // The edits stay for a retry.
         QCOMPARE(control<QLineEdit>("PortName", 2)->text(), QStringLiteral("Busy"));
+    }
+
+    void lineParametersTheHiveCannotTakeOrGiveAreSaid()
+    {
+        QVERIFY(online());
+        const QString path = QString::fromStdString(m_adapter->registryPath());
+        const QByteArray broken = "REGEDIT4\n\nthis is no hive\n";
+        QVERIFY(writeAll(path, broken));
+        control<QLineEdit>("DataMSN1")->setText(QStringLiteral("4711"));
+        control<QLineEdit>("PortName", 1)->setText(QStringLiteral("Lab"));
+        trigger("mnuWrite");
+        // The blocks went to the adapter; the line parameters did not.
+        QCOMPARE(readAll(stateFile("setting.bin")), window().settingBlock());
+        QCOMPARE(readAll(path), broken);
+        const QString said = window().statusPanel(1);
+        QVERIFY2(said.startsWith(QStringLiteral("Line parameters not stored in \"") + path), qPrintable(said));
+        QCOMPARE(m_interaction.asked().size(), 1);
+        QCOMPARE(m_interaction.asked().first().text, said + QStringLiteral(". The rest was written to ISDN TA."));
+        QCOMPARE(m_interaction.asked().first().icon, UserInteraction::Icon::Exclamation);
+        QVERIFY(!QGuiApplication::overrideCursor());
+
+        // At the next start the missing key is said.
+        QVERIFY(writeAll(path, "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Other]\n"));
+        m_window.reset();
+        QVERIFY(window().formLoad());
+        QVERIFY2(window().statusPanel(1).startsWith(QStringLiteral("Line parameters not read from \"") + path),
+                 qPrintable(window().statusPanel(1)));
+        // A hive in order again: the Write says success.
+        QVERIFY(writeAll(path, "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\hemlor\\Ririv\\Settings]\n"));
+        m_interaction = ScriptedInteraction();
+        trigger("mnuWrite");
+        QCOMPARE(window().statusPanel(1), QStringLiteral("Write to ISDN TA Success !"));
+        QVERIFY(m_interaction.asked().isEmpty());
+    }
+    void theStatusLineIsPaintedBeforeEachBlockingCall()
+    {
+        QVERIFY(online());
+        // The short-dial grid's port rows show the ports from the start,
+        // before the tabs ever had the focus.
+        QCOMPARE(window().grid("ShortDialGrid")->cellText(1, 1), control<QLineEdit>("PortNumber", 0)->text());
+        QVERIFY(!control<QLineEdit>("PortNumber", 0)->text().isEmpty());
+        window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+
+        QLabel* panel = window().findChild<QLabel*>(QStringLiteral("StatusPanel1"));
+        QStringList painted;
+        PaintWatch watch(panel, painted);
+        window().setStatusPanel(1, QStringLiteral("old"));
+        QCoreApplication::processEvents();
+        painted.clear();
+        trigger("mnuWrite");
+        // Painted while the command ran, not only once it was over.
+        QVERIFY2(painted.contains(QStringLiteral("Writing")), qPrintable(painted.join(u'|')));
+        QVERIFY2(painted.contains(QStringLiteral("Writing...........")), qPrintable(painted.join(u'|')));
+        painted.clear();
+        trigger("mnuReset");
+        QVERIFY2(painted.contains(QString()), qPrintable(painted.join(u'|')));
     }
 
     // Read

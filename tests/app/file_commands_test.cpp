@@ -307,6 +307,35 @@ private slots:
         QCOMPARE(QDir(m_files->path()).entryList(QDir::Files).size(), 3);
         checkNoMessageAndNoBusyPointer();
     }
+    void aNameWithoutExtensionGetsItsKindsExtension()
+    {
+        QVERIFY(started());
+        const std::tuple<const char*, const char*, const char*> saves[] = {
+            {"mnuSave", "home", "home.310"},
+            {"mnuSaveLCR", "rates", "rates.lcr"},
+            {"mnuSavePhoneBook", "book", "book.pb"}};
+        for (const auto& [action, typed, saved] : saves) {
+            run(action, filePath(typed));
+            QCOMPARE(m_interaction.fileRequests().last().defaultSuffix,
+                     QFileInfo(QLatin1String(saved)).suffix());
+            QVERIFY(QFile::exists(filePath(saved)));
+            QVERIFY(!QFile::exists(filePath(typed)));
+            QCOMPARE(window().statusPanel(1), filePath(saved) + kElevenDots);
+        }
+        // A name with an extension of its own keeps it.
+        run("mnuSave", filePath("home.bak"));
+        QVERIFY(QFile::exists(filePath("home.bak")));
+        checkNoMessageAndNoBusyPointer();
+
+        // The file the extension now names is not replaced unasked.
+        const QByteArray before = readAll(filePath("book.pb"));
+        grid("PhoneBookGrid")->setCellText(1, 2, QStringLiteral("Changed"));
+        m_interaction.answer(UserInteraction::No);
+        run("mnuSavePhoneBook", filePath("book"));
+        QCOMPARE(m_interaction.asked().size(), 1);
+        QCOMPARE(m_interaction.asked().first().icon, UserInteraction::Icon::Question);
+        QCOMPARE(readAll(filePath("book.pb")), before);
+    }
     void theFilesAreWhatTheNextWriteSendsTheAdapter()
     {
         QVERIFY(started());

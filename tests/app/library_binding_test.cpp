@@ -1,5 +1,6 @@
 // The binding of libql310.so: at the first call, beside the program first,
 // every export or nothing, and a message naming the file when it fails.
+#include "command_line.h"
 #include "library_binding.h"
 #include "test_library.h"
 
@@ -99,6 +100,38 @@ private slots:
         QCOMPARE(functions->QL_AndB_Value(0xF0, 0x3C), uint8_t(0x30));
         QCOMPARE(functions->QL_AndB(0xF0, 0x0F), uint8_t(0));
         QVERIFY(binding.loadedFile().endsWith(QFileInfo(ql310::test::windowTestLibrary()).fileName()));
+    }
+    void helpAndUnknownOptionsAreAnsweredBeforeAnyWindowSystem()
+    {
+        // No screen and a platform that cannot start: only an answer given
+        // before the window system starts can end well.
+        auto run = [](const QStringList& args) {
+            QProcess process;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+            environment.remove(QStringLiteral("DISPLAY"));
+            environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+            process.setProcessEnvironment(environment);
+            process.start(QStringLiteral(QL310SET_PATH), args);
+            if (!process.waitForFinished(30000))
+                process.kill();
+            process.waitForFinished();
+            return std::pair{process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput())};
+        };
+        for (const QStringList& args : {QStringList{"--help"}, QStringList{"-platform", "offscreen", "-h"}}) {
+            const auto [code, out] = run(args);
+            QCOMPARE(code, 0);
+            QVERIFY2(out.startsWith(QStringLiteral("Usage: ql310set")), qPrintable(out));
+        }
+        for (const QStringList& args : {QStringList{"--bogus"}, QStringList{"backup.310"}}) {
+            const auto [code, out] = run(args);
+            QCOMPARE(code, 2);
+            QVERIFY2(out.startsWith(QStringLiteral("Usage: ql310set")), qPrintable(out));
+        }
+        // The toolkit's options, with their values, reach the toolkit.
+        std::string unknown;
+        const char* const toolkit[] = {"ql310set", "-style", "fusion", "--platform=offscreen", "-reverse"};
+        QCOMPARE(ql310::startAction(5, toolkit, unknown), ql310::StartAction::Run);
     }
     void theProgramEndsWithAMessageWhenItsLibraryIsMissing()
     {

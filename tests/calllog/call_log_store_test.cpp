@@ -116,8 +116,27 @@ TEST_F(CallLog, DeleteByDayIncludesBothBounds)
     store.dataIns(call("Port1", QDate(2026, 5, 3), QTime(0, 0, 0), QTime(0, 1, 0)));
     ASSERT_TRUE(store.dataDel(QDate(2026, 5, 2), QDate(2026, 5, 2)));
     EXPECT_EQ(store.dataView().size(), 2);
+    // A day beyond the four-digit years would compare as text before
+    // "2026-..."; it deletes nothing and says so.
+    EXPECT_FALSE(store.dataDel(QDate(20026, 10, 1), QDate(2026, 12, 31)));
+    EXPECT_FALSE(store.dataDel(QDate(2026, 1, 1), QDate(-5, 1, 1)));
+    EXPECT_FALSE(store.dataDel(QDate(), QDate(2026, 12, 31)));
+    EXPECT_EQ(store.dataView().size(), 2);
     ASSERT_TRUE(store.dataDelAll());
     EXPECT_TRUE(store.dataView().isEmpty());
+}
+
+TEST_F(CallLog, ACallEndingBeforeItsStartShowsOneSignBeforeItsLength)
+{
+    // In progress, started by the adapter's clock 49 s after the PC's now.
+    LogRow early = call("Port1", QDate(2026, 5, 1), QTime(10, 0, 49), QTime(10, 0, 0));
+    LogRow longAgo = call("Port2", QDate(2026, 5, 2), QTime(10, 0, 0), QTime(8, 58, 55));
+    ASSERT_TRUE(store.dataIns(early));
+    ASSERT_TRUE(store.dataIns(longAgo));
+    const QVector<ViewRow> rows = store.dataView();
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].diffTime, "-00:00:49");
+    EXPECT_EQ(rows[1].diffTime, "-01:01:05");
 }
 
 TEST_F(CallLog, FindMatchesOnlyAllFourValues)

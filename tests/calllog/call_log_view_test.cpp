@@ -22,6 +22,7 @@ QString texts(int id)
     switch (id) {
     case 384: return QStringLiteral(" IN");
     case 385: return QStringLiteral("OUT");
+    case 387: return QStringLiteral("&Clear");
     default: return QStringLiteral("text %1").arg(id);
     }
 }
@@ -229,7 +230,7 @@ private slots:
         form.box(ClearCCllForm::EndYear)->setFocus();
         QTest::keyClicks(form.box(ClearCCllForm::EndYear), QStringLiteral("20011"));
         QVERIFY(form.box(ClearCCllForm::EndYear)->hasFocus());
-        QVERIFY(yes->isEnabled());
+        QVERIFY(!yes->isEnabled()); // a year beyond 9999
         QCOMPARE(form.firstDay(), QDate(2001, 12, 7));
         form.box(ClearCCllForm::EndYear)->setText(QStringLiteral("0")); // no such year
         QVERIFY(!yes->isEnabled());
@@ -239,6 +240,39 @@ private slots:
         // Emptying a box takes Yes away again.
         form.box(ClearCCllForm::EndDay)->clear();
         QVERIFY(!yes->isEnabled());
+    }
+    void aYearBeyond9999NeverEnablesYesNorDeletesOutsideTheRange()
+    {
+        m_store->dataIns(call(QStringLiteral("1"), QDate(2025, 11, 5), QTime(9, 0)));
+        m_store->dataIns(call(QStringLiteral("2"), QDate(2026, 10, 2), QTime(9, 0)));
+        ClearCCllForm form(*m_store, texts);
+        QCOMPARE(form.windowTitle(), QStringLiteral("Clear"));
+        auto* yes = form.findChild<QPushButton*>(QStringLiteral("YesCommand"));
+        form.findChild<QRadioButton*>(QStringLiteral("RangeOption"))->click();
+        const QStringList values = {"10", "1", "2026", "12", "31", "2026"};
+        for (int i = 0; i < ClearCCllForm::kBoxCount; ++i)
+            form.box(ClearCCllForm::Box(i))->setText(values[i]);
+        QVERIFY(yes->isEnabled());
+        // A digit inserted into the first year: 20026.
+        form.box(ClearCCllForm::StartYear)->setText(QStringLiteral("20026"));
+        QVERIFY(!yes->isEnabled());
+        QVERIFY(!form.firstDay().isValid());
+        form.box(ClearCCllForm::StartYear)->setText(QStringLiteral("99999999999999999999"));
+        QVERIFY(!yes->isEnabled());
+        yes->click(); // disabled: nothing happens
+        QCOMPARE(m_store->dataViewCount(), 2);
+
+        // Choosing Range again takes Yes away though the boxes are full.
+        form.box(ClearCCllForm::StartYear)->setText(QStringLiteral("2026"));
+        QVERIFY(yes->isEnabled());
+        form.findChild<QRadioButton*>(QStringLiteral("AllOption"))->click();
+        form.findChild<QRadioButton*>(QStringLiteral("RangeOption"))->click();
+        QVERIFY(!yes->isEnabled());
+        form.box(ClearCCllForm::EndDay)->setText(QStringLiteral("30"));
+        QVERIFY(yes->isEnabled());
+        yes->click();
+        show();
+        QCOMPARE(column(3), (QStringList{"1"}));
     }
     void aPastTheEndFirstDayStartsWithTheNextMonth()
     {

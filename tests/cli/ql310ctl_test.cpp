@@ -206,6 +206,30 @@ TEST_F(Ql310ctl, AWriteTheAdapterRefusesLeavesTheRegistryAlone)
     EXPECT_EQ(slurp(m_adapter.registryPath()), hive);
 }
 
+TEST_F(Ql310ctl, AHiveThatCannotGiveOrTakeTheLineParametersFailsTheCommand)
+{
+    start();
+    ASSERT_EQ(ctl({"read", path("good.310")}).status, 0);
+    const std::string hivePath = m_adapter.registryPath();
+    const std::string broken = "REGEDIT4\n\nthis is no hive\n";
+    for (const std::string& hive : {broken, std::string("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Other]\n")}) {
+        std::ofstream(hivePath, std::ios::binary | std::ios::trunc) << hive;
+        // No backup with line parameters that were never read.
+        const Result read = ctl({"read", path("bad.310")});
+        EXPECT_EQ(read.status, 9);
+        EXPECT_NE(read.err.find(hivePath), std::string::npos) << read.err;
+        EXPECT_FALSE(std::ifstream(path("bad.310")).good());
+        // The blocks are written; the line parameters are not, and it is said.
+        const Result write = ctl({"write", path("good.310")});
+        EXPECT_EQ(write.status, 9);
+        EXPECT_NE(write.err.find(hivePath), std::string::npos) << write.err;
+        EXPECT_EQ(write.err.find("Success"), std::string::npos) << write.err;
+        EXPECT_EQ(slurp(hivePath), hive);
+    }
+    const std::vector<std::string> codes = m_adapter.journalCodes();
+    EXPECT_NE(std::find(codes.begin(), codes.end(), "800120DC"), codes.end());
+}
+
 TEST_F(Ql310ctl, ADryRunShowsTheChangesAndWritesNothing)
 {
     start();

@@ -3,9 +3,12 @@
 #include "editor_fixture.h"
 #include "text_table.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -38,13 +41,29 @@ private slots:
     {
         FixedCellGrid* forward = m_editor.grid("ForwardGrid");
         m_editor.window().setStatusPanel(1, QStringLiteral("old hint"));
-        clickCell(forward, 4, 3);
-        QVERIFY(box("FWBufText")->isVisible());
         for (int column : {0, 1, 2}) {
+            clickCell(forward, 4, 3);
+            QVERIFY(box("FWBufText")->isVisible());
+            m_editor.window().setStatusPanel(1, QStringLiteral("old hint"));
+            // A header or mirrored cell opens nothing but hides the open
+            // editor and empties the help line.
             clickCell(forward, 7, column);
-            QVERIFY(box("FWBufText")->isVisible());  // header cells take no click at all
+            QVERIFY(!box("FWBufText")->isVisible());
             QVERIFY(!m_editor.control<QComboBox>("FWActive")->isVisible());
+            QCOMPARE(m_editor.help(), QString());
+            QCOMPARE(forward->currentRow(), 4);
         }
+        // So do the header row and the port mirror rows of the short-dial grid.
+        FixedCellGrid* shortDial = m_editor.grid("ShortDialGrid");
+        for (int row : {0, 1, 2}) {
+            clickCell(shortDial, 4, 2);
+            QVERIFY(box("SDBufText")->isVisible());
+            m_editor.window().setStatusPanel(1, QStringLiteral("old hint"));
+            clickCell(shortDial, row, 2);
+            QVERIFY(!box("SDBufText")->isVisible());
+            QCOMPARE(m_editor.help(), QString());
+        }
+        clickCell(forward, 4, 3);
         // The keyboard reaches only the editable columns too.
         forward->setFocus();
         QTest::keyClick(forward, Qt::Key_Left);
@@ -76,6 +95,59 @@ private slots:
         QVERIFY(!editor->isVisible());
         QCOMPARE(forward->cellText(9, 3), typed);
         QVERIFY(forward->hasFocus());
+    }
+
+    void numberEditorsTakeOnlyDialSymbolsTypedOrPasted()
+    {
+        // Every grid column stored as packed digits, and a name column that
+        // keeps its letters.
+        const std::tuple<const char*, int, int, int, const char*, bool> cells[] = {
+            {"PhoneBookGrid", kPhoneBookPage, 2, 1, "PBBufText", true},
+            {"PhoneBookGrid2", kPhoneBookPage, 3, 2, "PBBufText", false},
+            {"ForwardGrid", kForwardingPage, 4, 3, "FWBufText", true},
+            {"ShortDialGrid", kShortDialPage, 5, 2, "SDBufText", true},
+            {"LCRGrid", 4, 3, 1, "LCRBufText", true},
+            {"LCRGrid", 4, 3, 3, "LCRBufText", true},
+            {"LCRGrid", 4, 3, 5, "LCRBufText", true}};
+        for (const auto& [gridName, page, row, column, editorName, digits] : cells) {
+            FixedCellGrid* grid = m_editor.grid(gridName);
+            clickTab(m_editor.window(), page);
+            clickCell(grid, row, column);
+            QLineEdit* editor = box(editorName);
+            QVERIFY(editor->hasFocus());
+            QTest::keyClicks(editor, QStringLiteral("Bob0"));
+            QGuiApplication::clipboard()->setText(QStringLiteral("+49 (30) 12-34*#"));
+            editor->paste();
+            const QString expected = digits ? QStringLiteral("04930 1234*#").remove(u' ')
+                                            : QStringLiteral("Bob0+49 (30) 12-34*#");
+            QVERIFY2(grid->cellText(row, column) == expected,
+                     qPrintable(QString::fromLatin1(gridName) + u' ' + grid->cellText(row, column)));
+            QCOMPARE(editor->text(), expected);
+            QTest::keyClick(editor, Qt::Key_Return);
+        }
+
+        // The text boxes of numbers stored as packed digits; the data
+        // function's MSN is a line-parameter text and keeps what is typed.
+        clickTab(m_editor.window(), kMsnPage);
+        for (const auto& [name, index] : {std::pair{"PortNumber", 2}, std::pair{"PortMSN3", 1},
+                                          std::pair{"PortOwnNumber", 0}, std::pair{"ForwardingNumber", 3},
+                                          std::pair{"LCRETDialB", 4}}) {
+            QLineEdit* number = m_editor.control<QLineEdit>(name, index);
+            showPageOf(number);
+            number->setFocus();
+            number->clear();
+            QTest::keyClicks(number, QStringLiteral("1a2"));
+            QCOMPARE(number->text(), QStringLiteral("12"));
+            QCOMPARE(number->cursorPosition(), 2);
+        }
+        QLineEdit* dataMsn = m_editor.control<QLineEdit>("DataMSN1");
+        showPageOf(dataMsn);
+        dataMsn->setFocus();
+        QTest::keyClicks(dataMsn, QStringLiteral("1a2"));
+        QCOMPARE(dataMsn->text(), QStringLiteral("1a2"));
+        // What the program shows there itself stays as it is.
+        m_editor.control<QLineEdit>("PortNumber", 0)->setText(QStringLiteral("1\r"));
+        QCOMPARE(m_editor.control<QLineEdit>("PortNumber", 0)->text(), QStringLiteral("1\r"));
     }
 
     void theActiveColumnIsChosenFromItsList()
@@ -138,6 +210,27 @@ private slots:
         QCOMPARE(shortDial->cellText(1, 4), QStringLiteral("40"));
         QCOMPARE(shortDial->currentRow(), 3);
         QCOMPARE(shortDial->currentColumn(), 4);
+    }
+
+    void theMirroredCellsAreCurrentWheneverTheirPageComesIntoView()
+    {
+        clickTab(m_editor.window(), kMsnPage);
+        m_editor.window().tabs()->tabBar()->setFocus();
+        m_editor.control<QLineEdit>("PortNumber", 1)->setText(QStringLiteral("22"));
+        m_editor.control<QLineEdit>("PortName", 3)->setText(QStringLiteral("Hall"));
+        m_editor.grid("PhoneBookGrid")->setCellText(3, 2, QStringLiteral("Ann"));
+        // Shown while the tabs keep the focus: no new focus, no refresh.
+        FixedCellGrid* shortDial = m_editor.grid("ShortDialGrid");
+        shortDial->setCurrentCell(7, 1);
+        QVERIFY(m_editor.window().tabs()->tabBar()->hasFocus());
+        m_editor.window().tabs()->setCurrentIndex(kShortDialPage);
+        QCOMPARE(shortDial->cellText(1, 2), QStringLiteral("22"));
+        QCOMPARE(shortDial->cellText(2, 4), QStringLiteral("Hall"));
+        m_editor.window().tabs()->setCurrentIndex(kForwardingPage);
+        QCOMPARE(m_editor.grid("ForwardGrid")->cellText(3, 2), QStringLiteral("Ann"));
+        // The copy alone moves no current cell.
+        QCOMPARE(shortDial->currentRow(), 7);
+        QCOMPARE(shortDial->currentColumn(), 1);
     }
 
     void onlyFocusOnTheTabsRefreshesAndMayEmptyTheHelpLine()

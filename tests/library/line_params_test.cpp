@@ -1,6 +1,7 @@
 // The line parameters: what QL_GetDataFromRegistry and QL_PutDataToRegistry
 // leave in the registry hive and in the record, and the message the driver
 // receives, checked against the simulated adapter's journal.
+#include "line_params_check.h"
 #include "simulated_adapter.h"
 #include "ql310.h"
 
@@ -395,6 +396,49 @@ TEST_F(LineParams, AHiveThatCannotBeParsedIsNeitherReadNorOverwritten)
     const std::vector<std::string> sent = messages();
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0].substr(0, 12), "010000000002");
+}
+
+TEST_F(LineParams, TheHiveCheckSaysWhyTheLineParametersWereNotReadOrStored)
+{
+    using ql310::line::HiveState;
+    const std::string path = adapter.registryPath();
+    EXPECT_EQ(ql310::line::checkReadable(path), HiveState::Ok);
+    EXPECT_EQ(ql310::line::checkWritable(path), HiveState::Ok);
+    Record record = sampleRecord();
+    QL_PutDataToRegistry(record.data());
+    EXPECT_EQ(ql310::line::checkStored(record.data(), path), HiveState::Ok);
+    for (size_t offset : {msn(10), kPhoneNumber, kOpenCps + 1, kDdiFunction}) {
+        Record other = record;
+        other[offset] ^= 0x31;
+        EXPECT_EQ(ql310::line::checkStored(other.data(), path), HiveState::NotStored) << offset;
+    }
+    // The check writes nothing.
+    const std::string stored = hive();
+    EXPECT_EQ(ql310::line::checkWritable(path), HiveState::Ok);
+    EXPECT_EQ(hive(), stored);
+
+    setHive("[HKEY_LOCAL_MACHINE\\Software\\Other]\n");
+    EXPECT_EQ(ql310::line::checkReadable(path), HiveState::NoKey);
+    QL_PutDataToRegistry(record.data());
+    EXPECT_EQ(ql310::line::checkStored(record.data(), path), HiveState::NoKey);
+    writeFile(path, "this is no hive\n");
+    EXPECT_EQ(ql310::line::checkReadable(path), HiveState::Malformed);
+    EXPECT_EQ(ql310::line::checkWritable(path), HiveState::Malformed);
+    ::unlink(path.c_str());
+    EXPECT_EQ(ql310::line::checkReadable(path), HiveState::NoFile);
+    EXPECT_EQ(ql310::line::checkStored(record.data(), path), HiveState::NoFile);
+
+    // A hive this user may not write: readable, not writable, and a store
+    // leaves it without the record.
+    setHive(std::string(kKeyHeader) + "\n");
+    withoutWriteAccess(adapter, [path] {
+        Record r = sampleRecord();
+        QL_PutDataToRegistry(r.data());
+        if (ql310::line::checkReadable(path) != HiveState::Ok ||
+            ql310::line::checkWritable(path) != HiveState::NotWritable ||
+            ql310::line::checkStored(r.data(), path) != HiveState::NotStored)
+            ::_exit(1);
+    });
 }
 
 } // namespace

@@ -164,6 +164,16 @@ TEST(ByteHelpers, DecimalValueOfText)
     EXPECT_EQ(QL_UnicodeValueToByte(longText.data(), 150), QL_UnicodeValueToByte(longText.data(), 99));
 }
 
+TEST(ByteHelpers, DecimalValueBeyond32BitsStopsAtTheRangeEnd)
+{
+    for (const auto& [text, expected] :
+         {std::pair{u("4294967296"), INT32_MAX}, std::pair{u("2147483648"), INT32_MAX},
+          std::pair{u("2147483647"), INT32_MAX}, std::pair{u("-2147483649"), INT32_MIN},
+          std::pair{u("-99999999999999999999999"), INT32_MIN}, std::pair{u(" +12"), 12}})
+        EXPECT_EQ(QL_UnicodeValueToByte(text.data(), static_cast<int32_t>(text.size())), expected)
+            << std::string(text.begin(), text.end());
+}
+
 TEST(ByteHelpers, CopyAndClearTouchExactlyTheirBytes)
 {
     std::array<uint8_t, 8> out;

@@ -1,0 +1,94 @@
+#include "line_params_check.h"
+
+#include "line_params.h"
+
+#include <cstring>
+
+namespace ql310::line {
+
+namespace {
+
+HiveState stateOf(registry::OpenStatus status)
+{
+    switch (status) {
+    case registry::OpenStatus::Ok: return HiveState::Ok;
+    case registry::OpenStatus::NoFile: return HiveState::NoFile;
+    case registry::OpenStatus::NoKey: return HiveState::NoKey;
+    case registry::OpenStatus::Malformed: return HiveState::Malformed;
+    case registry::OpenStatus::NotWritable: return HiveState::NotWritable;
+    }
+    return HiveState::NoFile;
+}
+
+HiveState check(const char* key, registry::Access access, const std::string& path)
+{
+    try {
+        registry::RegistryKey opened;
+        const HiveState state = stateOf(opened.open(key, access, path));
+        opened.close();
+        return state;
+    } catch (...) {
+        return HiveState::NoFile;
+    }
+}
+
+uint32_t numberOf(const uint8_t* record, const NumberField& field)
+{
+    const uint8_t* at = record + field.offset;
+    return field.width == 1 ? at[0] : static_cast<uint32_t>(at[0] | at[1] << 8);
+}
+
+std::string textOf(const uint8_t* record, const TextField& field)
+{
+    const char* text = reinterpret_cast<const char*>(record + field.offset);
+    return std::string(text, strnlen(text, kMaxTextLength));
+}
+
+} // namespace
+
+HiveState checkReadable(const std::string& path)
+{
+    return check(kReadKey, registry::Access::Read, path);
+}
+
+HiveState checkWritable(const std::string& path)
+{
+    return check(kStoreKey, registry::Access::Full, path);
+}
+
+HiveState checkStored(const uint8_t* record, const std::string& path)
+{
+    try {
+        registry::RegistryKey key;
+        const HiveState state = stateOf(key.open(kReadKey, registry::Access::Read, path));
+        if (state != HiveState::Ok)
+            return state;
+        registry::Value value;
+        for (const NumberField& field : kNumbers)
+            if (!key.query(field.name, value) || value.type != registry::ValueType::Dword ||
+                value.number != numberOf(record, field))
+                return HiveState::NotStored;
+        for (const TextField& field : kTexts)
+            if (!key.query(field.name, value) || value.type != registry::ValueType::String ||
+                value.text != textOf(record, field))
+                return HiveState::NotStored;
+        return HiveState::Ok;
+    } catch (...) {
+        return HiveState::NotStored;
+    }
+}
+
+const char* describe(HiveState state)
+{
+    switch (state) {
+    case HiveState::Ok: return "in order";
+    case HiveState::NoFile: return "missing or unreadable";
+    case HiveState::NoKey: return "no key Software\\hemlor\\Ririv\\Settings";
+    case HiveState::Malformed: return "not a readable hive";
+    case HiveState::NotWritable: return "not writable for this user";
+    case HiveState::NotStored: return "the values did not stay";
+    }
+    return "";
+}
+
+} // namespace ql310::line

@@ -1,0 +1,36 @@
+// Whether the line parameters' key of the registry hive can be read, can be
+// stored into, and holds a record: what QL_GetDataFromRegistry and
+// QL_PutDataToRegistry never tell their caller (both return 0). The program
+// and ql310ctl link this beside the library to tell the user when the line
+// parameters were not read or not stored. Plain C++; no exception leaves it.
+#pragma once
+
+#include "registry_hive.h"
+
+#include <cstdint>
+#include <string>
+
+namespace ql310::line {
+
+enum class HiveState {
+    Ok,
+    NoFile,      // the hive file is missing or cannot be read
+    NoKey,       // the hive has no key of the line parameters
+    Malformed,   // the hive cannot be parsed
+    NotWritable, // this user may not write the hive
+    NotStored,   // the hive does not hold the values of the record
+};
+
+// The key opens for reading, as QL_GetDataFromRegistry opens it.
+HiveState checkReadable(const std::string& path = registry::hivePath());
+// The key opens with full access, as QL_PutDataToRegistry opens it; nothing
+// is written.
+HiveState checkWritable(const std::string& path = registry::hivePath());
+// The hive holds the eight numbers and the eleven texts of the 673-byte
+// `record` as QL_PutDataToRegistry stores them.
+HiveState checkStored(const uint8_t* record, const std::string& path = registry::hivePath());
+
+// What is wrong with the hive, in a few words ("missing or unreadable").
+const char* describe(HiveState state);
+
+} // namespace ql310::line
