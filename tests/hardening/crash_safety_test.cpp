@@ -153,4 +153,71 @@ TEST_F(CallLogCrash, AMergeKilledWhileSettlingACallInProgressLeavesTheLogAsItWas
     EXPECT_EQ(std::count(after.begin(), after.end(), '\n'), std::count(before.begin(), before.end(), '\n'));
 }
 
+// Rows of a dump: "Index|Port|InOut|PhoneNumber|Recording|Lost|...".
+std::vector<std::vector<std::string>> rowsOf(const std::string& dump)
+{
+    std::vector<std::vector<std::string>> rows;
+    size_t start = 0;
+    for (size_t end; (end = dump.find('\n', start)) != std::string::npos; start = end + 1) {
+        std::vector<std::string> fields;
+        const std::string line = dump.substr(start, end - start);
+        size_t from = 0;
+        for (size_t bar; (bar = line.find('|', from)) != std::string::npos; from = bar + 1)
+            fields.push_back(line.substr(from, bar - from));
+        fields.push_back(line.substr(from));
+        rows.push_back(fields);
+    }
+    return rows;
+}
+
+// Two loops of fetches on one data directory, as two ql310ctl loops or
+// ql310ctl beside the program: every fetch lands, and each call is in the
+// log once (the call in progress neither twice nor lost).
+TEST_F(CallLogCrash, FetchesAtOnceEachLandAndKeepEveryCallOnce)
+{
+    TemporaryDirectory alone;
+    ASSERT_EQ(helper({"merge", alone.path(), historyFile}).status, 0);
+    const size_t calls = rowsOf(helper({"dump", alone.path()}).output).size();
+    ASSERT_GE(calls, 3u);
+
+    constexpr int kLoops = 2, kFetches = 20;
+    pid_t loops[kLoops];
+    for (pid_t& loop : loops) {
+        loop = ::fork();
+        ASSERT_GE(loop, 0);
+        if (loop == 0) {
+            int failed = 0;
+            for (int i = 0; i < kFetches; ++i)
+                failed += helper({"merge", data.path(), historyFile}).status != 0;
+            ::_exit(failed);
+        }
+    }
+    for (pid_t loop : loops) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(loop, &status, 0), loop);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "fetches that failed";
+    }
+    const auto rows = rowsOf(dump());
+    EXPECT_EQ(rows.size(), calls);
+    for (const auto& row : rows) {
+        ASSERT_GE(row.size(), 6u);
+        EXPECT_NE(row[5], "1") << "marked lost: call " << row[0];
+    }
+}
+
+// A first fetch killed while it makes the database files: the next one
+// finds every file whole, or makes it.
+TEST_F(CallLogCrash, AFirstFetchKilledWhileMakingTheFilesLeavesThemUsable)
+{
+    for (const char* point : {"create-empty", "create-before-rename", "create-empty#2",
+                              "create-before-rename#2"}) {
+        SCOPED_TRACE(point);
+        TemporaryDirectory fresh;
+        EXPECT_TRUE(helper({"merge", fresh.path(), historyFile}, point).killed);
+        ASSERT_EQ(helper({"merge", fresh.path(), historyFile}).status, 0);
+        EXPECT_GE(rowsOf(helper({"dump", fresh.path()}).output).size(), 3u);
+    }
+}
+
 } // namespace
