@@ -154,8 +154,11 @@ bool makePrivateFolder(const QString& directory, QString& reason)
         if (i == path.size() || path[i] == '/')
             ::mkdir(path.left(i).constData(), kFolderMode);
     struct stat status {};
-    if (::stat(path.constData(), &status) != 0 || !S_ISDIR(status.st_mode)) {
-        reason = directory + ": " + systemReason(errno ? errno : ENOTDIR);
+    const int error = ::stat(path.constData(), &status) != 0 ? errno
+                      : S_ISDIR(status.st_mode)              ? 0
+                                                             : ENOTDIR;
+    if (error != 0) {
+        reason = directory + ": " + systemReason(error);
         return false;
     }
     removeWriteForOthers(path);

@@ -127,8 +127,11 @@ bool saveTarget(const std::string& path, std::string& target, std::string& reaso
             reason = "it is not a regular file";
             return false;
         }
-        if (::faccessat(AT_FDCWD, current.c_str(), W_OK, AT_EACCESS) != 0) {
-            reason = std::strerror(errno);
+        // The superuser may write any file; one that nobody may write is
+        // still read-only to the user, root or not.
+        if (::faccessat(AT_FDCWD, current.c_str(), W_OK, AT_EACCESS) != 0 ||
+            (status.st_mode & 0222) == 0) {
+            reason = std::strerror((status.st_mode & 0222) == 0 ? EACCES : errno);
             return false;
         }
         if (!writableFolder(directoryOf(current), reason))
