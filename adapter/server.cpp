@@ -157,9 +157,22 @@ bool Server::start(std::string& error)
     if (!makeDeviceDirectory(m_options.deviceDir, error))
         return false;
     if (!m_options.journalPath.empty()) {
-        m_journal = std::fopen(m_options.journalPath.c_str(), "a");
+        // Only a regular file, opened without blocking: a named pipe would
+        // hold the start until a reader came.
+        const int fd = ::open(m_options.journalPath.c_str(),
+                              O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0644);
+        struct stat status {};
+        if (fd < 0 || ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+            error = m_options.journalPath + ": " +
+                    (fd < 0 ? std::strerror(errno) : "not a regular file");
+            if (fd >= 0)
+                ::close(fd);
+            return false;
+        }
+        m_journal = ::fdopen(fd, "a");
         if (!m_journal) {
             error = m_options.journalPath + ": " + std::strerror(errno);
+            ::close(fd);
             return false;
         }
     }

@@ -266,6 +266,19 @@ TEST(AdapterHistoryCommand, LoadsOnlyFromARegularFileAndNeverBlocks)
     EXPECT_EQ(adapter.command("ping"), "ok");
 }
 
+TEST(AdapterJournal, OnlyARegularFileIsAJournalAndTheStartNeverBlocks)
+{
+    ql310::test::TemporaryDirectory root;
+    const std::string fifo = root.path() + "/journal.pipe";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    AdapterState state = AdapterState::factory(0);
+    Faults faults;
+    std::string error;
+    Server server({root.path() + "/dev", fifo}, state, faults);
+    EXPECT_FALSE(server.start(error));
+    EXPECT_NE(error.find(fifo), std::string::npos) << error;
+}
+
 TEST(AdapterStateFiles, AStoreRemovesWhatKilledStoresLeftBehind)
 {
     ql310::test::TemporaryDirectory root;
