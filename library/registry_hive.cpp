@@ -5,10 +5,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <chrono>
 #include <thread>
 
 #include <fcntl.h>
@@ -211,7 +211,7 @@ ReadResult readFile(const std::string& path, std::string& out)
     }
     out.clear();
     out.reserve(static_cast<size_t>(status.st_size));
-    char buffer[65536];
+    char buffer[8192];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof(buffer));
         if (n > 0) {
