@@ -335,8 +335,11 @@ bool CallLogStore::ensureFiles()
     QString reason;
     if (!makePrivateFolder(m_directory, reason))
         return fail(reason);
-    for (const QString& path : {callLogPath(), templatePath(), scratchLogPath()})
+    for (const QString& path : {callLogPath(), templatePath(), scratchLogPath()}) {
         removeWriteForOthers(QFile::encodeName(path));
+        // What writes killed before their rename left behind.
+        removeStaleTemporaries(QFile::encodeName(path).toStdString());
+    }
     if (filesComplete())
         return true;
     // Made or mended by one process at a time, as a fetch.
@@ -353,9 +356,6 @@ bool CallLogStore::filesComplete()
 
 bool CallLogStore::repairFiles()
 {
-    // What creations killed before their rename left behind.
-    for (const QString& path : {callLogPath(), templatePath()})
-        removeStaleTemporaries(QFile::encodeName(path).toStdString());
     QString reason;
     bool ok = true;
     bool replaced = false;

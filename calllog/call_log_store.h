@@ -65,6 +65,7 @@ public:
     // user), so that a kill never leaves a file without its table. A
     // template without its table is made again, and so is a permanent log
     // that holds no table at all; a log with other tables is left alone.
+    // Temporary files of killed writes, older than a minute, are removed.
     // False, with the reason in failureReason(), when they cannot be had.
     bool ensureFiles();
 

@@ -3,6 +3,7 @@
 #include "call_log_store.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -404,6 +405,15 @@ TEST_F(CallLog, TheCallLogIsTheUsersAloneWhateverTheUmask)
     EXPECT_EQ(modeOf(dir.path() + "/new"), 0700u);
     for (const QString& path : {fresh.callLogPath(), fresh.templatePath(), fresh.scratchLogPath()})
         EXPECT_EQ(modeOf(path), 0600u) << path.toStdString();
+    // A killed creation's temporary file goes once it is a minute old.
+    const QString stale = store.callLogPath() + ".Qa7xZ2";
+    {
+        QFile file(stale);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime);
+    }
+    EXPECT_TRUE(store.ensureFiles());
+    EXPECT_FALSE(QFile::exists(stale));
     // An existing file keeps its mode, less the write right of others.
     ::chmod(QFile::encodeName(store.callLogPath()).constData(), 0666);
     EXPECT_TRUE(store.ensureFiles());
