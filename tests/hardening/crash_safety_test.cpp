@@ -108,6 +108,24 @@ TEST(CrashSafety, AKilledHiveStoreLeavesTheOldHiveUnlockedForTheNextStore)
     EXPECT_EQ(after.find("111"), std::string::npos);
 }
 
+// A dump with the end time of the calls in progress (Recording, the fifth
+// field, is 1) left out.
+std::string withoutRunningEnds(const std::string& dump)
+{
+    std::string out;
+    size_t start = 0;
+    for (size_t end; (end = dump.find('\n', start)) != std::string::npos; start = end + 1) {
+        std::string line = dump.substr(start, end - start);
+        size_t bar = 0;
+        for (int i = 0; i < 4 && bar != std::string::npos; ++i)
+            bar = line.find('|', bar + 1);
+        if (bar != std::string::npos && line.compare(bar + 1, 2, "1|") == 0)
+            line.erase(line.rfind('|'));
+        out += line + "\n";
+    }
+    return out;
+}
+
 class CallLogCrash : public ::testing::Test {
 protected:
     void SetUp() override
@@ -136,7 +154,8 @@ TEST_F(CallLogCrash, AMergeKilledAfterItsFirstCallLeavesAnEmptyLog)
     // The factory history holds several calls; they all arrived once.
     EXPECT_GE(std::count(merged.begin(), merged.end(), '\n'), 3);
     ASSERT_EQ(helper({"merge", data.path(), historyFile}).status, 0);
-    EXPECT_EQ(dump(), merged);
+    // The call in progress ends at the time of each fetch; the rest is as it was.
+    EXPECT_EQ(withoutRunningEnds(dump()), withoutRunningEnds(merged));
 }
 
 TEST_F(CallLogCrash, AMergeKilledWhileSettlingACallInProgressLeavesTheLogAsItWas)
