@@ -59,18 +59,31 @@ bool readFile(const std::string& path, std::array<uint8_t, N>& into, bool& missi
               std::string& error)
 {
     missing = false;
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) {
+    // Without blocking, and only from a regular file: a named pipe put in
+    // the state folder would hold the adapter's start for ever.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
         missing = errno == ENOENT;
         if (!missing)
             error = path + ": " + std::strerror(errno);
         return false;
     }
+    struct stat status {};
     std::array<uint8_t, N> buffer{};
-    const size_t n = std::fread(buffer.data(), 1, N, f);
-    const bool extra = std::fgetc(f) != EOF;
-    std::fclose(f);
-    if (n != N || extra) {
+    size_t n = 0;
+    const bool regular = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+    // A regular file of exactly N bytes; its size says whether more follows.
+    const bool sized = regular && static_cast<unsigned long long>(status.st_size) == N;
+    while (sized && n < N) {
+        const ssize_t got = ::read(fd, buffer.data() + n, N - n);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        n += static_cast<size_t>(got);
+    }
+    ::close(fd);
+    if (n != N) {
         error = path + ": not a " + std::to_string(N) + "-byte image";
         return false;
     }
@@ -82,6 +95,8 @@ bool writeFileAtomically(const std::string& path, const uint8_t* data, size_t si
                          std::string& error)
 {
     std::string reason;
+    // What writes killed before their rename left behind.
+    removeStaleTemporaries(path);
     if (replaceFileAtomically(path, data, size, 0644, reason))
         return true;
     error = path + ": " + reason;

@@ -14,10 +14,13 @@ InstallResult installDriverValues(const std::string& hivePath, std::string& erro
     case OpenStatus::Ok:
         break;
     case OpenStatus::Malformed:
-        error = hivePath + ": not a REGEDIT4 hive; left as it is";
+        error = hivePath + ": not a hive (a REGEDIT4 text file of at most 16 MB); left as it is";
         return InstallResult::Failed;
     case OpenStatus::NotWritable:
         error = hivePath + ": cannot be written";
+        return InstallResult::Failed;
+    case OpenStatus::Busy:
+        error = hivePath + ": another program holds its lock; left as it is";
         return InstallResult::Failed;
     default:
         error = hivePath + ": cannot be opened";

@@ -20,6 +20,7 @@ const char* const kCommandHelp =
     "  vanish             the device disappears (socket removed, connections cut)\n"
     "  appear             the device comes back\n"
     "  history FILE       the call history becomes the 2203-byte image in FILE\n"
+    "                     (a regular file; anything else is refused)\n"
     "  factory            the adapter returns to its factory state\n"
     "  clear              every fault above is removed (the device stays as it is)\n"
     "  ping               answers ok\n"

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 
 #include <fcntl.h>
@@ -68,6 +69,42 @@ bool makeDeviceDirectory(const std::string& path, std::string& error)
     return true;
 }
 
+// Reads the history image from a regular file without blocking: a named
+// pipe would hold every client until a writer came.
+bool readHistoryFile(const std::string& path, HistoryImage& image, std::string& error)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        error = path + ": " + std::strerror(errno);
+        return false;
+    }
+    struct stat status {};
+    const bool regular = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+    size_t done = 0;
+    uint8_t extra = 0;
+    bool more = false;
+    while (regular && done < image.size()) {
+        const ssize_t n = ::read(fd, image.data() + done, image.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += static_cast<size_t>(n);
+    }
+    if (regular && done == image.size())
+        more = ::read(fd, &extra, 1) != 0;
+    ::close(fd);
+    if (!regular) {
+        error = path + ": not a regular file";
+        return false;
+    }
+    if (done != image.size() || more) {
+        error = path + ": not a " + std::to_string(image.size()) + "-byte call history";
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 Server::Server(ServerOptions options, AdapterState& state, Faults& faults)
@@ -120,9 +157,22 @@ bool Server::start(std::string& error)
     if (!makeDeviceDirectory(m_options.deviceDir, error))
         return false;
     if (!m_options.journalPath.empty()) {
-        m_journal = std::fopen(m_options.journalPath.c_str(), "a");
+        // Only a regular file, opened without blocking: a named pipe would
+        // hold the start until a reader came.
+        const int fd = ::open(m_options.journalPath.c_str(),
+                              O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0644);
+        struct stat status {};
+        if (fd < 0 || ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+            error = m_options.journalPath + ": " +
+                    (fd < 0 ? std::strerror(errno) : "not a regular file");
+            if (fd >= 0)
+                ::close(fd);
+            return false;
+        }
+        m_journal = ::fdopen(fd, "a");
         if (!m_journal) {
             error = m_options.journalPath + ": " + std::strerror(errno);
+            ::close(fd);
             return false;
         }
     }
@@ -159,16 +209,21 @@ void Server::run(volatile int* stopRequested)
                                      [](const Peer& p) { return p.fd < 0; }),
                       m_peers.end());
         std::vector<pollfd> fds;
-        if (m_device >= 0)
-            fds.push_back({m_device, POLLIN, 0});
-        if (m_controlListener >= 0)
-            fds.push_back({m_controlListener, POLLIN, 0});
+        // While accepting fails for want of descriptors the listeners rest,
+        // and the connections already made are served meanwhile.
+        const int pause = acceptPauseLeftMs();
+        if (pause == 0) {
+            if (m_device >= 0)
+                fds.push_back({m_device, POLLIN, 0});
+            if (m_controlListener >= 0)
+                fds.push_back({m_controlListener, POLLIN, 0});
+        }
         const size_t firstPeer = fds.size();
         for (const Peer& peer : m_peers)
             fds.push_back({peer.fd, static_cast<short>(POLLIN | (peer.out.empty() ? 0 : POLLOUT)),
                            0});
         // The bounded wait only lets a stop signal be seen.
-        const int ready = ::poll(fds.data(), fds.size(), 500);
+        const int ready = ::poll(fds.data(), fds.size(), pause > 0 ? std::min(pause, 500) : 500);
         if (ready <= 0)
             continue;
         const size_t peers = m_peers.size();
@@ -197,13 +252,35 @@ void Server::accept(int listener, bool control)
 {
     for (;;) {
         const int fd = ::accept4(listener, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-        if (fd < 0)
+        if (fd < 0) {
+            if (errno == EINTR || errno == ECONNABORTED)
+                continue;
+            if (errno == EAGAIN || errno == EWOULDBLOCK) {
+                m_acceptBackoffMs = 0;
+                return;
+            }
+            // Out of descriptors or memory: the pending connection stays
+            // queued and the listener readable. Wait before trying again,
+            // longer each time, rather than spin.
+            m_acceptBackoffMs = std::clamp(m_acceptBackoffMs * 2, kMinAcceptBackoffMs,
+                                           kMaxAcceptBackoffMs);
+            m_acceptPausedUntil = std::chrono::steady_clock::now() +
+                                  std::chrono::milliseconds(m_acceptBackoffMs);
             return;
+        }
+        m_acceptBackoffMs = 0;
         Peer peer;
         peer.fd = fd;
         peer.control = control;
         m_peers.push_back(std::move(peer));
     }
+}
+
+int Server::acceptPauseLeftMs() const
+{
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        m_acceptPausedUntil - std::chrono::steady_clock::now());
+    return left.count() > 0 ? static_cast<int>(left.count()) : 0;
 }
 
 void Server::readFrom(Peer& peer)
@@ -292,16 +369,9 @@ std::string Server::execute(const std::string& line)
             return "error: " + error;
         break;
     case Action::LoadHistory: {
-        FILE* f = std::fopen(command.argument.c_str(), "rb");
-        if (!f)
-            return "error: " + command.argument + ": " + std::strerror(errno);
         HistoryImage image{};
-        const size_t n = std::fread(image.data(), 1, image.size(), f);
-        const bool extra = std::fgetc(f) != EOF;
-        std::fclose(f);
-        if (n != image.size() || extra)
-            return "error: " + command.argument + ": not a " + std::to_string(image.size()) +
-                   "-byte call history";
+        if (!readHistoryFile(command.argument, image, error))
+            return "error: " + error;
         m_state.history = image;
         persist();
         break;

@@ -5,6 +5,7 @@
 #include "adapter_state.h"
 #include "faults.h"
 
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -45,6 +46,8 @@ private:
     void vanish();
     bool appear(std::string& error);
     void accept(int listener, bool control);
+    // How long the listeners still rest after a failed accept; 0 when not.
+    int acceptPauseLeftMs() const;
     void readFrom(Peer& peer);
     void handleFrames(Peer& peer);
     void handleLines(Peer& peer);
@@ -66,6 +69,10 @@ private:
     std::vector<Peer> m_peers;
     FILE* m_journal = nullptr;
     bool m_quit = false;
+    static constexpr int kMinAcceptBackoffMs = 10;
+    static constexpr int kMaxAcceptBackoffMs = 1000;
+    int m_acceptBackoffMs = 0;
+    std::chrono::steady_clock::time_point m_acceptPausedUntil{};
 };
 
 } // namespace ql310::adapter

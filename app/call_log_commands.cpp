@@ -69,8 +69,16 @@ void CallLogCommands::setGridCommandsEnabled(bool enabled)
 void CallLogCommands::refresh(const QByteArray& history)
 {
     BusyPointer busy;
-    loadHistoryToTemp(history);
-    mergeHistoryIntoLog();
+    {
+        // One fetch at a time, with ql310ctl and other windows too.
+        calllog::CallLogStore::FetchLock lock(*m_store);
+        if (lock.held()) {
+            loadHistoryToTemp(history);
+            mergeHistoryIntoLog();
+        } else {
+            m_window.setStatusPanel(1, QString::fromLatin1(kCallLogNotUpdated));
+        }
+    }
     showCallLog();
 }
 

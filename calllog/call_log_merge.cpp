@@ -80,6 +80,11 @@ RefreshResult refreshCallLog(CallLogStore& store, const uint8_t* history, const 
                              const TimeOfDay& now, const TextLookup& text)
 {
     RefreshResult result;
+    // One fetch at a time, across processes: they share the scratch log.
+    CallLogStore::FetchLock lock(store);
+    result.recordCount = recordCount(history);
+    if (!lock.held())
+        return result;
     store.ensureFiles();
     store.clearFailure();
     result.recordCount = loadHistoryToTemp(store, history, today, now, text);

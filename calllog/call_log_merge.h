@@ -31,8 +31,10 @@ struct RefreshResult {
     bool logUpdated = false;
 };
 
-// Both steps of a fetch; the merge runs only over a completely loaded
-// scratch log, so that a failed load never marks the log's calls lost.
+// Both steps of a fetch, under the store's fetch lock (not updated when
+// another fetch holds it for longer than the library's bound); the merge
+// runs only over a completely loaded scratch log, so that a failed load
+// never marks the log's calls lost.
 RefreshResult refreshCallLog(CallLogStore& store, const uint8_t* history, const Date& today,
                              const TimeOfDay& now, const TextLookup& text);
 

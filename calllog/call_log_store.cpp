@@ -1,13 +1,28 @@
 #include "call_log_store.h"
 
+#include "atomic_file.h"
+#include "crash_point.h"
+#include "device_protocol.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace ql310::calllog {
 
@@ -100,35 +115,159 @@ QString uniqueSuffix()
     return QString::number(++counter);
 }
 
+// Every call made since the user's first fetch is in these files: the
+// folder and the files are the user's alone, whatever the umask.
+constexpr mode_t kFolderMode = 0700;
+constexpr mode_t kFileMode = 0600;
+
+QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// A second writer waits this long for the first one's transaction.
+QString busyTimeoutOption()
+{
+    return QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(device::timeoutMs());
+}
+
 QSqlDatabase open(const QString& connection, const QString& path)
 {
     QSqlDatabase db = QSqlDatabase::database(connection, false);
     if (!db.isValid()) {
         db = QSqlDatabase::addDatabase("QSQLITE", connection);
         db.setDatabaseName(path);
+        db.setConnectOptions(busyTimeoutOption());
     }
     if (!db.isOpen())
         db.open();
     return db;
 }
 
-bool createTable(const QString& path)
+// A file or folder of the user that others may write loses that right; a
+// shared folder with the sticky bit (as /tmp) is left as it is.
+void removeWriteForOthers(const QByteArray& path)
 {
-    const QString connection = "ql310-create-" + uniqueSuffix();
-    bool ok = false;
+    struct stat status {};
+    if (::stat(path.constData(), &status) == 0 && status.st_uid == ::geteuid() &&
+        (status.st_mode & S_IWOTH) && !(S_ISDIR(status.st_mode) && (status.st_mode & S_ISVTX)))
+        ::chmod(path.constData(), status.st_mode & 07777 & ~S_IWOTH);
+}
+
+// Creates the missing folders of `directory`, private to the user.
+bool makePrivateFolder(const QString& directory, QString& reason)
+{
+    const QByteArray path = QFile::encodeName(QDir::cleanPath(QDir(directory).absolutePath()));
+    for (qsizetype i = 1; i <= path.size(); ++i)
+        if (i == path.size() || path[i] == '/')
+            ::mkdir(path.left(i).constData(), kFolderMode);
+    struct stat status {};
+    const int error = ::stat(path.constData(), &status) != 0 ? errno
+                      : S_ISDIR(status.st_mode)              ? 0
+                                                             : ENOTDIR;
+    if (error != 0) {
+        reason = directory + ": " + systemReason(error);
+        return false;
+    }
+    removeWriteForOthers(path);
+    return true;
+}
+
+enum class TableState { Missing, Complete, NoTables, OtherTables, NotADatabase };
+
+// What the database file at `path` holds; `reason` says why it is not one.
+TableState tableState(const QString& path, QString& reason)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+        if (errno == ENOENT)
+            return TableState::Missing;
+        reason = path + ": " + systemReason(errno);
+        return TableState::NotADatabase;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        // A named pipe would hold the engine's open for ever.
+        reason = path + ": not a regular file";
+        return TableState::NotADatabase;
+    }
+    const QString connection = "ql310-check-" + uniqueSuffix();
+    TableState state = TableState::NotADatabase;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", connection);
         db.setDatabaseName(path);
+        db.setConnectOptions(busyTimeoutOption());
         if (db.open()) {
             QSqlQuery query(db);
-            ok = query.exec(kCreateTable);
-            for (const char* index : kCreateIndexes)
-                ok = query.exec(index) && ok;
+            if (query.exec("SELECT name FROM sqlite_master WHERE type = 'table'")) {
+                state = TableState::NoTables;
+                while (query.next()) {
+                    if (query.value(0).toString().compare("Data", Qt::CaseInsensitive) == 0)
+                        state = TableState::Complete;
+                    else if (state == TableState::NoTables)
+                        state = TableState::OtherTables;
+                }
+                if (state == TableState::OtherTables)
+                    reason = path + ": holds no table Data";
+            } else {
+                reason = path + ": " + query.lastError().text();
+            }
+        } else {
+            reason = path + ": " + db.lastError().text();
         }
         db.close();
     }
     QSqlDatabase::removeDatabase(connection);
+    return state;
+}
+
+// Makes the database file at `path` whole, with table Data and its
+// indexes, in a temporary file renamed over `path`: a kill leaves the old
+// file (or none) or the complete new one.
+bool createDatabase(const QString& path, QString& reason)
+{
+    QByteArray temporary = QFile::encodeName(path) + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data()); // the user's alone
+    if (fd < 0) {
+        reason = path + ": " + systemReason(errno);
+        return false;
+    }
+    ::close(fd);
+    QL310_CRASH_POINT("create-empty");
+    const QString connection = "ql310-create-" + uniqueSuffix();
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", connection);
+        db.setDatabaseName(QFile::decodeName(temporary));
+        if (db.open()) {
+            QSqlQuery query(db);
+            ok = query.exec(kCreateTable);
+            for (const char* index : kCreateIndexes)
+                ok = ok && query.exec(index);
+            if (!ok)
+                reason = path + ": " + query.lastError().text();
+        } else {
+            reason = path + ": " + db.lastError().text();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+    if (ok) {
+        const int sync = ::open(temporary.constData(), O_RDONLY | O_CLOEXEC);
+        ok = sync >= 0 && ::fsync(sync) == 0;
+        if (sync >= 0)
+            ::close(sync);
+        QL310_CRASH_POINT("create-before-rename");
+        ok = ok && ::rename(temporary.constData(), QFile::encodeName(path).constData()) == 0;
+        if (!ok)
+            reason = path + ": " + systemReason(errno);
+    }
+    if (!ok)
+        ::unlink(temporary.constData());
     return ok;
+}
+
+// The engine's own reason why `query` on `db` failed, with the file.
+QString queryFailure(const QSqlDatabase& db, const QSqlQuery& query)
+{
+    const QSqlError error = db.isOpen() ? query.lastError() : db.lastError();
+    return db.databaseName() + ": " + error.text();
 }
 
 // Runs a query with its "?" values bound in order.
@@ -174,14 +313,22 @@ CallLogStore::CallLogStore(const QString& dataDirectory)
 
 CallLogStore::~CallLogStore()
 {
-    for (const QString& name : {m_dataConnection, m_tempConnection}) {
-        {
-            QSqlDatabase db = QSqlDatabase::database(name, false);
-            if (db.isValid())
-                db.close();
-        }
+    closeConnections();
+    for (const QString& name : {m_dataConnection, m_tempConnection})
         QSqlDatabase::removeDatabase(name);
+    while (m_lockDepth > 0)
+        unlockFetch();
+}
+
+void CallLogStore::closeConnections()
+{
+    for (const QString& name : {m_dataConnection, m_tempConnection}) {
+        QSqlDatabase db = QSqlDatabase::database(name, false);
+        if (db.isValid())
+            db.close();
     }
+    m_indexed = false;
+    m_tempTuned = false;
 }
 
 QString CallLogStore::callLogPath() const { return QDir(m_directory).filePath(kCallLogFile); }
@@ -190,12 +337,57 @@ QString CallLogStore::templatePath() const { return QDir(m_directory).filePath(k
 
 bool CallLogStore::ensureFiles()
 {
-    if (!QDir().mkpath(m_directory))
-        return false;
+    QString reason;
+    if (!makePrivateFolder(m_directory, reason))
+        return fail(reason);
+    for (const QString& path : {callLogPath(), templatePath(), scratchLogPath()}) {
+        removeWriteForOthers(QFile::encodeName(path));
+        // What writes killed before their rename left behind.
+        removeStaleTemporaries(QFile::encodeName(path).toStdString());
+    }
+    if (filesComplete())
+        return true;
+    // Made or mended by one process at a time, as a fetch.
+    FetchLock lock(*this);
+    return lock.held() && repairFiles();
+}
+
+bool CallLogStore::filesComplete()
+{
+    QString reason;
+    return tableState(callLogPath(), reason) == TableState::Complete &&
+           tableState(templatePath(), reason) == TableState::Complete;
+}
+
+bool CallLogStore::repairFiles()
+{
+    QString reason;
     bool ok = true;
-    for (const QString& path : {callLogPath(), templatePath()})
-        if (!QFile::exists(path))
-            ok = createTable(path) && ok;
+    bool replaced = false;
+    // The template holds no calls: whatever is not a complete one is made again.
+    if (tableState(templatePath(), reason) != TableState::Complete) {
+        replaced = true;
+        ok = createDatabase(templatePath(), reason) || fail(reason);
+        // The scratch log copied from a broken template goes with it.
+        ok = ok && replaceScratchFromTemplate();
+    }
+    // The permanent log is made again only when it holds no table at all:
+    // it never loses a call.
+    switch (tableState(callLogPath(), reason)) {
+    case TableState::Complete:
+        break;
+    case TableState::Missing:
+    case TableState::NoTables:
+        replaced = true;
+        ok = (createDatabase(callLogPath(), reason) || fail(reason)) && ok;
+        break;
+    case TableState::OtherTables:
+    case TableState::NotADatabase:
+        ok = fail(reason);
+        break;
+    }
+    if (replaced)
+        closeConnections(); // opened again on the new files
     return ok;
 }
 
@@ -207,15 +399,80 @@ bool CallLogStore::replaceScratchFromTemplate()
             db.close();
     }
     m_tempTuned = false;
-    const QString scratch = scratchLogPath();
-    if (QFile::exists(scratch) && !QFile::remove(scratch))
+    QFile source(templatePath());
+    if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return false;
-    return QFile::copy(templatePath(), scratch);
+    const QByteArray content = source.readAll();
+    if (source.error() != QFileDevice::NoError)
+        return false;
+    // A new file, so that the scratch log is the user's to write (and the
+    // user's alone) whatever mode the template has.
+    const std::string scratch = QFile::encodeName(scratchLogPath()).toStdString();
+    if (::unlink(scratch.c_str()) != 0 && errno != ENOENT)
+        return false;
+    std::string reason;
+    return replaceFileAtomically(scratch, reinterpret_cast<const uint8_t*>(content.constData()),
+                                 static_cast<size_t>(content.size()), kFileMode, reason);
 }
 
-bool CallLogStore::fail()
+CallLogStore::FetchLock::FetchLock(CallLogStore& store) : m_store(store)
+{
+    m_held = m_store.lockForFetch();
+}
+
+CallLogStore::FetchLock::~FetchLock()
+{
+    if (m_held)
+        m_store.unlockFetch();
+}
+
+bool CallLogStore::lockForFetch()
+{
+    if (m_lockDepth > 0) {
+        ++m_lockDepth;
+        return true;
+    }
+    QString reason;
+    if (!makePrivateFolder(m_directory, reason))
+        return fail(reason);
+    m_lockFd = ::open(QFile::encodeName(m_directory).constData(),
+                      O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_lockFd < 0)
+        return fail(m_directory + ": " + systemReason(errno));
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(device::timeoutMs());
+    std::chrono::milliseconds pause(1);
+    while (::flock(m_lockFd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        const Clock::time_point now = Clock::now();
+        if ((error != EWOULDBLOCK && error != EINTR) || now >= deadline) {
+            ::close(m_lockFd);
+            m_lockFd = -1;
+            return fail(m_directory + ": " +
+                        (error == EWOULDBLOCK ? QStringLiteral("another fetch kept the call log busy")
+                                              : systemReason(error)));
+        }
+        std::this_thread::sleep_for(std::min<Clock::duration>(pause, deadline - now));
+        pause = std::min(pause * 2, std::chrono::milliseconds(50));
+    }
+    m_lockDepth = 1;
+    return true;
+}
+
+void CallLogStore::unlockFetch()
+{
+    if (m_lockDepth == 0 || --m_lockDepth > 0)
+        return;
+    ::flock(m_lockFd, LOCK_UN);
+    ::close(m_lockFd);
+    m_lockFd = -1;
+}
+
+bool CallLogStore::fail(const QString& reason)
 {
     m_failed = true;
+    if (!reason.isEmpty())
+        m_failure = reason;
     return false;
 }
 
@@ -251,9 +508,9 @@ bool CallLogStore::execute(const QString& connection, const QString& sql,
 {
     QSqlDatabase db = connection == m_dataConnection ? dataDb() : tempDb();
     if (!db.isOpen())
-        return fail();
+        return fail(db.databaseName() + ": " + db.lastError().text());
     QSqlQuery query(db);
-    return run(query, sql, values) || fail();
+    return run(query, sql, values) || fail(db.databaseName() + ": " + query.lastError().text());
 }
 
 QVector<LogRow> CallLogStore::select(const QSqlDatabase& db, const QString& sql,
@@ -261,13 +518,13 @@ QVector<LogRow> CallLogStore::select(const QSqlDatabase& db, const QString& sql,
 {
     QVector<LogRow> rows;
     if (!db.isOpen()) {
-        fail();
+        fail(db.databaseName() + ": " + db.lastError().text());
         return rows;
     }
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!run(query, sql, values)) {
-        fail();
+        fail(db.databaseName() + ": " + query.lastError().text());
         return rows;
     }
     while (query.next())
@@ -278,10 +535,19 @@ QVector<LogRow> CallLogStore::select(const QSqlDatabase& db, const QString& sql,
 bool CallLogStore::beginLogTransaction()
 {
     QSqlDatabase db = dataDb();
-    return (db.isOpen() && db.transaction()) || fail();
+    if (!db.isOpen())
+        return fail(db.databaseName() + ": " + db.lastError().text());
+    // Taken for writing now, not at the first change: two merges that both
+    // read the calls in progress before either writes would append them twice.
+    QSqlQuery query(db);
+    return query.exec("BEGIN IMMEDIATE") || fail(db.databaseName() + ": " + query.lastError().text());
 }
 
-bool CallLogStore::commitLogTransaction() { return dataDb().commit() || fail(); }
+bool CallLogStore::commitLogTransaction()
+{
+    QSqlDatabase db = dataDb();
+    return db.commit() || fail(db.databaseName() + ": " + db.lastError().text());
+}
 
 void CallLogStore::rollbackLogTransaction() { dataDb().rollback(); }
 
@@ -290,7 +556,7 @@ bool CallLogStore::insert(const QString& connection, const LogRow& row)
     // The decoding brings every date into range; anything else is refused.
     if (!row.startDate.isValid() || !row.startTime.isValid() || !row.endDate.isValid() ||
         !row.endTime.isValid())
-        return fail();
+        return fail(QStringLiteral("a call with an impossible date or time"));
     return execute(connection, kInsert,
                    {row.port, row.inOut ? 1 : 0, row.phoneNumber, row.recording ? 1 : 0,
                     dateValue(row.startDate), timeValue(row.startTime), dateValue(row.endDate),
@@ -363,7 +629,7 @@ QVector<ViewRow> CallLogStore::selectView(const QString& where, const QString& t
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!db.isOpen() || !run(query, viewSql(allViewColumns(), where, tail), values)) {
-        fail();
+        fail(queryFailure(db, query));
         return rows;
     }
     while (query.next()) {
@@ -392,7 +658,7 @@ qint64 CallLogStore::dataViewCount()
     QSqlDatabase db = dataDb();
     QSqlQuery query(db);
     if (!db.isOpen() || !query.exec("SELECT COUNT(*) FROM Data") || !query.next()) {
-        fail();
+        fail(queryFailure(db, query));
         return 0;
     }
     return query.value(0).toLongLong();
@@ -429,7 +695,7 @@ QVector<CallLogStore::ColumnCell> CallLogStore::dataViewColumn(int column)
     query.setForwardOnly(true);
     const QStringList columns = {"`Index`", "InOut", "Recording", kViewColumns[column - 1]};
     if (!db.isOpen() || !run(query, viewSql(columns, {}, {}), {})) {
-        fail();
+        fail(queryFailure(db, query));
         return cells;
     }
     while (query.next())
@@ -451,7 +717,7 @@ bool CallLogStore::dataHasCall(const LogRow& row)
             {dateValue(row.startDate), timeValue(row.startTime), row.port, row.inOut ? 1 : 0,
              row.phoneNumber, dateValue(row.endDate), timeValue(row.endTime)});
     if (!ok)
-        return fail();
+        return fail(queryFailure(db, query));
     return query.next();
 }
 

@@ -59,24 +59,58 @@ public:
     QString scratchLogPath() const;
     QString templatePath() const;
 
-    // Creates the permanent log and the template with an empty table Data
-    // where they are missing. False when the directory cannot hold them.
+    // Creates the data directory (private to the user) and the permanent
+    // log and the template with an empty table Data where they are missing,
+    // each whole in a temporary file renamed into place (private to the
+    // user), so that a kill never leaves a file without its table. A
+    // template without its table is made again, and so is a permanent log
+    // that holds no table at all; a log with other tables is left alone.
+    // Temporary files of killed writes, older than a minute, are removed.
+    // False, with the reason in failureReason(), when they cannot be had.
     bool ensureFiles();
 
-    // Deletes the scratch log and copies the template in its place; the
-    // scratch connection is closed meanwhile. A failure leaves whatever
-    // scratch file there is, which the next TempDelAll empties.
+    // Replaces the scratch log by a copy of the template, writable by the
+    // user whatever the template's mode; the scratch connection is closed
+    // meanwhile. A failure leaves whatever scratch file there is, which the
+    // next TempDelAll empties.
     bool replaceScratchFromTemplate();
+
+    // Fetches (refilling the scratch log and merging it) run one at a time
+    // across processes: an advisory lock on the data directory, waited for
+    // no longer than the library's bound ($QL310_TIMEOUT_MS). Readers take
+    // no lock. Nested locks of one store count.
+    class FetchLock {
+    public:
+        explicit FetchLock(CallLogStore& store);
+        ~FetchLock();
+        FetchLock(const FetchLock&) = delete;
+        FetchLock& operator=(const FetchLock&) = delete;
+        bool held() const { return m_held; }
+
+    private:
+        CallLogStore& m_store;
+        bool m_held = false;
+    };
+    bool lockForFetch();
+    void unlockFetch();
 
     // The named commands. Those that change data return false on failure;
     // those that return rows return none on failure.
     // A command that fails marks the store failed until clearFailure(), so
     // that a run of commands can be judged as a whole.
     bool failed() const { return m_failed; }
-    void clearFailure() { m_failed = false; }
+    void clearFailure()
+    {
+        m_failed = false;
+        m_failure.clear();
+    }
+    // The database's own words for the latest failure.
+    QString failureReason() const { return m_failure; }
 
-    // One transaction on the permanent log: every change between begin and
-    // commit lands together, or none does after a rollback.
+    // One transaction on the permanent log, taken for writing at its start
+    // (a second writer waits, within the library's bound, for it to end):
+    // every change between begin and commit lands together, or none does
+    // after a rollback.
     bool beginLogTransaction();
     bool commitLogTransaction();
     void rollbackLogTransaction();
@@ -122,7 +156,10 @@ public:
 private:
     bool insert(const QString& connection, const LogRow& row);
     bool execute(const QString& connection, const QString& sql, const QVariantList& values);
-    bool fail();
+    bool fail(const QString& reason = {});
+    bool filesComplete();
+    bool repairFiles();
+    void closeConnections();
     // The permanent log's connection, opened with its indexes in place.
     QSqlDatabase dataDb();
     QSqlDatabase tempDb();
@@ -134,6 +171,9 @@ private:
     QString m_dataConnection;
     QString m_tempConnection;
     bool m_failed = false;
+    QString m_failure;
+    int m_lockFd = -1;
+    int m_lockDepth = 0;
     bool m_indexed = false;
     bool m_tempTuned = false;
 };

@@ -28,11 +28,19 @@ constexpr int kFetchFailText = 172;
 
 using calllog::dataDirectory;
 
+// The database's own reason for the store's latest failure.
+std::string failureOf(const calllog::CallLogStore& store)
+{
+    const QString reason = store.failureReason();
+    return (reason.isEmpty() ? store.callLogPath() : reason).toStdString();
+}
+
 bool openStore(calllog::CallLogStore& store)
 {
     if (store.ensureFiles())
         return true;
-    complain("the call log cannot be created in " + dataDirectory().toStdString());
+    complain("the call log cannot be created in " + dataDirectory().toStdString() + ": " +
+             failureOf(store));
     return false;
 }
 
@@ -68,7 +76,7 @@ int fetch(const QStringList& args)
     complain((text(kRecordsText) + ' ' + QString::number(refresh.recordCount) + ' ' + text(kRecordsTailText))
                  .toStdString());
     if (!refresh.logUpdated) {
-        complain("the call log could not be updated: " + store.callLogPath().toStdString());
+        complain("the call log could not be updated: " + failureOf(store));
         return kDatabaseError;
     }
     return kSuccess;
@@ -145,7 +153,7 @@ int exportLog(const QStringList& args)
     store.clearFailure();
     const QVector<calllog::LogRow> rows = store.dataExport(first, last);
     if (store.failed()) {
-        complain("the call log cannot be read: " + store.callLogPath().toStdString());
+        complain("the call log cannot be read: " + failureOf(store));
         return kDatabaseError;
     }
     if (parser.isSet(json)) {
@@ -197,7 +205,7 @@ int clear(const QStringList& args)
         return kDatabaseError;
     const bool done = parser.isSet(all) ? store.dataDelAll() : store.dataDel(first, last);
     if (!done) {
-        complain("the call log cannot be changed: " + store.callLogPath().toStdString());
+        complain("the call log cannot be changed: " + failureOf(store));
         return kDatabaseError;
     }
     return kSuccess;

@@ -73,7 +73,7 @@ int read(const QStringList& args)
     passThroughEditor(config);
     std::string reason;
     if (!files::saveFile(path, files::FileKind::Settings, config.images(), reason)) {
-        complain(path + ": " + reason);
+        complain(path + ": cannot be saved: " + reason + ". The file was not changed.");
         return kFileUnwritable;
     }
     return kSuccess;

@@ -7,9 +7,12 @@
 #include "ql310.h"
 #include "text_table.h"
 
-#include <iostream>
-#include <iterator>
+#include <cerrno>
+#include <cstring>
 #include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace ql310::cli {
 
@@ -25,6 +28,39 @@ const char* transferReason(uint8_t result)
     case QL310_READ_EMPTY: return "the adapter sent nothing";
     case QL310_WRITE_EMPTY: return "the adapter took nothing";
     default: return "unexpected result";
+    }
+}
+
+// Standard input holds a settings file; what is longer than one by more
+// than this is something else (/dev/zero would never end).
+constexpr size_t kStandardInputMargin = 64 * 1024;
+
+bool readStandardInput(std::vector<uint8_t>& content, std::string& message)
+{
+    struct stat status {};
+    if (::fstat(STDIN_FILENO, &status) == 0 && S_ISDIR(status.st_mode)) {
+        message = "standard input: is a directory";
+        return false;
+    }
+    const size_t limit = files::fileSize(files::FileKind::Settings) + kStandardInputMargin;
+    content.clear();
+    uint8_t buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            message = std::string("standard input: ") + std::strerror(errno);
+            return false;
+        }
+        if (n == 0)
+            return true;
+        content.insert(content.end(), buffer, buffer + n);
+        if (content.size() > limit) {
+            message = "standard input: too long (a settings file holds " +
+                      std::to_string(files::fileSize(files::FileKind::Settings)) + " bytes)";
+            return false;
+        }
     }
 }
 
@@ -74,7 +110,8 @@ ExitCode load(const Source& source, Configuration& into, std::string& message)
     std::vector<uint8_t> content;
     std::string reason;
     if (source.path == "-") {
-        content.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+        if (!readStandardInput(content, message))
+            return kFileUnreadable;
         if (content.size() < files::fileSize(files::FileKind::Settings)) {
             message = "standard input: " + std::to_string(content.size()) +
                       " bytes, a settings file holds " +

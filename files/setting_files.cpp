@@ -4,7 +4,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -62,15 +61,11 @@ bool saveFile(const std::string& path, FileKind kind, const Images& images, std:
     if (kind == FileKind::Settings)
         append(images.lineParams, kLineParamsSize);
 
-    // A name that is a symbolic link saves into the file it points to, and
-    // the link stays.
-    std::string target = path;
-    std::error_code error;
-    if (std::filesystem::is_symlink(path, error)) {
-        const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, error);
-        if (!error)
-            target = resolved.string();
-    }
+    // Only over a regular file the user may write or under a new name; a
+    // symbolic link saves into its file (made when the link dangles).
+    std::string target;
+    if (!saveTarget(path, target, reason))
+        return false;
     // A new file gets the usual mode; one saved over keeps its own.
     const mode_t mask = ::umask(0);
     ::umask(mask);

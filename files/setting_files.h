@@ -38,8 +38,10 @@ struct Images {
 
 // Writes the file of `kind` from `images`: a temporary file beside it, then
 // a rename, so the file holds exactly the new images or, after any failure,
-// what it held before; a symbolic link is kept and its file replaced. False
-// with the system's reason in `reason`.
+// what it held before. Saved only over a regular file the user may write or
+// under a new name; a symbolic link is kept and its file replaced (created
+// when the link dangles); anything else (a read-only file, a named pipe, a
+// device) is refused. False with the reason in `reason`.
 bool saveFile(const std::string& path, FileKind kind, const Images& images, std::string& reason);
 
 // Reads the first fileSize(kind) bytes of the file into `content`. False,

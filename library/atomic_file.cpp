@@ -4,7 +4,10 @@
 
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,7 +33,134 @@ bool writeAll(int fd, const uint8_t* data, size_t size)
     return true;
 }
 
+std::string directoryOf(const std::string& path)
+{
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string baseNameOf(const std::string& path)
+{
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The temporary file and the rename need a folder this user may write.
+bool writableFolder(const std::string& directory, std::string& reason)
+{
+    struct stat status {};
+    if (::stat(directory.c_str(), &status) != 0) {
+        reason = std::strerror(errno);
+        return false;
+    }
+    if (!S_ISDIR(status.st_mode)) {
+        reason = std::strerror(ENOTDIR);
+        return false;
+    }
+    if (::faccessat(AT_FDCWD, directory.c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
+        reason = std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
+// Six characters as mkstemp makes them, of more than one kind.
+bool looksMadeByMkstemp(const std::string& suffix)
+{
+    if (suffix.size() != 6)
+        return false;
+    bool lower = false, upper = false, digit = false;
+    for (char c : suffix) {
+        if (c >= 'a' && c <= 'z')
+            lower = true;
+        else if (c >= 'A' && c <= 'Z')
+            upper = true;
+        else if (c >= '0' && c <= '9')
+            digit = true;
+        else
+            return false;
+    }
+    return int(lower) + int(upper) + int(digit) > 1;
+}
+
 } // namespace
+
+bool saveTarget(const std::string& path, std::string& target, std::string& reason)
+{
+    constexpr int kMaxLinks = 40; // as the system follows them
+    std::string current = path;
+    for (int links = 0;; ++links) {
+        struct stat status {};
+        if (::lstat(current.c_str(), &status) != 0) {
+            if (errno != ENOENT) {
+                reason = std::strerror(errno);
+                return false;
+            }
+            // A new name, or the missing file of a dangling link.
+            if (!writableFolder(directoryOf(current), reason))
+                return false;
+            target = current;
+            return true;
+        }
+        if (S_ISLNK(status.st_mode)) {
+            if (links >= kMaxLinks) {
+                reason = std::strerror(ELOOP);
+                return false;
+            }
+            std::string link(4096, '\0');
+            const ssize_t n = ::readlink(current.c_str(), link.data(), link.size());
+            if (n < 0 || static_cast<size_t>(n) >= link.size()) {
+                reason = std::strerror(n < 0 ? errno : ENAMETOOLONG);
+                return false;
+            }
+            link.resize(static_cast<size_t>(n));
+            current = link.front() == '/' ? link : directoryOf(current) + "/" + link;
+            continue;
+        }
+        if (S_ISDIR(status.st_mode)) {
+            reason = std::strerror(EISDIR);
+            return false;
+        }
+        if (!S_ISREG(status.st_mode)) {
+            reason = "it is not a regular file";
+            return false;
+        }
+        // The superuser may write any file; one that nobody may write is
+        // still read-only to the user, root or not.
+        if (::faccessat(AT_FDCWD, current.c_str(), W_OK, AT_EACCESS) != 0 ||
+            (status.st_mode & 0222) == 0) {
+            reason = std::strerror((status.st_mode & 0222) == 0 ? EACCES : errno);
+            return false;
+        }
+        if (!writableFolder(directoryOf(current), reason))
+            return false;
+        target = current;
+        return true;
+    }
+}
+
+void removeStaleTemporaries(const std::string& path, int olderThanSeconds)
+{
+    const std::string directory = directoryOf(path);
+    const std::string prefix = baseNameOf(path) + ".";
+    DIR* dir = ::opendir(directory.c_str());
+    if (!dir)
+        return;
+    const std::time_t before = std::time(nullptr) - olderThanSeconds;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0 ||
+            !looksMadeByMkstemp(name.substr(prefix.size())))
+            continue;
+        struct stat status {};
+        if (::fstatat(::dirfd(dir), name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(status.st_mode) && status.st_uid == ::geteuid() && status.st_mtime < before)
+            ::unlinkat(::dirfd(dir), name.c_str(), 0);
+    }
+    ::closedir(dir);
+}
 
 bool replaceFileAtomically(const std::string& path, const uint8_t* data, size_t size,
                            mode_t newMode, std::string& reason, mode_t withoutBits)

@@ -19,4 +19,19 @@ namespace ql310 {
 bool replaceFileAtomically(const std::string& path, const uint8_t* data, size_t size,
                            mode_t newMode, std::string& reason, mode_t withoutBits = 0);
 
+// Where a save to `path` goes, by the one rule for files the user names:
+// a regular file this user may write, or a new name in a folder this user
+// may write; a symbolic link saves into the file it points to (following
+// links to links), which is created when the link dangles inside a
+// writable folder. Anything else (a read-only file, a named pipe, a device,
+// a directory, a socket, a link loop) is refused: false with the reason.
+bool saveTarget(const std::string& path, std::string& target, std::string& reason);
+
+// Removes temporary files that killed writes of `path` left behind: files
+// named like `path` plus "." and six letters or digits, owned by this user,
+// regular, and not changed for `olderThanSeconds`. Six letters of one case
+// alone ("backup", "BROKEN") or six digits name a file of someone else's
+// and are left; names made by mkstemp almost always mix them.
+void removeStaleTemporaries(const std::string& path, int olderThanSeconds = 60);
+
 } // namespace ql310

@@ -1,12 +1,15 @@
 #include "registry_hive.h"
 
 #include "atomic_file.h"
+#include "device_protocol.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -22,6 +25,11 @@ constexpr const char* kSignature = "REGEDIT4";
 constexpr const char* kRootKey = "HKEY_LOCAL_MACHINE\\";
 constexpr const char* kLockSuffix = ".lock";
 constexpr mode_t kNewFileMode = 0644;
+// A new folder of the hive: never writable by others, whatever the umask.
+constexpr mode_t kNewFolderMode = 0775;
+// The line parameters take a few kilobytes; anything this large is not a
+// hive this system wrote (a link to /dev/zero would never end).
+constexpr size_t kMaxHiveSize = 16u << 20;
 
 std::string lower(std::string text)
 {
@@ -185,23 +193,39 @@ std::string formatData(const Value& value)
     return {};
 }
 
-bool readFile(const std::string& path, std::string& out)
+enum class ReadResult { Ok, Missing, Unreadable, NotAHive };
+
+// Reads the hive without blocking: only a regular file of at most
+// kMaxHiveSize bytes is a hive (a named pipe would wait for a writer for
+// ever, a device would never end).
+ReadResult readFile(const std::string& path, std::string& out)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
-        return false;
+        return errno == ENOENT ? ReadResult::Missing : ReadResult::Unreadable;
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+        static_cast<unsigned long long>(status.st_size) > kMaxHiveSize) {
+        ::close(fd);
+        return ReadResult::NotAHive;
+    }
     out.clear();
+    out.reserve(static_cast<size_t>(status.st_size));
     char buffer[8192];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof(buffer));
         if (n > 0) {
             out.append(buffer, static_cast<size_t>(n));
+            if (out.size() > kMaxHiveSize) { // grew while being read
+                ::close(fd);
+                return ReadResult::NotAHive;
+            }
             continue;
         }
         if (n < 0 && errno == EINTR)
             continue;
         ::close(fd);
-        return n == 0;
+        return n == 0 ? ReadResult::Ok : ReadResult::Unreadable;
     }
 }
 
@@ -213,6 +237,42 @@ std::string directoryOf(const std::string& path)
     if (slash == 0)
         return "/";
     return path.substr(0, slash);
+}
+
+// Creates the folders of `directory` that are missing, never writable by
+// others. An existing folder of this user that others may write loses that
+// right, unless it is a shared one with the sticky bit (as /tmp).
+void makeHiveFolder(const std::string& directory)
+{
+    for (size_t i = 1; i <= directory.size(); ++i)
+        if (i == directory.size() || directory[i] == '/')
+            ::mkdir(directory.substr(0, i).c_str(), kNewFolderMode);
+    struct stat status {};
+    if (::stat(directory.c_str(), &status) == 0 && S_ISDIR(status.st_mode) &&
+        status.st_uid == ::geteuid() && (status.st_mode & S_IWOTH) && !(status.st_mode & S_ISVTX))
+        ::chmod(directory.c_str(), status.st_mode & 07777 & ~S_IWOTH);
+}
+
+enum class LockResult { Locked, TimedOut, Failed };
+
+// Takes the lock on `fd`, waiting no longer than the library's bound.
+LockResult lockWithin(int fd, int timeoutMs)
+{
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    std::chrono::milliseconds pause(1);
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            return LockResult::Locked;
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return LockResult::Failed;
+        const Clock::time_point now = Clock::now();
+        if (now >= deadline)
+            return LockResult::TimedOut;
+        std::this_thread::sleep_for(
+            std::min<Clock::duration>(pause, deadline - now));
+        pause = std::min(pause * 2, std::chrono::milliseconds(50));
+    }
 }
 
 // Replaces the file at `path` by `text` in one rename. The hive holds the
@@ -275,14 +335,6 @@ struct HiveDocument::Impl {
         entries.push_back(signature);
         crlf = false;
     }
-    // Index of the section header each entry belongs to (-1 before any).
-    bool inKey(size_t index, const std::string& key) const
-    {
-        for (size_t i = index + 1; i-- > 0;)
-            if (entries[i].kind == Kind::Header)
-                return entries[i].key == key;
-        return false;
-    }
 };
 
 HiveDocument::HiveDocument() : m_impl(std::make_unique<Impl>()) { m_impl->clear(); }
@@ -306,18 +358,19 @@ bool HiveDocument::parse(const std::string& input)
             line.pop_back();
             d.crlf = true;
         }
-        lines.push_back(line);
+        lines.push_back(std::move(line));
         start = end + 1;
     }
+    d.entries.reserve(lines.size() + 1);
 
     bool signed_ = false;
     bool inSection = false;
     for (size_t i = 0; i < lines.size(); ++i) {
         Impl::Entry entry;
-        entry.lines.push_back(lines[i]);
-        const std::string line = trim(lines[i]);
+        entry.lines.push_back(std::move(lines[i]));
+        const std::string line = trim(entry.lines.front());
         if (line.empty() || line[0] == ';') {
-            d.entries.push_back(entry);
+            d.entries.push_back(std::move(entry));
             continue;
         }
         if (!signed_) {
@@ -326,7 +379,7 @@ bool HiveDocument::parse(const std::string& input)
                 return false;
             }
             signed_ = true;
-            d.entries.push_back(entry);
+            d.entries.push_back(std::move(entry));
             continue;
         }
         if (line[0] == '[') {
@@ -337,21 +390,20 @@ bool HiveDocument::parse(const std::string& input)
             entry.kind = Impl::Kind::Header;
             entry.key = lower(line.substr(1, line.size() - 2));
             inSection = true;
-            d.entries.push_back(entry);
+            d.entries.push_back(std::move(entry));
             continue;
         }
         // A value line, possibly continued with a trailing backslash.
         std::string logical = line;
-        while (!logical.empty() && logical.back() == '\\' && i + 1 < lines.size() &&
-               startsWithNoCase(logical, logical.find('=') + 1, "hex")) {
+        const bool hexData = startsWithNoCase(logical, logical.find('=') + 1, "hex");
+        while (hexData && !logical.empty() && logical.back() == '\\' && i + 1 < lines.size()) {
             logical.pop_back();
             entry.lines.push_back(lines[++i]);
             logical += trim(lines[i]);
         }
         // Data continued past the end of the file is a cut-off hive: taken as
         // it is, whatever the hive appended next would become part of it.
-        if (!logical.empty() && logical.back() == '\\' && i + 1 >= lines.size() &&
-            startsWithNoCase(logical, logical.find('=') + 1, "hex")) {
+        if (hexData && !logical.empty() && logical.back() == '\\' && i + 1 >= lines.size()) {
             d.clear();
             return false;
         }
@@ -372,7 +424,7 @@ bool HiveDocument::parse(const std::string& input)
         }
         entry.kind = Impl::Kind::Value;
         entry.name = lower(name);
-        d.entries.push_back(entry);
+        d.entries.push_back(std::move(entry));
     }
     if (!signed_) {
         // An empty file is an empty hive.
@@ -385,6 +437,11 @@ std::string HiveDocument::text() const
 {
     const char* eol = m_impl->crlf ? "\r\n" : "\n";
     std::string out;
+    size_t size = 0;
+    for (const Impl::Entry& entry : m_impl->entries)
+        for (const std::string& line : entry.lines)
+            size += line.size() + 2;
+    out.reserve(size);
     for (const Impl::Entry& entry : m_impl->entries)
         for (const std::string& line : entry.lines) {
             out += line;
@@ -424,11 +481,12 @@ bool HiveDocument::value(const std::string& key, const std::string& name, Value&
     const std::string wantedKey = lower(key);
     const std::string wantedName = lower(name);
     bool found = false;
+    bool inKey = false;
     // A value given twice counts as its last definition, as on import.
-    for (size_t i = 0; i < m_impl->entries.size(); ++i) {
-        const Impl::Entry& entry = m_impl->entries[i];
-        if (entry.kind == Impl::Kind::Value && entry.name == wantedName &&
-            m_impl->inKey(i, wantedKey)) {
+    for (const Impl::Entry& entry : m_impl->entries) {
+        if (entry.kind == Impl::Kind::Header)
+            inKey = entry.key == wantedKey;
+        else if (inKey && entry.kind == Impl::Kind::Value && entry.name == wantedName) {
             out = entry.value;
             found = true;
         }
@@ -445,10 +503,14 @@ bool HiveDocument::setValue(const std::string& key, const std::string& name, con
     const std::string wantedName = lower(name);
     const std::string line = quote(name) + "=" + formatData(value);
     bool replaced = false;
+    bool inKey = false;
     long lastOfKey = -1;
+    // One pass over the hive, whatever its size.
     for (size_t i = 0; i < d.entries.size(); ++i) {
         Impl::Entry& entry = d.entries[i];
-        if (entry.kind == Impl::Kind::Other || !d.inKey(i, wantedKey))
+        if (entry.kind == Impl::Kind::Header)
+            inKey = entry.key == wantedKey;
+        if (entry.kind == Impl::Kind::Other || !inKey)
             continue;
         lastOfKey = static_cast<long>(i);
         if (entry.kind == Impl::Kind::Value && entry.name == wantedName) {
@@ -495,8 +557,7 @@ OpenStatus RegistryKey::create(const std::string& subKey, bool& created, const s
     close();
     m_full = true;
     created = false;
-    std::error_code ignored;
-    std::filesystem::create_directories(directoryOf(path), ignored);
+    makeHiveFolder(directoryOf(path));
     return openLocked(subKey, true, &created, path);
 }
 
@@ -504,25 +565,29 @@ OpenStatus RegistryKey::openLocked(const std::string& subKey, bool create, bool*
                                    const std::string& path)
 {
     try {
+        // stat() follows a link and never blocks, whatever the file is.
         struct stat info {};
         const bool exists = ::stat(path.c_str(), &info) == 0;
         if (!exists && !create)
             return OpenStatus::NoFile;
+        if (exists && (!S_ISREG(info.st_mode) ||
+                       static_cast<unsigned long long>(info.st_size) > kMaxHiveSize))
+            return OpenStatus::Malformed;
+        std::string target = path;
         if (m_full) {
-            // Writing means a temporary file and a lock file beside the hive.
-            const std::string directory = directoryOf(path);
-            if ((exists && ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) ||
-                ::faccessat(AT_FDCWD, directory.c_str(), W_OK | X_OK, AT_EACCESS) != 0)
+            // Writing means a temporary file and a lock file beside the
+            // hive; a symbolic link is kept and the file it names stored.
+            std::string reason;
+            if (!saveTarget(path, target, reason))
                 return OpenStatus::NotWritable;
-            m_lockFd = ::open((path + kLockSuffix).c_str(), O_RDWR | O_CREAT | O_CLOEXEC,
-                              kNewFileMode);
+            m_lockFd = ::open((target + kLockSuffix).c_str(),
+                              O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW, kNewFileMode);
             if (m_lockFd < 0)
                 return OpenStatus::NotWritable;
-            while (::flock(m_lockFd, LOCK_EX) != 0) {
-                if (errno != EINTR) {
-                    close();
-                    return OpenStatus::NotWritable;
-                }
+            const LockResult lock = lockWithin(m_lockFd, device::timeoutMs());
+            if (lock != LockResult::Locked) {
+                close();
+                return lock == LockResult::TimedOut ? OpenStatus::Busy : OpenStatus::NotWritable;
             }
         }
         auto fail = [this](OpenStatus status) {
@@ -531,10 +596,18 @@ OpenStatus RegistryKey::openLocked(const std::string& subKey, bool create, bool*
         };
         auto document = std::make_unique<HiveDocument>();
         std::string text;
-        if (readFile(path, text)) {
+        switch (readFile(target, text)) {
+        case ReadResult::Ok:
             if (!document->parse(text))
                 return fail(OpenStatus::Malformed);
-        } else if (!create || ::access(path.c_str(), F_OK) == 0) {
+            break;
+        case ReadResult::NotAHive:
+            return fail(OpenStatus::Malformed);
+        case ReadResult::Missing:
+            if (!create)
+                return fail(OpenStatus::NoFile);
+            break;
+        case ReadResult::Unreadable:
             return fail(OpenStatus::NoFile);
         }
         const std::string key = kRootKey + subKey;
@@ -546,7 +619,7 @@ OpenStatus RegistryKey::openLocked(const std::string& subKey, bool create, bool*
             *created = true;
         }
         m_document = std::move(document);
-        m_path = path;
+        m_path = target;
         m_key = key;
         return OpenStatus::Ok;
     } catch (...) {
@@ -607,6 +680,8 @@ bool RegistryKey::close()
     bool ok = true;
     if (m_document && m_full && m_dirty) {
         try {
+            // What stores killed before their rename left behind.
+            removeStaleTemporaries(m_path);
             ok = replaceFile(m_path, m_document->text());
         } catch (...) {
             ok = false;

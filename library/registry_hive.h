@@ -15,8 +15,10 @@
 //
 // Writes are atomic (a temporary file beside the hive, then a rename) and
 // serialised between processes by an advisory lock on "<hive>.lock", held
-// from opening a key with full access until it is closed. Readers take no
-// lock: they always see either the old file or the new one.
+// from opening a key with full access until it is closed; the wait for it
+// ends after $QL310_TIMEOUT_MS. Readers take no lock: they always see
+// either the old file or the new one. Storing takes time in proportion to
+// the hive's size.
 //
 // Plain C++ and libc; no exception leaves this module.
 #pragma once
@@ -40,6 +42,8 @@ enum class OpenStatus {
     NoKey,       // the hive has no such key
     Malformed,   // the hive file cannot be parsed
     NotWritable, // full access asked for, but this user cannot write the hive
+    Busy,        // full access asked for, but another process held the hive's
+                 // lock for longer than the library waits ($QL310_TIMEOUT_MS)
 };
 
 enum class ValueType { String, Dword, Binary };
@@ -89,7 +93,9 @@ public:
     RegistryKey(const RegistryKey&) = delete;
     RegistryKey& operator=(const RegistryKey&) = delete;
 
-    // Opens `subKey` (below HKEY_LOCAL_MACHINE) of the hive at `path`.
+    // Opens `subKey` (below HKEY_LOCAL_MACHINE) of the hive at `path`. A hive
+    // that is not a regular file, or is larger than 16 MB, is Malformed (not
+    // a hive). Full access through a symbolic link stores into its file.
     OpenStatus open(const std::string& subKey, Access access, const std::string& path = hivePath());
     // Opens `subKey` with full access, first creating the hive file (and its
     // directory) and the key when they are missing. `created` tells whether

@@ -6,11 +6,24 @@
 #include "server.h"
 #include "simulated_adapter.h"
 
+#include <poll.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/time.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
 
 namespace {
 
@@ -122,6 +135,163 @@ TEST(AdapterDeviceDirectory, IsMadePrivateAndAnOpenOneIsRefused)
     Server server({open, ""}, state, faults);
     EXPECT_FALSE(server.start(error));
     EXPECT_NE(error.find("others may write"), std::string::npos);
+}
+
+int connectTo(const std::string& path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.c_str(), sizeof(address.sun_path) - 1);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// One control command on the connection `fd`; its reply within 5 s.
+std::string ask(int fd, const std::string& line)
+{
+    const std::string out = line + "\n";
+    if (::send(fd, out.data(), out.size(), MSG_NOSIGNAL) != static_cast<ssize_t>(out.size()))
+        return "error: send failed";
+    std::string reply;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (reply.find('\n') == std::string::npos) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        pollfd p{fd, POLLIN, 0};
+        if (left.count() <= 0 || ::poll(&p, 1, static_cast<int>(left.count())) <= 0)
+            return "error: no reply";
+        char buffer[256];
+        const ssize_t n = ::recv(fd, buffer, sizeof(buffer), 0);
+        if (n <= 0)
+            return "error: closed";
+        reply.append(buffer, static_cast<size_t>(n));
+    }
+    return reply.substr(0, reply.find('\n'));
+}
+
+// Processor time of process `pid` in clock ticks.
+long cpuTicks(pid_t pid)
+{
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::istringstream fields(text.substr(text.rfind(')') + 2));
+    std::string field;
+    long user = 0, system = 0;
+    for (int i = 3; i <= 15 && fields >> field; ++i) {
+        if (i == 14)
+            user = std::stol(field);
+        if (i == 15)
+            system = std::stol(field);
+    }
+    return user + system;
+}
+
+// Out of descriptors, accept fails while the connection stays queued: the
+// adapter rests instead of spinning, serves the connections it has, and
+// takes new ones again once descriptors are free.
+TEST(AdapterServer, OutOfDescriptorsItRestsAndKeepsServingItsConnections)
+{
+    ql310::test::TemporaryDirectory root;
+    const std::string dir = root.path() + "/dev";
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const rlimit limit{24, 24};
+        ::setrlimit(RLIMIT_NOFILE, &limit);
+        AdapterState state = AdapterState::factory(0);
+        Faults faults;
+        std::string error;
+        Server server({dir, ""}, state, faults);
+        if (!server.start(error))
+            ::_exit(1);
+        server.run(nullptr);
+        ::_exit(0);
+    }
+    struct Reaper {
+        pid_t pid;
+        ~Reaper()
+        {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+    } reaper{child};
+    const std::string controlPath = dir + "/capi201.ctl";
+    int control = -1;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while ((control = connectTo(controlPath)) < 0 && std::chrono::steady_clock::now() < deadline)
+        ::poll(nullptr, 0, 10);
+    ASSERT_GE(control, 0);
+    ASSERT_EQ(ask(control, "ping"), "ok");
+
+    // More clients than it has descriptors for: those beyond wait in the
+    // listener's queue, which fills while the adapter accepts.
+    std::vector<int> clients;
+    const auto filled = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (clients.size() < 30 && std::chrono::steady_clock::now() < filled) {
+        if (const int fd = connectTo(dir + "/capi201"); fd >= 0)
+            clients.push_back(fd);
+        else
+            ::poll(nullptr, 0, 5);
+    }
+    ASSERT_EQ(clients.size(), 30u);
+    ASSERT_EQ(ask(control, "ping"), "ok");
+    // A spinning loop would burn most of a core over this window.
+    const long before = cpuTicks(child);
+    ::poll(nullptr, 0, 1500);
+    const long used = cpuTicks(child) - before;
+    EXPECT_LT(used, ::sysconf(_SC_CLK_TCK) / 10) << "ticks used while out of descriptors";
+    EXPECT_EQ(ask(control, "ping"), "ok");
+
+    for (int fd : clients)
+        ::close(fd);
+    const int later = connectTo(controlPath);
+    ASSERT_GE(later, 0);
+    EXPECT_EQ(ask(later, "ping"), "ok");
+    ::close(later);
+    ::close(control);
+}
+
+TEST(AdapterHistoryCommand, LoadsOnlyFromARegularFileAndNeverBlocks)
+{
+    ql310::test::SimulatedAdapter adapter(QL310_ADAPTER_PATH);
+    ASSERT_TRUE(adapter.start());
+    const std::string fifo = adapter.root() + "/history.pipe";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string reply = adapter.command("history " + fifo);
+    EXPECT_NE(reply.find("not a regular file"), std::string::npos) << reply;
+    EXPECT_EQ(adapter.command("ping"), "ok");
+}
+
+TEST(AdapterJournal, OnlyARegularFileIsAJournalAndTheStartNeverBlocks)
+{
+    ql310::test::TemporaryDirectory root;
+    const std::string fifo = root.path() + "/journal.pipe";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    AdapterState state = AdapterState::factory(0);
+    Faults faults;
+    std::string error;
+    Server server({root.path() + "/dev", fifo}, state, faults);
+    EXPECT_FALSE(server.start(error));
+    EXPECT_NE(error.find(fifo), std::string::npos) << error;
+}
+
+TEST(AdapterStateFiles, AStoreRemovesWhatKilledStoresLeftBehind)
+{
+    ql310::test::TemporaryDirectory root;
+    AdapterState state;
+    std::string error;
+    ASSERT_TRUE(state.open(root.path(), 0, error)) << error;
+    const std::string stale = root.path() + "/setting.bin.Xy7Qa2";
+    std::ofstream(stale) << "half";
+    const timeval old{std::time(nullptr) - 120, 0};
+    const timeval times[2] = {old, old};
+    ASSERT_EQ(::utimes(stale.c_str(), times), 0);
+    ASSERT_TRUE(state.save(error)) << error;
+    EXPECT_FALSE(std::filesystem::exists(stale));
 }
 
 } // namespace

@@ -18,11 +18,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using ql310::MainWindow;
@@ -502,6 +504,8 @@ private slots:
         QTest::newRow("missing folder") << "no/such/folder/a.310" << "No such file or directory";
         QTest::newRow("inside a file") << "plain/a.310" << "Not a directory";
         QTest::newRow("read-only folder") << "sealed/a.310" << "Permission denied";
+        QTest::newRow("read-only file") << "readonly.310" << "Permission denied";
+        QTest::newRow("named pipe") << "pipe.310" << "it is not a regular file";
     }
     void aFailedSaveSaysTheFileWasNotChanged()
     {
@@ -513,6 +517,10 @@ private slots:
         const QByteArray old("an older settings file");
         QVERIFY(writeAll(m_files->filePath(QStringLiteral("sealed/a.310")), old));
         const QString sealed = m_files->filePath(QStringLiteral("sealed"));
+        QVERIFY(writeAll(m_files->filePath(QStringLiteral("readonly.310")), old));
+        QVERIFY(QFile::setPermissions(m_files->filePath(QStringLiteral("readonly.310")),
+                                      QFileDevice::ReadOwner));
+        QCOMPARE(::mkfifo(QFile::encodeName(m_files->filePath(QStringLiteral("pipe.310"))).constData(), 0600), 0);
         if (name.startsWith(QLatin1String("sealed"))) {
             if (::geteuid() == 0)
                 QSKIP("the superuser writes into every folder");
@@ -527,6 +535,8 @@ private slots:
         QCOMPARE(window().statusPanel(1), path + kElevenDots);
         QCOMPARE(readAll(m_files->filePath(QStringLiteral("sealed/a.310"))), old);
         QCOMPARE(QDir(sealed).entryList(QDir::Files).size(), 1);
+        QCOMPARE(readAll(m_files->filePath(QStringLiteral("readonly.310"))), old);
+        QVERIFY(QFileInfo(m_files->filePath(QStringLiteral("pipe.310"))).isFile() == false);
     }
 };
 

@@ -3,6 +3,9 @@
 #include "call_log_store.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -11,6 +14,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -334,6 +340,128 @@ TEST_F(CallLog, ViewRowsComeInBlocksAndByIndex)
     const auto cells = store.dataViewColumn(6);
     ASSERT_EQ(cells.size(), 10);
     EXPECT_EQ(cells[9].text, "00:00:51");
+}
+
+// --- Files made whole, mended, private; fetches one at a time ---------------
+
+mode_t modeOf(const QString& path)
+{
+    struct stat info {};
+    ::stat(QFile::encodeName(path).constData(), &info);
+    return info.st_mode & 07777;
+}
+
+Buffer oneCallInProgress()
+{
+    Buffer buffer{};
+    buffer[kRecordCountOffset] = 1;
+    putCall(buffer, 0, 0x04, 0x34, {12, 8, 10, 0, 0}, {0, 0, 0, 0, 0});
+    return buffer;
+}
+
+// What a kill between a file's creation and its table used to leave.
+TEST_F(CallLog, FilesWithoutTheirTableAreMadeAgainAndNoCallIsLost)
+{
+    const Date today{2026, 12, 8};
+    QTemporaryDir other;
+    CallLogStore fresh(other.path());
+    for (const QString& path : {fresh.callLogPath(), fresh.templatePath()})
+        QFile(path).open(QIODevice::WriteOnly);
+    EXPECT_TRUE(refreshCallLog(fresh, oneCallInProgress().data(), today, {10, 3, 0}, portText).logUpdated)
+        << fresh.failureReason().toStdString();
+    EXPECT_EQ(fresh.dataCheck().size(), 1);
+
+    // A template without its table, beside a log of calls.
+    fetch(oneCallInProgress(), today, {10, 3, 0});
+    QFile(store.templatePath()).open(QIODevice::WriteOnly | QIODevice::Truncate);
+    EXPECT_TRUE(store.ensureFiles());
+    EXPECT_TRUE(refreshCallLog(store, oneCallInProgress().data(), today, {10, 4, 0}, portText).logUpdated);
+    ASSERT_EQ(store.dataCheck().size(), 1);
+    EXPECT_EQ(store.dataView()[0].diffTime, "00:04:00");
+}
+
+TEST_F(CallLog, ALogWithOtherTablesIsNeverReplaced)
+{
+    QTemporaryDir other;
+    CallLogStore foreign(other.path());
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "foreign");
+        db.setDatabaseName(foreign.callLogPath());
+        ASSERT_TRUE(db.open());
+        QSqlQuery(db).exec("CREATE TABLE Calls (Number TEXT)");
+        QSqlQuery(db).exec("INSERT INTO Calls VALUES ('123')");
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("foreign");
+    EXPECT_FALSE(foreign.ensureFiles());
+    EXPECT_TRUE(foreign.failureReason().contains("holds no table Data"));
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "foreign-again");
+    db.setDatabaseName(foreign.callLogPath());
+    ASSERT_TRUE(db.open());
+    QSqlQuery query(db);
+    EXPECT_TRUE(query.exec("SELECT Number FROM Calls") && query.next());
+}
+
+TEST_F(CallLog, AReadOnlyTemplateGivesAScratchLogTheUserCanWrite)
+{
+    ASSERT_EQ(::chmod(QFile::encodeName(store.templatePath()).constData(), 0444), 0);
+    const Date today{2026, 12, 8};
+    EXPECT_TRUE(refreshCallLog(store, oneCallInProgress().data(), today, {10, 3, 0}, portText).logUpdated)
+        << store.failureReason().toStdString();
+    EXPECT_EQ(modeOf(store.scratchLogPath()), 0600u);
+    EXPECT_TRUE(refreshCallLog(store, oneCallInProgress().data(), today, {10, 4, 0}, portText).logUpdated);
+}
+
+TEST_F(CallLog, TheCallLogIsTheUsersAloneWhateverTheUmask)
+{
+    const mode_t old = ::umask(0);
+    CallLogStore fresh(dir.path() + "/new/data");
+    const bool made = refreshCallLog(fresh, oneCallInProgress().data(), {2026, 12, 8}, {10, 3, 0},
+                                     portText).logUpdated;
+    ::umask(old);
+    ASSERT_TRUE(made);
+    EXPECT_EQ(modeOf(dir.path() + "/new/data"), 0700u);
+    EXPECT_EQ(modeOf(dir.path() + "/new"), 0700u);
+    for (const QString& path : {fresh.callLogPath(), fresh.templatePath(), fresh.scratchLogPath()})
+        EXPECT_EQ(modeOf(path), 0600u) << path.toStdString();
+    // A killed creation's temporary file goes once it is a minute old.
+    const QString stale = store.callLogPath() + ".Qa7xZ2";
+    {
+        QFile file(stale);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime);
+    }
+    EXPECT_TRUE(store.ensureFiles());
+    EXPECT_FALSE(QFile::exists(stale));
+    // An existing file keeps its mode, less the write right of others.
+    ::chmod(QFile::encodeName(store.callLogPath()).constData(), 0666);
+    EXPECT_TRUE(store.ensureFiles());
+    EXPECT_EQ(modeOf(store.callLogPath()), 0664u);
+}
+
+TEST_F(CallLog, ASecondFetchWaitsItsTurnNoLongerThanTheBound)
+{
+    CallLogStore first(dir.path());
+    CallLogStore second(dir.path());
+    ::setenv("QL310_TIMEOUT_MS", "300", 1);
+    {
+        CallLogStore::FetchLock lock(first);
+        ASSERT_TRUE(lock.held());
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_FALSE(refreshCallLog(second, oneCallInProgress().data(), {2026, 12, 8}, {10, 3, 0},
+                                    portText).logUpdated);
+        EXPECT_GE(timer.elapsed(), 250);
+        EXPECT_LT(timer.elapsed(), 5000);
+        EXPECT_FALSE(second.failureReason().isEmpty());
+        // Readers take no lock.
+        second.clearFailure();
+        EXPECT_TRUE(second.dataView().isEmpty());
+        EXPECT_FALSE(second.failed());
+    }
+    ::unsetenv("QL310_TIMEOUT_MS");
+    EXPECT_TRUE(refreshCallLog(second, oneCallInProgress().data(), {2026, 12, 8}, {10, 3, 0},
+                               portText).logUpdated);
 }
 
 } // namespace

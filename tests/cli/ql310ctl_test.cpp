@@ -45,12 +45,16 @@ std::string slurp(const std::string& path)
     return s.str();
 }
 
-// Runs ql310ctl with `args`, standard input from `input` when given.
-Result ctl(const std::vector<std::string>& args, const std::string& input = {})
+// Runs ql310ctl with `args`, standard input from `input` when given, or
+// from the file `inputPath`.
+Result ctl(const std::vector<std::string>& args, const std::string& input = {},
+           const std::string& inputPath = {})
 {
     TemporaryDirectory io;
-    const std::string out = io.path() + "/out", err = io.path() + "/err", in = io.path() + "/in";
-    std::ofstream(in, std::ios::binary) << input;
+    const std::string out = io.path() + "/out", err = io.path() + "/err";
+    const std::string in = inputPath.empty() ? io.path() + "/in" : inputPath;
+    if (inputPath.empty())
+        std::ofstream(in, std::ios::binary) << input;
     const pid_t pid = fork();
     if (pid == 0) {
         const int fdIn = open(in.c_str(), O_RDONLY);
@@ -522,6 +526,44 @@ TEST_F(Ql310ctl, EveryFailureKindEndsWithItsOwnExitStatus)
     // 7: the file cannot be written.
     EXPECT_EQ(ctl({"read", path("no/such/dir/b.310")}).status, 7);
     EXPECT_EQ(ctl({"read", path("b.310")}).status, 0);
+}
+
+TEST_F(Ql310ctl, StandardInputIsReadUpToABoundAndNeverAsADirectory)
+{
+    const Result zero = ctl({"dump", "-"}, {}, "/dev/zero");
+    EXPECT_EQ(zero.status, 6);
+    EXPECT_NE(zero.err.find("standard input: too long"), std::string::npos) << zero.err;
+    const Result folder = ctl({"dump", "-"}, {}, m_dir.path());
+    EXPECT_EQ(folder.status, 6);
+    EXPECT_NE(folder.err.find("standard input: is a directory"), std::string::npos) << folder.err;
+}
+
+// The program's Save follows the same rule through the same files module.
+TEST_F(Ql310ctl, ReadSavesOnlyOverAWritableFileOrThroughALinkIntoItsFile)
+{
+    start();
+    ASSERT_EQ(mkfifo(path("pipe.310").c_str(), 0600), 0);
+    const Result pipe = ctl({"read", path("pipe.310")});
+    EXPECT_EQ(pipe.status, 7);
+    EXPECT_NE(pipe.err.find("The file was not changed."), std::string::npos) << pipe.err;
+    struct stat info {};
+    ASSERT_EQ(lstat(path("pipe.310").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+
+    ASSERT_EQ(symlink("made.310", path("link.310").c_str()), 0);
+    ASSERT_EQ(ctl({"read", path("link.310")}).status, 0);
+    ASSERT_EQ(lstat(path("link.310").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_EQ(slurp(path("made.310")).size(), files::fileSize(files::FileKind::Settings));
+}
+
+TEST_F(Ql310ctl, ADatabaseErrorSaysTheDatabasesOwnReason)
+{
+    mkdir(path("data").c_str(), 0700);
+    std::ofstream(path("data/CallHistory.mdb")) << std::string(4096, 'x');
+    const Result result = ctl({"calllog", "export"});
+    EXPECT_EQ(result.status, 8);
+    EXPECT_NE(result.err.find("file is not a database"), std::string::npos) << result.err;
 }
 
 TEST_F(Ql310ctl, EveryCommandExplainsItself)

@@ -112,6 +112,46 @@ TEST_F(SettingFiles, ASaveThroughALinkReplacesTheFileItPointsTo)
               std::vector<uint8_t>(memory.setting.begin(), memory.setting.end()));
 }
 
+// Saved over only a regular file the user may write, or a new name; the
+// rest is refused and stays what it was.
+TEST_F(SettingFiles, ASaveOverWhatIsNoWritableFileIsRefused)
+{
+    Memory memory(3);
+    std::string reason;
+    writeBytes(path("readonly.310"), 10, 0x11);
+    ::chmod(path("readonly.310").c_str(), 0444);
+    ASSERT_EQ(::mkfifo(path("pipe.310").c_str(), 0600), 0);
+    fs::create_symlink("/dev/null", path("null.310"));
+    fs::create_symlink("loop.310", path("loop.310"));
+    for (const char* name : {"readonly.310", "pipe.310", "null.310", "loop.310"}) {
+        SCOPED_TRACE(name);
+        reason.clear();
+        EXPECT_FALSE(saveFile(path(name), FileKind::Settings, memory.images(), reason));
+        EXPECT_FALSE(reason.empty());
+    }
+    EXPECT_EQ(contentOf(path("readonly.310")).size(), 10u);
+    EXPECT_TRUE(fs::is_fifo(path("pipe.310")));
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    EXPECT_TRUE(fs::is_symlink(path("null.310")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 4);
+}
+
+TEST_F(SettingFiles, ASaveThroughADanglingLinkCreatesTheFileItNames)
+{
+    fs::create_directory(path("kept"));
+    fs::create_symlink("kept/new.310", path("link.310"));
+    Memory memory(4);
+    std::string reason;
+    ASSERT_TRUE(saveFile(path("link.310"), FileKind::PhoneBook, memory.images(), reason)) << reason;
+    EXPECT_TRUE(fs::is_symlink(path("link.310")));
+    EXPECT_EQ(contentOf(path("kept/new.310")),
+              std::vector<uint8_t>(memory.table.begin(), memory.table.end()));
+    // A link into a folder that does not exist saves nothing.
+    fs::create_symlink("gone/new.310", path("nowhere.310"));
+    EXPECT_FALSE(saveFile(path("nowhere.310"), FileKind::PhoneBook, memory.images(), reason));
+    EXPECT_FALSE(fs::exists(path("gone")));
+}
+
 TEST_F(SettingFiles, AFailedSaveLeavesNothingAndSaysWhy)
 {
     Memory memory(1);

@@ -3,7 +3,8 @@
 //
 //   ql310_crash_helper settings FILE BYTE     saves a settings file of BYTE
 //   ql310_crash_helper hive FILE TEXT         stores MSN1 = TEXT in the hive
-//   ql310_crash_helper merge DIR HISTORY      folds the history into DIR's log
+//   ql310_crash_helper merge DIR HISTORY [N]  folds the history into DIR's log
+//                                             (N times, each a fetch of its own)
 //   ql310_crash_helper dump DIR               prints DIR's log, a call a line
 #include "call_log_merge.h"
 #include "call_log_store.h"
@@ -94,8 +95,12 @@ int main(int argc, char** argv)
         return saveSettings(argv[2], argv[3]);
     if (verb == "hive" && argc == 4)
         return storeInHive(argv[2], argv[3]);
-    if (verb == "merge" && argc == 4)
-        return merge(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    if (verb == "merge" && (argc == 4 || argc == 5)) {
+        int failed = 0;
+        for (int i = 0, n = argc == 5 ? std::atoi(argv[4]) : 1; i < n; ++i)
+            failed += merge(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])) != 0;
+        return failed ? 1 : 0;
+    }
     if (verb == "dump" && argc == 3)
         return dump(QString::fromLocal8Bit(argv[2]));
     std::fprintf(stderr, "usage: ql310_crash_helper settings|hive|merge|dump ...\n");

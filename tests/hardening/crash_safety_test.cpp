@@ -108,6 +108,24 @@ TEST(CrashSafety, AKilledHiveStoreLeavesTheOldHiveUnlockedForTheNextStore)
     EXPECT_EQ(after.find("111"), std::string::npos);
 }
 
+// A dump with the end time of the calls in progress (Recording, the fifth
+// field, is 1) left out.
+std::string withoutRunningEnds(const std::string& dump)
+{
+    std::string out;
+    size_t start = 0;
+    for (size_t end; (end = dump.find('\n', start)) != std::string::npos; start = end + 1) {
+        std::string line = dump.substr(start, end - start);
+        size_t bar = 0;
+        for (int i = 0; i < 4 && bar != std::string::npos; ++i)
+            bar = line.find('|', bar + 1);
+        if (bar != std::string::npos && line.compare(bar + 1, 2, "1|") == 0)
+            line.erase(line.rfind('|'));
+        out += line + "\n";
+    }
+    return out;
+}
+
 class CallLogCrash : public ::testing::Test {
 protected:
     void SetUp() override
@@ -136,7 +154,8 @@ TEST_F(CallLogCrash, AMergeKilledAfterItsFirstCallLeavesAnEmptyLog)
     // The factory history holds several calls; they all arrived once.
     EXPECT_GE(std::count(merged.begin(), merged.end(), '\n'), 3);
     ASSERT_EQ(helper({"merge", data.path(), historyFile}).status, 0);
-    EXPECT_EQ(dump(), merged);
+    // The call in progress ends at the time of each fetch; the rest is as it was.
+    EXPECT_EQ(withoutRunningEnds(dump()), withoutRunningEnds(merged));
 }
 
 TEST_F(CallLogCrash, AMergeKilledWhileSettlingACallInProgressLeavesTheLogAsItWas)
@@ -151,6 +170,71 @@ TEST_F(CallLogCrash, AMergeKilledWhileSettlingACallInProgressLeavesTheLogAsItWas
     EXPECT_EQ(helper({"merge", data.path(), historyFile}).status, 0);
     const std::string after = dump();
     EXPECT_EQ(std::count(after.begin(), after.end(), '\n'), std::count(before.begin(), before.end(), '\n'));
+}
+
+// Rows of a dump: "Index|Port|InOut|PhoneNumber|Recording|Lost|...".
+std::vector<std::vector<std::string>> rowsOf(const std::string& dump)
+{
+    std::vector<std::vector<std::string>> rows;
+    size_t start = 0;
+    for (size_t end; (end = dump.find('\n', start)) != std::string::npos; start = end + 1) {
+        std::vector<std::string> fields;
+        const std::string line = dump.substr(start, end - start);
+        size_t from = 0;
+        for (size_t bar; (bar = line.find('|', from)) != std::string::npos; from = bar + 1)
+            fields.push_back(line.substr(from, bar - from));
+        fields.push_back(line.substr(from));
+        rows.push_back(fields);
+    }
+    return rows;
+}
+
+// Two loops of fetches on one data directory, as two ql310ctl loops or
+// ql310ctl beside the program: every fetch lands, and each call is in the
+// log once (the call in progress neither twice nor lost).
+TEST_F(CallLogCrash, FetchesAtOnceEachLandAndKeepEveryCallOnce)
+{
+    TemporaryDirectory alone;
+    ASSERT_EQ(helper({"merge", alone.path(), historyFile}).status, 0);
+    const size_t calls = rowsOf(helper({"dump", alone.path()}).output).size();
+    ASSERT_GE(calls, 3u);
+
+    // Each loop is one process, so that the fetches overlap rather than
+    // the programs' starts.
+    constexpr int kLoops = 2;
+    pid_t loops[kLoops];
+    for (pid_t& loop : loops) {
+        loop = ::fork();
+        ASSERT_GE(loop, 0);
+        if (loop == 0)
+            ::_exit(helper({"merge", data.path(), historyFile, "30"}).status);
+    }
+    for (pid_t loop : loops) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(loop, &status, 0), loop);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "a loop had fetches that failed";
+    }
+    const auto rows = rowsOf(dump());
+    EXPECT_EQ(rows.size(), calls);
+    for (const auto& row : rows) {
+        ASSERT_GE(row.size(), 6u);
+        EXPECT_NE(row[5], "1") << "marked lost: call " << row[0];
+    }
+}
+
+// A first fetch killed while it makes the database files: the next one
+// finds every file whole, or makes it.
+TEST_F(CallLogCrash, AFirstFetchKilledWhileMakingTheFilesLeavesThemUsable)
+{
+    for (const char* point : {"create-empty", "create-before-rename", "create-empty#2",
+                              "create-before-rename#2"}) {
+        SCOPED_TRACE(point);
+        TemporaryDirectory fresh;
+        EXPECT_TRUE(helper({"merge", fresh.path(), historyFile}, point).killed);
+        ASSERT_EQ(helper({"merge", fresh.path(), historyFile}).status, 0);
+        EXPECT_GE(rowsOf(helper({"dump", fresh.path()}).output).size(), 3u);
+    }
 }
 
 } // namespace

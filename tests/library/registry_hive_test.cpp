@@ -5,13 +5,18 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/wait.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -290,6 +295,138 @@ TEST_F(Hive, TwoProcessesWritingAtOnceLoseNoUpdate)
     ASSERT_EQ(other.open("Software\\Other", Access::Read, path), OpenStatus::Ok);
     Value kept;
     EXPECT_TRUE(other.query("Kept", kept));
+}
+
+// --- Hives that are not what they seem, and waits with an end ---------------
+
+using Clock = std::chrono::steady_clock;
+
+double secondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+TEST_F(Hive, ALinkedHiveIsStoredIntoTheFileItNamesAndStaysALink)
+{
+    const std::string real = directory.path() + "/real.reg";
+    std::ofstream(real) << "REGEDIT4\n\n" << kHeader << "\n";
+    ASSERT_EQ(::symlink("real.reg", path.c_str()), 0);
+    RegistryKey key;
+    ASSERT_EQ(key.open(kSubKey, Access::Full, path), OpenStatus::Ok);
+    key.setString("MSN1", "123");
+    ASSERT_TRUE(key.close());
+    struct stat info {};
+    ASSERT_EQ(::lstat(path.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_NE(read().find("\"MSN1\"=\"123\""), std::string::npos);
+}
+
+// Neither blocks nor grows without end: a named pipe, a device, a file over
+// 16 MB are no hive, for reading and for writing, and stay as they are.
+TEST_F(Hive, OnlyARegularFileOfAtMost16MegabytesIsAHive)
+{
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    const Clock::time_point start = Clock::now();
+    RegistryKey key;
+    bool created = false;
+    EXPECT_EQ(key.open(kSubKey, Access::Read, path), OpenStatus::Malformed);
+    EXPECT_EQ(key.open(kSubKey, Access::Full, path), OpenStatus::Malformed);
+    EXPECT_EQ(key.create(kSubKey, created, path), OpenStatus::Malformed);
+    EXPECT_LT(secondsSince(start), 5.0);
+    struct stat info {};
+    ASSERT_EQ(::lstat(path.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+
+    const std::string zero = directory.path() + "/zero.reg";
+    ASSERT_EQ(::symlink("/dev/zero", zero.c_str()), 0);
+    EXPECT_EQ(key.open(kSubKey, Access::Read, zero), OpenStatus::Malformed);
+    EXPECT_EQ(key.create(kSubKey, created, zero), OpenStatus::Malformed);
+
+    // A well-formed hive, but larger than any this system writes.
+    const std::string large = directory.path() + "/large.reg";
+    std::ofstream(large) << "REGEDIT4\n\n" << kHeader << "\n;" << std::string(16 << 20, 'x') << "\n";
+    EXPECT_EQ(key.open(kSubKey, Access::Read, large), OpenStatus::Malformed);
+    EXPECT_EQ(key.create(kSubKey, created, large), OpenStatus::Malformed);
+}
+
+TEST_F(Hive, AHeldLockIsWaitedForNoLongerThanTheBound)
+{
+    write(std::string("REGEDIT4\n\n") + kHeader + "\n");
+    const int held = ::open((path + ".lock").c_str(), O_RDWR | O_CREAT, 0644);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    ::setenv("QL310_TIMEOUT_MS", "300", 1);
+    const Clock::time_point start = Clock::now();
+    RegistryKey key;
+    EXPECT_EQ(key.open(kSubKey, Access::Full, path), OpenStatus::Busy);
+    const double waited = secondsSince(start);
+    EXPECT_GE(waited, 0.25);
+    EXPECT_LT(waited, 5.0);
+    // Readers take no lock.
+    EXPECT_EQ(key.open(kSubKey, Access::Read, path), OpenStatus::Ok);
+    ::close(held);
+    ::unsetenv("QL310_TIMEOUT_MS");
+    EXPECT_EQ(key.open(kSubKey, Access::Full, path), OpenStatus::Ok);
+}
+
+// 4 MB in one key took minutes while storing was quadratic in its lines.
+TEST_F(Hive, StoringTakesTimeInProportionToTheHive)
+{
+    std::string text = std::string("REGEDIT4\n\n") + kHeader + "\n";
+    for (int i = 0; text.size() < (4u << 20); ++i)
+        text += "\"Value" + std::to_string(i) + "\"=\"" + std::string(40, 'x') + "\"\n";
+    write(text);
+    const Clock::time_point start = Clock::now();
+    RegistryKey key;
+    ASSERT_EQ(key.open(kSubKey, Access::Full, path), OpenStatus::Ok);
+    for (int i = 1; i <= 10; ++i)
+        key.setString("MSN" + std::to_string(i), "123");
+    key.setDword("Analog Coding", 1);
+    ASSERT_TRUE(key.close());
+    EXPECT_LT(secondsSince(start), 15.0);
+    const std::string stored = read();
+    EXPECT_EQ(stored.compare(0, text.size(), text), 0);
+    EXPECT_NE(stored.find("\"MSN10\"=\"123\"\n\"Analog Coding\"=dword:00000001\n"), std::string::npos);
+}
+
+TEST_F(Hive, ANewHiveFolderIsNeverWritableByOthers)
+{
+    const mode_t old = ::umask(0);
+    const std::string nested = directory.path() + "/lib/ql310/hklm.reg";
+    RegistryKey key;
+    bool created = false;
+    const OpenStatus status = key.create(kSubKey, created, nested);
+    key.close();
+    ::umask(old);
+    ASSERT_EQ(status, OpenStatus::Ok);
+    for (const std::string& folder : {directory.path() + "/lib", directory.path() + "/lib/ql310"}) {
+        struct stat info {};
+        ASSERT_EQ(::stat(folder.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & S_IWOTH, 0u) << folder;
+    }
+}
+
+TEST_F(Hive, AStoreRemovesTheTemporaryFilesOfKilledStoresOnly)
+{
+    write(std::string("REGEDIT4\n\n") + kHeader + "\n");
+    auto touch = [&](const std::string& name, int secondsAgo) {
+        const std::string file = directory.path() + "/" + name;
+        std::ofstream(file) << "x";
+        const timeval now{std::time(nullptr) - secondsAgo, 0};
+        const timeval times[2] = {now, now};
+        ::utimes(file.c_str(), times);
+        return file;
+    };
+    const std::string stale = touch("hklm.reg.Ab3xQz", 120);
+    const std::string fresh = touch("hklm.reg.Zq9yTw", 0);
+    const std::string backup = touch("hklm.reg.backup", 120);
+    RegistryKey key;
+    ASSERT_EQ(key.open(kSubKey, Access::Full, path), OpenStatus::Ok);
+    key.setString("MSN1", "1");
+    ASSERT_TRUE(key.close());
+    EXPECT_FALSE(std::filesystem::exists(stale));
+    EXPECT_TRUE(std::filesystem::exists(fresh)); // a store going on now
+    EXPECT_TRUE(std::filesystem::exists(backup));
 }
 
 } // namespace
