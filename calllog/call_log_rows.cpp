@@ -41,6 +41,8 @@ QStringList orderIndexes()
         "CREATE INDEX IF NOT EXISTS DataOrderEnd ON Data ((Recording = 0), EndDate, EndTime" + start,
         "CREATE INDEX IF NOT EXISTS DataOrderDuration ON Data ((" + CallLogStore::durationSql() +
             ")" + start,
+        // The few lost calls, found without reading the others.
+        "CREATE INDEX IF NOT EXISTS DataLost ON Data (StartDate, StartTime) WHERE Lost = 1",
     };
 }
 
