@@ -74,7 +74,11 @@ ExportFormat exportFormatOf(const QString& path)
 QString isoLocalTime(const QDate& date, const QTime& time)
 {
     const QDateTime local(date, time);
-    return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
+    QString text = local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
+    // The offset is written even where it is zero.
+    if (text.endsWith(u'Z'))
+        text.replace(text.size() - 1, 1, QStringLiteral("+00:00"));
+    return text;
 }
 
 QString isoDuration(qint64 seconds)

@@ -4,6 +4,7 @@
 #include "call_log_grid.h"
 #include "call_log_workbench.h"
 #include "fixed_cell_grid.h"
+#include "library_binding.h"
 #include "statistics_window.h"
 #include "window_test_base.h"
 
