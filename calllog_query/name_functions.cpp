@@ -44,7 +44,8 @@ void nameFunction(sqlite3_context* context, int, sqlite3_value** args)
         return;
     }
     const std::string& name = names->nameOf(numberOf(args[0]));
-    sqlite3_result_text(context, name.c_str(), int(name.size()), SQLITE_TRANSIENT);
+    // The names live as long as the function's phone book.
+    sqlite3_result_text(context, name.c_str(), int(name.size()), SQLITE_STATIC);
 }
 
 void release(void* data)

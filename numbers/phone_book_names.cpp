@@ -83,26 +83,40 @@ PhoneBookNames::PhoneBookNames(std::vector<PhoneBookEntry> entries, std::string 
 
 int PhoneBookNames::entryOf(std::string_view number) const
 {
-    const std::string digits = digitsOf(number);
-    if (digits.empty())
+    // Asked for every call of a large log when it is searched or sorted by
+    // name: the common answer (no entry) takes no allocation.
+    char buffer[64];
+    size_t count = 0;
+    std::string longer;
+    for (char c : number) {
+        if (c < '0' || c > '9')
+            continue;
+        if (count < sizeof buffer)
+            buffer[count] = c;
+        ++count;
+    }
+    if (count == 0)
         return -1;
+    if (count > sizeof buffer)
+        longer = digitsOf(number);
+    const std::string_view digits = count > sizeof buffer ? std::string_view(longer)
+                                                          : std::string_view(buffer, count);
     // Only entries with the same last digits can match.
     bool candidate = false;
     for (size_t length : m_tailLengths) {
-        if (digits.size() < length)
-            continue;
-        if (m_byTail.count(tailOf(digits, length))) {
+        const std::string_view tail =
+            digits.size() <= length ? digits : digits.substr(digits.size() - length);
+        if (tail.size() == length && m_byTail.find(tail) != m_byTail.end()) {
             candidate = true;
             break;
         }
     }
     if (!candidate)
         return -1;
-    const std::string key(number);
-    if (const auto found = m_cache.find(key); found != m_cache.end())
+    if (const auto found = m_cache.find(number); found != m_cache.end())
         return found->second;
     const int entry = decide(number);
-    m_cache.emplace(key, entry);
+    m_cache.emplace(std::string(number), entry);
     return entry;
 }
 

@@ -4,6 +4,7 @@
 // and remembered per number.
 
 #include <string>
+#include <functional>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -47,9 +48,15 @@ private:
     // Entries by the last digits of their number (and of its national
     // number): only those can name a number with the same last digits, so
     // most numbers are settled without parsing them.
-    std::unordered_map<std::string, std::vector<int>> m_byTail;
+    struct Hash {
+        using is_transparent = void;
+        size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
+    };
+    template <class T>
+    using TextMap = std::unordered_map<std::string, T, Hash, std::equal_to<>>;
+    TextMap<std::vector<int>> m_byTail;
     std::vector<size_t> m_tailLengths;
-    mutable std::unordered_map<std::string, int> m_cache;
+    mutable TextMap<int> m_cache;
 };
 
 } // namespace ql310::numbers
