@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace ql310::calllog {
 
@@ -22,8 +23,13 @@ CallFilterBar::CallFilterBar(const std::function<QString(int)>& text, QWidget* p
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("CallFilterBar"));
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    // Two rows, so that the bar fits the window at large fonts too.
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    auto* first = new QHBoxLayout;
+    auto* second = new QHBoxLayout;
+    rows->addLayout(first);
+    rows->addLayout(second);
 
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("CallSearch"));
@@ -47,6 +53,9 @@ CallFilterBar::CallFilterBar(const std::function<QString(int)>& text, QWidget* p
         edit->setCalendarPopup(true);
         edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
         edit->setEnabled(false);
+        // Room for the whole date beside the pop-up button.
+        edit->setMinimumWidth(edit->sizeHint().width() +
+                              edit->fontMetrics().horizontalAdvance(QStringLiteral("00")));
         return edit;
     };
     m_fromOn = new QCheckBox(tr("From"), this);
@@ -65,11 +74,13 @@ CallFilterBar::CallFilterBar(const std::function<QString(int)>& text, QWidget* p
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("CallCount"));
 
-    for (QWidget* widget : std::initializer_list<QWidget*>{m_search, m_direction, m_port, m_fromOn,
-                                                           m_from, m_toOn, m_to, m_lost,
-                                                           m_inProgress, m_reset})
-        layout->addWidget(widget);
-    layout->addWidget(m_count, 1);
+    first->addWidget(m_search, 1);
+    for (QWidget* widget : std::initializer_list<QWidget*>{m_direction, m_port, m_fromOn, m_from,
+                                                           m_toOn, m_to})
+        first->addWidget(widget);
+    for (QWidget* widget : std::initializer_list<QWidget*>{m_lost, m_inProgress, m_reset})
+        second->addWidget(widget);
+    second->addWidget(m_count, 1);
 
     m_typing.setSingleShot(true);
     m_typing.setInterval(kTypingPauseMs);

@@ -19,6 +19,8 @@
 #include <QSvgGenerator>
 #include <QTabWidget>
 #include <QValueAxis>
+
+#include <cmath>
 #include <QVBoxLayout>
 
 namespace ql310::calllog {
@@ -72,15 +74,42 @@ QBarSet* barSet(const QString& label, const QVector<qint64>& values)
     return set;
 }
 
-void axes(QChart* chart, QAbstractSeries* series, const QStringList& categories,
+// Whole steps on the value axis: 1, 2 or 5 times a power of ten, about
+// five of them up to `top`.
+double stepFor(double top)
+{
+    double step = 1;
+    while (top / step > 8)
+        step *= (QString::number(step).startsWith(u'2') ? 2.5 : 2);
+    return step;
+}
+
+void axes(QChart* chart, QAbstractBarSeries* series, const QStringList& categories,
           const QString& valueTitle, bool horizontal = false)
 {
+    double top = 0;
+    for (QBarSet* set : series->barSets())
+        for (int i = 0; i < set->count(); ++i)
+            top = qMax(top, set->at(i));
+    if (qobject_cast<QStackedBarSeries*>(series)) {
+        top = 0;
+        for (int i = 0; i < categories.size(); ++i) {
+            double sum = 0;
+            for (QBarSet* set : series->barSets())
+                sum += i < set->count() ? set->at(i) : 0;
+            top = qMax(top, sum);
+        }
+    }
     auto* categoryAxis = new QBarCategoryAxis(chart);
     categoryAxis->append(categories);
     auto* valueAxis = new QValueAxis(chart);
     valueAxis->setTitleText(valueTitle);
     valueAxis->setLabelFormat(QStringLiteral("%.0f"));
-    valueAxis->setMin(0);
+    const double step = stepFor(top);
+    valueAxis->setRange(0, qMax(step, std::ceil(top / step) * step));
+    valueAxis->setTickType(QValueAxis::TicksDynamic);
+    valueAxis->setTickAnchor(0);
+    valueAxis->setTickInterval(step);
     chart->addAxis(categoryAxis, horizontal ? Qt::AlignLeft : Qt::AlignBottom);
     chart->addAxis(valueAxis, horizontal ? Qt::AlignBottom : Qt::AlignLeft);
     series->attachAxis(categoryAxis);
