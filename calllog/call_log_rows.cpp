@@ -115,10 +115,23 @@ QVector<ShownRow> shownRows(CallLogStore& store, const RowCondition& condition,
         return rows;
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    const QString sql = "SELECT " + CallLogStore::viewColumnsSql().join(", ") +
-                        ", Lost, Recording FROM " + conditionedRowsSql(condition) +
-                        orderBySql(order, nameSql) + " LIMIT ? OFFSET ?";
+    const QString select = "SELECT " + CallLogStore::viewColumnsSql().join(", ") +
+                           ", Lost, Recording FROM " + conditionedRowsSql(condition);
+    QString sql = select + orderBySql(order, nameSql) + " LIMIT ? OFFSET ?";
     QVariantList values = condition.values;
+    if (order.column == 8 && !nameSql.isEmpty()) {
+        // By name: the calls without a name are most of a large log and come
+        // first (ascending) in start order, straight from the start index;
+        // only the named calls need sorting by name.
+        const bool ascending = order.order == Qt::AscendingOrder;
+        const QString unnamed = "SELECT * FROM (" + select + " WHERE " + nameSql + " = ''" +
+                                orderBySql({0, order.order}) + ")";
+        const QString named = "SELECT * FROM (" + select + " WHERE " + nameSql + " <> ''" +
+                              orderBySql(order, nameSql) + ")";
+        sql = (ascending ? unnamed + " UNION ALL " + named : named + " UNION ALL " + unnamed) +
+              " LIMIT ? OFFSET ?";
+        values << condition.values;
+    }
     values << limit << offset;
     if (!runBound(query, sql, values))
         return rows;
