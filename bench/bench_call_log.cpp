@@ -65,10 +65,16 @@ void fill(const QString& path, int calls)
     QSqlDatabase::removeDatabase("fill");
 }
 
+// The logs made so far, closed before the program's Qt SQL goes away.
+std::map<int, std::unique_ptr<Log>>& logs()
+{
+    static std::map<int, std::unique_ptr<Log>> made;
+    return made;
+}
+
 Log& logOf(int calls)
 {
-    static std::map<int, std::unique_ptr<Log>> logs;
-    auto& log = logs[calls];
+    auto& log = logs()[calls];
     if (!log) {
         log = std::make_unique<Log>();
         log->store = std::make_unique<CallLogStore>(log->dir.path());
@@ -311,5 +317,6 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    logs().clear();
     return 0;
 }
