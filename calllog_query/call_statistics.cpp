@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 namespace ql310::calllog {
@@ -51,38 +52,63 @@ bool bind(sqlite3_stmt* statement, const QVariantList& values)
     return true;
 }
 
-std::string textOf(sqlite3_stmt* statement, int column)
+std::string_view textOf(sqlite3_stmt* statement, int column)
 {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-    return text ? std::string(text, size_t(sqlite3_column_bytes(statement, column))) : std::string();
+    return text ? std::string_view(text, size_t(sqlite3_column_bytes(statement, column)))
+                : std::string_view();
 }
+
+struct Hash {
+    using is_transparent = void;
+    size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
+};
 
 struct Totals {
     qint64 calls = 0;
     qint64 seconds = 0;
 };
 
-QVector<NumberFigures> topTen(const std::unordered_map<std::string, Totals>& numbers,
-                              bool bySeconds)
-{
-    using Entry = std::pair<const std::string*, Totals>;
-    std::vector<Entry> all;
-    all.reserve(numbers.size());
-    for (const auto& [number, totals] : numbers)
-        all.emplace_back(&number, totals);
-    auto before = [bySeconds](const Entry& a, const Entry& b) {
-        const qint64 x = bySeconds ? a.second.seconds : a.second.calls;
-        const qint64 y = bySeconds ? b.second.seconds : b.second.calls;
-        return x != y ? x > y : *a.first < *b.first;
+using NumberMap = std::unordered_map<std::string, Totals, Hash, std::equal_to<>>;
+
+// The ten numbers first by calls (bySeconds false) or by talk time, ties
+// by number; kept as a short sorted list while the totals pass by.
+class TopTen {
+public:
+    explicit TopTen(bool bySeconds) : m_bySeconds(bySeconds) {}
+    void offer(const std::string& number, const Totals& totals)
+    {
+        if (m_list.size() == kTopNumbers && !before(number, totals, m_list.back()))
+            return;
+        auto at = std::find_if(m_list.begin(), m_list.end(), [&](const Entry& e) {
+            return before(number, totals, e);
+        });
+        m_list.insert(at, Entry{&number, totals});
+        if (m_list.size() > kTopNumbers)
+            m_list.pop_back();
+    }
+    QVector<NumberFigures> figures() const
+    {
+        QVector<NumberFigures> out;
+        for (const Entry& e : m_list)
+            out.push_back({QString::fromStdString(*e.number), e.totals.calls, e.totals.seconds});
+        return out;
+    }
+
+private:
+    struct Entry {
+        const std::string* number;
+        Totals totals;
     };
-    const size_t count = std::min<size_t>(all.size(), kTopNumbers);
-    std::partial_sort(all.begin(), all.begin() + qsizetype(count), all.end(), before);
-    QVector<NumberFigures> top;
-    for (size_t i = 0; i < count; ++i)
-        top.push_back({QString::fromStdString(*all[i].first), all[i].second.calls,
-                       all[i].second.seconds});
-    return top;
-}
+    bool before(const std::string& number, const Totals& totals, const Entry& e) const
+    {
+        const qint64 x = m_bySeconds ? totals.seconds : totals.calls;
+        const qint64 y = m_bySeconds ? e.totals.seconds : e.totals.calls;
+        return x != y ? x > y : number < *e.number;
+    }
+    bool m_bySeconds;
+    std::vector<Entry> m_list;
+};
 
 } // namespace
 
@@ -98,22 +124,39 @@ bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStat
     sqlite3_stmt* statement = nullptr;
     if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &statement, nullptr) != SQLITE_OK)
         return false;
-    std::map<std::string, DayFigures> days;
-    std::map<std::string, PortFigures> ports;
-    std::unordered_map<std::string, Totals> numbers;
+    std::map<std::string, DayFigures, std::less<>> days;
+    std::map<std::string, PortFigures, std::less<>> ports;
+    NumberMap numbers;
+    // Calls come mostly in start order: the day and port of the last call
+    // are most often those of the next.
+    std::string lastDay, lastPort;
+    DayFigures* day = nullptr;
+    PortFigures* port = nullptr;
     int step = SQLITE_DONE;
     if (bind(statement, condition.values)) {
         while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
             const bool outgoing = sqlite3_column_int(statement, 2) != 0;
             const bool lost = sqlite3_column_int(statement, 3) != 0;
             const qint64 seconds = sqlite3_column_int64(statement, 5);
-            DayFigures& day = days[textOf(statement, 0)];
-            (outgoing ? day.outgoing : day.incoming) += 1;
-            day.lost += lost;
-            PortFigures& port = ports[textOf(statement, 1)];
-            port.calls += 1;
-            port.seconds += seconds;
-            Totals& number = numbers[textOf(statement, 4)];
+            const std::string_view dayText = textOf(statement, 0);
+            if (!day || dayText != lastDay) {
+                lastDay = dayText;
+                day = &days[lastDay];
+            }
+            (outgoing ? day->outgoing : day->incoming) += 1;
+            day->lost += lost;
+            const std::string_view portText = textOf(statement, 1);
+            if (!port || portText != lastPort) {
+                lastPort = portText;
+                port = &ports[lastPort];
+            }
+            port->calls += 1;
+            port->seconds += seconds;
+            const std::string_view numberText = textOf(statement, 4);
+            auto found = numbers.find(numberText);
+            if (found == numbers.end())
+                found = numbers.emplace(std::string(numberText), Totals()).first;
+            Totals& number = found->second;
             number.calls += 1;
             number.seconds += seconds;
             out.calls += 1;
@@ -136,8 +179,13 @@ bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStat
         port.port = QString::fromStdString(text);
         out.ports.push_back(port);
     }
-    out.mostCalls = topTen(numbers, false);
-    out.longestTalk = topTen(numbers, true);
+    TopTen mostCalls(false), longestTalk(true);
+    for (const auto& [number, totals] : numbers) {
+        mostCalls.offer(number, totals);
+        longestTalk.offer(number, totals);
+    }
+    out.mostCalls = mostCalls.figures();
+    out.longestTalk = longestTalk.figures();
     return true;
 }
 
