@@ -52,6 +52,14 @@ std::array<int, kRestoredColumns> readCallLogWidths(QSettings& settings)
     return widths;
 }
 
+int readCallLogNameWidth(QSettings& settings)
+{
+    settings.beginGroup(kSection);
+    const QVariant stored = settings.value(blankPrefixed(8));
+    settings.endGroup();
+    return stored.isValid() ? lenientNumber(stored.toString()) : kDefaultCallLogNameWidth;
+}
+
 void storeCallLogWidths(QSettings& settings, const QList<int>& widths)
 {
     settings.beginGroup(kSection);

@@ -27,6 +27,10 @@ int lenientNumber(const QString& value);
 
 // The widths of columns 0..6, with the defaults for missing keys.
 std::array<int, kRestoredColumns> readCallLogWidths(QSettings& settings);
+// The width of the Name column (column 8, after the hidden Index) under
+// its own key " 8"; 1785 when missing.
+constexpr int kDefaultCallLogNameWidth = 1785;
+int readCallLogNameWidth(QSettings& settings);
 // Stores `widths` under the keys " 0" onwards.
 void storeCallLogWidths(QSettings& settings, const QList<int>& widths);
 

@@ -3,10 +3,13 @@
 #include "call_log_commands.h"
 #include "call_log_grid.h"
 #include "call_log_widths.h"
+#include "call_log_workbench.h"
 #include "device_commands.h"
 #include "edit_watch.h"
 #include "file_commands.h"
 #include "fixed_cell_grid.h"
+#include "home_region.h"
+#include "layout.h"
 #include "interaction.h"
 #include "library_binding.h"
 #include "print_and_help_menus.h"
@@ -71,6 +74,10 @@ MainWindow::MainWindow(LibraryBinding& library, UserInteraction& interaction, QW
     m_callLog = new CallLogCommands(*this, interaction);
     connect(findChild<QAction*>(QStringLiteral("mnuCLRead")), &QAction::triggered, this,
             &MainWindow::mnuCLReadClick);
+    m_workbench = new calllog::CallLogWorkbench(*this, m_callLog->store(), interaction, [this] {
+        const image::Slot country = image::slot(image::FieldId::CountryCode);
+        return numbers::regionForCountryCode(uint8_t(m_settingBlock[country.offset]));
+    });
 
     m_files = std::make_unique<FileCommands>(*this, m_interaction);
     connectMenuItems(*this, *m_files,
@@ -108,7 +115,9 @@ void MainWindow::mnuCLReadClick()
 
 MainWindow::~MainWindow()
 {
-    // Before the grid goes: the call log unbinds the grid from its store.
+    // Before the grid goes: the workbench lets go of the grid's model, the
+    // call log unbinds the grid from its store.
+    delete m_workbench;
     delete m_callLog;
 }
 
@@ -118,6 +127,8 @@ bool MainWindow::formLoad()
     {
         QSettings settings(settingsApplication(), settingsApplication());
         configureGrids(readCallLogWidths(settings));
+        callLogGrid()->setColumnWidthTwips(calllog::CallLogModel::kNameColumn,
+                                           readCallLogNameWidth(settings));
     }
     setupDdiFunction();
     widenTimeControls(kTimeControlExtraTwips);

@@ -12,6 +12,10 @@
 
 #include <memory>
 
+namespace ql310::calllog {
+class CallLogWorkbench;
+}
+
 namespace ql310 {
 
 class DeviceCommands;
@@ -79,6 +83,9 @@ public:
     QByteArray& lineParams() { return m_lineParams; }
     QByteArray& callHistoryBuffer() { return m_callHistoryBuffer; }
 
+    // The call log's filter bar, names, Export and Statistics.
+    calllog::CallLogWorkbench& callLogWorkbench() { return *m_workbench; }
+
     // The table printing, on-line help and About items.
     PrintAndHelpMenus& printAndHelpMenus() { return *m_printAndHelp; }
     // Grid editing, the LCR editor, the field help and the delete pop-up.
@@ -136,6 +143,7 @@ private:
     std::unique_ptr<DeviceCommands> m_commands;
     PrintAndHelpMenus* m_printAndHelp = nullptr;
     CallLogCommands* m_callLog = nullptr;
+    calllog::CallLogWorkbench* m_workbench = nullptr;
     std::unique_ptr<FileCommands> m_files;
     // Grid editing, field help and the delete pop-up; gone before the controls.
     std::unique_ptr<EditorBehaviour> m_editorBehaviour;

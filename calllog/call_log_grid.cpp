@@ -48,9 +48,11 @@ int CallLogGrid::columnWidthTwips(int column) const
 
 void CallLogGrid::sortByCurrentColumn(Qt::SortOrder order)
 {
+    // No cell chosen yet (or the row-header column): by Start Time.
     const QModelIndex current = currentIndex();
-    if (current.isValid())
-        m_model->sort(current.column(), order);
+    const int column = current.isValid() && current.column() > 0 ? current.column()
+                                                                  : CallLogModel::kStartColumn;
+    m_model->sort(column, order);
 }
 
 void CallLogGrid::changeEvent(QEvent* event)

@@ -24,7 +24,8 @@ public:
     void setColumnWidthTwips(int column, int twips);
     int columnWidthTwips(int column) const;
 
-    // Sorts the rows by the current cell's column.
+    // Sorts the rows by the current cell's column, by Start Time when there
+    // is no current cell.
     void sortByCurrentColumn(Qt::SortOrder order);
 
 signals:

@@ -4,7 +4,6 @@
 
 #include <QBrush>
 
-#include <algorithm>
 
 namespace ql310::calllog {
 
@@ -17,23 +16,8 @@ const char* const kInProgress = "-----";
 
 // Header texts of columns 0..6 by text id (0: no text).
 constexpr int kHeaderIds[7] = {0, 406, 379, 380, 381, 382, 383};
-
-struct SortKey {
-    QString text;
-    double number = 0;
-    bool numeric = false;
-};
-
-// Numbers compare as numbers; a text cell comes before a number cell, texts
-// compare as text.
-bool before(const SortKey& a, const SortKey& b)
-{
-    if (a.numeric && b.numeric)
-        return a.number < b.number;
-    if (a.numeric != b.numeric)
-        return b.numeric;
-    return a.text < b.text;
-}
+// "Name", the phone book's header, over the Name column.
+constexpr int kNameHeaderId = 117;
 
 } // namespace
 
@@ -54,10 +38,44 @@ void CallLogModel::bind(CallLogStore* store)
 {
     beginResetModel();
     m_store = store;
-    m_order.clear();
+    m_rowOrder = RowOrder();
     m_blocks.clear();
-    m_count = store ? static_cast<int>(store->dataViewCount()) : 0;
+    if (store) {
+        ensureOrderIndexes(*store);
+        if (m_prepare)
+            m_prepare(*store);
+    }
+    m_count = store ? static_cast<int>(qMax<qint64>(countRows(*store, m_condition), 0)) : 0;
     endResetModel();
+}
+
+void CallLogModel::setCondition(const RowCondition& condition)
+{
+    beginResetModel();
+    m_condition = condition;
+    m_blocks.clear();
+    m_count = m_store ? static_cast<int>(qMax<qint64>(countRows(*m_store, m_condition), 0)) : 0;
+    endResetModel();
+}
+
+void CallLogModel::setNameLookup(std::function<QString(const QString&)> lookup,
+                                 const QString& nameSql)
+{
+    m_nameLookup = std::move(lookup);
+    m_nameSql = nameSql;
+    namesChanged();
+}
+
+void CallLogModel::namesChanged()
+{
+    if (m_rowOrder.column == kNameColumn) {
+        // The order by name follows the new names.
+        emit layoutAboutToBeChanged();
+        m_blocks.clear();
+        emit layoutChanged();
+    } else if (m_count > 0) {
+        emit dataChanged(index(0, kNameColumn), index(m_count - 1, kNameColumn));
+    }
 }
 
 int CallLogModel::rowCount(const QModelIndex& parent) const
@@ -72,38 +90,10 @@ int CallLogModel::columnCount(const QModelIndex& parent) const
 
 QVector<CallLogModel::Row> CallLogModel::fetchBlock(int block) const
 {
-    QVector<Row> rows;
     if (!m_store)
-        return rows;
-    const qint64 first = qint64(block) * kBlockRows;
-    QVector<ViewRow> views;
-    if (m_order.isEmpty()) {
-        views = m_store->dataView(kBlockRows, first);
-    } else {
-        const QVector<qint64> wanted = m_order.mid(first, kBlockRows);
-        QHash<qint64, ViewRow> byIndex;
-        for (const ViewRow& view : m_store->dataViewOf(wanted))
-            byIndex.insert(view.index, view);
-        for (qint64 index : wanted)
-            views.push_back(byIndex.value(index));
-    }
-    QVector<qint64> indexes;
-    for (const ViewRow& view : views)
-        indexes.push_back(view.index);
-    // The check rows of the block, found by Index.
-    const QHash<qint64, LogRow> checks = m_store->dataCheckOf(indexes);
-    for (const ViewRow& view : views) {
-        Row row;
-        row.view = view;
-        const auto check = checks.constFind(view.index);
-        if (check != checks.constEnd()) {
-            row.view.inOut = check->inOut;
-            row.lost = check->lost;
-            row.recording = check->recording;
-        }
-        rows.push_back(row);
-    }
-    return rows;
+        return {};
+    return shownRows(*m_store, m_condition, m_rowOrder, m_nameSql, kBlockRows,
+                     qint64(block) * kBlockRows);
 }
 
 const CallLogModel::Row* CallLogModel::rowAt(int row) const
@@ -136,9 +126,11 @@ QString CallLogModel::cellText(int row, int column) const
     if (!r)
         return {};
     const ViewRow& v = r->view;
-    const QString texts[kColumnCount] = {QString(), QString(),   v.port,     v.phoneNumber,
-                                         v.startTime, v.endTime, v.diffTime, QString::number(v.index)};
-    if (column < 0 || column >= kColumnCount)
+    if (column == kNameColumn)
+        return m_nameLookup ? m_nameLookup(v.phoneNumber) : QString();
+    const QString texts[kNameColumn] = {QString(), QString(),   v.port,     v.phoneNumber,
+                                        v.startTime, v.endTime, v.diffTime, QString::number(v.index)};
+    if (column < 0 || column >= kNameColumn)
         return {};
     return decorated(column, texts[column], v.inOut, r->recording);
 }
@@ -178,6 +170,8 @@ QVariant CallLogModel::headerData(int section, Qt::Orientation orientation, int 
 {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return {};
+    if (section == kNameColumn)
+        return m_text(kNameHeaderId);
     if (section < 0 || section >= kIndexColumn || kHeaderIds[section] == 0)
         return QString();
     return m_text(kHeaderIds[section]);
@@ -195,41 +189,10 @@ Qt::ItemFlags CallLogModel::flags(const QModelIndex& index) const
 
 void CallLogModel::sort(int column, Qt::SortOrder order)
 {
-    if (!m_store || m_count == 0 || column <= 0 || column >= kColumnCount)
+    if (!m_store || column <= 0 || column >= kColumnCount)
         return;
-    // The cells of the column for every call, in start order.
-    const QVector<CallLogStore::ColumnCell> cells = m_store->dataViewColumn(column);
-    std::vector<SortKey> keys(cells.size());
-    for (int i = 0; i < cells.size(); ++i) {
-        SortKey& key = keys[i];
-        key.text = decorated(column, cells[i].text, cells[i].inOut, cells[i].recording);
-        key.number = key.text.toDouble(&key.numeric);
-    }
-    // The rows' present order as positions into `cells`; a stable sort keeps
-    // the present order of equal cells.
-    std::vector<int> rows;
-    rows.reserve(cells.size());
-    if (m_order.isEmpty()) {
-        for (int i = 0; i < cells.size(); ++i)
-            rows.push_back(i);
-    } else {
-        QHash<qint64, int> position;
-        position.reserve(cells.size());
-        for (int i = 0; i < cells.size(); ++i)
-            position.insert(cells[i].index, i);
-        for (qint64 index : std::as_const(m_order))
-            if (const auto at = position.constFind(index); at != position.constEnd())
-                rows.push_back(*at);
-    }
-    std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
-        return order == Qt::AscendingOrder ? before(keys[a], keys[b]) : before(keys[b], keys[a]);
-    });
-    QVector<qint64> sorted;
-    sorted.reserve(rows.size());
-    for (int row : rows)
-        sorted.push_back(cells[row].index);
     emit layoutAboutToBeChanged();
-    m_order = std::move(sorted);
+    m_rowOrder = RowOrder{column, order};
     m_blocks.clear();
     emit layoutChanged();
 }

@@ -1,9 +1,12 @@
 // The rows of the call-log grid: the view of the permanent log in start
-// order (or in the order of the latest sort), formatted a block of rows at a
-// time as the grid asks for them, so that a log of any size opens at once.
-// Column 0 is the grid's row-header column, columns 1..7 the view's columns.
+// order (or in the order of the latest sort), read and formatted a block of
+// rows at a time as the grid asks for them, so that a log of any size opens
+// and sorts at once. Column 0 is the grid's row-header column, columns 1..7
+// the view's columns, column 8 the name of the call's number when a name
+// lookup is set. A condition may limit the calls shown.
 #pragma once
 
+#include "call_log_rows.h"
 #include "call_log_store.h"
 
 #include <QAbstractTableModel>
@@ -19,11 +22,12 @@ class CallLogModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    static constexpr int kColumnCount = 8;
+    static constexpr int kColumnCount = 9;
     static constexpr int kInOutColumn = 1;
     static constexpr int kStartColumn = 4;
     static constexpr int kEndColumn = 5;
     static constexpr int kIndexColumn = 7;
+    static constexpr int kNameColumn = 8;
     static constexpr int kBlockRows = 256;
 
     // Row text colours: outgoing, incoming, lost (whatever the direction).
@@ -42,8 +46,27 @@ public:
     // on the cells' backgrounds.
     void setPalette(const QPalette& palette);
 
-    // Binds the model to a fresh view of `store` (null: no rows), in start order.
+    // Binds the model to a fresh view of `store` (null: no rows), in start
+    // order; the condition stays.
     void bind(CallLogStore* store);
+    // Shows only the calls that meet `condition`, in the present order.
+    void setCondition(const RowCondition& condition);
+    const RowCondition& condition() const { return m_condition; }
+    // The same without telling the views, for a preparation (below) that
+    // renews the condition's values just before the binding counts.
+    void setConditionQuietly(const RowCondition& condition) { m_condition = condition; }
+    // The name of a number for the Name column, and the SQL of a call's
+    // name (over PhoneNumber) that sorts that column; none by default.
+    void setNameLookup(std::function<QString(const QString&)> lookup, const QString& nameSql);
+    // Run on the store before each binding counts its rows (e.g. to give the
+    // log's connection the functions that the condition uses).
+    void setPreparation(std::function<void(CallLogStore&)> prepare) { m_prepare = std::move(prepare); }
+    // The names changed (a new phone book): the Name column is drawn again.
+    void namesChanged();
+    // The present order and the name SQL it sorts by.
+    const RowOrder& rowOrder() const { return m_rowOrder; }
+    const QString& nameSql() const { return m_nameSql; }
+    CallLogStore* store() const { return m_store; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -51,27 +74,26 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-    // Reorders the rows by the cells of `column`: numbers as numbers where
-    // both cells read as numbers, text otherwise. The log is not changed.
+    // Reorders the rows by the cells of `column` (see RowOrder); the log is
+    // not changed.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
     // The text a cell shows (what the grid draws and the sort compares).
     QString cellText(int row, int column) const;
 
 private:
-    struct Row {
-        ViewRow view;
-        bool lost = false;
-        bool recording = false;
-    };
+    using Row = ShownRow;
     const Row* rowAt(int row) const;
     QVector<Row> fetchBlock(int block) const;
     QString decorated(int column, const QString& text, bool inOut, bool recording) const;
 
     CallLogStore* m_store = nullptr;
     int m_count = 0;
-    // Index of the call shown in each row once sorted; empty in start order.
-    QVector<qint64> m_order;
+    RowCondition m_condition;
+    RowOrder m_rowOrder;
+    std::function<QString(const QString&)> m_nameLookup;
+    QString m_nameSql;
+    std::function<void(CallLogStore&)> m_prepare;
     mutable QHash<int, QVector<Row>> m_blocks;
     std::function<QString(int)> m_text;
     QColor m_headerBackground{Qt::lightGray};

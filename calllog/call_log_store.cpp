@@ -749,6 +749,12 @@ QVector<LogRow> CallLogStore::dataExport(const QDate& first, const QDate& last)
     return select(dataDb(), sql + " ORDER BY StartDate, StartTime, `Index`", values);
 }
 
+QSqlDatabase CallLogStore::logDatabase() { return dataDb(); }
+
+QStringList CallLogStore::viewColumnsSql() { return allViewColumns(); }
+
+QString CallLogStore::durationSql() { return QString::fromLatin1(kDuration); }
+
 QString dataDirectory()
 {
     const QString chosen = qEnvironmentVariable("QL310SET_DATA_DIR");

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QTime>
 #include <QVariant>
 #include <QVector>
@@ -152,6 +153,13 @@ public:
     // Every column of the calls that started between `first` and `last`
     // (both included; a null date leaves that side open), in start order.
     QVector<LogRow> dataExport(const QDate& first, const QDate& last);
+
+    // For queries beyond the named commands (orders, filters, statistics):
+    // the permanent log's connection, and the view's seven columns as SQL
+    // over the rows of Data with the call's duration in seconds as `d`.
+    QSqlDatabase logDatabase();
+    static QStringList viewColumnsSql();
+    static QString durationSql();
 
 private:
     bool insert(const QString& connection, const LogRow& row);

@@ -2,21 +2,24 @@
 // through the same store and fold-in as the program's call-log commands.
 #include "commands.h"
 
+#include "call_export.h"
+#include "call_filter.h"
 #include "call_history_record.h"
 #include "call_log_merge.h"
 #include "call_log_store.h"
+#include "name_functions.h"
+#include "phone_book_source.h"
 #include "exit_codes.h"
 #include "configuration.h"
 #include "ql310.h"
 #include "text_table.h"
 
 #include <QDateTime>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <QFile>
 
 #include <array>
 #include <iostream>
+#include <memory>
 
 namespace ql310::cli {
 
@@ -57,6 +60,8 @@ bool parseDate(const QString& value, QDate& date, const char* option)
 int fetch(const QStringList& args)
 {
     QCommandLineParser parser;
+    const QCommandLineOption quiet("quiet");
+    parser.addOption(quiet);
     if (!parseArguments(parser, args, 0))
         return kBadArguments;
     std::array<uint8_t, QL310_CALL_HISTORY_SIZE> history{};
@@ -73,113 +78,126 @@ int fetch(const QStringList& args)
     const calllog::TimeOfDay time{now.time().hour(), now.time().minute(), now.time().second()};
     const calllog::RefreshResult refresh =
         calllog::refreshCallLog(store, history.data(), today, time, [](int id) { return text(id); });
-    complain((text(kRecordsText) + ' ' + QString::number(refresh.recordCount) + ' ' + text(kRecordsTailText))
-                 .toStdString());
+    const std::string records =
+        (text(kRecordsText) + ' ' + QString::number(refresh.recordCount) + ' ' + text(kRecordsTailText))
+            .toStdString();
     if (!refresh.logUpdated) {
+        complain(records);
         complain("the call log could not be updated: " + failureOf(store));
         return kDatabaseError;
     }
+    if (!parser.isSet(quiet))
+        complain(records);
     return kSuccess;
 }
 
-QString isoDateTime(const QDate& date, const QTime& time)
+// The phone book and home region that name the exported numbers: from
+// --phonebook FILE (a settings file, or a phone-book file with the adapter's
+// region when it answers), else from the adapter when it answers.
+bool loadNames(const QCommandLineParser& parser, const QCommandLineOption& phoneBook,
+               std::shared_ptr<const numbers::PhoneBookNames>& names, int& status)
 {
-    return QDateTime(date, time).toString(Qt::ISODate);
+    std::array<uint8_t, QL310_TABLE_BLOCK_SIZE> table{};
+    std::array<uint8_t, QL310_SETTING_BLOCK_SIZE> setting{};
+    const bool adapter = QL310_LoadSetting(table.data(), setting.data()) == QL310_OK;
+    std::string region = adapter ? calllog::homeRegion(setting.data()) : std::string();
+    if (parser.isSet(phoneBook)) {
+        const std::string path = parser.value(phoneBook).toStdString();
+        std::vector<uint8_t> content;
+        std::string reason;
+        if (files::readFile(path, files::FileKind::Settings, content, reason)) {
+            std::copy_n(content.begin(), table.size(), table.begin());
+            region = calllog::homeRegion(content.data() + files::kSettingsSettingOffset);
+        } else if (files::readFile(path, files::FileKind::PhoneBook, content, reason)) {
+            std::copy_n(content.begin(), table.size(), table.begin());
+        } else {
+            complain(path + ": " + reason);
+            status = kFileUnreadable;
+            return false;
+        }
+    } else if (!adapter) {
+        names = std::make_shared<numbers::PhoneBookNames>();
+        return true;
+    }
+    names = std::make_shared<numbers::PhoneBookNames>(
+        calllog::phoneBookEntries(table.data(), packing()), region);
+    return true;
 }
 
-// The call's length as an ISO 8601 duration, "PT1H2M3S"; a call that ends
-// before it starts gets a leading minus.
-QString isoDuration(const calllog::LogRow& row)
-{
-    qint64 seconds = QDateTime(row.startDate, row.startTime).secsTo(QDateTime(row.endDate, row.endTime));
-    QString out = seconds < 0 ? QStringLiteral("-PT") : QStringLiteral("PT");
-    seconds = std::abs(seconds);
-    const qint64 hours = seconds / 3600;
-    const qint64 minutes = seconds / 60 % 60;
-    if (hours)
-        out += QString::number(hours) + 'H';
-    if (minutes)
-        out += QString::number(minutes) + 'M';
-    if (seconds % 60 || (!hours && !minutes))
-        out += QString::number(seconds % 60) + 'S';
-    return out;
-}
-
-// One CSV field (RFC 4180): quoted when it holds a comma, a quote or a line break.
-QString csvField(const QString& value)
-{
-    if (!value.contains(',') && !value.contains('"') && !value.contains('\n') && !value.contains('\r'))
-        return value;
-    QString quoted = value;
-    quoted.replace('"', QStringLiteral("\"\""));
-    return '"' + quoted + '"';
-}
-
-const char* const kColumns[] = {"direction", "port", "number", "start", "end", "duration", "lost", "in progress"};
-constexpr int kTextColumns = 6; // the flags follow
-
-QStringList exportRow(const calllog::LogRow& row)
-{
-    return {row.inOut ? QStringLiteral("out") : QStringLiteral("in"),
-            row.port,
-            row.phoneNumber,
-            isoDateTime(row.startDate, row.startTime),
-            isoDateTime(row.endDate, row.endTime),
-            isoDuration(row),
-            row.lost ? QStringLiteral("yes") : QStringLiteral("no"),
-            row.recording ? QStringLiteral("yes") : QStringLiteral("no")};
-}
+// The eight port and channel texts.
+constexpr int kPortTexts[] = {373, 374, 375, 376, 400, 401, 377, 378};
 
 int exportLog(const QStringList& args)
 {
     QCommandLineParser parser;
     const QCommandLineOption csv("csv"), json("json");
     const QCommandLineOption from("from", "", "DATE"), to("to", "", "DATE");
-    parser.addOptions({csv, json, from, to});
+    const QCommandLineOption number("number", "", "TEXT"), name("name", "", "TEXT");
+    const QCommandLineOption direction("direction", "", "in|out"), port("port", "", "TEXT");
+    const QCommandLineOption lost("lost"), inProgress("in-progress");
+    const QCommandLineOption phoneBook("phonebook", "", "FILE");
+    parser.addOptions({csv, json, from, to, number, name, direction, port, lost, inProgress, phoneBook});
     if (!parseArguments(parser, args, 0))
         return kBadArguments;
     if (parser.isSet(csv) && parser.isSet(json)) {
         complain("export: choose --csv or --json, not both");
         return kBadArguments;
     }
-    QDate first, last;
-    if ((parser.isSet(from) && !parseDate(parser.value(from), first, "from")) ||
-        (parser.isSet(to) && !parseDate(parser.value(to), last, "to")))
+    calllog::CallFilter filter;
+    if ((parser.isSet(from) && !parseDate(parser.value(from), filter.from, "from")) ||
+        (parser.isSet(to) && !parseDate(parser.value(to), filter.to, "to")))
         return kBadArguments;
+    if (filter.daysReversed()) {
+        complain("export: --from is after --to");
+        return kBadArguments;
+    }
+    filter.number = parser.value(number);
+    filter.name = parser.value(name);
+    if (parser.isSet(direction)) {
+        const QString value = parser.value(direction);
+        if (value != "in" && value != "out") {
+            complain("export: --direction is in or out, not " + value.toStdString());
+            return kBadArguments;
+        }
+        filter.direction = value == "in" ? calllog::CallFilter::Direction::In
+                                         : calllog::CallFilter::Direction::Out;
+    }
+    if (parser.isSet(port)) {
+        QStringList ports;
+        for (int id : kPortTexts)
+            ports << text(id);
+        if (!ports.contains(parser.value(port))) {
+            complain("export: --port is one of " + ports.join(", ").toStdString());
+            return kBadArguments;
+        }
+        filter.port = parser.value(port);
+    }
+    filter.lostOnly = parser.isSet(lost);
+    filter.inProgressOnly = parser.isSet(inProgress);
+
+    std::shared_ptr<const numbers::PhoneBookNames> names;
+    int status = kSuccess;
+    if (!loadNames(parser, phoneBook, names, status))
+        return status;
 
     calllog::CallLogStore store(dataDirectory());
     if (!openStore(store))
         return kDatabaseError;
-    store.clearFailure();
-    const QVector<calllog::LogRow> rows = store.dataExport(first, last);
-    if (store.failed()) {
-        complain("the call log cannot be read: " + failureOf(store));
-        return kDatabaseError;
+    calllog::registerNameFunctions(store.logDatabase(), names);
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly)) {
+        complain("standard output cannot be written");
+        return kFileUnwritable;
     }
-    if (parser.isSet(json)) {
-        QJsonArray calls;
-        for (const calllog::LogRow& row : rows) {
-            // The texts of the CSV columns; the two flags as true and false.
-            const QStringList values = exportRow(row);
-            QJsonObject call;
-            for (int i = 0; i < kTextColumns; ++i)
-                call.insert(kColumns[i], values[i]);
-            call.insert("lost", row.lost);
-            call.insert("in progress", row.recording);
-            calls.append(call);
-        }
-        std::cout << QJsonDocument(calls).toJson(QJsonDocument::Indented).toStdString();
-        return kSuccess;
-    }
-    QStringList header;
-    for (const char* column : kColumns)
-        header << column;
-    std::cout << header.join(',').toStdString() << "\r\n";
-    for (const calllog::LogRow& row : rows) {
-        QStringList fields;
-        for (const QString& value : exportRow(row))
-            fields << csvField(value);
-        std::cout << fields.join(',').toStdString() << "\r\n";
+    QString error;
+    const bool done = calllog::exportCalls(
+        store, calllog::conditionOf(filter, names.get()), {}, {},
+        [&names](const QString& n) { return QString::fromStdString(names->nameOf(n.toStdString())); },
+        parser.isSet(json) ? calllog::ExportFormat::Json : calllog::ExportFormat::Csv, out, error);
+    out.flush();
+    if (!done) {
+        complain(error.toStdString());
+        return out.error() != QFileDevice::NoError ? kFileUnwritable : kDatabaseError;
     }
     return kSuccess;
 }
@@ -219,16 +237,26 @@ struct SubCommand {
 
 const SubCommand kSubCommands[] = {
     {"fetch",
-     "Usage: ql310ctl calllog fetch\n"
+     "Usage: ql310ctl calllog fetch [--quiet]\n"
      "Fetches the adapter's call history and merges it into the program's call\n"
-     "log, as the program's Call Logging Read does.\n",
+     "log, as the program's Call Logging Read does.\n"
+     "  --quiet  nothing on standard output or error unless it fails\n",
      fetch},
     {"export",
-     "Usage: ql310ctl calllog export [--csv|--json] [--from DATE] [--to DATE]\n"
+     "Usage: ql310ctl calllog export [--csv|--json] [FILTERS] [--phonebook FILE]\n"
      "Prints the call log in start order: CSV with a header row (the default)\n"
      "or a JSON array. Columns: direction (in/out), port, number, start, end\n"
-     "(ISO 8601), duration (ISO 8601, PT2M21S), lost, in progress (yes/no).\n"
-     "  --from DATE, --to DATE  only calls that started on or after / on or before DATE (YYYY-MM-DD)\n",
+     "(ISO 8601 local times with the UTC offset), duration (ISO 8601, PT2M21S),\n"
+     "lost, in progress (yes/no), name, duration_s (whole seconds).\n"
+     "Names come from the adapter's phone book when it answers, or from FILE.\n"
+     "  --from DATE, --to DATE  only calls that started on or after / on or before DATE (YYYY-MM-DD)\n"
+     "  --number TEXT           only numbers that hold TEXT\n"
+     "  --name TEXT             only numbers whose name holds TEXT (any case)\n"
+     "  --direction in|out      only incoming or outgoing calls\n"
+     "  --port TEXT             only calls on that port or channel (Port1 .. Data(B2))\n"
+     "  --lost                  only lost calls\n"
+     "  --in-progress           only calls in progress\n"
+     "  --phonebook FILE        names from a settings (.310) or phone-book (.pb) file\n",
      exportLog},
     {"clear",
      "Usage: ql310ctl calllog clear --all | --from DATE --to DATE\n"

@@ -82,8 +82,8 @@ int read(const QStringList& args)
 int write(const QStringList& args)
 {
     QCommandLineParser parser;
-    const QCommandLineOption dryRun("dry-run");
-    parser.addOption(dryRun);
+    const QCommandLineOption dryRun("dry-run"), quiet("quiet");
+    parser.addOptions({dryRun, quiet});
     if (!parseArguments(parser, args, 1))
         return kBadArguments;
     if (parser.positionalArguments().size() != 1) {
@@ -126,7 +126,8 @@ int write(const QStringList& args)
                  registry::hivePath() + ": " + line::describe(stored));
         return kLineParamsFailed;
     }
-    complain(text(kWriteSuccessText).toStdString());
+    if (!parser.isSet(quiet))
+        complain(text(kWriteSuccessText).toStdString());
     return kSuccess;
 }
 
@@ -195,13 +196,14 @@ const Command kConfigCommands[5] = {
      "not written when the registry hive cannot give the line parameters.\n",
      read},
     {"write", "restore a settings file to the adapter",
-     "Usage: ql310ctl write [--dry-run] FILE\n"
+     "Usage: ql310ctl write [--dry-run] [--quiet] FILE\n"
      "Writes the settings file FILE to the adapter, then stores the line\n"
      "parameters in the registry and sends them to the driver, in the order of\n"
      "the program's Write. Nothing is stored when the adapter does not take the\n"
      "blocks; exit status 9 when the hive did not take the line parameters.\n"
      "FILE may be - for standard input.\n"
-     "  --dry-run  write nothing; show what would change on the adapter, as diff does\n",
+     "  --dry-run  write nothing; show what would change on the adapter, as diff does\n"
+     "  --quiet    nothing on standard output or error unless it fails\n",
      write},
     {"dump", "a configuration as text, one field per line",
      "Usage: ql310ctl dump [--json] [FILE|-]\n"

@@ -11,6 +11,7 @@ packages=(
   qt6-svg-dev
   fp-utils libchm-dev
   libphonenumber-dev
+  qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev qt6-svg-dev libsqlite3-dev
   xvfb xauth
   poppler-utils
 )

@@ -158,8 +158,8 @@ private slots:
         QCOMPARE(column(3), (QStringList{"*****", "9", "25", "100", "0301"}));
         model().sort(3, Qt::DescendingOrder);
         QCOMPARE(column(3), (QStringList{"0301", "100", "25", "9", "*****"}));
-        model().sort(1, Qt::AscendingOrder); // " IN" before "OUT", the order kept otherwise
-        QCOMPARE(column(3), (QStringList{"0301", "100", "25", "*****", "9"}));
+        model().sort(1, Qt::AscendingOrder); // " IN" before "OUT", equal cells in start order
+        QCOMPARE(column(3), (QStringList{"100", "*****", "0301", "25", "9"}));
         // The store is untouched: a fresh view is in start order again.
         show();
         QCOMPARE(column(3), numbers);
@@ -170,13 +170,55 @@ private slots:
         m_store->dataIns(call(QStringLiteral("1"), QDate(2026, 1, 3), QTime(7, 0)));
         show();
         m_grid->setCurrentIndex(model().index(0, 4));
-        m_grid->sortByCurrentColumn(Qt::AscendingOrder); // by time of day first
-        QCOMPARE(column(3), (QStringList{"1", "2"}));
+        m_grid->sortByCurrentColumn(Qt::AscendingOrder); // by day, then time of day
+        QCOMPARE(column(3), (QStringList{"2", "1"}));
         m_grid->setCurrentIndex(model().index(0, 3));
         m_grid->sortByCurrentColumn(Qt::AscendingOrder);
         QCOMPARE(column(3), (QStringList{"1", "2"}));
         m_grid->sortByCurrentColumn(Qt::DescendingOrder);
         QCOMPARE(column(3), (QStringList{"2", "1"}));
+    }
+
+    void timesSortByDateAndTimeAndDurationsByLength()
+    {
+        auto add = [&](const char* number, const QDateTime& start, qint64 seconds, bool open = false) {
+            LogRow row = call(QString::fromLatin1(number), start.date(), start.time());
+            const QDateTime end = start.addSecs(seconds);
+            row.endDate = end.date();
+            row.endTime = end.time();
+            row.recording = open;
+            QVERIFY(m_store->dataIns(row));
+        };
+        add("A", QDateTime(QDate(2026, 12, 5), QTime(10, 26, 34)), 49);
+        add("B", QDateTime(QDate(2026, 5, 12), QTime(10, 26, 35)), 3600);
+        add("C", QDateTime(QDate(2025, 12, 31), QTime(23, 0)), 5, true);
+        add("D", QDateTime(QDate(2026, 5, 12), QTime(9, 0)), 2 * 86400);
+        add("E", QDateTime(QDate(2026, 1, 1), QTime(12, 0, 49)), -49);
+        show();
+        // Before any cell was chosen, Sort goes by Start Time.
+        m_grid->sortByCurrentColumn(Qt::AscendingOrder);
+        QCOMPARE(column(3), (QStringList{"C", "E", "D", "B", "A"}));
+        model().sort(CallLogModel::kStartColumn, Qt::DescendingOrder);
+        QCOMPARE(column(3), (QStringList{"A", "B", "D", "E", "C"}));
+        model().sort(CallLogModel::kEndColumn, Qt::AscendingOrder);
+        QCOMPARE(column(3), (QStringList{"C", "E", "B", "D", "A"}));
+        model().sort(6, Qt::AscendingOrder);
+        QCOMPARE(column(3), (QStringList{"E", "C", "A", "B", "D"}));
+        QCOMPARE(column(5).first(), QStringLiteral(" 12:00:00  01 / 01 / 2026 "));
+    }
+    void aSortReadsOnlyTheBlocksShown()
+    {
+        const int calls = 2 * CallLogModel::kBlockRows + 3;
+        QVERIFY(m_store->beginLogTransaction());
+        for (int i = 0; i < calls; ++i)
+            m_store->dataIns(call(QString::number(i), QDate(2026, 1, 1).addDays(i % 7), QTime(0, 0).addSecs(i)));
+        QVERIFY(m_store->commitLogTransaction());
+        show();
+        model().sort(3, Qt::DescendingOrder);
+        QCOMPARE(model().rowCount(), calls);
+        QCOMPARE(model().cellText(0, 3), QString::number(calls - 1));
+        QCOMPARE(model().cellText(calls - 1, 3), QStringLiteral("0"));
+        QCOMPARE(model().cellText(CallLogModel::kBlockRows, 3), QString::number(calls - 1 - CallLogModel::kBlockRows));
     }
 
     // Printing

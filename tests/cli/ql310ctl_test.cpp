@@ -428,19 +428,21 @@ TEST_F(Ql310ctl, AnExportOfLostAndRunningCallsReadsBackAsCsv)
     const auto rows = readCsv(run.out);
     ASSERT_GE(rows.size(), 3u);
     EXPECT_EQ(rows[0], (std::vector<std::string>{"direction", "port", "number", "start", "end", "duration",
-                                                 "lost", "in progress"}));
+                                                 "lost", "in progress", "name", "duration_s"}));
     int lost = 0;
     bool found = false;
     for (size_t i = 1; i < rows.size(); ++i) {
-        ASSERT_EQ(rows[i].size(), 8u) << i;
+        ASSERT_EQ(rows[i].size(), 10u) << i;
         lost += rows[i][6] == "yes";
         EXPECT_EQ(rows[i][7], "no") << "nothing is in progress after the second fetch";
         if (rows[i][2] == "1230") {
             found = true;
             EXPECT_EQ(rows[i][0], "in");
             EXPECT_EQ(rows[i][1], "Port2");
-            EXPECT_EQ(rows[i][3].substr(4), "-03-26T14:05:09");
+            EXPECT_EQ(rows[i][3].substr(4, 15), "-03-26T14:05:09");
+            EXPECT_EQ(rows[i][3].size(), 19u + 6u) << "with the UTC offset";
             EXPECT_EQ(rows[i][5], "PT2M21S");
+            EXPECT_EQ(rows[i][9], "141");
         }
     }
     EXPECT_TRUE(found);
@@ -462,6 +464,41 @@ TEST_F(Ql310ctl, AnExportShowsCallsInProgressAndKeepsToItsDays)
     EXPECT_LT(one.size(), all.size());
     const Result json = ctl({"calllog", "export", "--json"});
     EXPECT_NE(json.out.find("\"in progress\": true"), std::string::npos) << json.out;
+}
+
+TEST_F(Ql310ctl, AnExportFiltersAndNamesCallsAndQuietCommandsSayNothing)
+{
+    start();
+    const Result fetch = ctl({"calllog", "fetch", "--quiet"});
+    ASSERT_EQ(fetch.status, 0) << fetch.err;
+    EXPECT_EQ(fetch.out + fetch.err, "");
+    // The adapter is in Germany: the international form names 0301234567.
+    Images book = Images::factory();
+    ASSERT_TRUE(book.t().writeDigits(image::slot(image::FieldId::PeerNumber, 5), u"0049301234567"));
+    ASSERT_TRUE(book.t().writeText(image::slot(image::FieldId::PeerName, 5), u"Alice"));
+    std::string reason;
+    ASSERT_TRUE(files::saveFile(path("book.pb"), files::FileKind::PhoneBook,
+                                {book.table.data(), nullptr, nullptr}, reason)) << reason;
+    auto rows = readCsv(ctl({"calllog", "export", "--phonebook", path("book.pb"), "--name", "ALI"}).out);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1][2], "0301234567");
+    EXPECT_EQ(rows[1][8], "Alice");
+    rows = readCsv(ctl({"calllog", "export", "--direction", "out", "--port", "Port2"}).out);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1][2], "08912345678");
+    rows = readCsv(ctl({"calllog", "export", "--number", "555", "--in-progress"}).out);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1][7], "yes");
+    EXPECT_EQ(readCsv(ctl({"calllog", "export", "--lost"}).out).size(), 1u);
+    EXPECT_EQ(ctl({"calllog", "export", "--direction", "sideways"}).status, 2);
+    EXPECT_EQ(ctl({"calllog", "export", "--port", "Port9"}).status, 2);
+    EXPECT_EQ(ctl({"calllog", "export", "--from", "2026-03-02", "--to", "2026-03-01"}).status, 2);
+    EXPECT_EQ(ctl({"calllog", "export", "--phonebook", path("missing.pb")}).status, 6);
+
+    ASSERT_EQ(ctl({"read", path("a.310")}).status, 0);
+    const Result write = ctl({"write", "--quiet", path("a.310")});
+    EXPECT_EQ(write.status, 0) << write.err;
+    EXPECT_EQ(write.out + write.err, "");
 }
 
 TEST_F(Ql310ctl, ASecondFetchAppendsNoCallTwice)

@@ -231,7 +231,7 @@ private slots:
         QCOMPARE(lcr->columnWidthTwips(4), 1750);
         ql310::calllog::CallLogGrid* callLog = m_window->callLogGrid();
         QCOMPARE(callLog->objectName(), QStringLiteral("CallHistoryGrid"));
-        QCOMPARE(callLog->columnCount(), 8);
+        QCOMPARE(callLog->columnCount(), 9); // the Name column follows the hidden Index
         QCOMPARE(callLog->columnWidthTwips(3), 1700);
         QVERIFY(callLog->isColumnHidden(7));
     }

@@ -1,0 +1,49 @@
+// Figures of the calls that meet a condition: calls and lost calls a day,
+// talk time per port or channel, and the ten numbers with the most calls and
+// with the longest talk time. Talk time counts a call's duration up to its
+// end (or the latest fetch for a call in progress), never below zero.
+#pragma once
+
+#include "call_log_rows.h"
+
+#include <QDate>
+#include <QString>
+#include <QVector>
+
+namespace ql310::calllog {
+
+struct DayFigures {
+    QDate day;
+    qint64 incoming = 0;
+    qint64 outgoing = 0;
+    qint64 lost = 0;
+};
+
+struct PortFigures {
+    QString port;
+    qint64 calls = 0;
+    qint64 seconds = 0;
+};
+
+struct NumberFigures {
+    QString number;
+    qint64 calls = 0;
+    qint64 seconds = 0;
+};
+
+struct CallStatistics {
+    qint64 calls = 0;
+    qint64 lost = 0;
+    qint64 seconds = 0;
+    QVector<DayFigures> days;        // days with calls, in order
+    QVector<PortFigures> ports;      // ports with calls, by name
+    QVector<NumberFigures> mostCalls;    // up to ten, most calls first
+    QVector<NumberFigures> longestTalk;  // up to ten, longest first
+};
+
+inline constexpr int kTopNumbers = 10;
+
+// False when the log cannot be read.
+bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStatistics& out);
+
+} // namespace ql310::calllog

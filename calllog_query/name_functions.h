@@ -1,0 +1,24 @@
+// Names in SQL: ql310_entry(number) gives the phone-book entry (0..39) that
+// names a number, NULL for none; ql310_name(number) its name, '' for none.
+// Registered on one connection; registering again replaces the phone book.
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+#include <memory>
+
+namespace ql310::numbers {
+class PhoneBookNames;
+}
+
+namespace ql310::calllog {
+
+// The SQL of a call's name, for sorting by the Name column.
+inline const QString kNameSql = QStringLiteral("ql310_name(PhoneNumber)");
+
+// False when `db` is not an open SQLite connection.
+bool registerNameFunctions(const QSqlDatabase& db,
+                           std::shared_ptr<const numbers::PhoneBookNames> names);
+
+} // namespace ql310::calllog

@@ -1,0 +1,295 @@
+#include "statistics_window.h"
+
+#include "interaction.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QGuiApplication>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHorizontalBarSeries>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QStackedBarSeries>
+#include <QSvgGenerator>
+#include <QTabWidget>
+#include <QValueAxis>
+
+#include <cmath>
+#include <QVBoxLayout>
+
+namespace ql310::calllog {
+
+namespace {
+
+// Days after which the day charts count by month instead.
+constexpr int kMostDays = 62;
+
+struct Buckets {
+    QStringList labels;
+    QVector<qint64> incoming, outgoing, lost;
+};
+
+// The days of the range, every day shown (with no calls as zero); a range
+// of more than two months counts by month.
+Buckets bucketsOf(const QVector<DayFigures>& days)
+{
+    Buckets b;
+    if (days.isEmpty())
+        return b;
+    const QDate first = days.first().day;
+    const QDate last = days.last().day;
+    const bool byMonth = first.daysTo(last) >= kMostDays;
+    auto keyOf = [byMonth](const QDate& d) {
+        return byMonth ? d.toString(QStringLiteral("yyyy-MM")) : d.toString(QStringLiteral("MM-dd"));
+    };
+    for (QDate d = first; d <= last;
+         d = byMonth ? QDate(d.year(), d.month(), 1).addMonths(1) : d.addDays(1)) {
+        b.labels << keyOf(d);
+        b.incoming << 0;
+        b.outgoing << 0;
+        b.lost << 0;
+    }
+    for (const DayFigures& day : days) {
+        const qsizetype at = b.labels.indexOf(keyOf(day.day));
+        if (at < 0)
+            continue;
+        b.incoming[at] += day.incoming;
+        b.outgoing[at] += day.outgoing;
+        b.lost[at] += day.lost;
+    }
+    return b;
+}
+
+QBarSet* barSet(const QString& label, const QVector<qint64>& values)
+{
+    auto* set = new QBarSet(label);
+    for (qint64 v : values)
+        *set << double(v);
+    return set;
+}
+
+// Whole steps on the value axis: 1, 2 or 5 times a power of ten, about
+// five of them up to `top`.
+double stepFor(double top)
+{
+    double step = 1;
+    while (top / step > 8)
+        step *= (QString::number(step).startsWith(u'2') ? 2.5 : 2);
+    return step;
+}
+
+void axes(QChart* chart, QAbstractBarSeries* series, const QStringList& categories,
+          const QString& valueTitle, bool horizontal = false)
+{
+    double top = 0;
+    for (QBarSet* set : series->barSets())
+        for (int i = 0; i < set->count(); ++i)
+            top = qMax(top, set->at(i));
+    if (qobject_cast<QStackedBarSeries*>(series)) {
+        top = 0;
+        for (int i = 0; i < categories.size(); ++i) {
+            double sum = 0;
+            for (QBarSet* set : series->barSets())
+                sum += i < set->count() ? set->at(i) : 0;
+            top = qMax(top, sum);
+        }
+    }
+    auto* categoryAxis = new QBarCategoryAxis(chart);
+    categoryAxis->append(categories);
+    auto* valueAxis = new QValueAxis(chart);
+    valueAxis->setTitleText(valueTitle);
+    valueAxis->setLabelFormat(QStringLiteral("%.0f"));
+    const double step = stepFor(top);
+    valueAxis->setRange(0, qMax(step, std::ceil(top / step) * step));
+    valueAxis->setTickType(QValueAxis::TicksDynamic);
+    valueAxis->setTickAnchor(0);
+    valueAxis->setTickInterval(step);
+    chart->addAxis(categoryAxis, horizontal ? Qt::AlignLeft : Qt::AlignBottom);
+    chart->addAxis(valueAxis, horizontal ? Qt::AlignBottom : Qt::AlignLeft);
+    series->attachAxis(categoryAxis);
+    series->attachAxis(valueAxis);
+    if (categories.size() > 16 && !horizontal)
+        categoryAxis->setLabelsAngle(-90);
+}
+
+QChart* newChart(const QString& title)
+{
+    auto* chart = new QChart;
+    chart->setTitle(title);
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    return chart;
+}
+
+QChart* topTen(const QString& title, const QVector<NumberFigures>& numbers, bool bySeconds,
+               const NameOf& names)
+{
+    QChart* chart = newChart(title);
+    auto* series = new QHorizontalBarSeries;
+    auto* set = new QBarSet(bySeconds ? QObject::tr("Minutes") : QObject::tr("Calls"));
+    QStringList labels;
+    // The first place at the top.
+    for (qsizetype i = numbers.size() - 1; i >= 0; --i) {
+        const NumberFigures& n = numbers[i];
+        const QString name = names ? names(n.number) : QString();
+        labels << (name.isEmpty() ? n.number : n.number + QStringLiteral("  ") + name);
+        *set << (bySeconds ? double(n.seconds) / 60.0 : double(n.calls));
+    }
+    series->append(set);
+    chart->addSeries(series);
+    axes(chart, series, labels, bySeconds ? QObject::tr("Minutes") : QObject::tr("Calls"), true);
+    chart->legend()->hide();
+    return chart;
+}
+
+} // namespace
+
+StatisticsWindow::StatisticsWindow(CallLogStore& store, UserInteraction& interaction,
+                                   const QString& messageTitle, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_store(store), m_interaction(interaction),
+      m_messageTitle(messageTitle)
+{
+    setObjectName(QStringLiteral("CallStatistics"));
+    setWindowTitle(tr("Call Logging Statistics"));
+    auto* layout = new QVBoxLayout(this);
+    m_summary = new QLabel(this);
+    m_summary->setObjectName(QStringLiteral("CallStatisticsSummary"));
+    layout->addWidget(m_summary);
+    m_tabs = new QTabWidget(this);
+    layout->addWidget(m_tabs, 1);
+    auto* buttons = new QHBoxLayout;
+    auto* save = new QPushButton(tr("Save Chart..."), this);
+    save->setObjectName(QStringLiteral("SaveChart"));
+    buttons->addStretch();
+    buttons->addWidget(save);
+    layout->addLayout(buttons);
+    connect(save, &QPushButton::clicked, this, &StatisticsWindow::saveCurrentChart);
+    for (const QString& title : {tr("Calls a Day"), tr("Talk Time per Port"), tr("Lost Calls a Day"),
+                                 tr("Most Calls"), tr("Longest Talk Time")})
+        addChart(title, newChart(title));
+    resize(900, 600);
+}
+
+int StatisticsWindow::chartCount() const
+{
+    return m_tabs->count();
+}
+
+QChartView* StatisticsWindow::chartView(int i) const
+{
+    return qobject_cast<QChartView*>(m_tabs->widget(i));
+}
+
+void StatisticsWindow::addChart(const QString& title, QChart* chart)
+{
+    auto* view = new QChartView(chart, m_tabs);
+    view->setRenderHint(QPainter::Antialiasing);
+    m_tabs->addTab(view, title);
+}
+
+void StatisticsWindow::replaceChart(int i, QChart* chart)
+{
+    chartView(i)->setChart(chart); // the view deletes the chart it had
+    chart->setTheme(palette().window().color().lightness() < 128 ? QChart::ChartThemeDark
+                                                                 : QChart::ChartThemeLight);
+}
+
+void StatisticsWindow::showFigures(const RowCondition& condition, const NameOf& names)
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool read = callStatistics(m_store, condition, m_figures);
+    QGuiApplication::restoreOverrideCursor();
+    if (!read) {
+        m_summary->setText(tr("The call log cannot be read."));
+        return;
+    }
+    m_summary->setText(tr("%1 calls, %2 lost, talk time %3:%4:%5")
+                           .arg(m_figures.calls)
+                           .arg(m_figures.lost)
+                           .arg(m_figures.seconds / 3600, 2, 10, QLatin1Char('0'))
+                           .arg(m_figures.seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+                           .arg(m_figures.seconds % 60, 2, 10, QLatin1Char('0')));
+    const Buckets b = bucketsOf(m_figures.days);
+
+    QChart* calls = newChart(m_tabs->tabText(0));
+    auto* stacked = new QStackedBarSeries;
+    stacked->append(barSet(tr("Incoming"), b.incoming));
+    stacked->append(barSet(tr("Outgoing"), b.outgoing));
+    calls->addSeries(stacked);
+    axes(calls, stacked, b.labels, tr("Calls"));
+    replaceChart(0, calls);
+
+    QChart* talk = newChart(m_tabs->tabText(1));
+    auto* talkSeries = new QBarSeries;
+    auto* minutes = new QBarSet(tr("Minutes"));
+    QStringList ports;
+    for (const PortFigures& port : m_figures.ports) {
+        ports << port.port;
+        *minutes << double(port.seconds) / 60.0;
+    }
+    talkSeries->append(minutes);
+    talk->addSeries(talkSeries);
+    axes(talk, talkSeries, ports, tr("Minutes"));
+    talk->legend()->hide();
+    replaceChart(1, talk);
+
+    QChart* lost = newChart(m_tabs->tabText(2));
+    auto* lostSeries = new QBarSeries;
+    lostSeries->append(barSet(tr("Lost"), b.lost));
+    lost->addSeries(lostSeries);
+    axes(lost, lostSeries, b.labels, tr("Calls"));
+    lost->legend()->hide();
+    replaceChart(2, lost);
+
+    replaceChart(3, topTen(m_tabs->tabText(3), m_figures.mostCalls, false, names));
+    replaceChart(4, topTen(m_tabs->tabText(4), m_figures.longestTalk, true, names));
+}
+
+bool StatisticsWindow::saveChart(int i, const QString& path)
+{
+    QChartView* view = chartView(i);
+    if (!view)
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setSize(view->size());
+        svg.setViewBox(QRect(QPoint(), view->size()));
+        svg.setTitle(m_tabs->tabText(i));
+        QPainter painter(&svg);
+        view->render(&painter);
+        painter.end();
+    } else if (!view->grab().save(&file, "PNG")) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+void StatisticsWindow::saveCurrentChart()
+{
+    UserInteraction::FileRequest request;
+    request.title = tr("Save Chart");
+    request.filter = QStringLiteral("PNG Files (*.png) | *.png|SVG Files (*.svg) | *.svg");
+    request.defaultSuffix = QStringLiteral("png");
+    request.forSaving = true;
+    QString path = m_interaction.chooseFile(request);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".png");
+    if (!saveChart(m_tabs->currentIndex(), path))
+        m_interaction.warn(tr("The chart could not be saved in %1.").arg(path), m_messageTitle,
+                           UserInteraction::Icon::Exclamation);
+}
+
+} // namespace ql310::calllog

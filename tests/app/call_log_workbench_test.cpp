@@ -1,0 +1,170 @@
+// The call log as a workbench in the main window against a real simulated
+// adapter: names from the phone book, the filter bar, Export and Statistics.
+#include "call_filter_bar.h"
+#include "call_log_grid.h"
+#include "call_log_workbench.h"
+#include "fixed_cell_grid.h"
+#include "library_binding.h"
+#include "statistics_window.h"
+#include "window_test_base.h"
+
+#include <QAction>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QMenu>
+#include <QtTest>
+
+using ql310::calllog::CallLogModel;
+
+class CallLogWorkbenchTest : public ql310::test::WindowTestBase {
+    Q_OBJECT
+
+private:
+    CallLogModel& model() { return *window().callLogGrid()->callLogModel(); }
+    ql310::calllog::CallLogWorkbench& bench() { return window().callLogWorkbench(); }
+    QAction* action(const char* name) { return window().findChild<QAction*>(QString::fromLatin1(name)); }
+    QStringList column(int c)
+    {
+        QStringList cells;
+        for (int row = 0; row < model().rowCount(); ++row)
+            cells << model().cellText(row, c);
+        return cells;
+    }
+    template <class Widget>
+    Widget* bar(const char* name)
+    {
+        return bench().filterBar()->findChild<Widget*>(QString::fromLatin1(name));
+    }
+    void startNormally()
+    {
+        QVERIFY(m_adapter->start());
+        QVERIFY(window().formLoad());
+    }
+    void search(const QString& text)
+    {
+        bar<QLineEdit>("CallSearch")->setText(text);
+        QTest::keyClick(bar<QLineEdit>("CallSearch"), Qt::Key_Return);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_home.isValid());
+        ql310::test::useTemporaryHome(m_home);
+    }
+    void init()
+    {
+        static int run = 0;
+        qputenv("QL310SET_DATA_DIR", m_home.filePath(QStringLiteral("data%1").arg(++run)).toLocal8Bit());
+        m_adapter = std::make_unique<ql310::test::SimulatedAdapter>(QL310_ADAPTER_PATH);
+        m_library = ql310::test::boundTestLibrary();
+        m_interaction = ql310::test::ScriptedInteraction();
+    }
+    void cleanup()
+    {
+        if (m_window) {
+            m_interaction.answer(ql310::UserInteraction::No);
+            m_window->close();
+        }
+        m_window.reset();
+        m_adapter.reset();
+        m_library.reset();
+    }
+
+    void theMenuGainsExportAndStatisticsAfterItsOwnItems()
+    {
+        QStringList names;
+        for (QAction* item : window().menu("mnuCallLogging")->actions())
+            names << (item->isSeparator() ? QStringLiteral("-") : item->objectName());
+        QCOMPARE(names, (QStringList{"mnuCLRead", "mnuCLClear", "mnuCLSort", "-", "mnuCLExport",
+                                     "mnuCLStatistics"}));
+    }
+    void aPhoneBookEntryNamesItsCallsAndTheSearchFindsThem()
+    {
+        startNormally();
+        QCOMPARE(model().headerData(CallLogModel::kNameColumn, Qt::Horizontal).toString(), QStringLiteral("Name"));
+        const int alice = int(column(3).indexOf("0301234567"));
+        QVERIFY(alice >= 0);
+        QCOMPARE(model().cellText(alice, CallLogModel::kNameColumn), QString());
+        // The adapter is in Germany: the international form names the call.
+        window().grid("PhoneBookGrid2")->setCellText(3, 1, QStringLiteral("0049301234567"));
+        window().grid("PhoneBookGrid2")->setCellText(3, 2, QStringLiteral("Alice"));
+        QTRY_COMPARE(model().cellText(alice, CallLogModel::kNameColumn), QStringLiteral("Alice"));
+        QCOMPARE(bench().filterBar()->countText(), QStringLiteral("6 of 6 calls"));
+        search(QStringLiteral("ali"));
+        QCOMPARE(column(3), QStringList{"0301234567"});
+        QCOMPARE(bench().filterBar()->countText(), QStringLiteral("1 of 6 calls"));
+        // A Read keeps the filter.
+        action("mnuCLRead")->trigger();
+        QCOMPARE(column(3), QStringList{"0301234567"});
+        search(QStringLiteral("0"));
+        const int shown = model().rowCount();
+        QVERIFY(shown > 1 && shown < 6);
+        model().sort(3, Qt::DescendingOrder);
+        QStringList sorted = column(3);
+        QCOMPARE(sorted.size(), shown);
+        QVERIFY(sorted.first().toDouble() > sorted.last().toDouble());
+        bench().filterBar()->reset();
+        QCOMPARE(model().rowCount(), 6);
+    }
+    void daysTheWrongWayRoundShowNoCallsAndSayWhy()
+    {
+        startNormally();
+        bar<QDateEdit>("CallFrom")->setDate(QDate(2026, 3, 2));
+        bar<QDateEdit>("CallTo")->setDate(QDate(2026, 3, 1));
+        bar<QCheckBox>("CallFromOn")->setChecked(true);
+        bar<QCheckBox>("CallToOn")->setChecked(true);
+        QCOMPARE(model().rowCount(), 0);
+        QVERIFY(bench().filterBar()->countText().contains(QStringLiteral("after the last day")));
+        bar<QCheckBox>("CallToOn")->setChecked(false);
+        QVERIFY(bench().filterBar()->countText().endsWith(QStringLiteral("of 6 calls")));
+    }
+    void exportWritesTheShownCallsAndSaysWhenItCannot()
+    {
+        startNormally();
+        bar<QComboBox>("CallDirection")->setCurrentIndex(2); // outgoing
+        QCOMPARE(model().rowCount(), 4);
+        const QString csv = m_home.filePath(QStringLiteral("calls"));
+        m_interaction.chooseFileAnswer(csv);
+        action("mnuCLExport")->trigger();
+        const QList<QByteArray> lines = ql310::test::readAll(csv + ".csv").split('\n');
+        QCOMPARE(lines.size(), 1 + 4 + 1);
+        QVERIFY(lines[0].startsWith("direction,port,number,start,end,duration,lost,in progress,name,duration_s"));
+        for (int i = 1; i <= 4; ++i)
+            QVERIFY(lines[i].startsWith("out,"));
+        m_interaction.chooseFileAnswer(m_home.filePath(QStringLiteral("calls.json")));
+        action("mnuCLExport")->trigger();
+        QCOMPARE(QJsonDocument::fromJson(ql310::test::readAll(m_home.filePath("calls.json"))).array().size(), 4);
+        QVERIFY(m_interaction.asked().isEmpty());
+        m_interaction.chooseFileAnswer(m_home.filePath(QStringLiteral("no/such/dir/calls.csv")));
+        action("mnuCLExport")->trigger();
+        QCOMPARE(m_interaction.asked().size(), 1);
+        QVERIFY(m_interaction.asked().first().text.startsWith(QStringLiteral("The calls could not be exported")));
+        QCOMPARE(m_interaction.asked().first().title, QStringLiteral("USB ISDN TA Configuration"));
+    }
+    void statisticsFollowTheFilterAndSaveTheirCharts()
+    {
+        startNormally();
+        action("mnuCLStatistics")->trigger();
+        ql310::calllog::StatisticsWindow* stats = bench().statisticsWindow();
+        QVERIFY(stats && stats->isVisible());
+        QCOMPARE(stats->chartCount(), 5);
+        QCOMPARE(stats->figures().calls, 6);
+        bar<QComboBox>("CallPort")->setCurrentIndex(1); // Port1
+        QCOMPARE(stats->figures().calls, 1);
+        const QString svg = m_home.filePath(QStringLiteral("calls.svg"));
+        QVERIFY(stats->saveChart(0, svg));
+        QVERIFY(ql310::test::readAll(svg).contains("<svg"));
+        const QString png = m_home.filePath(QStringLiteral("talk.png"));
+        QVERIFY(stats->saveChart(1, png));
+        QVERIFY(ql310::test::readAll(png).startsWith("\x89PNG"));
+    }
+};
+
+QTEST_MAIN(CallLogWorkbenchTest)
+#include "call_log_workbench_test.moc"

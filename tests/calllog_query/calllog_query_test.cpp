@@ -1,0 +1,329 @@
+// Filters, searches, names, export and statistics against a small seeded log.
+#include "call_export.h"
+#include "call_filter.h"
+#include "call_statistics.h"
+#include "name_functions.h"
+#include "phone_book_names.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace ql310::calllog;
+using ql310::numbers::PhoneBookNames;
+
+namespace {
+
+struct Seed {
+    const char* port;
+    bool out;
+    const char* number;
+    QDate day;
+    QTime start;
+    int seconds;
+    bool recording;
+    bool lost;
+};
+
+// a..e in start order.
+const Seed kSeeds[] = {
+    {"Port1", false, "0301234567", {2026, 3, 1}, {9, 0}, 60, false, false},
+    {"Port2", true, "08912345678", {2026, 3, 1}, {10, 0}, 120, false, false},
+    {"Tran(B1)", true, "0301234567", {2026, 3, 2}, {11, 0}, 30, false, true},
+    {"Port1", false, "*****", {2026, 3, 3}, {12, 0}, 10, false, false},
+    {"Data(B1)", true, "019231", {2026, 3, 3}, {23, 59, 50}, 20, true, false},
+};
+
+std::vector<std::vector<std::string>> readCsv(const QByteArray& text)
+{
+    std::vector<std::vector<std::string>> rows(1, std::vector<std::string>(1));
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"')
+                rows.back().back() += '"', ++i;
+            else if (c == '"')
+                quoted = false;
+            else
+                rows.back().back() += c;
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            rows.back().emplace_back();
+        } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            rows.emplace_back(1);
+            ++i;
+        } else {
+            rows.back().back() += c;
+        }
+    }
+    if (rows.back().size() == 1 && rows.back().front().empty())
+        rows.pop_back();
+    return rows;
+}
+
+// A device that takes `room` bytes and then refuses.
+class FullDevice : public QIODevice {
+public:
+    explicit FullDevice(qint64 room) : m_room(room) { open(WriteOnly); }
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 size) override
+    {
+        if (size > m_room)
+            return -1;
+        m_room -= size;
+        return size;
+    }
+
+private:
+    qint64 m_room;
+};
+
+} // namespace
+
+class CallQuery : public ::testing::Test {
+protected:
+    QTemporaryDir m_dir;
+    std::unique_ptr<CallLogStore> m_store;
+    std::shared_ptr<PhoneBookNames> m_names;
+
+    void SetUp() override
+    {
+        m_store = std::make_unique<CallLogStore>(m_dir.path());
+        ASSERT_TRUE(m_store->ensureFiles());
+        for (const Seed& seed : kSeeds) {
+            LogRow row;
+            row.port = seed.port;
+            row.inOut = seed.out;
+            row.phoneNumber = seed.number;
+            row.recording = seed.recording;
+            row.startDate = seed.day;
+            row.startTime = seed.start;
+            const QDateTime end = QDateTime(seed.day, seed.start).addSecs(seed.seconds);
+            row.endDate = end.date();
+            row.endTime = end.time();
+            ASSERT_TRUE(m_store->dataIns(row));
+            if (seed.lost) {
+                ASSERT_TRUE(m_store->dataUpdateStatusFalse(m_store->dataCheck().last().index));
+            }
+        }
+        useNames({{"0049301234567", "Alice"}, {"019231", "Service, \"24h\""}, {"", ""},
+                  {"+49 30 1234567", "Duplicate"}});
+    }
+    void useNames(std::vector<ql310::numbers::PhoneBookEntry> entries)
+    {
+        m_names = std::make_shared<PhoneBookNames>(std::move(entries), "DE");
+        ASSERT_TRUE(registerNameFunctions(m_store->logDatabase(), m_names));
+    }
+    // The numbers shown by `filter`, in start order ("a".."e" by seed).
+    QString shown(const CallFilter& filter, const RowOrder& order = {})
+    {
+        const RowCondition condition = conditionOf(filter, m_names.get());
+        QString letters;
+        const QVector<ShownRow> rows = shownRows(*m_store, condition, order, kNameSql, 100, 0);
+        for (const ShownRow& row : rows)
+            letters += QChar(u'a' + int(row.view.index) - 1);
+        EXPECT_EQ(countRows(*m_store, condition), letters.size()) << filter.search.toStdString();
+        return letters;
+    }
+};
+
+TEST_F(CallQuery, FiltersCombineAndOnlyLimitWhatIsShown)
+{
+    CallFilter f;
+    EXPECT_EQ(shown(f), "abcde");
+    f.direction = CallFilter::Direction::Out;
+    EXPECT_EQ(shown(f), "bce");
+    f.port = "Port2";
+    EXPECT_EQ(shown(f), "b");
+    f = {};
+    f.from = QDate(2026, 3, 2);
+    EXPECT_EQ(shown(f), "cde");
+    f.to = QDate(2026, 3, 2);
+    EXPECT_EQ(shown(f), "c");
+    f = {};
+    f.to = QDate(2026, 3, 1);
+    EXPECT_EQ(shown(f), "ab");
+    f = {};
+    f.lostOnly = true;
+    EXPECT_EQ(shown(f), "c");
+    f = {};
+    f.inProgressOnly = true;
+    EXPECT_EQ(shown(f), "e");
+    f.lostOnly = true;
+    EXPECT_EQ(shown(f), "");
+    f = {};
+    f.from = QDate(2026, 3, 3);
+    f.to = QDate(2026, 3, 1);
+    EXPECT_TRUE(f.daysReversed());
+    EXPECT_EQ(shown(f), "");
+    EXPECT_EQ(m_store->dataViewCount(), 5) << "a filter never deletes a call";
+}
+
+TEST_F(CallQuery, SearchFindsDigitsAnywhereInTheNumberOrTextInTheName)
+{
+    CallFilter f;
+    f.search = "0301";
+    EXPECT_EQ(shown(f), "ac");
+    f.search = "1234";
+    EXPECT_EQ(shown(f), "abc");
+    f.search = "aLiC";
+    EXPECT_EQ(shown(f), "ac");
+    f.direction = CallFilter::Direction::In;
+    EXPECT_EQ(shown(f), "a");
+    f = {};
+    f.search = "24h";
+    EXPECT_EQ(shown(f), "e");
+    // The second entry for Alice's line never names a call.
+    f.search = "Duplicate";
+    EXPECT_EQ(shown(f), "");
+    f = {};
+    f.number = "0301";
+    f.name = "service";
+    EXPECT_EQ(shown(f), "");
+    f.number.clear();
+    EXPECT_EQ(shown(f), "e");
+    f.search = "***";
+    EXPECT_EQ(shown(f), "") << "a name search and a number search must both hold";
+    f = {};
+    f.search = "***";
+    EXPECT_EQ(shown(f), "d");
+}
+
+TEST_F(CallQuery, AnySearchTextIsTakenLiterally)
+{
+    useNames({});
+    const QString nasty[] = {"%",    "_",      "\\",        "'",          "\"",
+                             "' OR 1=1 --", "'; DROP TABLE Data; --", "%' OR '1'='1",
+                             QString(10000, u'9'), QString::fromUtf8("\xF0\x9F\x93\x9E\xF0\x9F\x98\x80"),
+                             QString(10000, u'%')};
+    for (const QString& text : nasty) {
+        CallFilter f;
+        f.search = text;
+        EXPECT_EQ(shown(f), "") << text.left(20).toStdString();
+    }
+    useNames({{"0049301234567", "50% _off_ O'Brien \\"}});
+    for (const char* text : {"50%", "_off_", "O'Brien", "\\", "% _"}) {
+        CallFilter f;
+        f.search = text;
+        EXPECT_EQ(shown(f), "ac") << text;
+    }
+    EXPECT_EQ(m_store->dataViewCount(), 5);
+}
+
+TEST_F(CallQuery, NamesSortTheNameColumnAndFollowANewPhoneBook)
+{
+    RowOrder byName{8, Qt::AscendingOrder};
+    EXPECT_EQ(shown({}, byName), "bdace") << "no name first, then Alice, then Service";
+    useNames({{"019231", "Aaron"}});
+    EXPECT_EQ(shown({}, byName), "abcde");
+    CallFilter f;
+    f.search = "aaron";
+    EXPECT_EQ(shown(f), "e");
+}
+
+TEST_F(CallQuery, AnExportReadsBackAsCsvAndJsonInTheShownOrder)
+{
+    CallFilter f;
+    f.direction = CallFilter::Direction::Out;
+    const RowCondition condition = conditionOf(f, m_names.get());
+    const RowOrder longestFirst{6, Qt::DescendingOrder};
+    const NameOf names = [this](const QString& n) { return QString::fromStdString(m_names->nameOf(n.toStdString())); };
+    QBuffer csv;
+    csv.open(QIODevice::WriteOnly);
+    QString error;
+    ASSERT_TRUE(exportCalls(*m_store, condition, longestFirst, kNameSql, names, ExportFormat::Csv, csv, error));
+    const auto rows = readCsv(csv.data());
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"direction", "port", "number", "start", "end", "duration",
+                                                 "lost", "in progress", "name", "duration_s"}));
+    EXPECT_EQ(rows[1][2], "08912345678");
+    EXPECT_EQ(rows[1][5], "PT2M");
+    EXPECT_EQ(rows[1][9], "120");
+    EXPECT_EQ(rows[2][2], "0301234567");
+    EXPECT_EQ(rows[2][6], "yes");
+    EXPECT_EQ(rows[2][8], "Alice");
+    EXPECT_EQ(rows[3][2], "019231");
+    EXPECT_EQ(rows[3][8], "Service, \"24h\"");
+    EXPECT_EQ(rows[3][7], "yes");
+    EXPECT_EQ(rows[3][9], "20") << "a call over midnight";
+    const QRegularExpression localTime(QStringLiteral("^2026-03-02T11:00:00[+-]\\d\\d:\\d\\d$"));
+    EXPECT_TRUE(localTime.match(QString::fromStdString(rows[2][3])).hasMatch()) << rows[2][3];
+
+    QBuffer json;
+    json.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(exportCalls(*m_store, condition, longestFirst, kNameSql, names, ExportFormat::Json, json, error));
+    QJsonParseError parse;
+    const QJsonArray calls = QJsonDocument::fromJson(json.data(), &parse).array();
+    ASSERT_EQ(parse.error, QJsonParseError::NoError) << json.data().toStdString();
+    ASSERT_EQ(calls.size(), 3);
+    EXPECT_EQ(calls[2].toObject()["name"].toString(), QStringLiteral("Service, \"24h\""));
+    EXPECT_EQ(calls[2].toObject()["in progress"].toBool(), true);
+    EXPECT_EQ(calls[1].toObject()["lost"].toBool(), true);
+    EXPECT_EQ(calls[0].toObject()["duration_s"].toInt(), 120);
+
+    QBuffer none;
+    none.open(QIODevice::WriteOnly);
+    f.lostOnly = true;
+    f.inProgressOnly = true;
+    ASSERT_TRUE(exportCalls(*m_store, conditionOf(f, m_names.get()), {}, {}, names, ExportFormat::Json, none, error));
+    EXPECT_TRUE(QJsonDocument::fromJson(none.data()).isArray());
+    EXPECT_EQ(QJsonDocument::fromJson(none.data()).array().size(), 0);
+}
+
+TEST_F(CallQuery, AnExportThatCannotBeWrittenSaysSo)
+{
+    FullDevice full(100);
+    QString error;
+    EXPECT_FALSE(exportCalls(*m_store, {}, {}, {}, {}, ExportFormat::Csv, full, error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+TEST_F(CallQuery, StatisticsAddUpToTheLogsTotals)
+{
+    CallStatistics s;
+    ASSERT_TRUE(callStatistics(*m_store, {}, s));
+    EXPECT_EQ(s.calls, 5);
+    EXPECT_EQ(s.lost, 1);
+    EXPECT_EQ(s.seconds, 60 + 120 + 30 + 10 + 20);
+    qint64 calls = 0, lost = 0, seconds = 0;
+    for (const DayFigures& d : s.days)
+        calls += d.incoming + d.outgoing, lost += d.lost;
+    for (const PortFigures& p : s.ports)
+        seconds += p.seconds;
+    EXPECT_EQ(calls, s.calls);
+    EXPECT_EQ(lost, s.lost);
+    EXPECT_EQ(seconds, s.seconds);
+    ASSERT_EQ(s.days.size(), 3);
+    EXPECT_EQ(s.days[0].day, QDate(2026, 3, 1));
+    EXPECT_EQ(s.days[0].incoming, 1);
+    EXPECT_EQ(s.days[0].outgoing, 1);
+    ASSERT_EQ(s.ports.size(), 4);
+    EXPECT_EQ(s.ports[1].port, QStringLiteral("Port1"));
+    EXPECT_EQ(s.ports[1].seconds, 70);
+    ASSERT_FALSE(s.mostCalls.isEmpty());
+    EXPECT_EQ(s.mostCalls[0].number, QStringLiteral("0301234567"));
+    EXPECT_EQ(s.mostCalls[0].calls, 2);
+    EXPECT_EQ(s.longestTalk[0].number, QStringLiteral("08912345678"));
+    EXPECT_EQ(s.mostCalls.size(), 4);
+
+    CallFilter out;
+    out.direction = CallFilter::Direction::Out;
+    ASSERT_TRUE(callStatistics(*m_store, conditionOf(out, m_names.get()), s));
+    EXPECT_EQ(s.calls, 3);
+    EXPECT_EQ(s.seconds, 170);
+}
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
