@@ -16,6 +16,7 @@ HiveState stateOf(registry::OpenStatus status)
     case registry::OpenStatus::NoKey: return HiveState::NoKey;
     case registry::OpenStatus::Malformed: return HiveState::Malformed;
     case registry::OpenStatus::NotWritable: return HiveState::NotWritable;
+    case registry::OpenStatus::Busy: return HiveState::Busy;
     }
     return HiveState::NoFile;
 }
@@ -87,6 +88,7 @@ const char* describe(HiveState state)
     case HiveState::Malformed: return "not a readable hive";
     case HiveState::NotWritable: return "not writable for this user";
     case HiveState::NotStored: return "the values did not stay";
+    case HiveState::Busy: return "locked by another program";
     }
     return "";
 }

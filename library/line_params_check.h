@@ -19,6 +19,7 @@ enum class HiveState {
     Malformed,   // the hive cannot be parsed
     NotWritable, // this user may not write the hive
     NotStored,   // the hive does not hold the values of the record
+    Busy,        // another process held the hive's lock for longer than the library waits
 };
 
 // The key opens for reading, as QL_GetDataFromRegistry opens it.
