@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -45,6 +47,45 @@ QLineEdit* textBox(QWidget* parent, const char* name, int index, int maxLength)
 {
     auto* box = make<QLineEdit>(parent, name, index);
     box->setMaxLength(maxLength);
+    return box;
+}
+
+// Digits and letters a box shows whole at its narrowest: 16 of a number
+// (the box scrolls for the rest of its 26), a port name's 18 letters.
+constexpr int kNumberDigitsShown = 16;
+constexpr int kNameLettersShown = 18;
+
+// Makes `box` at least wide enough to show `textWidth` pixels of text.
+void fitText(QLineEdit* box, int textWidth)
+{
+    // Qt's line edit keeps two pixels beside its text on either side.
+    constexpr int kTextMargin = 2;
+    const QMargins margins = box->textMargins();
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+    const QSize text(textWidth + 2 * kTextMargin + margins.left() + margins.right() + 1,
+                     box->sizeHint().height());
+    box->setMinimumWidth(
+        box->style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, box).width());
+}
+
+QLineEdit* numberBox(QWidget* parent, const char* name, int index, int maxLength)
+{
+    QLineEdit* box = textBox(parent, name, index, maxLength);
+    const int digits = qMin(maxLength, kNumberDigitsShown);
+    fitText(box, box->fontMetrics().horizontalAdvance(QString(digits, u'0')));
+    return box;
+}
+
+QLineEdit* nameBox(QWidget* parent, const char* name, int index, int maxLength)
+{
+    static const QString kLetters =
+        QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    QLineEdit* box = textBox(parent, name, index, maxLength);
+    // As many letters of average width.
+    const int letters = qMin(maxLength, kNameLettersShown);
+    fitText(box, box->fontMetrics().horizontalAdvance(kLetters) * letters / kLetters.size());
     return box;
 }
 
@@ -206,28 +247,28 @@ void EditorWindow::buildMsnPage()
         number->setAlignment(Qt::AlignCenter);
         number->setText(QString::fromLatin1(kInitialNumbers[i]));
         grid->addWidget(number, 1, i + 1);
-        grid->addWidget(textBox(msn, "PortName", i, 18), 2, i + 1);
+        grid->addWidget(nameBox(msn, "PortName", i, 18), 2, i + 1);
         grid->addWidget(make<QCheckBox>(msn, "AcceptAllMSN", i), 3, i + 1);
         for (int row = 0; row < 3; ++row) {
             auto* cell = new QHBoxLayout;
-            cell->addWidget(textBox(msn, kMsnBoxes[row], i, 26), 3);
-            cell->addWidget(comboBox(msn, kTypeCombos[row], i), 2);
+            cell->addWidget(numberBox(msn, kMsnBoxes[row], i, 26), 1);
+            cell->addWidget(comboBox(msn, kTypeCombos[row], i));
             grid->addLayout(cell, 4 + row, i + 1);
         }
-        grid->addWidget(textBox(msn, "PortOwnNumber", i, 26), 9, i + 1);
+        grid->addWidget(numberBox(msn, "PortOwnNumber", i, 26), 9, i + 1);
     }
 
     grid->addWidget(comboBox(msn, "AnalogLaw"), 1, 5);
     grid->addWidget(make<QCheckBox>(msn, "DataAcceptAllMSN"), 3, 5);
     for (int k = 1; k <= 5; ++k) {
         const QByteArray name = "DataMSN" + QByteArray::number(k);
-        grid->addWidget(textBox(msn, name.constData(), -1, 26), 3 + k, 5);
+        grid->addWidget(numberBox(msn, name.constData(), -1, 26), 3 + k, 5);
     }
     auto* ddi = new QHBoxLayout;
     ddi->addWidget(label(msn, "DDILabel"));
     ddi->addWidget(comboBox(msn, "DDICombo"));
     grid->addLayout(ddi, 10, 5);
-    grid->addWidget(textBox(msn, "DataOwnNumber", -1, 26), 9, 5);
+    grid->addWidget(numberBox(msn, "DataOwnNumber", -1, 26), 9, 5);
     grid->setRowStretch(11, 1);
 }
 
@@ -309,7 +350,7 @@ void EditorWindow::buildForwardingPage()
     grid->addWidget(label(frame, "FWNoAnswer"), 3, 0);
     for (int i = 0; i < kPortCount; ++i) {
         grid->addWidget(comboBox(frame, "ForwardingType", i), 1, i + 1);
-        grid->addWidget(textBox(frame, "ForwardingNumber", i, 26), 2, i + 1);
+        grid->addWidget(numberBox(frame, "ForwardingNumber", i, 26), 2, i + 1);
         auto* delay = new QHBoxLayout;
         delay->addWidget(comboBox(frame, "NoAnswerTime", i));
         delay->addWidget(label(frame, "FWSec", i));
@@ -346,9 +387,9 @@ void EditorWindow::buildLcrPage()
     grid->addWidget(label(exclusion, "LCREActive"), 0, 6, Qt::AlignCenter);
     for (int r = 0; r < 5; ++r) {
         grid->addWidget(label(exclusion, "LCRLabel", 20 + r, QString::number(r + 1)), r + 1, 0);
-        grid->addWidget(textBox(exclusion, "LCRETDialA", r, 10), r + 1, 1);
+        grid->addWidget(numberBox(exclusion, "LCRETDialA", r, 10), r + 1, 1);
         grid->addWidget(label(exclusion, "Label34", r, QStringLiteral("---->")), r + 1, 2);
-        grid->addWidget(textBox(exclusion, "LCRETDialB", r, 10), r + 1, 3);
+        grid->addWidget(numberBox(exclusion, "LCRETDialB", r, 10), r + 1, 3);
         grid->addWidget(make<QCheckBox>(exclusion, "LCRETWeek", r), r + 1, 4, Qt::AlignCenter);
         grid->addWidget(make<QCheckBox>(exclusion, "LCRETWeekend", r), r + 1, 5, Qt::AlignCenter);
         grid->addWidget(make<QCheckBox>(exclusion, "LCRETAct", r), r + 1, 6, Qt::AlignCenter);
@@ -405,6 +446,8 @@ void EditorWindow::configureGrids(const std::array<int, kCallLogColumnsRestored>
         for (int column = 0; column < geometry.widths.size(); ++column)
             target->setColumnWidthTwips(column, geometry.widths[column]);
     }
+    // Room for 20 of the 40 forwarding entries; the other grids show all rows.
+    grid("ForwardGrid")->setRowsShown(21);
     // The call log: a header row, a row-header column, seven query columns
     // of which the last (the record index) stays hidden.
     for (int column = 0; column < kCallLogColumnsRestored; ++column)
@@ -579,7 +622,7 @@ void EditorWindow::setupGridHeaders()
         for (int column = first; column <= last; ++column)
             lcr->setCellText(0, column, text(id));
         if (last > first)
-            lcr->setSpan(0, first, 1, last - first + 1);
+            lcr->mergeCells(0, first, last - first + 1);
     }
     const std::pair<int, int> second[] = {{1, 365}, {3, 366}, {4, 367}, {5, 368},
                                           {6, 369}, {8, 369}, {9, 370}, {10, 371}};
