@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSplitter>
 
 namespace ql310 {
@@ -105,8 +106,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     splitter->addWidget(m_browser);
     splitter->setStretchFactor(1, 1);
     layout->addWidget(splitter);
-    resize(kWindowWidth, kWindowHeight);
-    splitter->setSizes({kContentsWidth, kWindowWidth - kContentsWidth});
+    // No larger than the screen leaves room for.
+    QSize size(kWindowWidth, kWindowHeight);
+    if (const QScreen* shown = screen())
+        size = size.boundedTo(shown->availableGeometry().size() * 9 / 10);
+    resize(size);
+    splitter->setSizes({kContentsWidth, size.width() - kContentsWidth});
 
     connect(m_contents, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { showPage(item->data(Qt::UserRole).toString()); });

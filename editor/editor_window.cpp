@@ -2,6 +2,7 @@
 
 #include "call_log_grid.h"
 #include "fixed_cell_grid.h"
+#include "text_fit.h"
 #include "text_table.h"
 #include "time_set.h"
 
@@ -14,8 +15,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QStyle>
-#include <QStyleOptionFrame>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -55,26 +54,10 @@ QLineEdit* textBox(QWidget* parent, const char* name, int index, int maxLength)
 constexpr int kNumberDigitsShown = 16;
 constexpr int kNameLettersShown = 18;
 
-// Makes `box` at least wide enough to show `textWidth` pixels of text.
-void fitText(QLineEdit* box, int textWidth)
-{
-    // Qt's line edit keeps two pixels beside its text on either side.
-    constexpr int kTextMargin = 2;
-    const QMargins margins = box->textMargins();
-    QStyleOptionFrame option;
-    option.initFrom(box);
-    option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
-    const QSize text(textWidth + 2 * kTextMargin + margins.left() + margins.right() + 1,
-                     box->sizeHint().height());
-    box->setMinimumWidth(
-        box->style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, box).width());
-}
-
 QLineEdit* numberBox(QWidget* parent, const char* name, int index, int maxLength)
 {
     QLineEdit* box = textBox(parent, name, index, maxLength);
-    const int digits = qMin(maxLength, kNumberDigitsShown);
-    fitText(box, box->fontMetrics().horizontalAdvance(QString(digits, u'0')));
+    fitDigits(box, qMin(maxLength, kNumberDigitsShown));
     return box;
 }
 
@@ -85,7 +68,7 @@ QLineEdit* nameBox(QWidget* parent, const char* name, int index, int maxLength)
     QLineEdit* box = textBox(parent, name, index, maxLength);
     // As many letters of average width.
     const int letters = qMin(maxLength, kNameLettersShown);
-    fitText(box, box->fontMetrics().horizontalAdvance(kLetters) * letters / kLetters.size());
+    fitTextWidth(box, box->fontMetrics().horizontalAdvance(kLetters) * letters / kLetters.size());
     return box;
 }
 
