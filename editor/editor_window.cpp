@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -120,6 +121,31 @@ QWidget* page(QTabWidget* tabs, const char* name)
     return widget;
 }
 
+// A page of controls that scrolls where the window is smaller than the
+// page's controls need (a large font on a small screen); it fills the
+// window where there is room, and asks for the whole page.
+class PageScrollArea : public QScrollArea {
+public:
+    QSize sizeHint() const override
+    {
+        const int frame = 2 * frameWidth();
+        return widget() ? widget()->sizeHint() + QSize(frame, frame) : QScrollArea::sizeHint();
+    }
+};
+
+QWidget* scrollingPage(QTabWidget* tabs, const char* name)
+{
+    auto* area = new PageScrollArea;
+    area->setObjectName(QString::fromLatin1(name) + QStringLiteral("Scroll"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    auto* widget = new QWidget;
+    widget->setObjectName(QString::fromLatin1(name));
+    area->setWidget(widget);
+    tabs->addTab(area, QString());
+    return widget;
+}
+
 } // namespace
 
 QString controlName(const char* name, int index)
@@ -205,7 +231,7 @@ void EditorWindow::buildMenus()
 
 void EditorWindow::buildMsnPage()
 {
-    QWidget* msn = page(m_tabs, "MSNPage");
+    QWidget* msn = scrollingPage(m_tabs, "MSNPage");
     auto* grid = new QGridLayout(msn);
     for (int i = 0; i < kPortCount; ++i)
         grid->addWidget(label(msn, "MSNPort", -1), 0, i + 1);
@@ -257,7 +283,7 @@ void EditorWindow::buildMsnPage()
 
 void EditorWindow::buildPhonePage()
 {
-    QWidget* phone = page(m_tabs, "PhonePage");
+    QWidget* phone = scrollingPage(m_tabs, "PhonePage");
     auto* grid = new QGridLayout(phone);
     for (int i = 0; i < kPortCount; ++i) {
         auto* column = label(phone, "PhonePort");
@@ -292,7 +318,7 @@ void EditorWindow::buildPhonePage()
 
 void EditorWindow::buildBodPage()
 {
-    QWidget* bod = page(m_tabs, "BODPage");
+    QWidget* bod = scrollingPage(m_tabs, "BODPage");
     auto* grid = new QGridLayout(bod);
     struct Row {
         const char* label;
@@ -320,7 +346,7 @@ void EditorWindow::buildBodPage()
 
 void EditorWindow::buildForwardingPage()
 {
-    QWidget* forwarding = page(m_tabs, "ForwardingPage");
+    QWidget* forwarding = scrollingPage(m_tabs, "ForwardingPage");
     auto* layout = new QVBoxLayout(forwarding);
     auto* frame = make<QGroupBox>(forwarding, "FWBy");
     auto* grid = new QGridLayout(frame);
@@ -362,7 +388,7 @@ void EditorWindow::buildLcrPage()
     for (const char* editor : {"LCRAdd", "LCRTime", "LCRWeek", "LCRActive"})
         comboBox(lcrGrid->viewport(), editor)->hide();
 
-    QWidget* exclusion = page(m_lcrTabs, "LCRExclusionPage");
+    QWidget* exclusion = scrollingPage(m_lcrTabs, "LCRExclusionPage");
     auto* grid = new QGridLayout(exclusion);
     grid->addWidget(label(exclusion, "LCREDRange"), 0, 1, 1, 3, Qt::AlignCenter);
     grid->addWidget(label(exclusion, "LCREMF"), 0, 4, Qt::AlignCenter);
