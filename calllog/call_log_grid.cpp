@@ -35,6 +35,12 @@ CallLogGrid::CallLogGrid(QWidget* parent)
     m_frozen = new FrozenCells(this, 0, 1);
 }
 
+CallLogGrid::~CallLogGrid()
+{
+    delete m_frozen;
+    m_frozen = nullptr;
+}
+
 QModelIndex CallLogGrid::indexAt(const QPoint& point) const
 {
     const QModelIndex frozen = m_frozen ? m_frozen->frozenIndexAt(point) : QModelIndex();

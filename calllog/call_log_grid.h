@@ -22,6 +22,9 @@ class CallLogGrid : public QTableView {
 
 public:
     explicit CallLogGrid(QWidget* parent = nullptr);
+    // The header views go first: the model, gone after them, must not
+    // reach them while the grid is half destroyed.
+    ~CallLogGrid() override;
 
     CallLogModel* callLogModel() const { return m_model; }
 

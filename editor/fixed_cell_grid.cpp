@@ -66,6 +66,12 @@ QSize FixedCellGrid::sizeHint() const
     return {width, height};
 }
 
+FixedCellGrid::~FixedCellGrid()
+{
+    delete m_frozen;
+    m_frozen = nullptr;
+}
+
 QModelIndex FixedCellGrid::indexAt(const QPoint& point) const
 {
     const QModelIndex frozen = m_frozen ? m_frozen->frozenIndexAt(point) : QModelIndex();

@@ -15,6 +15,9 @@ class FixedCellGrid : public QTableWidget {
 
 public:
     explicit FixedCellGrid(QWidget* parent = nullptr);
+    // The header views go first: the model, gone after them, must not
+    // reach them while the grid is half destroyed.
+    ~FixedCellGrid() override;
 
     // Sets the size and the number of fixed rows and columns; every cell
     // gets an empty text.

@@ -31,6 +31,7 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolTip>
 #include <QtTest>
 
 using ql310::FixedCellGrid;
@@ -274,6 +275,20 @@ private slots:
             cut << cutCells(window().grid(name));
         cut << cutCells(window().callLogGrid());
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+    }
+    void aNameLongerThanItsCellShowsWholeAsItsToolTip()
+    {
+        showPage(6);
+        FixedCellGrid* book = window().grid("PhoneBookGrid");
+        const QString name = QString(18, u'W');
+        book->setCellText(3, 2, name);
+        QCoreApplication::processEvents();
+        const QRect cell = book->visualRect(book->model()->index(3, 2));
+        QVERIFY(book->fontMetrics().horizontalAdvance(name) > textRoom(*book, cell));
+        QHelpEvent help(QEvent::ToolTip, cell.center(), book->viewport()->mapToGlobal(cell.center()));
+        QApplication::sendEvent(book->viewport(), &help);
+        QTRY_COMPARE(QToolTip::text(), name);
+        book->setCellText(3, 2, QString());
     }
     void theGridsEditorsShowTheirEntriesWhole()
     {
