@@ -14,16 +14,16 @@ FrozenCells::FrozenCells(QTableView* view, int rows, int columns) : QObject(view
     view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
 
     for (QHeaderView* header : {view->horizontalHeader(), view->verticalHeader()}) {
-        connect(header, &QHeaderView::sectionResized, this, &FrozenCells::sync);
-        connect(header, &QHeaderView::sectionCountChanged, this, &FrozenCells::sync);
+        connect(header, &QHeaderView::sectionResized, this, &FrozenCells::invalidate);
+        connect(header, &QHeaderView::sectionCountChanged, this, &FrozenCells::invalidate);
     }
     if (QAbstractItemModel* model = view->model()) {
-        connect(model, &QAbstractItemModel::modelReset, this, &FrozenCells::sync);
-        connect(model, &QAbstractItemModel::layoutChanged, this, &FrozenCells::sync);
-        connect(model, &QAbstractItemModel::rowsInserted, this, &FrozenCells::sync);
-        connect(model, &QAbstractItemModel::rowsRemoved, this, &FrozenCells::sync);
-        connect(model, &QAbstractItemModel::columnsInserted, this, &FrozenCells::sync);
-        connect(model, &QAbstractItemModel::columnsRemoved, this, &FrozenCells::sync);
+        connect(model, &QAbstractItemModel::modelReset, this, &FrozenCells::invalidate);
+        connect(model, &QAbstractItemModel::layoutChanged, this, &FrozenCells::invalidate);
+        connect(model, &QAbstractItemModel::rowsInserted, this, &FrozenCells::invalidate);
+        connect(model, &QAbstractItemModel::rowsRemoved, this, &FrozenCells::invalidate);
+        connect(model, &QAbstractItemModel::columnsInserted, this, &FrozenCells::invalidate);
+        connect(model, &QAbstractItemModel::columnsRemoved, this, &FrozenCells::invalidate);
     }
     for (QScrollBar* bar : {view->horizontalScrollBar(), view->verticalScrollBar()}) {
         connect(bar, &QScrollBar::valueChanged, this, &FrozenCells::followScroll);
@@ -75,6 +75,13 @@ void FrozenCells::rebuild()
         delete frozen->data();
         *frozen = nullptr;
     }
+    // The frozen views are made when the view is first shown.
+    m_built = false;
+    invalidate();
+}
+
+void FrozenCells::build()
+{
     const bool viewHeader = !m_view->horizontalHeader()->isHidden();
     if (m_rows > 0)
         m_top = makeView(false);
@@ -82,7 +89,26 @@ void FrozenCells::rebuild()
         m_left = makeView(viewHeader);
     if (m_rows > 0 && m_columns > 0)
         m_corner = makeView(false);
-    sync();
+    m_built = true;
+}
+
+void FrozenCells::invalidate()
+{
+    m_dirty = true;
+    if (m_syncQueued)
+        return;
+    // Many changes in a row (a grid being filled) make one sync.
+    m_syncQueued = true;
+    QMetaObject::invokeMethod(this, [this] {
+        m_syncQueued = false;
+        syncIfDirty();
+    }, Qt::QueuedConnection);
+}
+
+void FrozenCells::syncIfDirty()
+{
+    if (m_dirty)
+        sync();
 }
 
 int FrozenCells::frozenHeight() const
@@ -109,9 +135,18 @@ int FrozenCells::frozenWidth() const
 
 void FrozenCells::sync()
 {
+    // A view not shown (a page not yet chosen) draws its own header cells
+    // where they belong; its frozen views wait until it is shown.
+    if (!m_view->isVisible()) {
+        m_dirty = true;
+        return;
+    }
+    m_dirty = false;
     const QAbstractItemModel* model = m_view->model();
     if (!model)
         return;
+    if (!m_built)
+        build();
     const int rowCount = model->rowCount();
     const int columnCount = model->columnCount();
     for (QTableView* frozen : {m_top, m_left, m_corner}) {
@@ -190,6 +225,7 @@ void FrozenCells::followScroll()
 
 QModelIndex FrozenCells::frozenIndexAt(const QPoint& point) const
 {
+    const_cast<FrozenCells*>(this)->syncIfDirty();
     if (point.x() < 0 || point.y() < 0)
         return {};
     const bool inRows = m_rows > 0 && point.y() < frozenHeight();
@@ -202,6 +238,7 @@ QModelIndex FrozenCells::frozenIndexAt(const QPoint& point) const
 
 void FrozenCells::uncover(const QModelIndex& index, int horizontal, int vertical)
 {
+    syncIfDirty();
     if (!index.isValid())
         return;
     QScrollBar* across = m_view->horizontalScrollBar();
@@ -230,10 +267,13 @@ bool FrozenCells::eventFilter(QObject* watched, QEvent* event)
         place();
         break;
     case QEvent::Show:
+        if (watched == m_view)
+            syncIfDirty();
+        break;
     case QEvent::FontChange:
     case QEvent::StyleChange:
         if (watched == m_view)
-            sync();
+            invalidate();
         break;
     default:
         break;

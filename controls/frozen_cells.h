@@ -45,12 +45,17 @@ public:
     void uncover(const QModelIndex& index, int horizontal, int vertical);
 
     // Takes over the view's widths, heights, hidden sections, spans, look
-    // and scroll position; runs by itself on every change the view
-    // signals, and is run by hand after a change of spans.
+    // and scroll position.
     void sync();
+    // Asks for a sync once control returns to the event loop (or before the
+    // frozen cells are next shown or asked for); runs by itself on every
+    // change the view signals, and is run by hand after a change of spans.
+    void invalidate();
+    void syncIfDirty();
 
     // The views over the header rows, the header columns and the corner
-    // (null where there is nothing frozen of that kind).
+    // (null where there is nothing frozen of that kind, and until the view
+    // is first shown).
     QTableView* rowsView() const { return m_top; }
     QTableView* columnsView() const { return m_left; }
     QTableView* cornerView() const { return m_corner; }
@@ -61,12 +66,16 @@ protected:
 private:
     QTableView* makeView(bool withHeader);
     void rebuild();
+    void build();
     void place();
     void followScroll();
 
     QTableView* m_view;
     int m_rows = 0;
     int m_columns = 0;
+    bool m_dirty = false;
+    bool m_built = false;
+    bool m_syncQueued = false;
     // Gone with the view's children when the view is destroyed.
     QPointer<QTableView> m_top;
     QPointer<QTableView> m_left;

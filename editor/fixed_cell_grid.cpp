@@ -46,7 +46,7 @@ void FixedCellGrid::setGeometryInCells(int rows, int fixedRows, int columns, int
 void FixedCellGrid::mergeCells(int row, int column, int columns)
 {
     setSpan(row, column, 1, columns);
-    m_frozen->sync();
+    m_frozen->invalidate();
 }
 
 QSize FixedCellGrid::sizeHint() const
