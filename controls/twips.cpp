@@ -26,10 +26,23 @@ double pixelsPerTwip(const QPaintDevice& device, int dpi)
 
 double layoutScale(const QWidget& widget)
 {
-    const QFontMetricsF metrics(widget.font(), &widget);
+    // Every widget of a window shares one font: the scale of the latest
+    // font and resolution is kept.
+    struct Scale {
+        QFont font;
+        int dpi = 0;
+        double scale = 1.0;
+    };
+    static Scale latest;
+    const QFont font = widget.font();
+    const int dpi = widget.logicalDpiX();
+    if (latest.dpi == dpi && latest.font == font)
+        return latest.scale;
+    const QFontMetricsF metrics(font, &widget);
     const double letterWidth = metrics.horizontalAdvance(kLetters) / kLetters.size();
-    const double designWidth = kDesignLetterWidthTwips * widget.logicalDpiX() / kTwipsPerInch;
-    return qMax(1.0, letterWidth / designWidth);
+    const double designWidth = kDesignLetterWidthTwips * dpi / kTwipsPerInch;
+    latest = {font, dpi, qMax(1.0, letterWidth / designWidth)};
+    return latest.scale;
 }
 
 int twipsToPixelsX(const QPaintDevice& device, int twips)
