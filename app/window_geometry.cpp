@@ -42,13 +42,9 @@ bool restoreWindowGeometry(QSettings& settings, QWidget& window)
     const QList<QRect> screens = availableScreens();
     if (screens.isEmpty())
         return true;
-    // The window's own rectangle with room for its frame around it.
-    const QRect wanted = window.geometry().adjusted(0, 0, kFrameAllowance.width(),
-                                                    kFrameAllowance.height());
-    const QRect placed = broughtOntoScreen(wanted, screens);
-    if (placed != wanted)
-        window.setGeometry(placed.adjusted(0, 0, -kFrameAllowance.width(),
-                                           -kFrameAllowance.height()));
+    const QRect placed = broughtOntoScreen(window.geometry(), screens);
+    if (placed != window.geometry())
+        window.setGeometry(placed);
     return true;
 }
 
