@@ -14,6 +14,7 @@
 #include "library_binding.h"
 #include "print_and_help_menus.h"
 #include "text_table.h"
+#include "window_geometry.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -134,6 +135,11 @@ bool MainWindow::formLoad()
     widenTimeControls(kTimeControlExtraTwips);
     setupEditorTexts();
     clearStatusPanels();
+    {
+        QSettings settings(settingsApplication(), settingsApplication());
+        if (!restoreWindowGeometry(settings, *this))
+            giveDefaultSize(*this);
+    }
 
     // The library calls block until the driver answers: show the busy pointer.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -244,6 +250,7 @@ void MainWindow::unload()
         widths.append(callLog->columnWidthTwips(column));
     QSettings settings(settingsApplication(), settingsApplication());
     storeCallLogWidths(settings, widths);
+    storeWindowGeometry(settings, *this);
 }
 
 void MainWindow::decodeImagesIntoEditor()

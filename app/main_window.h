@@ -1,5 +1,6 @@
 // The main window's life cycle: start-up, the offline state with its poll
-// of the adapter, the close question and the remembered column widths.
+// of the adapter, the close question, the remembered column widths and the
+// window's remembered size and place.
 // The window owns the configuration images for the whole run.
 #pragma once
 
@@ -106,7 +107,7 @@ private:
     void blocksRead();
     // Form_QueryUnload: may write, never refuses.
     void queryUnload();
-    // Form_Unload: stores the call-log column widths.
+    // Form_Unload: stores the call-log column widths and the window's geometry.
     void unload();
 
     // The decoder shows the images and LineParams in the editor.

@@ -1,10 +1,14 @@
 #include "call_log_grid.h"
 
+#include "cell_text.h"
+#include "frozen_cells.h"
 #include "twips.h"
 
 #include <QFocusEvent>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 namespace ql310::calllog {
 
@@ -23,10 +27,40 @@ CallLogGrid::CallLogGrid(QWidget* parent)
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setTextElideMode(Qt::ElideNone);
+    setTextElideMode(Qt::ElideRight);
     setWordWrap(false);
     m_model->setPalette(palette());
     setColumnWidthTwips(CallLogModel::kIndexColumn, 0);
+    // The header row is the view's own header; the row-header column stays.
+    m_frozen = new FrozenCells(this, 0, 1);
+}
+
+CallLogGrid::~CallLogGrid()
+{
+    delete m_frozen;
+    m_frozen = nullptr;
+}
+
+QModelIndex CallLogGrid::indexAt(const QPoint& point) const
+{
+    const QModelIndex frozen = m_frozen ? m_frozen->frozenIndexAt(point) : QModelIndex();
+    return frozen.isValid() ? frozen : QTableView::indexAt(point);
+}
+
+void CallLogGrid::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    const int horizontal = horizontalScrollBar()->value();
+    const int vertical = verticalScrollBar()->value();
+    QTableView::scrollTo(index, hint);
+    if (m_frozen)
+        m_frozen->uncover(index, horizontal, vertical);
+}
+
+bool CallLogGrid::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip)
+        return showCutCellText(*this, static_cast<QHelpEvent*>(event));
+    return QTableView::viewportEvent(event);
 }
 
 void CallLogGrid::setColumnWidthTwips(int column, int twips)

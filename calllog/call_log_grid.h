@@ -1,13 +1,19 @@
 // CallHistoryGrid, the call-log grid: a header row and a row-header column,
 // the view's seven columns after it (the last, the call's Index, hidden),
 // rows coloured by direction and loss. It tells when it gains or loses the
-// focus and when the right button is pressed on it.
+// focus and when the right button is pressed on it. The header row and the
+// row-header column stay in view while it scrolls; a cell too narrow for
+// its text shows it cut short with "…" and whole as its tool tip.
 #pragma once
 
 #include "call_log_model.h"
 
 #include <QList>
 #include <QTableView>
+
+namespace ql310 {
+class FrozenCells;
+}
 
 namespace ql310::calllog {
 
@@ -16,6 +22,9 @@ class CallLogGrid : public QTableView {
 
 public:
     explicit CallLogGrid(QWidget* parent = nullptr);
+    // The header views go first: the model, gone after them, must not
+    // reach them while the grid is half destroyed.
+    ~CallLogGrid() override;
 
     CallLogModel* callLogModel() const { return m_model; }
 
@@ -27,6 +36,11 @@ public:
     // Sorts the rows by the current cell's column, by Start Time when there
     // is no current cell.
     void sortByCurrentColumn(Qt::SortOrder order);
+
+    // The row-header column kept in view.
+    FrozenCells* frozenCells() const { return m_frozen; }
+    QModelIndex indexAt(const QPoint& point) const override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
 signals:
     // The grid gained (true) or lost (false) the focus. Opening a menu does
@@ -40,10 +54,12 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     CallLogModel* m_model;
     QList<int> m_widthsTwips;
+    FrozenCells* m_frozen = nullptr;
 };
 
 } // namespace ql310::calllog

@@ -1,6 +1,7 @@
 #include "clear_call_log_dialog.h"
 
 #include "call_log_store.h"
+#include "text_fit.h"
 #include "text_table.h"
 
 #include <QGridLayout>
@@ -87,6 +88,10 @@ ClearCCllForm::ClearCCllForm(CallLogStore& store, std::function<QString(int)> te
         m_boxes[i] = new QLineEdit(this);
         m_boxes[i]->setObjectName(QString::fromLatin1(kRules[i].name));
         m_boxes[i]->setEnabled(false);
+        // As wide as the digits of a month, a day or a year.
+        fitDigits(m_boxes[i], i == StartYear || i == EndYear ? 4 : 2);
+        m_boxes[i]->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+        m_boxes[i]->setMaximumWidth(m_boxes[i]->minimumWidth() * 2);
         boxes->addWidget(m_boxes[i]);
         if (i == StartYear)
             boxes->addWidget(new QLabel(QStringLiteral("-->"), this));

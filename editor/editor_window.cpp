@@ -2,6 +2,7 @@
 
 #include "call_log_grid.h"
 #include "fixed_cell_grid.h"
+#include "text_fit.h"
 #include "text_table.h"
 #include "time_set.h"
 
@@ -48,6 +49,29 @@ QLineEdit* textBox(QWidget* parent, const char* name, int index, int maxLength)
 {
     auto* box = make<QLineEdit>(parent, name, index);
     box->setMaxLength(maxLength);
+    return box;
+}
+
+// Digits and letters a box shows whole at its narrowest: 16 of a number
+// (the box scrolls for the rest of its 26), a port name's 18 letters.
+constexpr int kNumberDigitsShown = 16;
+constexpr int kNameLettersShown = 18;
+
+QLineEdit* numberBox(QWidget* parent, const char* name, int index, int maxLength)
+{
+    QLineEdit* box = textBox(parent, name, index, maxLength);
+    fitDigits(box, qMin(maxLength, kNumberDigitsShown));
+    return box;
+}
+
+QLineEdit* nameBox(QWidget* parent, const char* name, int index, int maxLength)
+{
+    static const QString kLetters =
+        QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    QLineEdit* box = textBox(parent, name, index, maxLength);
+    // As many letters of average width.
+    const int letters = qMin(maxLength, kNameLettersShown);
+    fitTextWidth(box, box->fontMetrics().horizontalAdvance(kLetters) * letters / kLetters.size());
     return box;
 }
 
@@ -149,6 +173,31 @@ QWidget* page(QTabWidget* tabs, const char* name)
     auto* widget = new QWidget;
     widget->setObjectName(QString::fromLatin1(name));
     tabs->addTab(widget, QString());
+    return widget;
+}
+
+// A page of controls that scrolls where the window is smaller than the
+// page's controls need (a large font on a small screen); it fills the
+// window where there is room, and asks for the whole page.
+class PageScrollArea : public QScrollArea {
+public:
+    QSize sizeHint() const override
+    {
+        const int frame = 2 * frameWidth();
+        return widget() ? widget()->sizeHint() + QSize(frame, frame) : QScrollArea::sizeHint();
+    }
+};
+
+QWidget* scrollingPage(QTabWidget* tabs, const char* name)
+{
+    auto* area = new PageScrollArea;
+    area->setObjectName(QString::fromLatin1(name) + QStringLiteral("Scroll"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    auto* widget = new QWidget;
+    widget->setObjectName(QString::fromLatin1(name));
+    area->setWidget(widget);
+    tabs->addTab(area, QString());
     return widget;
 }
 
@@ -261,7 +310,7 @@ void EditorWindow::buildMenus()
 
 void EditorWindow::buildMsnPage()
 {
-    QWidget* msn = page(m_tabs, "MSNPage");
+    QWidget* msn = scrollingPage(m_tabs, "MSNPage");
     auto* grid = new QGridLayout(msn);
     for (int i = 0; i < kPortCount; ++i)
         grid->addWidget(label(msn, "MSNPort", -1), 0, i + 1);
@@ -286,34 +335,34 @@ void EditorWindow::buildMsnPage()
         number->setAlignment(Qt::AlignCenter);
         number->setText(QString::fromLatin1(kInitialNumbers[i]));
         grid->addWidget(number, 1, i + 1);
-        grid->addWidget(textBox(msn, "PortName", i, 18), 2, i + 1);
+        grid->addWidget(nameBox(msn, "PortName", i, 18), 2, i + 1);
         grid->addWidget(make<QCheckBox>(msn, "AcceptAllMSN", i), 3, i + 1);
         for (int row = 0; row < 3; ++row) {
             auto* cell = new QHBoxLayout;
-            cell->addWidget(textBox(msn, kMsnBoxes[row], i, 26), 3);
-            cell->addWidget(comboBox(msn, kTypeCombos[row], i), 2);
+            cell->addWidget(numberBox(msn, kMsnBoxes[row], i, 26), 1);
+            cell->addWidget(comboBox(msn, kTypeCombos[row], i));
             grid->addLayout(cell, 4 + row, i + 1);
         }
-        grid->addWidget(textBox(msn, "PortOwnNumber", i, 26), 9, i + 1);
+        grid->addWidget(numberBox(msn, "PortOwnNumber", i, 26), 9, i + 1);
     }
 
     grid->addWidget(comboBox(msn, "AnalogLaw"), 1, 5);
     grid->addWidget(make<QCheckBox>(msn, "DataAcceptAllMSN"), 3, 5);
     for (int k = 1; k <= 5; ++k) {
         const QByteArray name = "DataMSN" + QByteArray::number(k);
-        grid->addWidget(textBox(msn, name.constData(), -1, 26), 3 + k, 5);
+        grid->addWidget(numberBox(msn, name.constData(), -1, 26), 3 + k, 5);
     }
     auto* ddi = new QHBoxLayout;
     ddi->addWidget(label(msn, "DDILabel"));
     ddi->addWidget(comboBox(msn, "DDICombo"));
     grid->addLayout(ddi, 10, 5);
-    grid->addWidget(textBox(msn, "DataOwnNumber", -1, 26), 9, 5);
+    grid->addWidget(numberBox(msn, "DataOwnNumber", -1, 26), 9, 5);
     grid->setRowStretch(11, 1);
 }
 
 void EditorWindow::buildPhonePage()
 {
-    QWidget* phone = page(m_tabs, "PhonePage");
+    QWidget* phone = scrollingPage(m_tabs, "PhonePage");
     auto* grid = new QGridLayout(phone);
     for (int i = 0; i < kPortCount; ++i) {
         auto* column = label(phone, "PhonePort");
@@ -348,7 +397,7 @@ void EditorWindow::buildPhonePage()
 
 void EditorWindow::buildBodPage()
 {
-    QWidget* bod = page(m_tabs, "BODPage");
+    QWidget* bod = scrollingPage(m_tabs, "BODPage");
     auto* grid = new QGridLayout(bod);
     struct Row {
         const char* label;
@@ -376,7 +425,7 @@ void EditorWindow::buildBodPage()
 
 void EditorWindow::buildForwardingPage()
 {
-    QWidget* forwarding = page(m_tabs, "ForwardingPage");
+    QWidget* forwarding = scrollingPage(m_tabs, "ForwardingPage");
     auto* layout = new QVBoxLayout(forwarding);
     auto* frame = make<QGroupBox>(forwarding, "FWBy");
     auto* grid = new QGridLayout(frame);
@@ -389,7 +438,7 @@ void EditorWindow::buildForwardingPage()
     grid->addWidget(label(frame, "FWNoAnswer"), 3, 0);
     for (int i = 0; i < kPortCount; ++i) {
         grid->addWidget(comboBox(frame, "ForwardingType", i), 1, i + 1);
-        grid->addWidget(textBox(frame, "ForwardingNumber", i, 26), 2, i + 1);
+        grid->addWidget(numberBox(frame, "ForwardingNumber", i, 26), 2, i + 1);
         auto* delay = new QHBoxLayout;
         delay->addWidget(comboBox(frame, "NoAnswerTime", i));
         delay->addWidget(label(frame, "FWSec", i));
@@ -418,7 +467,7 @@ void EditorWindow::buildLcrPage()
     for (const char* editor : {"LCRAdd", "LCRTime", "LCRWeek", "LCRActive"})
         comboBox(lcrGrid->viewport(), editor)->hide();
 
-    QWidget* exclusion = page(m_lcrTabs, "LCRExclusionPage");
+    QWidget* exclusion = scrollingPage(m_lcrTabs, "LCRExclusionPage");
     auto* grid = new QGridLayout(exclusion);
     grid->addWidget(label(exclusion, "LCREDRange"), 0, 1, 1, 3, Qt::AlignCenter);
     grid->addWidget(label(exclusion, "LCREMF"), 0, 4, Qt::AlignCenter);
@@ -426,9 +475,9 @@ void EditorWindow::buildLcrPage()
     grid->addWidget(label(exclusion, "LCREActive"), 0, 6, Qt::AlignCenter);
     for (int r = 0; r < 5; ++r) {
         grid->addWidget(label(exclusion, "LCRLabel", 20 + r, QString::number(r + 1)), r + 1, 0);
-        grid->addWidget(textBox(exclusion, "LCRETDialA", r, 10), r + 1, 1);
+        grid->addWidget(numberBox(exclusion, "LCRETDialA", r, 10), r + 1, 1);
         grid->addWidget(label(exclusion, "Label34", r, QStringLiteral("---->")), r + 1, 2);
-        grid->addWidget(textBox(exclusion, "LCRETDialB", r, 10), r + 1, 3);
+        grid->addWidget(numberBox(exclusion, "LCRETDialB", r, 10), r + 1, 3);
         grid->addWidget(make<QCheckBox>(exclusion, "LCRETWeek", r), r + 1, 4, Qt::AlignCenter);
         grid->addWidget(make<QCheckBox>(exclusion, "LCRETWeekend", r), r + 1, 5, Qt::AlignCenter);
         grid->addWidget(make<QCheckBox>(exclusion, "LCRETAct", r), r + 1, 6, Qt::AlignCenter);
@@ -485,6 +534,8 @@ void EditorWindow::configureGrids(const std::array<int, kCallLogColumnsRestored>
         for (int column = 0; column < geometry.widths.size(); ++column)
             target->setColumnWidthTwips(column, geometry.widths[column]);
     }
+    // Room for 20 of the 40 forwarding entries; the other grids show all rows.
+    grid("ForwardGrid")->setRowsShown(21);
     // The call log: a header row, a row-header column, seven query columns
     // of which the last (the record index) stays hidden.
     for (int column = 0; column < kCallLogColumnsRestored; ++column)
@@ -660,7 +711,7 @@ void EditorWindow::setupGridHeaders()
         for (int column = first; column <= last; ++column)
             lcr->setCellText(0, column, text(id));
         if (last > first)
-            lcr->setSpan(0, first, 1, last - first + 1);
+            lcr->mergeCells(0, first, last - first + 1);
     }
     const std::pair<int, int> second[] = {{1, 365}, {3, 366}, {4, 367}, {5, 368},
                                           {6, 369}, {8, 369}, {9, 370}, {10, 371}};

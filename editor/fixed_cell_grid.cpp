@@ -1,10 +1,14 @@
 #include "fixed_cell_grid.h"
 
+#include "cell_text.h"
+#include "frozen_cells.h"
 #include "theme_colours.h"
 #include "twips.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 namespace ql310 {
 
@@ -14,11 +18,14 @@ FixedCellGrid::FixedCellGrid(QWidget* parent) : QTableWidget(parent)
     horizontalHeader()->hide();
     verticalHeader()->hide();
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setTextElideMode(Qt::ElideNone);
+    setTextElideMode(Qt::ElideRight);
     setWordWrap(false);
     // In-place editing goes through the grid's own editors.
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    m_frozen = new FrozenCells(this);
+    // No wider than its columns; as tall as there is room for.
+    setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Expanding);
 }
 
 void FixedCellGrid::setGeometryInCells(int rows, int fixedRows, int columns, int fixedColumns)
@@ -32,8 +39,53 @@ void FixedCellGrid::setGeometryInCells(int rows, int fixedRows, int columns, int
     for (int row = 0; row < rows; ++row)
         for (int column = 0; column < columns; ++column)
             setCellText(row, column, QString());
+    m_frozen->setFrozen(fixedRows, fixedColumns);
     if (rows > fixedRows && columns > fixedColumns)
         setCurrentCell(fixedRows, fixedColumns);
+}
+
+void FixedCellGrid::mergeCells(int row, int column, int columns)
+{
+    setSpan(row, column, 1, columns);
+    m_frozen->invalidate();
+}
+
+QSize FixedCellGrid::sizeHint() const
+{
+    int width = 2 * frameWidth();
+    for (int column = 0; column < columnCount(); ++column)
+        if (!isColumnHidden(column))
+            width += columnWidth(column);
+    int height = 2 * frameWidth();
+    const int shown = m_rowsShown < 0 ? rowCount() : qMin(m_rowsShown, rowCount());
+    for (int row = 0; row < shown; ++row)
+        if (!isRowHidden(row))
+            height += rowHeight(row);
+    // Room for the scroll bar of the rows not shown.
+    if (shown < rowCount())
+        width += verticalScrollBar()->sizeHint().width();
+    return {width, height};
+}
+
+FixedCellGrid::~FixedCellGrid()
+{
+    delete m_frozen;
+    m_frozen = nullptr;
+}
+
+QModelIndex FixedCellGrid::indexAt(const QPoint& point) const
+{
+    const QModelIndex frozen = m_frozen ? m_frozen->frozenIndexAt(point) : QModelIndex();
+    return frozen.isValid() ? frozen : QTableWidget::indexAt(point);
+}
+
+void FixedCellGrid::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    const int horizontal = horizontalScrollBar()->value();
+    const int vertical = verticalScrollBar()->value();
+    QTableWidget::scrollTo(index, hint);
+    if (m_frozen)
+        m_frozen->uncover(index, horizontal, vertical);
 }
 
 void FixedCellGrid::setColumnWidthTwips(int column, int twips)
@@ -138,6 +190,13 @@ void FixedCellGrid::mousePressEvent(QMouseEvent* event)
         return;
     }
     QTableWidget::mousePressEvent(event);
+}
+
+bool FixedCellGrid::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip)
+        return showCutCellText(*this, static_cast<QHelpEvent*>(event));
+    return QTableWidget::viewportEvent(event);
 }
 
 } // namespace ql310

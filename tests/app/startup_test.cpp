@@ -9,10 +9,12 @@
 #include "scripted_interaction.h"
 #include "simulated_adapter.h"
 #include "test_library.h"
+#include "window_geometry.h"
 #include "window_test_base.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -244,6 +246,74 @@ private slots:
         QCOMPARE(settings.value(QStringLiteral("CallHistoryGrid/ 1")).toString(), QStringLiteral(" 1234"));
         QCOMPARE(settings.value(QStringLiteral("CallHistoryGrid/ 4")).toString(), QStringLiteral(" 2500"));
         QCOMPARE(settings.value(QStringLiteral("CallHistoryGrid/ 6")).toString(), QStringLiteral(" 1000"));
+    }
+
+    // Window geometry
+    void theWindowsSizeAndPlaceComeBackAtTheNextStart()
+    {
+        QVERIFY(m_adapter->start());
+        QVERIFY(window().formLoad());
+        window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+        const QRect placed(40, 30, 640, 480);
+        window().setGeometry(placed);
+        m_interaction.answer(UserInteraction::No);
+        window().close();
+        m_window.reset();
+
+        QVERIFY(window().formLoad());
+        QCOMPARE(window().geometry(), placed);
+        m_interaction.answer(UserInteraction::No);
+    }
+    void aMaximisedWindowOpensMaximised()
+    {
+        QVERIFY(m_adapter->start());
+        QVERIFY(window().formLoad());
+        window().showMaximized();
+        QTRY_VERIFY(window().isMaximized());
+        m_interaction.answer(UserInteraction::No);
+        window().close();
+        m_window.reset();
+
+        QVERIFY(window().formLoad());
+        window().show();
+        QTRY_VERIFY(window().isMaximized());
+        m_interaction.answer(UserInteraction::No);
+    }
+    void aGeometryOffEveryScreenIsBroughtOntoTheScreen()
+    {
+        {
+            QWidget elsewhere;
+            elsewhere.setGeometry(5000, 4000, 500, 300);
+            QSettings settings = userSettings();
+            settings.setValue(QStringLiteral("Window/Geometry"), elsewhere.saveGeometry());
+        }
+        QVERIFY(m_adapter->start());
+        QVERIFY(window().formLoad());
+        const QRect screen = window().screen()->availableGeometry();
+        QVERIFY(screen.contains(window().geometry()));
+        QCOMPARE(window().size(), QSize(500, 300));
+        m_interaction.answer(UserInteraction::No);
+    }
+    void withNothingStoredTheWindowWantsItsWholeSizeWithinTheScreen()
+    {
+        QVERIFY(m_adapter->start());
+        QVERIFY(window().formLoad());
+        const QRect screen = window().screen()->availableGeometry();
+        const QSize wanted = window().sizeHint();
+        QCOMPARE(window().width(), qMin(wanted.width(), screen.width() - 16));
+        QCOMPARE(window().height(), qMin(wanted.height(), screen.height() - 48));
+        m_interaction.answer(UserInteraction::No);
+    }
+    void aWindowIsMovedAndCutToTheScreenItOverlapsMost()
+    {
+        const QList<QRect> screens = {QRect(0, 0, 1280, 800), QRect(1280, 0, 1920, 1080)};
+        // Overlapping the second screen most: moved within it.
+        QCOMPARE(ql310::broughtOntoScreen(QRect(3000, -50, 400, 300), screens), QRect(2800, 0, 400, 300));
+        // On no screen: onto the first, cut to its size.
+        QCOMPARE(ql310::broughtOntoScreen(QRect(-5000, 9000, 1600, 900), screens), QRect(0, 0, 1280, 800));
+        // Whole on a screen: unchanged.
+        QCOMPARE(ql310::broughtOntoScreen(QRect(10, 10, 300, 200), screens), QRect(10, 10, 300, 200));
     }
 
     void writingDotAppendsToTheStatusLine()

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Start-up to a shown window: the time from launching ql310set against a
+# running simulated adapter until its window is mapped on the X display,
+# over several runs (the first one, which fills the caches, not counted).
+# Needs a display with a window manager (DISPLAY), xev and stdbuf.
+#   bash bench/startup_time.sh [BIN_DIR] [RUNS]
+set -euo pipefail
+bin="$(cd "${1:-build/bin}" && pwd)"
+runs="${2:-10}"
+work="$(mktemp -d)"
+export QL310_DEVICE_DIR="$work/dev" QL310_REGISTRY="$work/hklm.reg"
+export XDG_CONFIG_HOME="$work/config" QL310SET_DATA_DIR="$work/data"
+mkdir -p "$QL310SET_DATA_DIR"
+
+"$bin/ql310-adapter" --device-dir "$QL310_DEVICE_DIR" --state "$work/adapter" &
+adapter=$!
+events="$work/xev.log"
+# Every window mapped on the screen; the poll below notices a new one within
+# a few milliseconds (the same for every run).
+stdbuf -oL xev -root -event substructure > "$events" &
+watcher=$!
+cleanup() {
+  kill "$adapter" "$watcher" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+for _ in $(seq 1 100); do
+  [ -S "$QL310_DEVICE_DIR/capi201" ] && break
+  sleep 0.05
+done
+
+times=()
+for run in $(seq 0 "$runs"); do
+  before=$(grep -c '^MapNotify' "$events" || true)
+  start=$EPOCHREALTIME
+  "$bin/ql310set" & program=$!
+  shown=""
+  for _ in $(seq 1 2000); do
+    if [ "$(grep -c '^MapNotify' "$events" || true)" -gt "$before" ]; then
+      shown=$EPOCHREALTIME
+      break
+    fi
+    sleep 0.002
+  done
+  kill "$program"; wait "$program" 2>/dev/null || true
+  [ "$run" -eq 0 ] && continue
+  times+=("$(awk -v a="$start" -v b="$shown" 'BEGIN { printf "%.0f", (b - a) * 1000 }')")
+done
+sorted=$(printf '%s\n' "${times[@]}" | sort -n)
+echo "runs (ms): ${times[*]}"
+echo "median: $(echo "$sorted" | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }') ms"

@@ -1,0 +1,40 @@
+#include "cell_text.h"
+
+#include <QAbstractItemView>
+#include <QFontMetrics>
+#include <QHelpEvent>
+#include <QStyle>
+#include <QToolTip>
+
+namespace ql310 {
+
+int cellTextRoom(const QAbstractItemView& view, const QModelIndex& index)
+{
+    // The delegate keeps a margin on either side of the text.
+    const int margin = view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1;
+    return view.visualRect(index).width() - 2 * margin;
+}
+
+bool cellTextFits(const QAbstractItemView& view, const QModelIndex& index)
+{
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (text.isEmpty())
+        return true;
+    QFont font = view.font();
+    if (const QVariant cellFont = index.data(Qt::FontRole); cellFont.canConvert<QFont>())
+        font = cellFont.value<QFont>();
+    return QFontMetrics(font, &view).horizontalAdvance(text) <= cellTextRoom(view, index);
+}
+
+bool showCutCellText(const QAbstractItemView& view, QHelpEvent* event)
+{
+    const QModelIndex index = view.indexAt(event->pos());
+    if (index.isValid() && !cellTextFits(view, index))
+        QToolTip::showText(event->globalPos(), index.data(Qt::DisplayRole).toString(),
+                           view.viewport());
+    else
+        QToolTip::hideText();
+    return true;
+}
+
+} // namespace ql310
