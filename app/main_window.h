@@ -18,6 +18,7 @@ class CallLogCommands;
 class Clock;
 class FileCommands;
 class LibraryBinding;
+class PhoneBookCommands;
 class PrintAndHelpMenus;
 class UserInteraction;
 
@@ -70,6 +71,8 @@ public:
     DeviceCommands& commands() { return *m_commands; }
     // The File menu's settings, LCR and phone-book files.
     FileCommands& files() { return *m_files; }
+    // The File menu's phone-book import and export.
+    PhoneBookCommands& phoneBookCommands() { return *m_phoneBook; }
     const QTimer& timer1() const { return m_timer1; }
 
     QByteArray& tableBlock() { return m_tableBlock; }
@@ -129,6 +132,7 @@ private:
     PrintAndHelpMenus* m_printAndHelp = nullptr;
     CallLogCommands* m_callLog = nullptr;
     std::unique_ptr<FileCommands> m_files;
+    std::unique_ptr<PhoneBookCommands> m_phoneBook;
     // Grid editing, field help and the delete pop-up; gone before the controls.
     std::unique_ptr<EditorBehaviour> m_editorBehaviour;
 };
