@@ -50,7 +50,7 @@ QString peerName(const QString& name)
     QString out;
     for (const char32_t c : name.toUcs4())
         out += latin1(c);
-    return out.simplified().left(kPeerNameLength);
+    return out.simplified().left(kPeerNameLength).trimmed();
 }
 
 } // namespace ql310::phonebook

@@ -11,7 +11,8 @@ inline constexpr int kPeerNameLength = 18;
 // Characters outside Latin-1 become their closest Latin-1 letters (the
 // decomposition without its accents: "Ł" "L", "ő" "o", "ﬁ" "fi"), and only
 // then "?"; line breaks and other control characters become blanks; runs
-// of blanks become one; the result is cut to 18 characters.
+// of blanks become one; the result is cut to 18 characters, without a
+// blank at either end.
 QString peerName(const QString& name);
 
 } // namespace ql310::phonebook

@@ -238,7 +238,10 @@ struct CardBuilder {
 
 bool looksLikeVCard(const QByteArray& bytes)
 {
-    return bytes.left(1 << 16).toUpper().contains("BEGIN:VCARD");
+    for (const QByteArray& line : physicalLines(bytes.left(1 << 16)))
+        if (!line.trimmed().isEmpty())
+            return line.trimmed().toUpper().startsWith("BEGIN:VCARD");
+    return false;
 }
 
 QList<Contact> readVCards(const QByteArray& bytes)

@@ -12,7 +12,7 @@
 
 namespace ql310::phonebook {
 
-// True when the bytes hold the start of a card.
+// True when the first line that is not blank starts a card.
 bool looksLikeVCard(const QByteArray& bytes);
 
 // Every card of the file, in file order, each with its name (FN, else the
