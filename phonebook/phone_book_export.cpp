@@ -16,7 +16,8 @@ bool parse(const QString& stored, const std::string& region, PhoneNumber& number
     if (region.empty() || stored.isEmpty())
         return false;
     const PhoneNumberUtil& util = *PhoneNumberUtil::GetInstance();
-    if (util.Parse(stored.toStdString(), region, &number) != PhoneNumberUtil::NO_PARSING_ERROR)
+    if (util.Parse(stored.toStdString(), region, &number) != PhoneNumberUtil::NO_PARSING_ERROR
+        || !util.IsValidNumber(number))
         return false;
     std::string e164;
     util.Format(number, PhoneNumberUtil::E164, &e164);
