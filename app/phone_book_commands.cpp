@@ -94,7 +94,7 @@ void PhoneBookCommands::mnuImportPhoneBookClick()
         return;
     }
     if (file.kind == phonebook::ContactFile::Kind::Csv && !file.columns.complete()) {
-        CsvColumnsDialog columns(file.csv.header, file.columns, &m_window);
+        CsvColumnsDialog columns(file.csv, file.columns, &m_window);
         if (m_interaction.runDialog(columns) != QDialog::Accepted)
             return;
         file.contacts = phonebook::contactsFromCsv(file.csv, columns.columns());

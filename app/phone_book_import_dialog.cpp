@@ -5,6 +5,9 @@
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollBar>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -75,9 +78,18 @@ PhoneBookImportDialog::PhoneBookImportDialog(const phonebook::ImportPlan& plan, 
     connect(m_updateNames, &QCheckBox::toggled, this, &PhoneBookImportDialog::fill);
     fill();
 
-    // Wide enough for the columns, tall enough for a good part of the list.
+    // Wide enough for every column where the screen allows, tall enough for
+    // a good part of the list.
+    int columns = 0;
+    for (int c = 0; c < m_list->columnCount(); ++c)
+        columns += m_list->columnWidth(c);
     const QFontMetrics metrics(font());
-    resize(metrics.averageCharWidth() * 110, metrics.height() * 30);
+    const int margins = layout->contentsMargins().left() + layout->contentsMargins().right();
+    const int wanted = columns + margins + 2 * m_list->frameWidth()
+                       + m_list->verticalScrollBar()->sizeHint().width() + metrics.averageCharWidth() * 4;
+    const QRect screen = (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    resize(std::min(std::max(wanted, metrics.averageCharWidth() * 80), screen.width() * 9 / 10),
+           std::min(metrics.height() * 30, screen.height() * 8 / 10));
 }
 
 bool PhoneBookImportDialog::updateNames() const
@@ -110,7 +122,9 @@ void PhoneBookImportDialog::fill()
         return item;
     };
     auto row = [](QTreeWidgetItem* parent, const QStringList& columns) {
-        return new QTreeWidgetItem(parent, columns);
+        auto* item = new QTreeWidgetItem(parent, columns);
+        item->setToolTip(3, columns.value(3));
+        return item;
     };
 
     QTreeWidgetItem* filled = group(QStringLiteral("Fill free entries: %1").arg(fills), "fill");
@@ -164,10 +178,12 @@ void PhoneBookImportDialog::fill()
     m_import->setEnabled(changes > 0);
 }
 
-CsvColumnsDialog::CsvColumnsDialog(const QStringList& header, const phonebook::CsvColumns& recognised,
+CsvColumnsDialog::CsvColumnsDialog(const phonebook::CsvTable& table, const phonebook::CsvColumns& recognised,
                                    QWidget* parent)
     : QDialog(parent), m_recognised(recognised)
 {
+    const QStringList& header = table.header;
+    const phonebook::CsvColumns guess = phonebook::guessColumns(table);
     setObjectName(QStringLiteral("CsvColumnsDialog"));
     setWindowTitle(QStringLiteral("Import Phone Book: Columns"));
     auto* layout = new QVBoxLayout(this);
@@ -193,8 +209,9 @@ CsvColumnsDialog::CsvColumnsDialog(const QStringList& header, const phonebook::C
         m_name->addItem(label, i);
         m_number->addItem(label, i);
     }
-    choose(recognised.name >= 0 ? recognised.name : recognised.hasName() ? kRecognised : kNone,
-           recognised.numbers.size() > 1 ? kRecognised : recognised.numbers.value(0, 0));
+    choose(recognised.name >= 0 ? recognised.name : recognised.hasName() ? kRecognised : guess.name,
+           recognised.numbers.size() > 1 ? kRecognised
+                                         : recognised.numbers.value(0, guess.numbers.value(0, 0)));
     form->addRow(QStringLiteral("&Name:"), m_name);
     form->addRow(QStringLiteral("N&umber:"), m_number);
     layout->addLayout(form);

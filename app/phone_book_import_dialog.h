@@ -48,7 +48,8 @@ class CsvColumnsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    CsvColumnsDialog(const QStringList& header, const phonebook::CsvColumns& recognised,
+    // Starts with the recognised columns, else with a guess from the rows.
+    CsvColumnsDialog(const phonebook::CsvTable& table, const phonebook::CsvColumns& recognised,
                      QWidget* parent = nullptr);
 
     phonebook::CsvColumns columns() const;

@@ -143,6 +143,30 @@ CsvColumns recogniseColumns(const QStringList& header)
     return c;
 }
 
+CsvColumns guessColumns(const CsvTable& table)
+{
+    const int columns = static_cast<int>(table.header.size());
+    QList<int> digits(columns, 0), letters(columns, 0);
+    for (const QStringList& row : table.rows.mid(0, 50))
+        for (int c = 0; c < columns && c < row.size(); ++c) {
+            digits[c] += std::any_of(row[c].begin(), row[c].end(), [](QChar ch) { return ch.isDigit(); });
+            letters[c] += std::any_of(row[c].begin(), row[c].end(), [](QChar ch) { return ch.isLetter(); });
+        }
+    CsvColumns guess;
+    const auto most = [&](const QList<int>& counts, int skip) {
+        int best = -1;
+        for (int c = 0; c < columns; ++c)
+            if (c != skip && counts[c] > 0 && (best < 0 || counts[c] > counts[best]))
+                best = c;
+        return best;
+    };
+    if (const int number = most(digits, -1); number >= 0) {
+        guess.numbers = {number};
+        guess.name = most(letters, number);
+    }
+    return guess;
+}
+
 QList<Contact> contactsFromCsv(const CsvTable& table, const CsvColumns& columns)
 {
     QList<Contact> contacts;

@@ -35,6 +35,11 @@ struct CsvColumns {
 };
 CsvColumns recogniseColumns(const QStringList& header);
 
+// A guess for a file whose headers say nothing: the number column is the one
+// whose first rows hold digits most often, the name column the first other
+// one whose first rows hold letters most often.
+CsvColumns guessColumns(const CsvTable& table);
+
 // One contact a row that has a name or a number. A number field may hold
 // several numbers separated by " ::: ".
 QList<Contact> contactsFromCsv(const CsvTable& table, const CsvColumns& columns);

@@ -123,6 +123,9 @@ TEST(CsvReader, FindsTheColumnsByTheirCommonHeadersWithEitherSeparator)
     EXPECT_EQ(contactsFromCsv(semicolon, s)[0].name, QString::fromUtf8("Groß, Erika"));
 
     EXPECT_FALSE(recogniseColumns({"Spalte A", "Spalte B"}).complete());
+    const CsvColumns guess = guessColumns(readCsv("A,B,C\nx,Anna,030 1\n,Bob,030 2\n"));
+    EXPECT_EQ(guess.numbers, QList<int>{2});
+    EXPECT_EQ(guess.name, 1);
 }
 
 // The file
