@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollBar>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -29,6 +30,7 @@ QString source(const ImportItem& i)
     return text;
 }
 
+constexpr int kMaxRowsPerGroup = 500;
 constexpr int kNone = -1;
 constexpr int kRecognised = -2;
 
@@ -121,7 +123,14 @@ void PhoneBookImportDialog::fill()
         item->setFont(0, bold);
         return item;
     };
-    auto row = [](QTreeWidgetItem* parent, const QStringList& columns) {
+    // A group lists its first rows; a file of thousands of numbers that
+    // find no room says how many more there are.
+    QHash<QTreeWidgetItem*, int> more;
+    auto row = [&more](QTreeWidgetItem* parent, const QStringList& columns) -> QTreeWidgetItem* {
+        if (parent->childCount() >= kMaxRowsPerGroup) {
+            ++more[parent];
+            return nullptr;
+        }
         auto* item = new QTreeWidgetItem(parent, columns);
         item->setToolTip(3, columns.value(3));
         return item;
@@ -156,11 +165,15 @@ void PhoneBookImportDialog::fill()
         if (i.outcome == Outcome::Refused)
             row(refusedGroup, {QString(), QString(), phonebook::refusalText(i.refusal), source(i)});
     if (noRoom) {
-        QTreeWidgetItem* full = row(refusedGroup, {phonebook::fullText(noRoom)});
+        auto* full = new QTreeWidgetItem(refusedGroup, {phonebook::fullText(noRoom)});
         full->setFirstColumnSpanned(true);
         for (const ImportItem& i : m_plan.items)
             if (i.outcome == Outcome::NoRoom)
                 row(full, {QString(), i.number, i.name, source(i)});
+    }
+    for (auto it = more.cbegin(); it != more.cend(); ++it) {
+        auto* rest = new QTreeWidgetItem(it.key(), {QStringLiteral("… and %1 more").arg(it.value())});
+        rest->setFirstColumnSpanned(true);
     }
     m_list->expandToDepth(0);
     for (int c = 0; c < m_list->columnCount(); ++c)
@@ -172,8 +185,11 @@ void PhoneBookImportDialog::fill()
                          "the phone book; Write sends it to the adapter.")
               .arg(changes).arg(m_plan.items.size())
         : QStringLiteral("None of the %1 numbers in the file changes the phone book.").arg(m_plan.items.size());
-    if (noRoom)
-        summary += u' ' + phonebook::fullText(noRoom) + u'.';
+    if (noRoom) {
+        QString full = phonebook::fullText(noRoom);
+        full[0] = full[0].toUpper();
+        summary += u' ' + full + u'.';
+    }
     m_summary->setText(summary);
     m_import->setEnabled(changes > 0);
 }

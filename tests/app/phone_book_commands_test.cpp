@@ -255,7 +255,7 @@ private slots:
             return int(QDialog::Accepted);
         });
         run("mnuImportPhoneBook", path);
-        QVERIFY2(summary.contains("the phone book is full: 2 numbers were not imported"), qPrintable(summary));
+        QVERIFY2(summary.contains("The phone book is full: 2 numbers were not imported."), qPrintable(summary));
         QVERIFY(importEnabled);
         QCOMPARE(entry(5).mid(0, 2), (QStringList{"0301000105", "Renamed"}));
         QCOMPARE(entry(6).mid(0, 2), (QStringList{"0301000106", "Entry 6"}));
