@@ -71,6 +71,9 @@ QList<QByteArray> logicalLines(const QByteArray& bytes)
     QList<QByteArray> lines;
     for (const QByteArray& line : physicalLines(bytes)) {
         if (!lines.isEmpty() && !line.isEmpty() && (line[0] == ' ' || line[0] == '\t')) {
+            // A folded quoted-printable line may still end with its soft break.
+            if (lines.last().endsWith('=') && quotedPrintable(lines.last()))
+                lines.last().chop(1);
             lines.last() += line.mid(1);
             continue;
         }

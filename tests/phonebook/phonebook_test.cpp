@@ -92,6 +92,9 @@ TEST(VCardReader, TakesEveryLineEndAndCharacterSetAndSkipsNestedCards)
     ASSERT_EQ(cards.size(), 1);
     EXPECT_EQ(cards[0].name, QString::fromUtf8("Dr. Erika Groß"));
     EXPECT_EQ(values(cards[0]), (QStringList{"0711 1", "0711 2"}));
+    // A quoted-printable soft break folded with a blank.
+    EXPECT_EQ(readVCards("BEGIN:VCARD\nFN;ENCODING=QUOTED-PRINTABLE:=4A=\n =C3=B6rg\nEND:VCARD\n")[0].name,
+              QString::fromUtf8("Jörg"));
     // CR only, UTF-8, and a last card never ended.
     const QList<Contact> cr = readVCards("BEGIN:VCARD\rFN:\xc5\x81ukasz\rTEL:1\r");
     ASSERT_EQ(cr.size(), 1);
