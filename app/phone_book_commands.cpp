@@ -115,6 +115,9 @@ void PhoneBookCommands::mnuImportPhoneBookClick()
         return;
     const phonebook::PhoneBook after = phonebook::applyImport(before, plan, preview.updateNames());
     show(before, after);
+    // The window's "[*]" marker, where its title carries one.
+    if (after != before && m_window.windowTitle().contains(QLatin1String("[*]")))
+        m_window.setWindowModified(true);
     int changed = 0;
     for (int i = 0; i < phonebook::kEntries; ++i)
         changed += after[static_cast<size_t>(i)] != before[static_cast<size_t>(i)];

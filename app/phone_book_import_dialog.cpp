@@ -180,11 +180,13 @@ void PhoneBookImportDialog::fill()
         m_list->resizeColumnToContents(c);
 
     const int changes = fills + (update ? static_cast<int>(renamed.size()) : 0);
+    const qsizetype total = m_plan.items.size();
+    const QString numbers = total == 1 ? QStringLiteral("1 number") : QStringLiteral("%1 numbers").arg(total);
     QString summary = changes
-        ? QStringLiteral("%1 of the %2 numbers in the file change the phone book. Import changes only "
-                         "the phone book; Write sends it to the adapter.")
-              .arg(changes).arg(m_plan.items.size())
-        : QStringLiteral("None of the %1 numbers in the file changes the phone book.").arg(m_plan.items.size());
+        ? QStringLiteral("%1 of the %2 in the file change the phone book. Import changes only the phone "
+                         "book; Write sends it to the adapter.")
+              .arg(changes).arg(numbers)
+        : QStringLiteral("Nothing in the file changes the phone book (%1 read).").arg(numbers);
     if (noRoom) {
         QString full = phonebook::fullText(noRoom);
         full[0] = full[0].toUpper();
