@@ -14,7 +14,7 @@ inline constexpr int kMaxDialSymbols = 25;
 enum class Refusal {
     None,
     NoDigit,         // "HomePhone", "-"
-    Letters,         // "1-800-FLOWERS"
+    Letters,         // "0800-ABCDEFG"
     NotANumber,      // an international number libphonenumber cannot read
     TooLong,         // more than 25 dial symbols
     NoDialSymbol     // nothing dialable left

@@ -201,7 +201,7 @@ TEST(DialForm, ExtensionsAreDroppedAndTheUndiallableRefusedWithTheirReason)
     EXPECT_EQ(dialForm("0301234567x12", "DE").extension, "12");
 
     EXPECT_EQ(dialForm("HomePhone", "DE").refusal, Refusal::NoDigit);
-    EXPECT_EQ(dialForm("1-800-FLOWERS", "DE").refusal, Refusal::Letters);
+    EXPECT_EQ(dialForm("0800-ABCDEFG", "DE").refusal, Refusal::Letters);
     EXPECT_EQ(dialForm("+999 123", "DE").refusal, Refusal::NotANumber);
     EXPECT_EQ(dialForm("12345678901234567890123456", "DE").refusal, Refusal::TooLong);
     EXPECT_EQ(dialForm("1234567890123456789012345", "DE").number.size(), 25);
