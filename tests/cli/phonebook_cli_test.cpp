@@ -123,4 +123,15 @@ TEST_F(PhoneBookCli, ADryRunReportsAndAnImportReachesTheAdapter)
     EXPECT_EQ(again.out.count("already in the phone book"), 3) << again.out.toStdString();
 }
 
+TEST_F(PhoneBookCli, AnAdapterThatRefusesTheWriteKeepsItsPhoneBookAndSaysSo)
+{
+    ASSERT_TRUE(m_adapter.start({"busy write"}));
+    ASSERT_TRUE(spit(path("a.vcf").toStdString(), kCards));
+    const QByteArray before = table();
+    const Result busy = ctl({"phonebook", "import", path("a.vcf")});
+    EXPECT_EQ(busy.status, 4) << busy.err.toStdString();
+    EXPECT_TRUE(busy.err.contains("Write to ISDN TA Fail")) << busy.err.toStdString();
+    EXPECT_EQ(table(), before);
+}
+
 } // namespace
