@@ -142,13 +142,16 @@ void PhoneBookImportDialog::fill()
             row(filled, {entry(i.record), i.number, i.name, source(i)});
 
     QTreeWidgetItem* already = group(QStringLiteral("Already in the phone book: %1").arg(there), "already");
-    QSet<int> renamed;
+    // The first name the file gives a number is the one that counts.
+    QSet<int> named;
+    int renames = 0;
     for (const ImportItem& i : m_plan.items) {
         if (i.outcome != Outcome::AlreadyThere)
             continue;
-        const bool rename = update && i.name != i.oldName && !renamed.contains(i.record);
-        if (rename)
-            renamed.insert(i.record);
+        const bool first = !named.contains(i.record);
+        named.insert(i.record);
+        const bool rename = update && first && i.name != i.oldName;
+        renames += rename;
         const QString name = rename ? QStringLiteral("%1 → %2").arg(i.oldName, i.name)
                                     : QStringLiteral("%1 (skipped)").arg(i.oldName);
         row(already, {entry(i.record), i.number, name, source(i)});
@@ -179,7 +182,7 @@ void PhoneBookImportDialog::fill()
     for (int c = 0; c < m_list->columnCount(); ++c)
         m_list->resizeColumnToContents(c);
 
-    const int changes = fills + (update ? static_cast<int>(renamed.size()) : 0);
+    const int changes = fills + renames;
     const qsizetype total = m_plan.items.size();
     const QString numbers = total == 1 ? QStringLiteral("1 number") : QStringLiteral("%1 numbers").arg(total);
     QString summary = changes

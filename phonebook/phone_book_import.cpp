@@ -106,13 +106,13 @@ QStringList importReport(const ImportPlan& plan, bool updateNames)
         if (i.outcome == Outcome::Fill)
             lines.append(QStringLiteral("%1 %2 \"%3\": new, from %4%5")
                              .arg(kFirstEntry + i.record).arg(i.number, i.name, source(i), extension(i)));
-    QSet<int> renamed;
+    QSet<int> named;
     for (const ImportItem& i : plan.items) {
         if (i.outcome != Outcome::AlreadyThere)
             continue;
-        const bool rename = updateNames && i.name != i.oldName && !renamed.contains(i.record);
-        if (rename)
-            renamed.insert(i.record);
+        const bool first = !named.contains(i.record);
+        named.insert(i.record);
+        const bool rename = updateNames && first && i.name != i.oldName;
         lines.append(QStringLiteral("%1 %2 \"%3\": already in the phone book, %4, from %5%6")
                          .arg(kFirstEntry + i.record)
                          .arg(i.number, i.oldName,

@@ -250,6 +250,11 @@ TEST(ImportPlan, FillsFreeEntriesInOrderAndSkipsNumbersAlreadyThere)
     EXPECT_EQ(kept[3], (Entry{"07111", "Bob"}));
     EXPECT_EQ(applyImport(book, plan, true)[0].name, "Anna");
 
+    // The first name the file gives a number counts; a later one changes nothing.
+    const ImportPlan twiceNamed = planImport(book, {{"Old name", {{"0301234567", {}}}}, {"Other", {{"0301234567", {}}}}}, "DE");
+    EXPECT_EQ(applyImport(book, twiceNamed, true)[0].name, "Old name");
+    EXPECT_FALSE(importReport(twiceNamed, true).join('\n').contains("name updated"));
+
     const QStringList report = importReport(plan, true);
     EXPECT_TRUE(report.join('\n').contains("name updated to \"Anna\""));
     EXPECT_TRUE(report.join('\n').contains("refused: \"HomePhone\" of \"Bob\": no digit"));
