@@ -95,6 +95,9 @@ TEST(VCardReader, TakesEveryLineEndAndCharacterSetAndSkipsNestedCards)
     // A quoted-printable soft break folded with a blank.
     EXPECT_EQ(readVCards("BEGIN:VCARD\nFN;ENCODING=QUOTED-PRINTABLE:=4A=\n =C3=B6rg\nEND:VCARD\n")[0].name,
               QString::fromUtf8("Jörg"));
+    // Windows bytes without a CHARSET: the name's closest Latin-1 letters.
+    const QList<Contact> windows = readVCards("BEGIN:VCARD\nFN:\x8aimon \x84Sam\x93\nEND:VCARD\n");
+    EXPECT_EQ(peerName(windows[0].name), QStringLiteral("Simon \"Sam\""));
     // CR only, UTF-8, and a last card never ended.
     const QList<Contact> cr = readVCards("BEGIN:VCARD\rFN:\xc5\x81ukasz\rTEL:1\r");
     ASSERT_EQ(cr.size(), 1);
