@@ -75,7 +75,7 @@ void importInto(const QList<Contact>& contacts, const std::string& region)
             if (!e.free() && !e.number.isEmpty()) {
                 const Entry& b = back[static_cast<size_t>(next++)];
                 if (!(b == e))
-                    std::fprintf(stderr, "exported \"%s\" \"%s\", imported \"%s\" \"%s\" (%s)\n",
+                    std::fprintf(stderr, "region %s: exported \"%s\" \"%s\", imported \"%s\" \"%s\" (%s)\n", region.c_str(),
                                  qPrintable(e.number), qPrintable(e.name), qPrintable(b.number),
                                  qPrintable(b.name), format == ExportFormat::Csv ? "CSV" : "vCard");
                 check(b == e);

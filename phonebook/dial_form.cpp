@@ -52,6 +52,45 @@ std::string symbols(const std::string& text)
     return numbers::dialSymbols(text);
 }
 
+// The dial symbols of a value without extension or letters, as dialled
+// from `region`; false for an international number that cannot be read.
+bool dialledFromHome(const std::string& raw, const std::string& region, std::string& dial)
+{
+    const PhoneNumberUtil& util = *PhoneNumberUtil::GetInstance();
+    PhoneNumber number;
+    const bool plus = raw.find_first_not_of(" \t") != std::string::npos
+                      && raw[raw.find_first_not_of(" \t")] == '+';
+    if (region.empty()) {
+        if (!plus) {
+            dial = symbols(raw);
+            return true;
+        }
+        if (util.Parse(raw, "ZZ", &number) != PhoneNumberUtil::NO_PARSING_ERROR)
+            return false;
+        std::string national;
+        util.GetNationalSignificantNumber(number, &national);
+        dial = "00" + std::to_string(number.country_code()) + national;
+        return true;
+    }
+    const auto parsed = util.ParseAndKeepRawInput(raw, region, &number);
+    const bool international =
+        parsed == PhoneNumberUtil::NO_PARSING_ERROR
+        && (number.country_code_source() == PhoneNumber::FROM_NUMBER_WITH_PLUS_SIGN
+            || number.country_code_source() == PhoneNumber::FROM_NUMBER_WITH_IDD);
+    if (international) {
+        // From home: the national form for the home country, else the
+        // home's international prefix, the country code and the number.
+        std::string formatted;
+        util.FormatOutOfCountryCallingNumber(number, region, &formatted);
+        dial = symbols(formatted);
+        return true;
+    }
+    if (plus)
+        return false;
+    dial = symbols(raw);
+    return true;
+}
+
 } // namespace
 
 DialForm dialForm(const QString& value, const std::string& region)
@@ -73,40 +112,19 @@ DialForm dialForm(const QString& value, const std::string& region)
         return form;
     }
 
-    const std::string raw = text.toStdString();
     std::string dial;
-    const PhoneNumberUtil& util = *PhoneNumberUtil::GetInstance();
-    PhoneNumber number;
-    if (region.empty()) {
-        if (text.startsWith(u'+')) {
-            if (util.Parse(raw, "ZZ", &number) != PhoneNumberUtil::NO_PARSING_ERROR) {
-                form.refusal = Refusal::NotANumber;
-                return form;
-            }
-            std::string national;
-            util.GetNationalSignificantNumber(number, &national);
-            dial = "00" + std::to_string(number.country_code()) + national;
-        } else {
-            dial = symbols(raw);
-        }
-    } else {
-        const auto parsed = util.ParseAndKeepRawInput(raw, region, &number);
-        const bool international =
-            parsed == PhoneNumberUtil::NO_PARSING_ERROR
-            && (number.country_code_source() == PhoneNumber::FROM_NUMBER_WITH_PLUS_SIGN
-                || number.country_code_source() == PhoneNumber::FROM_NUMBER_WITH_IDD);
-        if (international) {
-            // From home: the national form for the home country, else the
-            // home's international prefix, the country code and the number.
-            std::string formatted;
-            util.FormatOutOfCountryCallingNumber(number, region, &formatted);
-            dial = symbols(formatted);
-        } else if (text.startsWith(u'+')) {
-            form.refusal = Refusal::NotANumber;
-            return form;
-        } else {
-            dial = symbols(raw);
-        }
+    if (!dialledFromHome(text.toStdString(), region, dial)) {
+        form.refusal = Refusal::NotANumber;
+        return form;
+    }
+    // What the import stores reads back the same: a written form that
+    // libphonenumber tidies further (a stray trunk zero after the country
+    // code) is tidied until it stays.
+    for (int pass = 0; pass < 3; ++pass) {
+        std::string again;
+        if (!dialledFromHome(dial, region, again) || again == dial)
+            break;
+        dial = again;
     }
 
     if (dial.empty()) {

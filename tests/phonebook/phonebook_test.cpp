@@ -188,6 +188,10 @@ TEST(DialForm, InternationalNumbersBecomeTheFormDialledFromHome)
     EXPECT_EQ(dial("(111) 555-4444", "DE"), "1115554444");
     EXPECT_EQ(dial("1234567", "DE"), "1234567");
     EXPECT_EQ(dial("*31#030 1234567", "DE"), "*31#0301234567");
+    // A stray trunk zero after the country code is tidied until the form
+    // reads back the same.
+    const std::string tidied = dial("+49 (00170 98", "GB");
+    EXPECT_EQ(dial(tidied.c_str(), "GB"), tidied);
     // No home region: only "+" numbers change.
     EXPECT_EQ(dial("+49 30 1234567", ""), "00493012345" "67");
     EXPECT_EQ(dial("0049 30 1234567", ""), "0049301234567");
