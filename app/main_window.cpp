@@ -12,6 +12,7 @@
 #include "layout.h"
 #include "interaction.h"
 #include "library_binding.h"
+#include "phone_book_commands.h"
 #include "print_and_help_menus.h"
 #include "text_table.h"
 #include "window_geometry.h"
@@ -88,6 +89,10 @@ MainWindow::MainWindow(LibraryBinding& library, UserInteraction& interaction, QW
                       {"mnuSaveLCR", &FileCommands::mnuSaveLcrClick},
                       {"mnuLoadPhoneBook", &FileCommands::mnuLoadPhoneBookClick},
                       {"mnuSavePhoneBook", &FileCommands::mnuSavePhoneBookClick}});
+    m_phoneBook = std::make_unique<PhoneBookCommands>(*this, m_interaction);
+    connectMenuItems(*this, *m_phoneBook,
+                     {{"mnuImportPhoneBook", &PhoneBookCommands::mnuImportPhoneBookClick},
+                      {"mnuExportPhoneBook", &PhoneBookCommands::mnuExportPhoneBookClick}});
     m_editorBehaviour = std::make_unique<EditorBehaviour>(
         *this, m_interaction, [this] { return m_clearStatusOnTabFocus == kTrue; });
     // The caption's marker: edits not yet written to the adapter or saved.

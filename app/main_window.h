@@ -24,6 +24,7 @@ class CallLogCommands;
 class Clock;
 class FileCommands;
 class LibraryBinding;
+class PhoneBookCommands;
 class PrintAndHelpMenus;
 class UserInteraction;
 
@@ -76,6 +77,8 @@ public:
     DeviceCommands& commands() { return *m_commands; }
     // The File menu's settings, LCR and phone-book files.
     FileCommands& files() { return *m_files; }
+    // The File menu's phone-book import and export.
+    PhoneBookCommands& phoneBookCommands() { return *m_phoneBook; }
     const QTimer& timer1() const { return m_timer1; }
 
     QByteArray& tableBlock() { return m_tableBlock; }
@@ -146,6 +149,7 @@ private:
     CallLogCommands* m_callLog = nullptr;
     calllog::CallLogWorkbench* m_workbench = nullptr;
     std::unique_ptr<FileCommands> m_files;
+    std::unique_ptr<PhoneBookCommands> m_phoneBook;
     // Grid editing, field help and the delete pop-up; gone before the controls.
     std::unique_ptr<EditorBehaviour> m_editorBehaviour;
 };

@@ -21,6 +21,8 @@ struct Command {
 extern const Command kConfigCommands[5];
 // calllog.
 extern const Command kCallLogCommand;
+// phonebook.
+extern const Command kPhoneBookCommand;
 
 // Writes "ql310ctl: message" on standard error.
 void complain(const std::string& message);

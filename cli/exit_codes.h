@@ -13,8 +13,8 @@ enum ExitCode : int {
     kAdapterAbsent = 3,   // the driver device cannot be opened
     kAdapterBusy = 4,     // the adapter reports itself busy
     kTransferFailed = 5,  // a read, write or fetch transferred nothing
-    kFileUnreadable = 6,  // a settings file cannot be read or is too short
-    kFileUnwritable = 7,  // a settings file cannot be written
+    kFileUnreadable = 6,  // a settings or address-book file cannot be read, is too short or is refused
+    kFileUnwritable = 7,  // a settings or address-book file cannot be written
     kDatabaseError = 8,   // the call-log database cannot be opened, read or changed
     kLineParamsFailed = 9 // the registry hive did not give or take the line parameters
 };

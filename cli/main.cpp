@@ -19,8 +19,8 @@ const char* const kExitCodes =
     "  3  the adapter is absent (its driver cannot be opened)\n"
     "  4  the adapter is busy\n"
     "  5  a transfer failed (the adapter sent or took nothing)\n"
-    "  6  a settings file cannot be read or is too short\n"
-    "  7  a settings file cannot be written\n"
+    "  6  a settings or address-book file cannot be read, is too short or is refused\n"
+    "  7  a settings or address-book file cannot be written\n"
     "  8  a call-log database error\n"
     "  9  the registry hive did not give or take the line parameters\n";
 
@@ -37,6 +37,7 @@ std::vector<const Command*> commands()
     for (const Command& c : kConfigCommands)
         all.push_back(&c);
     all.push_back(&kCallLogCommand);
+    all.push_back(&kPhoneBookCommand);
     return all;
 }
 
@@ -101,8 +102,8 @@ int run(const QStringList& args)
         if (args.front() != QLatin1String(c->name))
             continue;
         const QStringList rest = args.mid(1);
-        // "calllog" has subcommands of its own, each with its own help.
-        if (c != &kCallLogCommand && (rest.contains("--help") || rest.contains("-h"))) {
+        // "calllog" and "phonebook" have subcommands, each with its own help.
+        if (c != &kCallLogCommand && c != &kPhoneBookCommand && (rest.contains("--help") || rest.contains("-h"))) {
             std::cout << c->help << "\n" << kExitCodes;
             return kSuccess;
         }

@@ -123,4 +123,18 @@ bool WidgetInteraction::choosePrinter(QPrinter& printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
+int UserInteraction::runDialog(QDialog& dialog)
+{
+    return dialog.exec();
+}
+
+int WidgetInteraction::runDialog(QDialog& dialog)
+{
+    if (headless()) {
+        printMessage(dialog.windowTitle(), QStringLiteral("Cancelled: no one can answer this dialog here."));
+        return QDialog::Rejected;
+    }
+    return dialog.exec();
+}
+
 } // namespace ql310

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -37,6 +38,9 @@ public:
     virtual QString chooseFile(const FileRequest& request) = 0;
     // Lets the user pick and set up `printer`; false when cancelled.
     virtual bool choosePrinter(QPrinter& printer) = 0;
+    // A dialog of the program's own (the phone-book import preview), shown
+    // modally; QDialog::Accepted or QDialog::Rejected.
+    virtual int runDialog(QDialog& dialog);
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(UserInteraction::Buttons)
@@ -55,6 +59,7 @@ public:
     void warn(const QString& text, const QString& title, Icon icon) override;
     QString chooseFile(const FileRequest& request) override;
     bool choosePrinter(QPrinter& printer) override;
+    int runDialog(QDialog& dialog) override;
 
     // True when no one can see or answer a dialog.
     static bool headless();

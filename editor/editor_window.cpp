@@ -287,7 +287,8 @@ void EditorWindow::buildMenus()
 
     QMenu* file = addMenu(nullptr, "mnuFile");
     addItems(file, {"mnuLoad", "mnuSave", nullptr, "mnuLoadLCR", "mnuSaveLCR", nullptr,
-                    "mnuLoadPhoneBook", "mnuSavePhoneBook", nullptr, "mnuExit"});
+                    "mnuLoadPhoneBook", "mnuSavePhoneBook", nullptr, "mnuExit",
+                    nullptr, "mnuImportPhoneBook", "mnuExportPhoneBook"});
     QMenu* command = addMenu(nullptr, "mnuCommand");
     addItems(command, {"mnuReset", "mnuResetToDefault", nullptr, "mnuWrite"});
     QMenu* callLogging = addMenu(nullptr, "mnuCallLogging");
@@ -595,6 +596,9 @@ void EditorWindow::setupEditorTexts()
         {"mnuOnLineMenu", 168}, {"mnuAbout", 169}, {"mnuRTD", 419}};
     for (const auto& [name, id] : kItems)
         findChild<QAction*>(QString::fromLatin1(name))->setText(text(id));
+    // The address-book items have no text of the table.
+    findChild<QAction*>(QStringLiteral("mnuImportPhoneBook"))->setText(QStringLiteral("&Import Phone Book…"));
+    findChild<QAction*>(QStringLiteral("mnuExportPhoneBook"))->setText(QStringLiteral("Expor&t Phone Book…"));
 
     // Tab pages.
     static const int kPages[] = {105, 106, 407, 107, 108, 109, 110, 372};

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ql310::numbers {
 
@@ -16,5 +17,29 @@ std::string dialSymbols(std::string_view text);
 // symbols count. A text without a digit (the adapter's "*****" for a hidden
 // number, an empty cell) never matches.
 bool sameLine(std::string_view a, std::string_view b, const std::string& region);
+
+// Numbers to test many others against with sameLine, each parsed once (the
+// phone book against every number of an imported address book).
+class LineSet {
+public:
+    explicit LineSet(std::string region);
+    ~LineSet();
+    LineSet(LineSet&&) noexcept;
+    LineSet& operator=(LineSet&&) noexcept;
+
+    // Numbers are indexed in the order they were added, from 0.
+    void add(std::string_view number);
+    // The first number added that names the same line as `number`; -1 when none does.
+    int find(std::string_view number) const;
+
+private:
+    struct Parsed;
+    static Parsed parse(std::string_view text, const std::string& region);
+    static bool same(const Parsed& a, const Parsed& b);
+    friend bool sameLine(std::string_view, std::string_view, const std::string&);
+
+    std::string m_region;
+    std::vector<Parsed> m_numbers;
+};
 
 } // namespace ql310::numbers

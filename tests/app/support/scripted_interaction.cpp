@@ -1,5 +1,6 @@
 #include "scripted_interaction.h"
 
+#include <QDialog>
 #include <QPrinter>
 
 namespace ql310::test {
@@ -40,6 +41,16 @@ bool ScriptedInteraction::choosePrinter(QPrinter& printer)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(m_printTargets.dequeue());
     return true;
+}
+
+int ScriptedInteraction::runDialog(QDialog& dialog)
+{
+    ++m_dialogsShown;
+    if (m_dialogAnswers.isEmpty()) {
+        ++m_unscripted;
+        return QDialog::Rejected;
+    }
+    return m_dialogAnswers.dequeue()(dialog);
 }
 
 } // namespace ql310::test

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QQueue>
 
+#include <functional>
+
 namespace ql310::test {
 
 class ScriptedInteraction : public UserInteraction {
@@ -30,6 +32,13 @@ public:
     void warn(const QString& text, const QString& title, Icon icon) override;
     QString chooseFile(const FileRequest& request) override;
     bool choosePrinter(QPrinter& printer) override;
+    // Runs the next scripted dialog answer on the dialog (it may tick boxes
+    // and press buttons) and returns what it returns; a dialog with nothing
+    // scripted counts as cancelled.
+    using DialogAnswer = std::function<int(QDialog&)>;
+    void answerDialog(DialogAnswer answer) { m_dialogAnswers.enqueue(std::move(answer)); }
+    int runDialog(QDialog& dialog) override;
+    int dialogsShown() const { return m_dialogsShown; }
 
     const QList<Asked>& asked() const { return m_asked; }
     // Every file dialog shown, in order.
@@ -45,6 +54,8 @@ private:
     QQueue<QString> m_files;
     QList<FileRequest> m_fileRequests;
     int m_unscripted = 0;
+    QQueue<DialogAnswer> m_dialogAnswers;
+    int m_dialogsShown = 0;
 };
 
 } // namespace ql310::test

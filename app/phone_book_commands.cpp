@@ -1,0 +1,156 @@
+#include "phone_book_commands.h"
+
+#include "block_access.h"
+#include "busy_pointer.h"
+#include "contact_file.h"
+#include "editor_controls.h"
+#include "fixed_cell_grid.h"
+#include "home_region.h"
+#include "interaction.h"
+#include "main_window.h"
+#include "phone_book_export.h"
+#include "phone_book_import_dialog.h"
+#include "text_table.h"
+
+#include <QSaveFile>
+
+namespace ql310 {
+
+namespace {
+
+constexpr int kTitleText = 101;
+
+const QString kImportFilter = QStringLiteral(
+    "Address Books (*.vcf;*.vcard;*.csv) | *.vcf;*.vcard;*.csv|vCard Files (*.vcf) | *.vcf;*.vcard|"
+    "CSV Files (*.csv) | *.csv|All Files (*.*) | *.*");
+const QString kExportFilter =
+    QStringLiteral("vCard Files (*.vcf) | *.vcf|CSV Files (*.csv) | *.csv|All Files (*.*) | *.*");
+
+} // namespace
+
+PhoneBookCommands::PhoneBookCommands(MainWindow& window, UserInteraction& interaction)
+    : m_window(window), m_interaction(interaction)
+{
+}
+
+std::string PhoneBookCommands::homeRegion() const
+{
+    const image::BlockAccess setting(image::Block::Setting,
+                                     reinterpret_cast<uint8_t*>(m_window.settingBlock().data()), {});
+    return numbers::regionForCountryCode(setting.readByte(image::slot(image::FieldId::CountryCode)));
+}
+
+phonebook::PhoneBook PhoneBookCommands::shownPhoneBook() const
+{
+    const EditorControls controls(m_window);
+    phonebook::PhoneBook book;
+    for (int i = 0; i < phonebook::kEntries; ++i) {
+        const PhoneBookCell cell = phoneBookCell(controls, i);
+        book[static_cast<size_t>(i)] = {cell.grid->cellText(cell.row, grid_places::kPeerNumberColumn),
+                                        cell.grid->cellText(cell.row, grid_places::kPeerNameColumn)};
+    }
+    return book;
+}
+
+void PhoneBookCommands::show(const phonebook::PhoneBook& before, const phonebook::PhoneBook& after)
+{
+    const EditorControls controls(m_window);
+    for (int i = 0; i < phonebook::kEntries; ++i) {
+        const phonebook::Entry& e = after[static_cast<size_t>(i)];
+        if (e == before[static_cast<size_t>(i)])
+            continue;
+        const PhoneBookCell cell = phoneBookCell(controls, i);
+        for (FixedCellGrid* grid : {cell.grid, controls.forward}) {
+            const int row = grid == controls.forward ? i + 1 : cell.row;
+            grid->setCellText(row, grid_places::kPeerNumberColumn, e.number);
+            grid->setCellText(row, grid_places::kPeerNameColumn, e.name);
+        }
+    }
+}
+
+void PhoneBookCommands::warn(const QString& text)
+{
+    m_interaction.warn(text, ql310::text(kTitleText), UserInteraction::Icon::Exclamation);
+}
+
+void PhoneBookCommands::mnuImportPhoneBookClick()
+{
+    UserInteraction::FileRequest request;
+    request.filter = kImportFilter;
+    const QString path = m_interaction.chooseFile(request);
+    if (path.isEmpty())
+        return;
+    m_window.setStatusPanel(1, path);
+
+    phonebook::ContactFile file;
+    QString reason;
+    bool read = false;
+    {
+        BusyPointer busy;
+        read = phonebook::loadContactFile(path, file, reason);
+    }
+    if (!read) {
+        warn(QStringLiteral("The file \"%1\" cannot be imported: %2. Nothing was changed.").arg(path, reason));
+        return;
+    }
+    if (file.kind == phonebook::ContactFile::Kind::Csv && !file.columns.complete()) {
+        CsvColumnsDialog columns(file.csv, file.columns, &m_window);
+        if (m_interaction.runDialog(columns) != QDialog::Accepted)
+            return;
+        file.contacts = phonebook::contactsFromCsv(file.csv, columns.columns());
+    }
+
+    const phonebook::PhoneBook before = shownPhoneBook();
+    phonebook::ImportPlan plan;
+    {
+        BusyPointer busy;
+        plan = phonebook::planImport(before, file.contacts, homeRegion());
+    }
+    if (plan.items.isEmpty()) {
+        warn(QStringLiteral("The file \"%1\" holds no telephone number. Nothing was changed.").arg(path));
+        return;
+    }
+    PhoneBookImportDialog preview(plan, path, &m_window);
+    if (m_interaction.runDialog(preview) != QDialog::Accepted)
+        return;
+    const phonebook::PhoneBook after = phonebook::applyImport(before, plan, preview.updateNames());
+    show(before, after);
+    // The window's "[*]" marker, where its title carries one.
+    if (after != before && m_window.windowTitle().contains(QLatin1String("[*]")))
+        m_window.setWindowModified(true);
+    int changed = 0;
+    for (int i = 0; i < phonebook::kEntries; ++i)
+        changed += after[static_cast<size_t>(i)] != before[static_cast<size_t>(i)];
+    m_window.setStatusPanel(1, QStringLiteral("%1: %2 phone-book entries changed").arg(path).arg(changed));
+}
+
+void PhoneBookCommands::mnuExportPhoneBookClick()
+{
+    UserInteraction::FileRequest request;
+    request.filter = kExportFilter;
+    request.defaultSuffix = QStringLiteral("vcf");
+    request.forSaving = true;
+    const QString path = m_interaction.chooseFile(request);
+    if (path.isEmpty())
+        return;
+    m_window.setStatusPanel(1, path);
+
+    const phonebook::PhoneBook book = shownPhoneBook();
+    if (std::all_of(book.begin(), book.end(), [](const phonebook::Entry& e) { return e.free(); })) {
+        warn(QStringLiteral("The phone book is empty: \"%1\" was not written.").arg(path));
+        return;
+    }
+    QString reason;
+    {
+        BusyPointer busy;
+        const QByteArray bytes =
+            phonebook::exportPhoneBook(book, phonebook::formatForFileName(path), homeRegion());
+        QSaveFile out(path);
+        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+            reason = out.errorString().isEmpty() ? QStringLiteral("it could not be written") : out.errorString();
+    }
+    if (!reason.isEmpty())
+        warn(QStringLiteral("The file \"%1\" cannot be saved: %2. The file was not changed.").arg(path, reason));
+}
+
+} // namespace ql310

@@ -1,0 +1,270 @@
+#include "phone_book_import_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollBar>
+#include <QHash>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace ql310 {
+
+using phonebook::ImportItem;
+using Outcome = phonebook::ImportItem::Outcome;
+
+namespace {
+
+QString source(const ImportItem& i)
+{
+    QString text = i.contact.isEmpty() ? i.value : QStringLiteral("%1: %2").arg(i.contact, i.value);
+    if (!i.extension.isEmpty())
+        text += QStringLiteral(" (extension %1 dropped)").arg(i.extension);
+    return text;
+}
+
+constexpr int kMaxRowsPerGroup = 500;
+constexpr int kNone = -1;
+constexpr int kRecognised = -2;
+
+QString entry(int record)
+{
+    return QString::number(phonebook::kFirstEntry + record);
+}
+
+} // namespace
+
+PhoneBookImportDialog::PhoneBookImportDialog(const phonebook::ImportPlan& plan, const QString& fileName,
+                                             QWidget* parent)
+    : QDialog(parent), m_plan(plan)
+{
+    setObjectName(QStringLiteral("PhoneBookImportDialog"));
+    setWindowTitle(QStringLiteral("Import Phone Book: %1").arg(QFileInfo(fileName).fileName()));
+    auto* layout = new QVBoxLayout(this);
+    m_summary = new QLabel(this);
+    m_summary->setObjectName(QStringLiteral("importSummary"));
+    m_summary->setWordWrap(true);
+    layout->addWidget(m_summary);
+
+    m_list = new QTreeWidget(this);
+    m_list->setObjectName(QStringLiteral("importPreview"));
+    m_list->setColumnCount(4);
+    m_list->setHeaderLabels({QStringLiteral("Entry"), QStringLiteral("Number"), QStringLiteral("Name"),
+                             QStringLiteral("From the file")});
+    m_list->setRootIsDecorated(true);
+    m_list->setAlternatingRowColors(true);
+    m_list->setUniformRowHeights(true);
+    layout->addWidget(m_list, 1);
+
+    m_updateNames = new QCheckBox(
+        QStringLiteral("&Update the names of the numbers already in the phone book"), this);
+    m_updateNames->setObjectName(QStringLiteral("updateNames"));
+    m_updateNames->setEnabled(plan.renames() > 0);
+    layout->addWidget(m_updateNames);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    m_import = buttons->addButton(QStringLiteral("&Import"), QDialogButtonBox::AcceptRole);
+    m_import->setObjectName(QStringLiteral("importButton"));
+    m_import->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    connect(m_updateNames, &QCheckBox::toggled, this, &PhoneBookImportDialog::fill);
+    fill();
+
+    // Wide enough for every column where the screen allows, tall enough for
+    // a good part of the list.
+    int columns = 0;
+    for (int c = 0; c < m_list->columnCount(); ++c)
+        columns += m_list->columnWidth(c);
+    const QFontMetrics metrics(font());
+    const int margins = layout->contentsMargins().left() + layout->contentsMargins().right();
+    const int wanted = columns + margins + 2 * m_list->frameWidth()
+                       + m_list->verticalScrollBar()->sizeHint().width() + metrics.averageCharWidth() * 4;
+    const QRect screen = (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    resize(std::min(std::max(wanted, metrics.averageCharWidth() * 80), screen.width() * 9 / 10),
+           std::min(metrics.height() * 30, screen.height() * 8 / 10));
+}
+
+bool PhoneBookImportDialog::updateNames() const
+{
+    return m_updateNames->isChecked();
+}
+
+void PhoneBookImportDialog::setUpdateNames(bool update)
+{
+    m_updateNames->setChecked(update);
+}
+
+void PhoneBookImportDialog::fill()
+{
+    m_list->clear();
+    const bool update = updateNames();
+    const int fills = m_plan.count(Outcome::Fill);
+    const int there = m_plan.count(Outcome::AlreadyThere);
+    const int twice = m_plan.count(Outcome::Twice);
+    const int refused = m_plan.count(Outcome::Refused);
+    const int noRoom = m_plan.count(Outcome::NoRoom);
+
+    auto group = [this](const QString& title, const char* name) {
+        auto* item = new QTreeWidgetItem(m_list, {title});
+        item->setFirstColumnSpanned(true);
+        item->setData(0, Qt::UserRole, QString::fromLatin1(name));
+        QFont bold = item->font(0);
+        bold.setBold(true);
+        item->setFont(0, bold);
+        return item;
+    };
+    // A group lists its first rows; a file of thousands of numbers that
+    // find no room says how many more there are.
+    QHash<QTreeWidgetItem*, int> more;
+    auto row = [&more](QTreeWidgetItem* parent, const QStringList& columns) -> QTreeWidgetItem* {
+        if (parent->childCount() >= kMaxRowsPerGroup) {
+            ++more[parent];
+            return nullptr;
+        }
+        auto* item = new QTreeWidgetItem(parent, columns);
+        item->setToolTip(3, columns.value(3));
+        return item;
+    };
+
+    QTreeWidgetItem* filled = group(QStringLiteral("Fill free entries: %1").arg(fills), "fill");
+    for (const ImportItem& i : m_plan.items)
+        if (i.outcome == Outcome::Fill)
+            row(filled, {entry(i.record), i.number, i.name, source(i)});
+
+    QTreeWidgetItem* already = group(QStringLiteral("Already in the phone book: %1").arg(there), "already");
+    // The first name the file gives a number is the one that counts.
+    QSet<int> named;
+    int renames = 0;
+    for (const ImportItem& i : m_plan.items) {
+        if (i.outcome != Outcome::AlreadyThere)
+            continue;
+        const bool first = !named.contains(i.record);
+        named.insert(i.record);
+        const bool rename = update && first && i.name != i.oldName;
+        renames += rename;
+        const QString name = rename ? QStringLiteral("%1 → %2").arg(i.oldName, i.name)
+                                    : QStringLiteral("%1 (skipped)").arg(i.oldName);
+        row(already, {entry(i.record), i.number, name, source(i)});
+    }
+    if (twice) {
+        QTreeWidgetItem* doubled = group(QStringLiteral("Twice in the file, skipped: %1").arg(twice), "twice");
+        for (const ImportItem& i : m_plan.items)
+            if (i.outcome == Outcome::Twice)
+                row(doubled, {QString(), i.number, i.name, source(i)});
+    }
+    QTreeWidgetItem* refusedGroup =
+        group(QStringLiteral("Refused: %1").arg(refused + noRoom), "refused");
+    for (const ImportItem& i : m_plan.items)
+        if (i.outcome == Outcome::Refused)
+            row(refusedGroup, {QString(), QString(), phonebook::refusalText(i.refusal), source(i)});
+    if (noRoom) {
+        auto* full = new QTreeWidgetItem(refusedGroup, {phonebook::fullText(noRoom)});
+        full->setFirstColumnSpanned(true);
+        for (const ImportItem& i : m_plan.items)
+            if (i.outcome == Outcome::NoRoom)
+                row(full, {QString(), i.number, i.name, source(i)});
+    }
+    for (auto it = more.cbegin(); it != more.cend(); ++it) {
+        auto* rest = new QTreeWidgetItem(it.key(), {QStringLiteral("… and %1 more").arg(it.value())});
+        rest->setFirstColumnSpanned(true);
+    }
+    m_list->expandToDepth(0);
+    for (int c = 0; c < m_list->columnCount(); ++c)
+        m_list->resizeColumnToContents(c);
+
+    const int changes = fills + renames;
+    const qsizetype total = m_plan.items.size();
+    const QString numbers = total == 1 ? QStringLiteral("1 number") : QStringLiteral("%1 numbers").arg(total);
+    QString summary = changes
+        ? QStringLiteral("%1 of the %2 in the file change the phone book. Import changes only the phone "
+                         "book; Write sends it to the adapter.")
+              .arg(changes).arg(numbers)
+        : QStringLiteral("Nothing in the file changes the phone book (%1 read).").arg(numbers);
+    if (noRoom) {
+        QString full = phonebook::fullText(noRoom);
+        full[0] = full[0].toUpper();
+        summary += u' ' + full + u'.';
+    }
+    m_summary->setText(summary);
+    m_import->setEnabled(changes > 0);
+}
+
+CsvColumnsDialog::CsvColumnsDialog(const phonebook::CsvTable& table, const phonebook::CsvColumns& recognised,
+                                   QWidget* parent)
+    : QDialog(parent), m_recognised(recognised)
+{
+    const QStringList& header = table.header;
+    const phonebook::CsvColumns guess = phonebook::guessColumns(table);
+    setObjectName(QStringLiteral("CsvColumnsDialog"));
+    setWindowTitle(QStringLiteral("Import Phone Book: Columns"));
+    auto* layout = new QVBoxLayout(this);
+    auto* intro = new QLabel(
+        QStringLiteral("The names and numbers of this file could not be found by its column headers. "
+                       "Choose the column of the names and the column of the telephone numbers."),
+        this);
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
+    auto* form = new QFormLayout;
+    m_name = new QComboBox(this);
+    m_name->setObjectName(QStringLiteral("nameColumn"));
+    m_name->addItem(QStringLiteral("(none)"), kNone);
+    // Parts of names or several number columns found: keep them as one choice.
+    if (recognised.name < 0 && recognised.hasName())
+        m_name->addItem(QStringLiteral("(the first, middle and last name columns)"), kRecognised);
+    m_number = new QComboBox(this);
+    m_number->setObjectName(QStringLiteral("numberColumn"));
+    if (recognised.numbers.size() > 1)
+        m_number->addItem(QStringLiteral("(the %1 telephone columns)").arg(recognised.numbers.size()), kRecognised);
+    for (int i = 0; i < header.size(); ++i) {
+        const QString label = header[i].trimmed().isEmpty() ? QStringLiteral("(column %1)").arg(i + 1) : header[i];
+        m_name->addItem(label, i);
+        m_number->addItem(label, i);
+    }
+    choose(recognised.name >= 0 ? recognised.name : recognised.hasName() ? kRecognised : guess.name,
+           recognised.numbers.size() > 1 ? kRecognised
+                                         : recognised.numbers.value(0, guess.numbers.value(0, 0)));
+    form->addRow(QStringLiteral("&Name:"), m_name);
+    form->addRow(QStringLiteral("N&umber:"), m_number);
+    layout->addLayout(form);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+}
+
+void CsvColumnsDialog::choose(int nameColumn, int numberColumn)
+{
+    m_name->setCurrentIndex(std::max(0, m_name->findData(nameColumn)));
+    m_number->setCurrentIndex(std::max(0, m_number->findData(numberColumn)));
+}
+
+phonebook::CsvColumns CsvColumnsDialog::columns() const
+{
+    phonebook::CsvColumns c;
+    const int name = m_name->currentData().toInt();
+    if (name == kRecognised) {
+        c.first = m_recognised.first;
+        c.middle = m_recognised.middle;
+        c.last = m_recognised.last;
+    } else {
+        c.name = name;
+    }
+    const int number = m_number->currentData().toInt();
+    if (number == kRecognised)
+        c.numbers = m_recognised.numbers;
+    else if (m_number->count() > 0)
+        c.numbers = {number};
+    return c;
+}
+
+} // namespace ql310

@@ -1,0 +1,21 @@
+// What the phone book takes from an address book: a name and its telephone
+// numbers, as the file wrote them.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace ql310::phonebook {
+
+struct ContactNumber {
+    QString value;      // as written: "+49 30 1234567", "tel:+1-555-0100;ext=7"
+    QStringList types;  // lower case: "cell", "home", "voice", ...
+};
+
+struct Contact {
+    QString name;  // the full name as the file gives it, unchanged
+    QList<ContactNumber> numbers;
+};
+
+} // namespace ql310::phonebook

@@ -1,0 +1,95 @@
+#include "contact_file.h"
+
+#include "text_decoding.h"
+#include "vcard_reader.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace ql310::phonebook {
+
+namespace {
+
+// A NUL byte, or more than one control character in a hundred, in the
+// first 64 KiB.
+bool binary(const QByteArray& bytes)
+{
+    if (bytes.contains('\0'))
+        return true;
+    const QByteArray start = bytes.left(1 << 16);
+    const auto controls = std::count_if(start.begin(), start.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u < 0x20 && u != '\t' && u != '\n' && u != '\r' && u != '\f' && u != 0x1A;
+    });
+    return controls * 100 > start.size();
+}
+
+} // namespace
+
+bool readContactFile(const QByteArray& raw, const QString& fileName, ContactFile& file, QString& reason)
+{
+    const QByteArray bytes = withoutByteOrderMark(raw);
+    if (binary(bytes)) {
+        reason = QStringLiteral("it is a binary file, not an address book");
+        return false;
+    }
+    ContactFile read;
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (looksLikeVCard(bytes) || suffix == u"vcf" || suffix == u"vcard") {
+        read.kind = ContactFile::Kind::VCard;
+        read.contacts = readVCards(bytes);
+        if (read.contacts.isEmpty()) {
+            reason = QStringLiteral("it holds no card");
+            return false;
+        }
+    } else {
+        read.kind = ContactFile::Kind::Csv;
+        read.csv = readCsv(decodeText(bytes));
+        if (read.csv.rows.isEmpty()) {
+            reason = QStringLiteral("it holds no card and no row of contacts after a header row");
+            return false;
+        }
+        read.columns = recogniseColumns(read.csv.header);
+        if (read.columns.complete())
+            read.contacts = contactsFromCsv(read.csv, read.columns);
+    }
+    file = read;
+    return true;
+}
+
+bool loadContactFile(const QString& path, ContactFile& file, QString& reason)
+{
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        reason = QStringLiteral("it does not exist");
+        return false;
+    }
+    if (!info.isFile()) {
+        reason = QStringLiteral("it is not a regular file");
+        return false;
+    }
+    if (info.size() > kMaxImportFileSize) {
+        reason = QStringLiteral("it is larger than 10 MB");
+        return false;
+    }
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        reason = f.errorString();
+        return false;
+    }
+    // The size may have grown since it was looked at.
+    const QByteArray bytes = f.read(kMaxImportFileSize + 1);
+    if (bytes.size() > kMaxImportFileSize) {
+        reason = QStringLiteral("it is larger than 10 MB");
+        return false;
+    }
+    if (f.error() != QFileDevice::NoError) {
+        reason = f.errorString();
+        return false;
+    }
+    return readContactFile(bytes, path, file, reason);
+}
+
+} // namespace ql310::phonebook

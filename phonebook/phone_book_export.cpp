@@ -1,0 +1,98 @@
+#include "phone_book_export.h"
+
+#include "dial_form.h"
+
+#include <phonenumbers/phonenumberutil.h>
+
+namespace ql310::phonebook {
+
+namespace {
+
+using i18n::phonenumbers::PhoneNumber;
+using i18n::phonenumbers::PhoneNumberUtil;
+
+bool parse(const QString& stored, const std::string& region, PhoneNumber& number)
+{
+    if (region.empty() || stored.isEmpty())
+        return false;
+    const PhoneNumberUtil& util = *PhoneNumberUtil::GetInstance();
+    if (util.Parse(stored.toStdString(), region, &number) != PhoneNumberUtil::NO_PARSING_ERROR
+        || !util.IsValidNumber(number))
+        return false;
+    std::string e164;
+    util.Format(number, PhoneNumberUtil::E164, &e164);
+    return dialForm(QString::fromStdString(e164), region).number == stored;
+}
+
+// A text value of vCard 4.0 with its backslash, comma and semicolon escaped.
+QString escaped(const QString& text)
+{
+    QString out;
+    for (const QChar c : text) {
+        if (c == u'\\' || c == u',' || c == u';')
+            out += u'\\';
+        if (c == u'\n')
+            out += QStringLiteral("\\n");
+        else
+            out += c;
+    }
+    return out;
+}
+
+QString csvField(const QString& text)
+{
+    QString quoted = text;
+    quoted.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+} // namespace
+
+QString internationalForm(const QString& stored, const std::string& region)
+{
+    PhoneNumber number;
+    if (!parse(stored, region, number))
+        return {};
+    std::string out;
+    PhoneNumberUtil::GetInstance()->Format(number, PhoneNumberUtil::INTERNATIONAL, &out);
+    return QString::fromStdString(out);
+}
+
+QByteArray exportPhoneBook(const PhoneBook& book, ExportFormat format, const std::string& region)
+{
+    QString out;
+    if (format == ExportFormat::Csv)
+        out += QStringLiteral("Entry,Name,Number\r\n");
+    for (int i = 0; i < kEntries; ++i) {
+        const Entry& e = book[static_cast<size_t>(i)];
+        if (e.free())
+            continue;
+        const QString international = internationalForm(e.number, region);
+        if (format == ExportFormat::Csv) {
+            out += QStringLiteral("%1,%2,%3\r\n")
+                       .arg(kFirstEntry + i)
+                       .arg(csvField(e.name), csvField(international.isEmpty() ? e.number : international));
+            continue;
+        }
+        out += QStringLiteral("BEGIN:VCARD\r\nVERSION:4.0\r\nFN:%1\r\n").arg(escaped(e.name));
+        if (!international.isEmpty()) {
+            PhoneNumber number;
+            parse(e.number, region, number);
+            std::string uri;
+            PhoneNumberUtil::GetInstance()->Format(number, PhoneNumberUtil::RFC3966, &uri);
+            out += QStringLiteral("TEL;VALUE=uri:%1\r\n").arg(QString::fromStdString(uri));
+        } else if (!e.number.isEmpty()) {
+            out += QStringLiteral("TEL;VALUE=text:%1\r\n").arg(escaped(e.number));
+        }
+        out += QStringLiteral("END:VCARD\r\n");
+    }
+    return out.toUtf8();
+}
+
+ExportFormat formatForFileName(const QString& fileName)
+{
+    return fileName.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) ? ExportFormat::Csv
+                                                                           : ExportFormat::VCard;
+}
+
+} // namespace ql310::phonebook
