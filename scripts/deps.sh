@@ -11,6 +11,8 @@ packages=(
   fp-utils libchm-dev
   libphonenumber-dev
   xvfb xauth
+  clang libclang-rt-dev
+  dpkg-dev file lintian appstream desktop-file-utils
 )
 
 missing=()
