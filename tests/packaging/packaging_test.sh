@@ -105,8 +105,8 @@ page() { gzip -dc "$root/usr/share/man/man1/$1.1.gz" | sed 's/\\-/-/g'; }
 for program in "$root"/usr/bin/*; do
   name="$(basename "$program")"
   text="$(page "$name")"
-  head -n1 <<<"$text" | grep -qF "\"$date\" \"ql310 $version\"" ||
-    fail "$name.1 does not carry $date and $version: $(head -n1 <<<"$text")"
+  grep -m1 "^\.TH" <<<"$text" | grep -qF "\"$date\" \"ql310 $version\"" ||
+    fail "$name.1 does not carry $date and $version: $(grep -m1 "^\.TH" <<<"$text")"
   ! grep -q '@QL310_' <<<"$text" || fail "$name.1 has an unfilled placeholder"
 done
 grep -qF /usr/share/ql310set/ql310.chm <<<"$(page ql310set)" || fail "ql310set.1 lacks the help file's path"
