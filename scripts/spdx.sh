@@ -20,8 +20,12 @@ fi
 
 # The comment for a file, or "-" for files that carry no licence line
 # (documents, data, the licence itself, Debian files without comments).
+# AppStream metadata is CC0-1.0, as its <metadata_license> says.
 comment_for() {
-  local file="$1"
+  local file="$1" id="$id"
+  case "$file" in
+    *.metainfo.xml) id="SPDX-License-Identifier: CC0-1.0" ;;
+  esac
   case "$file" in
     LICENSE|*.md|*.png|fuzz/corpus*/*|desktop/debian/changelog|desktop/debian/copyright)
       echo - ;;
@@ -59,7 +63,7 @@ while IFS= read -r -d '' file; do
     unknown=$((unknown + 1))
     continue
   fi
-  head -n 3 "$file" | grep -qF "$id" && continue
+  head -n 3 "$file" | grep -qxF -- "$comment" && continue
   if $check; then
     echo "lacks the licence line: $file" >&2
     missing=$((missing + 1))
@@ -79,6 +83,6 @@ done < <(git ls-files -z)
 
 if $check; then
   [ "$missing" -eq 0 ] && [ "$unknown" -eq 0 ] || exit 1
-  echo "every tracked source, script and build file carries $id"
+  echo "every tracked source, script and build file carries its SPDX-License-Identifier line"
 fi
 [ "$unknown" -eq 0 ]
