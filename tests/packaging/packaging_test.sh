@@ -117,7 +117,7 @@ done
 # Every option and variable the programs' own help names.
 help_of() {
   local program="$1"
-  "$program" --help 2>&1 || true
+  QT_QPA_PLATFORM=offscreen timeout 60 "$program" --help 2>&1 || true
   if [ "$(basename "$program")" = ql310ctl ]; then
     local command sub
     for command in $("$program" --help 2>&1 | sed -n 's/^  \([a-z]\+\)  .*/\1/p'); do
@@ -128,7 +128,7 @@ help_of() {
     done
   fi
 }
-for program in "$root/usr/bin/ql310-adapter" "$root/usr/bin/ql310ctl"; do
+for program in "$root"/usr/bin/*; do
   [ -x "$program" ] || continue
   name="$(basename "$program")"
   text="$(page "$name")"
