@@ -43,8 +43,7 @@ foreach(program ql310set ql310-adapter ql310ctl)
     list(APPEND QL310_MAN_PAGES_${component} ${program})
   endif()
 endforeach()
-install(TARGETS ql310 LIBRARY DESTINATION ${QL310_PRIVATE_LIBDIR} COMPONENT ql310set
-  NAMELINK_SKIP)
+install(TARGETS ql310 LIBRARY DESTINATION ${QL310_PRIVATE_LIBDIR} COMPONENT ql310set)
 
 if(TARGET ql310set)
   # Found at run time in P/share/ql310set beside P/bin (controls/online_help).
