@@ -40,7 +40,9 @@ public:
     // message and ends the program.
     using FailureHandler = std::function<void(const QString& message)>;
 
-    // Looks beside the running program, then on the system's library path.
+    // Looks beside the running program, then on the system's library path,
+    // which begins with the program's run path: installed, the private
+    // folder P/lib/ql310set.
     LibraryBinding();
     // Tries `candidates` in order: a path with a "/" is used when the file
     // exists, a bare file name goes through the system's library path.

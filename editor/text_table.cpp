@@ -93,7 +93,7 @@ constexpr Entry kTable[] = {
     {176, "Exclusion Table"},
     {177, "About ISDN TA Configuration"},
     {178, "ISDN TA Configuration Program"},
-    {179, "Copyright (C) the ql310set authors. Free to use, copy and change."},
+    {179, "Copyright (C) the ql310set authors. Licensed under GPL-3.0-or-later."},
     {180, "                 "},
     {181, "Version"},
     {182, "OK"},

@@ -8,12 +8,13 @@ packages=(
   build-essential cmake ninja-build pkg-config ccache
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
-  qt6-svg-dev
   fp-utils libchm-dev
   libphonenumber-dev
   qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev qt6-svg-dev libsqlite3-dev
   xvfb xauth
   poppler-utils
+  clang libclang-rt-dev
+  dpkg-dev file lintian appstream desktop-file-utils
 )
 
 missing=()
