@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options ql310set answers itself, before any window system starts:
 // --help and --version; every other option that is not one of the toolkit's
 // own (-platform, -style, ...) is refused with the usage.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the desktop knows the program: its application id, which names the
 // desktop entry and ties the windows to it in the task bar, and its icon,
 // the scalable picture of the desktop entry built into the program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's life cycle: start-up, the offline state with its poll
 // of the adapter, the close question, the remembered column widths and the
 // window's remembered size and place.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File menu's "Import Phone Book…" (mnuImportPhoneBook) and "Export
 // Phone Book…" (mnuExportPhoneBook): the phone book from and to the vCard
 // and CSV files of address books.

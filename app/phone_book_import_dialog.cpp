@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "phone_book_import_dialog.h"
 
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs of the phone-book import: the preview of what an import will
 // do, and the choice of a CSV file's name and number columns when their
 // headers are not recognised. Both only show and choose; nothing changes

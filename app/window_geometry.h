@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's size, position and maximised state, kept in the user's
 // settings store beside the call-log column widths (section "Window", key
 // "Geometry", as Qt's saveGeometry() writes it), and the window's first

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up to a shown window: the time from launching ql310set against a
 # running simulated adapter until its window is mapped on the X display,
 # over several runs (the first one, which fills the caches, not counted).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rows the call-log grid shows, straight from the log in SQL: a
 // condition that limits them, the order of a grid column (the log's indexes
 // give each order without reading the whole log), and a block of rows at a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calls shown, in the order shown, as CSV (RFC 4180, UTF-8, header row,
 // CRLF line ends) or as a JSON array. Columns: direction (in/out), port,
 // number, start, end (ISO 8601 local times with the UTC offset), duration

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "call_filter.h"
 
 #include "phone_book_names.h"

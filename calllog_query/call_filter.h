@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which calls the workbench shows: a filter over the log's rows, turned
 // into a condition with bound values only.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures of the calls that meet a condition: calls and lost calls a day,
 // talk time per port or channel, and the ten numbers with the most calls and
 // with the longest talk time. Talk time counts a call's duration up to its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names in SQL: ql310_entry(number) gives the phone-book entry (0..39) that
 // names a number, NULL for none; ql310_name(number) its name, '' for none.
 // Registered on one connection; registering again replaces the phone book.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "phone_book_source.h"
 
 #include "block_access.h"

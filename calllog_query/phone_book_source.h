@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The phone book and the home region from the adapter's images, for names
 // where no editor holds them (ql310ctl).
 #pragma once

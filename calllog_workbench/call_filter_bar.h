@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The filter bar above the call-log grid: search text, direction, port or
 // channel, first and last day (each optional, with a calendar), lost only,
 // in progress only, a reset button and the count "N of M calls".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The call log as a workbench in the main window: the filter bar above
 // CallHistoryGrid, names from the phone book beside the numbers, and the
 // Call Logging menu's Export... and Statistics... after its own items. It

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The call-log statistics: calls a day (incoming and outgoing stacked),
 // talk time per port or channel, lost calls a day and the ten numbers (with
 // names) with the most calls and the longest talk time, for the calls the

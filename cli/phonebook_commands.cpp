@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // phonebook export and import: the adapter's phone book to and from the vCard
 // and CSV files of address books, with the rules of the program's File menu.
 #include "commands.h"

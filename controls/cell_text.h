@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text of a grid cell against the room its cell leaves it: what the
 // item delegate draws whole, and the whole text as a tool tip where the
 // cell shows it cut short with "…".

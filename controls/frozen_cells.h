@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Header rows and columns of a table view that stay in view while it
 // scrolls. Small views over the same model draw the first rows and columns
 // a second time and lie over the view's top and left edges: the header rows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Widths taken from the font: a line edit made wide enough for a text.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colours the program gives texts and cell backgrounds, in the user's
 // palette. In a light palette the program's own colours stay as they are
 // (the call-log rows, the time control's focus colour); in a dark palette

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sizes in twips (1/1440 inch) turned into device pixels. On the printer
 // the printer's resolution alone converts them. On screen the screen's
 // logical resolution converts them, times one layout scale taken from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editors of fields stored as packed dial digits take only the dial symbols
 // 0-9, * and #: whatever else the user types, pastes or drops is dropped at
 // once. Texts set by the program (the decoder showing the images) are left

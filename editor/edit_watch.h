@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tells when the user changes the configuration in the editor: typing in a
 // text box (a grid's in-place editors and the time controls included), a
 // choice in a list, a click on a check box, a step of a time control, a cell

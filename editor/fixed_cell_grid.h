@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A grid of text cells whose first rows and columns are fixed header cells:
 // they show text but never become the current cell and are never edited,
 // and they stay in view while the grid scrolls. A cell too narrow for its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as an address book to import: read as a vCard and as a
 // CSV file, planned into a phone book with one entry taken, applied, and
 // the result exported and imported again into an empty phone book, which

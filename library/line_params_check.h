@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether the line parameters' key of the registry hive can be read, can be
 // stored into, and holds a record: what QL_GetDataFromRegistry and
 // QL_PutDataToRegistry never tell their caller (both return 0). The program

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Names for telephone numbers from the adapter's phone book: each entry is
 // parsed once, a number's match is decided by libphonenumber as in sameLine()

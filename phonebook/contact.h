@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the phone book takes from an address book: a name and its telephone
 // numbers, as the file wrote them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An address-book file to import: checked (size, binary content), told
 // apart (vCard or CSV) and read into contacts.
 #pragma once

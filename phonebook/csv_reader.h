@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads an address book exported as CSV: a header row, then one contact a
 // row, fields separated by commas or semicolons (or tabs), quoted as RFC 4180
 // quotes them. The name and number columns are found by their common header

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A telephone number from an address book made dialable from the adapter:
 // the dial symbols 0-9, * and # that the adapter dials at home for it.
 #pragma once

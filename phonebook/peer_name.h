@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A name from an address book as the adapter's PeerName holds it: 8-bit
 // (Latin-1) characters, at most 18.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The phone book written out for address books: vCard 4.0 (FN and TEL) or
 // CSV (Entry, Name, Number), UTF-8, CRLF line ends. Empty entries are left
 // out.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The import of an address book into the adapter's phone book: which
 // candidate fills which free record, which numbers are already there, which
 // are refused and why, and the phone book afterwards. Works on the entries'

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bytes of an address book as text: UTF-8 where the bytes are valid UTF-8,
 // else Latin-1 (with the Windows characters of 0x80..0x9F), unless a
 // character set this Qt knows is named.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads the cards of a vCard file (versions 2.1, 3.0 and 4.0) as address
 // books and phones write them: folded lines, quoted-printable values with
 // soft line breaks and a CHARSET, grouped properties ("item1.TEL"), TYPE

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The call log as a workbench in the main window against a real simulated
 // adapter: names from the phone book, the filter bar, Export and Statistics.
 #include "call_filter_bar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window on a desktop: its keys (Tab order, grid keys, the menu
 // shortcuts), the caption's modified marker, readable colours in a dark
 // palette, and the icon and name the desktop knows it by.

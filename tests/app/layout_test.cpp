@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a user reads it, at the scale and font resolution of the
 // run (QT_SCALE_FACTOR, QT_FONT_DPI) on a screen of 1280x800 device-
 // independent pixels: every text of every page, dialog and grid fits its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File menu's phone-book import and export against a real simulated
 // adapter (country Germany): a vCard of three versions imported as the
 // preview said and written to the adapter, Cancel and refused files that

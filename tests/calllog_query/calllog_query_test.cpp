@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Filters, searches, names, export and statistics against a small seeded log.
 #include "call_export.h"
 #include "call_filter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ql310ctl phonebook against a real simulated adapter (country Germany):
 // the report an import prints, a dry run that writes nothing, an import that
 // reaches the adapter's table block, an export that comes back the same,

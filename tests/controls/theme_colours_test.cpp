@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's colours in light and dark palettes: kept as they are in a
 // light one, made readable (4.5:1 and more) in a dark one, header texts
 // readable in both.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Address books into the phone book and back: the vCard and CSV readers,
 // the file checks, the dialling forms from a German and a British adapter,
 // the names as PeerName holds them, the import plan and the export.
