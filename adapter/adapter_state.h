@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the simulated adapter holds: its two configuration images and its
 // call-history buffer, kept as raw files in a state directory so that writes
 // survive a restart.

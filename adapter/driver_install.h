@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the driver's installer leaves behind: the line-parameter key of the
 // registry hive with the driver's four values.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fault injection of the simulated adapter: one text command a line, from
 // the control socket or from --fault at start.
 #pragma once

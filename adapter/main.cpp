@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ql310-adapter: the simulated adapter and its driver on the device socket.
 #include "adapter_state.h"
 #include "device_protocol.h"

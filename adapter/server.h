@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulated adapter's event loop: the device socket that plays the
 // driver, the control socket that takes fault commands, and the journal.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The call log in the main window: the refresh after every history fetch
 // (load into the scratch log, merge into the log, show it), the Clear, Sort
 // and Print commands, and the grid's focus that enables Clear and Sort.

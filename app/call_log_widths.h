@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The call-log grid's column widths, remembered per user between runs:
 // application "ql310set", section "CallHistoryGrid", keys " 0", " 1", ...,
 // values in twips written with one leading blank (" 1700").

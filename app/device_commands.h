@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device commands of the main window: Read (mnuReset), Write
 // (mnuWrite), Exit (mnuExit) and Reset to Default (mnuResetToDefault), and
 // the image decoder and encoder run on the window's images. Each command

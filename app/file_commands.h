@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File menu's six file commands: Load Setting (mnuLoad), Save Setting
 // (mnuSave), Load LCR (mnuLoadLCR), Save LCR (mnuSaveLCR), Load Phone Book
 // (mnuLoadPhoneBook) and Save Phone Book (mnuSavePhoneBook).

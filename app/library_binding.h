@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The binding of the device-access library libql310.so: loaded by name at
 // the first call of one of its operations, first from beside the program,
 // then from the system's library path, and every export resolved at once.

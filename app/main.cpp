@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ql310set: the configuration program of the USB ISDN terminal adapter.
 #include "interaction.h"
 #include "library_binding.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's life cycle: start-up, the offline state with its poll
 // of the adapter, the close question and the remembered column widths.
 // The window owns the configuration images for the whole run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Print menu's three table items (LCR, phone book, short dial) and the
 // Help menu (on-line help, About) of the main window.
 #pragma once

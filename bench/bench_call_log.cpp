@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the call log over logs of 10,000, 100,000 and 1,000,000 calls:
 // (a) showing the log until the first screenful is formatted, (b) one fetch
 // of 90 calls merged into the log, (c) deleting the calls of one day,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times a full read (both images) and a full write against the simulated
 // adapter. Run: build/bin/bench_transfer
 #include "simulated_adapter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The adapter's call-history buffer: its 90 record slots decoded into the
 // rows that go into the scratch log. Plain C++, no Qt.
 #pragma once

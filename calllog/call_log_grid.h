@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CallHistoryGrid, the call-log grid: a header row and a row-header column,
 // the view's seven columns after it (the last, the call's Index, hidden),
 // rows coloured by direction and loss. It tells when it gains or loses the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Folding a fetched call history into the permanent log: the scratch log is
 // refilled from the buffer, calls the log still holds as in progress are
 // settled against it, and every remaining call is appended.

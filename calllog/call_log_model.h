@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rows of the call-log grid: the view of the permanent log in start
 // order (or in the order of the latest sort), formatted a block of rows at a
 // time as the grid asks for them, so that a log of any size opens at once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the call-log grid: each page is a picture of the grid as it is
 // drawn on screen, its header row and up to 61 calls below it, placed
 // 100 twips below the top left of the page.

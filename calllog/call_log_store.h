@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The call-log store: the permanent log "CallHistory.mdb" and the scratch log
 // "CHTemp.mdb" (re-made from the template "Empty.mdb" at every fetch), all
 // SQLite databases with table Data in the program's data directory, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "clear_call_log_dialog.h"
 
 #include "call_log_store.h"

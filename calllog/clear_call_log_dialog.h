@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ClearCCllForm, the dialog that deletes the whole call log (All) or the
 // calls that started within a range of days (Range, six boxes: month, day
 // and year of the first and of the last day).

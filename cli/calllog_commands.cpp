@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // calllog fetch, export and clear: the program's call log from a terminal,
 // through the same store and fold-in as the program's call-log commands.
 #include "commands.h"

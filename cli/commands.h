@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The subcommands of ql310ctl. Each takes its arguments (after the command
 // name), writes its result on standard output and its messages on standard
 // error, and returns the exit status.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // status, read, write, dump and diff: the configuration between the adapter,
 // the registry hive and settings files.
 #include "commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A configuration as text, one line per field in the editor's own terms and
 // texts ("port 2 name = Office"), and the difference of two of them. The
 // lines come from walking the layout's field table element by element with

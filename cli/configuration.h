@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three images of one configuration (the table block, the setting block
 // and the line parameters) and the ways ql310ctl gets and puts them: a
 // settings file, standard input, or the adapter and the registry hive.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exit status of ql310ctl, one per kind of failure, for scripts. Never
 // renumbered; documented in `ql310ctl --help` and cli/README.md.
 #pragma once

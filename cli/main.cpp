@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ql310ctl: the adapter, its settings files and the call log from a terminal.
 #include "commands.h"
 #include "exit_codes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ql310-smoke: reads both images and the call history from the adapter and
 // prints what came back; a first look at the library before the program.
 #include "ql310.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The busy pointer for as long as the guard lives.
 #pragma once
 

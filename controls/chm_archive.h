@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Read access to a compiled-HTML-help file (.chm) through chmlib: the list
 // of the files it holds, their bytes, and the title and default page that
 // its #SYSTEM file names. No Qt in here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Today" and "now" as the program reads them; tests set their own clock.
 #pragma once
 

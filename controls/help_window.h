@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own help window: shows the pages of the compiled help file
 // (read through ChmArchive), with its table of contents beside them and
 // links between pages working. Used where the desktop has no viewer of its

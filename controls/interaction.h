@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every message box, question, file dialog and printer dialog of the program
 // goes through this interface, so that tests can answer with a script and
 // check what was asked.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The on-line help: the F1 key anywhere in the program opens the help file
 // "ql310.chm". The file is looked up beside the program, then in the
 // installed data locations. It opens in the desktop's viewer for compiled

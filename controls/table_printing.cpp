@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "table_printing.h"
 
 #include "busy_pointer.h"

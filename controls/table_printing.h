@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing of a table as the picture of its grid: what the grid shows on
 // screen (rows, columns, cell texts, scroll position) drawn on one printed
 // page at a position given in twips from the top left of the printable area.

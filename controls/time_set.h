@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ctlTimeSet: a time of day as hour (01..24) and minute (00..59), with a
 // keystroke check, zero padding and a spinner that steps the focused box.
 #pragma once

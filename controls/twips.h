@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sizes in twips (1/1440 inch) turned into device pixels with the device's
 // logical resolution, so that a layout keeps its proportions at any scale.
 #pragma once

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The install rules, included last by the top-level CMakeLists.txt. Two
 # components, one Debian package each (packaging.cmake): ql310set (the
 # program, ql310ctl, the library, help, menu entry, icon, metainfo) and

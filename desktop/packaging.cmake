@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian packages, made by CPack from the install components of
 # install.cmake: `cmake --build build --target package` writes
 # ql310set_<version>_<arch>.deb and ql310-adapter_<version>_<arch>.deb into

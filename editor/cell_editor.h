@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One of the grids' hidden in-place editors: a text box or a pick-only combo
 // that is laid over one cell at a time, shows that cell's text and writes
 // every change by the user straight back into the cell. Enter hides it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Delete Entry" pop-up of the LCR grid and the two phone-book grids:
 // the right mouse button shows the menu mnuR, its item mnuRTD returns the
 // grid's current entry to its empty state. The press does not move the

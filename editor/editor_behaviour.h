@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything the settings editor does while the user edits: in-place grid
 // editing with the mirrored-cell refresh, the LCR editor, the field help
 // and the "Delete Entry" pop-up, wired to one editor window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls that hold the settings, found once by their object names:
 // what the image decoder fills and the image encoder reads.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // QLSETTING, the settings editor: menu bar, the tab control SSTab1 with its
 // eight pages, every named control and grid, and the status bar StatusBar1.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help line and the editing rules of the settings editor: panel 1 of
 // the status bar shows a one-line hint for the field that gets the focus
 // (or is emptied), the check between the two bandwidth-on-demand

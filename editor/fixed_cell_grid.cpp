@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fixed_cell_grid.h"
 
 #include "twips.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A grid of text cells whose first rows and columns are fixed header cells:
 // they show text but never become the current cell and are never edited.
 #pragma once

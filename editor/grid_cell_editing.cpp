@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "grid_cell_editing.h"
 
 #include "editor_controls.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // In-place editing of the forwarding, short-dial and phone-book grids, and
 // the refresh of their mirrored cells when the tab control gets the focus.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ImageDecoder: shows the SettingBlock, the TableBlock and the LineParams
 // record in the editor's controls, refilling every one of them. It reads the
 // images only through the image module's accessors. Three kinds of value

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ImageEncoder: stores what the editor's controls show into the
 // SettingBlock, the TableBlock and the LineParams record, through the image
 // module's accessors. It only reads the controls, checks nothing and shows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lcr_editor.h"
 
 #include "editor_controls.h"

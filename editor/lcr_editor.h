@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The LCR table editor: the five in-place editors of LCRGrid, chosen by
 // column, with the whole-day rule of the hour columns ("All" stands in both
 // hour columns of an entry together, "--" is no hour set).

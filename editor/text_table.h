@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's vocabulary: every user-visible text by number (101..422).
 #pragma once
 

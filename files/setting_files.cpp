@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "setting_files.h"
 
 #include "atomic_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings, LCR and phone-book files: raw copies of the images, with no
 // header. A settings file is the table block, the setting block and the line
 // parameters back to back; an LCR file the setting block; a phone-book file

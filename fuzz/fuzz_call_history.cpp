@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary call-history buffers and clock readings through the record
 // decoding and two fetches into a scratch and a permanent log. An input is
 // the 2203-byte buffer followed by the clock: year (2 bytes, little-endian),

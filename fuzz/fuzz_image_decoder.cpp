@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary images through the editor's decoder and encoder, on an offscreen
 // QApplication: an input is a SettingBlock, a TableBlock and a LineParams
 // record back to back (a short input is padded with zeros). Whatever the

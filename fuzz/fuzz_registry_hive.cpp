@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary text as a registry hive: the parser either refuses it or keeps
 // it as it was, answers every query, and a value set in it reads back after
 // the text is written out and parsed again.

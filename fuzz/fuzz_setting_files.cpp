@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as a settings, LCR or phone-book file: the loader reads
 // what it accepts into the images, and a file saved from those images loads
 // back byte for byte.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typed access to one configuration image. Every read and write addresses a
 // Slot from layout.h and stays inside it; the packed digits go through the
 // library's packing operations handed in as a Packing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small value encodings inside the images. Each "...Of" reads a value
 // from a stored byte, each "with..." returns the byte with the value stored
 // and every bit outside the encoding kept. Text ids are those of the

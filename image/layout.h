@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The byte layout of the two configuration images.
 //
 // kFields is the one table of every field the system interprets. A field is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The LineParams record (673 bytes) as the editor reads and fills it: its
 // flags, its 16-bit thresholds and its texts, through the offsets of
 // library/line_params.h. Plain C++, no Qt.

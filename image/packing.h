@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The library's packing operations, borrowed by the accessors. The caller
 // supplies them: the program from its run-time lookups, tests from the
 // linked library.

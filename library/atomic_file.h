@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replacing a file whole: the library's hive, the simulated adapter's state
 // and the program's setting files all go through this, so that a crash or a
 // full disk never leaves a torn file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The crash points of a test build: SIGKILL at the point $QL310_CRASH_AT names.
 #include "crash_point.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Places where a crash would hurt most: between the halves of a file being
 // written, just before a rename, inside an open transaction. Built normally
 // they are nothing at all. A build with QL310_CRASH_POINTS defined (only the

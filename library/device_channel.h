@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One channel to the driver for the length of one library operation: opened
 // at its start, closed on every path before it returns.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device socket that stands in for the adapter's driver, shared by the
 // library (the client) and the simulated adapter (the server).
 //

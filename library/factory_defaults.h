@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The factory state of both configuration images, shared by the library's
 // reset and the simulated adapter's first start.
 #pragma once

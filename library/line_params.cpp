@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // QL_PutDataToRegistry and QL_GetDataFromRegistry: the line parameters in
 // the registry hive and the message that carries them to the driver.
 #include "line_params.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The LineParams record (673 bytes), its registry values and the
 // LineParamsMessage the library sends to the driver: every offset in one
 // place.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reset of both images to the factory state, in memory only.
 #include "factory_defaults.h"
 #include "ql310.h"

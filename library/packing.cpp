@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dial-digit packing and the byte helpers that the program's decoder and
 // encoder use on the images. Pure functions on caller-owned memory.
 #include "ql310.h"

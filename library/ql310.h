@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ql310: the device-access library of the USB ISDN terminal adapter.
 //
 // The only code that talks to the adapter's driver. Every device operation

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The local-machine registry hive: one text file in the REGEDIT4 export
 // format, $QL310_REGISTRY when set, else /var/lib/ql310/hklm.reg.
 //

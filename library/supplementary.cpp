@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Call_Forward_Supplementary: one supplementary-service command, passed to
 // the driver unchanged.
 #include "device_channel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tracer presence check: when the library is loaded into a process it
 // holds the named shared memory "NORVCOM_TRACER" (4 bytes, one 32-bit value)
 // until it is unloaded. It writes 0 into a share it created, and 2 into a

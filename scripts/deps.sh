@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, running and testing need.
 # As root it installs what is missing with apt-get; otherwise it prints the
 # exact install line and fails when something is missing.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the library, the simulated adapter and the tests with the address
 # and undefined-behaviour sanitizers into build-asan/ and runs the tests
 # there. Any finding stops the test that made it (halt_on_error), leaks

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the licence line "SPDX-License-Identifier: GPL-3.0-or-later" at the
 # top of every tracked source, script and build file that lacks it, in the
 # file's own comment syntax (after a "#!" line, an XML declaration or a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up and starts the program against the simulated adapter
 # (README's first command). The adapter keeps its state, and the demo its
 # registry hive, under ~/.local/state/ql310-demo; both stop with the program.

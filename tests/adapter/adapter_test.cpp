@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulated adapter's own rules: its factory state, the call-history
 // records it produces and its fault commands.
 #include "adapter_state.h"

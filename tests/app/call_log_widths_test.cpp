@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The call-log column widths in the user's settings: key and value format,
 // the lenient parse and the defaults.
 #include "call_log_widths.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The call log in the main window against a real simulated adapter: the
 // refresh at start-up and by Read, the grid's commands and their focus rule,
 // sorting, printing and the clear dialog through the menu.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device commands against a real simulated adapter: Write with its
 // status texts, the order of its library calls and its failures; Read and
 // the edits it keeps; Reset to Default; Exit; and a write that comes back

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File menu's files against a real simulated adapter: the dialogs and
 // Cancel, what each file holds, a settings file that brings the editor and
 // the line parameters back, the partial LCR and phone-book loads that leave

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The binding of libql310.so: at the first call, beside the program first,
 // every export or nothing, and a message naming the file when it fails.
 #include "library_binding.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Print menu's table items, the About window and the way F1 and the
 // Help menu open the help file, on the real main window.
 #include "about_box.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's life cycle against a real simulated adapter: start-up
 // online and offline, the poll that ends the offline state, the close
 // question and the column widths kept between runs.

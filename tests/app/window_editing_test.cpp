@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editing behaviour inside the program's main window: its messages go
 // through the window's interaction, a page change refreshes the mirrored
 // cells and empties the help line only once a read asked for it, and what the

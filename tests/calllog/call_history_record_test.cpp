@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoding the adapter's call-history buffer into log rows.
 #include "call_history_record.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The call-log store and the fold-in of fetched call histories.
 #include "call_log_merge.h"
 #include "call_log_store.h"

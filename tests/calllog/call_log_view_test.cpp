@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The call-log grid (colours, direction texts, calls in progress, sorting,
 // printing) and the clear dialog's box rules, over a real store.
 #include "call_log_grid.h"

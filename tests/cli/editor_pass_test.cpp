@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A file that ql310ctl saves is the file the program saves for the same
 // state: the tool's pass over the images, without widgets, leaves every byte
 // as showing the images in the real editor and storing it back does, on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ql310ctl as a script sees it: run as a program against a real simulated
 // adapter, with a temporary hive and data directory, judged by its output,
 // its files and its exit status.

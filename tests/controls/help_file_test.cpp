@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help file built from app/help: a real compiled-help file that holds
 // every page of the help's sources, read back through chmlib.
 #include "chm_archive.h"

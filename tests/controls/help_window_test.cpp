@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own help window on the built help file: its contents, its
 // start page and links between pages.
 #include "help_window.h"

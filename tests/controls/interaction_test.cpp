@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's filter lists as the file dialog takes them.
 #include "interaction.h"
 

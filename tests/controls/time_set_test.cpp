@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time-set control: keystroke check, padding, focus colour, spinner
 // wraps and the repetition while an arrow is held.
 #include "time_set.h"

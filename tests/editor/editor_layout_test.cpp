@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor layout after its set-up: named controls and arrays, lists and
 // initial texts, grid geometry, header cells that never become current.
 #include "call_log_grid.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help line on panel 1, the bandwidth-on-demand threshold warning and
 // the "Stop Music On Hold" setting shared by the four ports.
 #include "editor_fixture.h"

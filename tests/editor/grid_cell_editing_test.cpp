@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // In-place editing of the forwarding, short-dial and phone-book grids, and
 // the refresh of the mirrored cells when the user changes pages.
 #include "editor_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The image decoder and encoder against a real editor: what a known image
 // shows, what the encoder stores back, and that a decode followed by an
 // encode gives back the same images on a factory image and on rich random

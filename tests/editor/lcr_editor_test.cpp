@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The LCR table editor (five editors chosen by column, the whole-day rule of
 // the hours) and the "Delete Entry" pop-up of the LCR and phone-book grids.
 #include "editor_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text table: ids, exact texts with their typos and blanks, the value
 // bases, and the access-key rule of captions.
 #include "text_table.h"

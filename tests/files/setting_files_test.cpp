@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings, LCR and phone-book files on disk.
 #include "setting_files.h"
 #include "simulated_adapter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The child that the crash tests kill: one save, hive store or call-log
 // merge, built with the crash points armed ($QL310_CRASH_AT).
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A process killed (SIGKILL) at the worst moment of a settings save, a hive
 // store or a call-log merge leaves the old state or the new one, never a
 // torn one, and the next run goes through.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every device operation against every fault of the simulated adapter: the
 // result code, the time it takes, what happens to the images and that no
 // descriptor is left open behind it.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and starts every installed
 # program with --version. Usage: install_test.sh BUILD_DIR
 set -euo pipefail

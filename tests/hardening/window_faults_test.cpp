@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The adapter's faults driven through the program: Read, Write and the call
 // log's Read against every fault end within the bounded wait, show their
 // status text and leave no busy pointer behind; the main window stays usable.

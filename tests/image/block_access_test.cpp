@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing the fields of both images: digits, texts, flags and
 // bytes, each write staying inside its own field.
 #include "block_access.h"

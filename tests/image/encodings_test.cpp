@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small value encodings: what a stored byte means and how a value is
 // stored without touching the bits around it.
 #include "encodings.h"

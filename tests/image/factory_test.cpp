@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The factory image of the library's reset, read through the accessors.
 #include "block_access.h"
 #include "encodings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the image tests share: the linked library's packing and a walk over
 // every element of every field.
 #pragma once

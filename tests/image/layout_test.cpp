@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field table and the per-entry views: where every field of both
 // images lies.
 #include "image_test_helpers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The LineParams record as the editor fills it: the 30-character rule for
 // its texts and the factory values.
 #include "line_params.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line parameters: what QL_GetDataFromRegistry and QL_PutDataToRegistry
 // leave in the registry hive and in the record, and the message the driver
 // receives, checked against the simulated adapter's journal.

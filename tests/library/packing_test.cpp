@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dial-digit packing and the byte helpers, byte for byte.
 #include "ql310.h"
 

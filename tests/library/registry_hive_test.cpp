@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The registry hive file: what opening, reading and writing a key does to
 // the REGEDIT4 text, and what two writers at once leave behind.
 #include "registry_hive.h"

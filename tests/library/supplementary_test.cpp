@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The supplementary-service command: passed to the driver unchanged, the
 // driver's verdict returned.
 #include "simulated_adapter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tracer share: what loading the library leaves in the named shared
 // memory "NORVCOM_TRACER". The library is loaded with dlopen in a child
 // process, so that each test sees one load; this program does not link it.

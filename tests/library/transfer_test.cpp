@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device operations against a real simulated adapter: request order,
 // byte-count rules and every result code.
 #include "simulated_adapter.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian packages from the build tree with CPack and checks them
 # as a packager would: file lists, dependencies, stripped binaries, the
 # programs started from the unpacked packages, the man pages, the AppStream

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every ELF file under the given folders may search for libraries only in
 # absolute folders or folders relative to itself ($ORIGIN): an empty or
 # relative run-path entry means the working directory, where anyone can drop

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a real ql310-adapter on a temporary device directory for one test,
 // and talks to its control socket.
 #pragma once

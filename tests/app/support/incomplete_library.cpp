@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A device library with a single export: the program must refuse to run on it.
 #include <stdint.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Binds the window tests to the real device library while it still lacks
 // some of its exports. Every export the library has is reached through it
 // (it is a dependency of this file); the ones it lacks answer as a missing

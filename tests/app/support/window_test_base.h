@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every window test against the simulated adapter holds: a temporary
 // home, the adapter, the bound library, the scripted answers and the window,
 // created on first use and destroyed before the library.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A shown, active editor window with its editing behaviour, for tests that
 // drive it with real mouse and key events.
 #pragma once
