@@ -9,8 +9,9 @@
 #include "text_table.h"
 
 #include <QAction>
-#include <QTabWidget>
 #include <QPrinter>
+#include <QScrollArea>
+#include <QTabWidget>
 
 namespace ql310 {
 
@@ -42,6 +43,9 @@ QString PrintAndHelpMenus::helpPageOfCurrentTab() const
         {"LCRPage", "lcr.html"},         {"ShortDialPage", "shortdial.html"},
         {"PhoneBookPage", "phonebook.html"}, {"CallLogPage", "calllog.html"}};
     const QWidget* current = m_window.tabs()->currentWidget();
+    // A page that scrolls is the widget inside its scroll area.
+    if (const auto* scroll = qobject_cast<const QScrollArea*>(current))
+        current = scroll->widget();
     for (const auto& [name, page] : kPages)
         if (current && current->objectName() == QLatin1String(name))
             return QString::fromLatin1(page);

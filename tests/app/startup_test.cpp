@@ -256,7 +256,8 @@ private slots:
         QVERIFY(window().formLoad());
         window().show();
         QVERIFY(QTest::qWaitForWindowExposed(&window()));
-        const QRect placed(40, 30, 640, 480);
+        // Small, but no smaller than the window's pages and filter bar allow.
+        const QRect placed(QPoint(40, 30), QSize(640, 480).expandedTo(window().minimumSizeHint()));
         window().setGeometry(placed);
         m_interaction.answer(UserInteraction::No);
         window().close();
