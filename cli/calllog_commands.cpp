@@ -230,12 +230,6 @@ int clear(const QStringList& args)
     return kSuccess;
 }
 
-struct SubCommand {
-    const char* name;
-    const char* help;
-    int (*run)(const QStringList&);
-};
-
 const SubCommand kSubCommands[] = {
     {"fetch",
      "Usage: ql310ctl calllog fetch [--quiet]\n"
@@ -276,26 +270,7 @@ const char* const kCallLogHelp =
 
 int callLog(const QStringList& args)
 {
-    if (args.isEmpty()) {
-        std::cerr << kCallLogHelp;
-        return kBadArguments;
-    }
-    if (args.front() == "--help" || args.front() == "-h") {
-        std::cout << kCallLogHelp;
-        return kSuccess;
-    }
-    for (const SubCommand& sub : kSubCommands) {
-        if (args.front() != QLatin1String(sub.name))
-            continue;
-        const QStringList rest = args.mid(1);
-        if (rest.contains("--help") || rest.contains("-h")) {
-            std::cout << sub.help;
-            return kSuccess;
-        }
-        return sub.run(rest);
-    }
-    complain("calllog: unknown subcommand: " + args.front().toStdString());
-    return kBadArguments;
+    return runSubCommand("calllog", kCallLogHelp, std::begin(kSubCommands), std::end(kSubCommands), args);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <QCommandLineParser>
 #include <QStringList>
 
+#include <iterator>
 #include <string>
 
 namespace ql310::cli {
@@ -17,6 +18,18 @@ struct Command {
     const char* help; // usage and options, shown by `ql310ctl COMMAND --help`
     int (*run)(const QStringList& args);
 };
+
+// A subcommand of a command group (calllog fetch, phonebook import).
+struct SubCommand {
+    const char* name;
+    const char* help; // shown by `ql310ctl GROUP SUBCOMMAND --help`
+    int (*run)(const QStringList& args);
+};
+
+// Runs the subcommand that `args` names, or answers --help for the group
+// (`group` names it in the message about an unknown subcommand).
+int runSubCommand(const char* group, const char* groupHelp, const SubCommand* begin, const SubCommand* end,
+                  const QStringList& args);
 
 // status, read, write, dump, diff.
 extern const Command kConfigCommands[5];

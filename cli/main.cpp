@@ -85,6 +85,31 @@ bool parseArguments(QCommandLineParser& parser, const QStringList& args, int max
     return true;
 }
 
+int runSubCommand(const char* group, const char* groupHelp, const SubCommand* begin, const SubCommand* end,
+                  const QStringList& args)
+{
+    if (args.isEmpty()) {
+        std::cerr << groupHelp;
+        return kBadArguments;
+    }
+    if (args.front() == "--help" || args.front() == "-h") {
+        std::cout << groupHelp;
+        return kSuccess;
+    }
+    for (const SubCommand* sub = begin; sub != end; ++sub) {
+        if (args.front() != QLatin1String(sub->name))
+            continue;
+        const QStringList rest = args.mid(1);
+        if (rest.contains("--help") || rest.contains("-h")) {
+            std::cout << sub->help;
+            return kSuccess;
+        }
+        return sub->run(rest);
+    }
+    complain(std::string(group) + ": unknown subcommand: " + args.front().toStdString());
+    return kBadArguments;
+}
+
 int run(const QStringList& args)
 {
     if (args.isEmpty()) {

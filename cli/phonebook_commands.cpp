@@ -177,12 +177,6 @@ int importBook(const QStringList& args)
     return kSuccess;
 }
 
-struct SubCommand {
-    const char* name;
-    const char* help;
-    int (*run)(const QStringList& args);
-};
-
 const SubCommand kSubCommands[] = {
     {"export",
      "Usage: ql310ctl phonebook export --vcard|--csv [FILE]\n"
@@ -214,26 +208,7 @@ const char* const kPhoneBookHelp =
 
 int phoneBook(const QStringList& args)
 {
-    if (args.isEmpty()) {
-        std::cerr << kPhoneBookHelp;
-        return kBadArguments;
-    }
-    if (args.front() == "--help" || args.front() == "-h") {
-        std::cout << kPhoneBookHelp;
-        return kSuccess;
-    }
-    for (const SubCommand& sub : kSubCommands) {
-        if (args.front() != QLatin1String(sub.name))
-            continue;
-        const QStringList rest = args.mid(1);
-        if (rest.contains("--help") || rest.contains("-h")) {
-            std::cout << sub.help;
-            return kSuccess;
-        }
-        return sub.run(rest);
-    }
-    complain("phonebook: unknown subcommand: " + args.front().toStdString());
-    return kBadArguments;
+    return runSubCommand("phonebook", kPhoneBookHelp, std::begin(kSubCommands), std::end(kSubCommands), args);
 }
 
 } // namespace
