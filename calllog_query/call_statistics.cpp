@@ -9,21 +9,25 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 namespace ql310::calllog {
 
 namespace {
 
 // One pass over the calls, straight through SQLite: the figures are summed
-// here rather than in three grouped queries, which would each compute every
-// call's duration and sort the log by number.
+// here rather than in grouped queries. Each call's length is worked out
+// here from its four date and time texts (see Duration).
 const char* const kColumns =
-    "SELECT StartDate, Port, InOut, Lost, PhoneNumber, "
-    "MAX(unixepoch(EndDate || ' ' || EndTime) - unixepoch(StartDate || ' ' || StartTime), 0) "
-    "FROM Data";
+    "SELECT StartDate, StartTime, EndDate, EndTime, Port, InOut, Lost, PhoneNumber FROM Data";
+enum Column { StartDate, StartTime, EndDate, EndTime, Port, InOut, Lost, PhoneNumber };
+
+// The engine's own reckoning, for the texts the quick path leaves alone.
+const char* const kDurationOf =
+    "SELECT MAX(unixepoch(?3 || ' ' || ?4) - unixepoch(?1 || ' ' || ?2), 0)";
 
 sqlite3* handleOf(const QSqlDatabase& db)
 {
@@ -60,31 +64,92 @@ std::string_view textOf(sqlite3_stmt* statement, int column)
                 : std::string_view();
 }
 
-struct Hash {
-    using is_transparent = void;
-    size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
-};
-
 struct Totals {
     qint64 calls = 0;
     qint64 seconds = 0;
 };
 
-using NumberMap = std::unordered_map<std::string, Totals, Hash, std::equal_to<>>;
+// The totals of each number, in one flat table: the numbers' texts one
+// after another in one string, open addressing over their entries. A log
+// with a million numbers makes neither a million allocations nor a million
+// frees.
+class NumberTable {
+public:
+    NumberTable() : m_slots(1024, 0) {}
+
+    Totals& operator[](std::string_view number)
+    {
+        const size_t hash = std::hash<std::string_view>()(number);
+        size_t mask = m_slots.size() - 1;
+        for (size_t at = hash & mask;; at = (at + 1) & mask) {
+            const quint32 slot = m_slots[at];
+            if (slot == 0)
+                break;
+            Entry& e = m_entries[slot - 1];
+            if (e.hash == hash && textOf(e) == number)
+                return e.totals;
+        }
+        if ((m_entries.size() + 1) * 2 > m_slots.size()) {
+            grow();
+            mask = m_slots.size() - 1;
+        }
+        m_entries.push_back({hash, m_text.size(), number.size(), Totals()});
+        m_text.append(number);
+        size_t at = hash & mask;
+        while (m_slots[at] != 0)
+            at = (at + 1) & mask;
+        m_slots[at] = quint32(m_entries.size());
+        return m_entries.back().totals;
+    }
+
+    template<class F>
+    void forEach(F f) const
+    {
+        for (const Entry& e : m_entries)
+            f(textOf(e), e.totals);
+    }
+
+private:
+    struct Entry {
+        size_t hash;
+        size_t offset;
+        size_t size;
+        Totals totals;
+    };
+    std::string_view textOf(const Entry& e) const
+    {
+        return std::string_view(m_text).substr(e.offset, e.size);
+    }
+    void grow()
+    {
+        std::vector<quint32> table(m_slots.size() * 2, 0);
+        const size_t mask = table.size() - 1;
+        for (size_t i = 0; i < m_entries.size(); ++i) {
+            size_t at = m_entries[i].hash & mask;
+            while (table[at] != 0)
+                at = (at + 1) & mask;
+            table[at] = quint32(i + 1);
+        }
+        m_slots.swap(table);
+    }
+    std::string m_text;
+    std::vector<Entry> m_entries;
+    std::vector<quint32> m_slots; // an entry's place plus one, 0 when free
+};
 
 // The ten numbers first by calls (bySeconds false) or by talk time, ties
 // by number; kept as a short sorted list while the totals pass by.
 class TopTen {
 public:
     explicit TopTen(bool bySeconds) : m_bySeconds(bySeconds) {}
-    void offer(const std::string& number, const Totals& totals)
+    void offer(std::string_view number, const Totals& totals)
     {
         if (m_list.size() == kTopNumbers && !before(number, totals, m_list.back()))
             return;
         auto at = std::find_if(m_list.begin(), m_list.end(), [&](const Entry& e) {
             return before(number, totals, e);
         });
-        m_list.insert(at, Entry{&number, totals});
+        m_list.insert(at, Entry{number, totals});
         if (m_list.size() > kTopNumbers)
             m_list.pop_back();
     }
@@ -92,23 +157,130 @@ public:
     {
         QVector<NumberFigures> out;
         for (const Entry& e : m_list)
-            out.push_back({QString::fromStdString(*e.number), e.totals.calls, e.totals.seconds});
+            out.push_back({QString::fromUtf8(e.number.data(), qsizetype(e.number.size())),
+                           e.totals.calls, e.totals.seconds});
         return out;
     }
 
 private:
     struct Entry {
-        const std::string* number;
+        std::string_view number;
         Totals totals;
     };
-    bool before(const std::string& number, const Totals& totals, const Entry& e) const
+    bool before(std::string_view number, const Totals& totals, const Entry& e) const
     {
         const qint64 x = m_bySeconds ? totals.seconds : totals.calls;
         const qint64 y = m_bySeconds ? e.totals.seconds : e.totals.calls;
-        return x != y ? x > y : number < *e.number;
+        return x != y ? x > y : number < e.number;
     }
     bool m_bySeconds;
     std::vector<Entry> m_list;
+};
+
+// The two digits at `at` of `text`, or -1.
+int twoDigits(std::string_view text, size_t at)
+{
+    const unsigned a = unsigned(text[at] - '0'), b = unsigned(text[at + 1] - '0');
+    return a <= 9 && b <= 9 ? int(a * 10 + b) : -1;
+}
+
+// The days from 1 January 1970 to a real date "YYYY-MM-DD" of the years 1
+// to 9999, or nothing for any other text.
+std::optional<qint64> dayNumber(std::string_view text)
+{
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return std::nullopt;
+    const int high = twoDigits(text, 0), low = twoDigits(text, 2);
+    const int month = twoDigits(text, 5), day = twoDigits(text, 8);
+    if (high < 0 || low < 0 || month < 1 || month > 12 || day < 1)
+        return std::nullopt;
+    const qint64 year = high * 100 + low;
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    static const int kLength[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (year < 1 || day > kLength[month - 1] + (month == 2 && leap))
+        return std::nullopt;
+    // Days from civil: years begin in March, eras are 400 years.
+    const qint64 y = year - (month <= 2);
+    const qint64 era = y / 400;
+    const qint64 yearOfEra = y - era * 400;
+    const qint64 dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const qint64 dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+// The seconds since midnight of a time "HH:MM:SS" of one day, or nothing.
+std::optional<qint64> secondOfDay(std::string_view text)
+{
+    if (text.size() != 8 || text[2] != ':' || text[5] != ':')
+        return std::nullopt;
+    const int h = twoDigits(text, 0), m = twoDigits(text, 3), s = twoDigits(text, 6);
+    if (h < 0 || h > 23 || m < 0 || m > 59 || s < 0 || s > 59)
+        return std::nullopt;
+    return h * 3600 + m * 60 + s;
+}
+
+// A call's length in whole seconds, never below zero, as the engine's
+// unixepoch() gives it: worked out here for the texts the log holds, and
+// by the engine itself for any other value. Calls follow each other mostly
+// within a day, so the last dates read are kept.
+class Duration {
+public:
+    explicit Duration(sqlite3* db) : m_db(db) {}
+    ~Duration() { sqlite3_finalize(m_engine); }
+    Duration(const Duration&) = delete;
+    Duration& operator=(const Duration&) = delete;
+
+    // False when the engine fails.
+    bool of(sqlite3_stmt* row, qint64& seconds)
+    {
+        if (sqlite3_column_type(row, StartDate) == SQLITE_TEXT &&
+            sqlite3_column_type(row, StartTime) == SQLITE_TEXT &&
+            sqlite3_column_type(row, EndDate) == SQLITE_TEXT &&
+            sqlite3_column_type(row, EndTime) == SQLITE_TEXT) {
+            const std::optional<qint64> startDay = m_start.of(textOf(row, StartDate));
+            const std::optional<qint64> endDay = m_end.of(textOf(row, EndDate));
+            const std::optional<qint64> start = secondOfDay(textOf(row, StartTime));
+            const std::optional<qint64> end = secondOfDay(textOf(row, EndTime));
+            if (startDay && endDay && start && end) {
+                seconds = std::max<qint64>((*endDay - *startDay) * 86400 + *end - *start, 0);
+                return true;
+            }
+        }
+        return byEngine(row, seconds);
+    }
+
+private:
+    struct LastDay {
+        std::string text;
+        std::optional<qint64> number;
+        bool read = false;
+        std::optional<qint64> of(std::string_view day)
+        {
+            if (!read || day != text) {
+                text = day;
+                number = dayNumber(day);
+                read = true;
+            }
+            return number;
+        }
+    };
+    bool byEngine(sqlite3_stmt* row, qint64& seconds)
+    {
+        if (!m_engine && sqlite3_prepare_v2(m_db, kDurationOf, -1, &m_engine, nullptr) != SQLITE_OK)
+            return false;
+        sqlite3_reset(m_engine);
+        for (int column : {StartDate, StartTime, EndDate, EndTime})
+            if (sqlite3_bind_value(m_engine, column + 1, sqlite3_column_value(row, column)) !=
+                SQLITE_OK)
+                return false;
+        if (sqlite3_step(m_engine) != SQLITE_ROW)
+            return false;
+        seconds = sqlite3_column_int64(m_engine, 0);
+        return true;
+    }
+    sqlite3* m_db;
+    sqlite3_stmt* m_engine = nullptr;
+    LastDay m_start, m_end;
 };
 
 } // namespace
@@ -127,7 +299,8 @@ bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStat
         return false;
     std::map<std::string, DayFigures, std::less<>> days;
     std::map<std::string, PortFigures, std::less<>> ports;
-    NumberMap numbers;
+    NumberTable numbers;
+    Duration duration(db);
     // Calls come mostly in start order: the day and port of the last call
     // are most often those of the next.
     std::string lastDay, lastPort;
@@ -136,28 +309,28 @@ bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStat
     int step = SQLITE_DONE;
     if (bind(statement, condition.values)) {
         while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
-            const bool outgoing = sqlite3_column_int(statement, 2) != 0;
-            const bool lost = sqlite3_column_int(statement, 3) != 0;
-            const qint64 seconds = sqlite3_column_int64(statement, 5);
-            const std::string_view dayText = textOf(statement, 0);
+            qint64 seconds = 0;
+            if (!duration.of(statement, seconds)) {
+                step = SQLITE_ERROR;
+                break;
+            }
+            const bool outgoing = sqlite3_column_int(statement, InOut) != 0;
+            const bool lost = sqlite3_column_int(statement, Lost) != 0;
+            const std::string_view dayText = textOf(statement, StartDate);
             if (!day || dayText != lastDay) {
                 lastDay = dayText;
                 day = &days[lastDay];
             }
             (outgoing ? day->outgoing : day->incoming) += 1;
             day->lost += lost;
-            const std::string_view portText = textOf(statement, 1);
+            const std::string_view portText = textOf(statement, Port);
             if (!port || portText != lastPort) {
                 lastPort = portText;
                 port = &ports[lastPort];
             }
             port->calls += 1;
             port->seconds += seconds;
-            const std::string_view numberText = textOf(statement, 4);
-            auto found = numbers.find(numberText);
-            if (found == numbers.end())
-                found = numbers.emplace(std::string(numberText), Totals()).first;
-            Totals& number = found->second;
+            Totals& number = numbers[textOf(statement, PhoneNumber)];
             number.calls += 1;
             number.seconds += seconds;
             out.calls += 1;
@@ -181,10 +354,10 @@ bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStat
         out.ports.push_back(port);
     }
     TopTen mostCalls(false), longestTalk(true);
-    for (const auto& [number, totals] : numbers) {
+    numbers.forEach([&](std::string_view number, const Totals& totals) {
         mostCalls.offer(number, totals);
         longestTalk.offer(number, totals);
-    }
+    });
     out.mostCalls = mostCalls.figures();
     out.longestTalk = longestTalk.figures();
     return true;

@@ -322,6 +322,36 @@ TEST_F(CallQuery, StatisticsAddUpToTheLogsTotals)
     EXPECT_EQ(s.seconds, 170);
 }
 
+// Talk time across the ends of a month in a leap year and of a year, and
+// none for a call that ends before it starts (the clock set back).
+TEST_F(CallQuery, TalkTimeCountsWholeDaysAcrossMonthsAndYears)
+{
+    const struct {
+        QDate startDate;
+        QTime start;
+        QDate endDate;
+        QTime end;
+    } calls[] = {
+        {{2024, 2, 28}, {23, 59}, {2024, 3, 1}, {0, 1}},
+        {{2025, 12, 31}, {23, 59, 30}, {2026, 1, 1}, {0, 0, 30}},
+        {{2026, 3, 5}, {10, 0}, {2026, 3, 5}, {9, 0}},
+    };
+    for (const auto& call : calls) {
+        LogRow row;
+        row.port = "Port3";
+        row.phoneNumber = "0301234567";
+        row.startDate = call.startDate;
+        row.startTime = call.start;
+        row.endDate = call.endDate;
+        row.endTime = call.end;
+        ASSERT_TRUE(m_store->dataIns(row));
+    }
+    CallStatistics s;
+    ASSERT_TRUE(callStatistics(*m_store, {"Port = ?", {QStringLiteral("Port3")}}, s));
+    EXPECT_EQ(s.calls, 3);
+    EXPECT_EQ(s.seconds, 86400 + 120 + 60);
+}
+
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
