@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
   fp-utils libchm-dev
-  libphonenumber-dev
+  libphonenumber-dev libprotobuf-dev
   qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev qt6-svg-dev libsqlite3-dev
   xvfb xauth
   poppler-utils
