@@ -62,9 +62,7 @@ private slots:
     {
         static int run = 0;
         qputenv("QL310SET_DATA_DIR", m_home.filePath(QStringLiteral("data%1").arg(++run)).toLocal8Bit());
-        m_adapter = std::make_unique<ql310::test::SimulatedAdapter>(QL310_ADAPTER_PATH);
-        m_library = ql310::test::boundTestLibrary();
-        m_interaction = ql310::test::ScriptedInteraction();
+        newRun();
     }
     void cleanup()
     {
@@ -72,9 +70,7 @@ private slots:
             m_interaction.answer(ql310::UserInteraction::No);
             m_window->close();
         }
-        m_window.reset();
-        m_adapter.reset();
-        m_library.reset();
+        endRun();
     }
 
     void theMenuGainsExportAndStatisticsAfterItsOwnItems()

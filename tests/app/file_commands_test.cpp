@@ -211,9 +211,7 @@ private slots:
     }
     void cleanup()
     {
-        m_window.reset();
-        m_adapter.reset();
-        m_library.reset();
+        endRun();
         m_files.reset();
     }
 

@@ -201,9 +201,7 @@ private slots:
     void cleanupTestCase()
     {
         m_interaction.answer(UserInteraction::No);
-        m_window.reset();
-        m_adapter.reset();
-        m_library.reset();
+        endRun();
     }
 
     // Room to grow

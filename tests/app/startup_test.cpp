@@ -76,15 +76,11 @@ private slots:
     void init()
     {
         QFile::remove(userSettings().fileName());
-        m_adapter = std::make_unique<SimulatedAdapter>(QL310_ADAPTER_PATH);
-        m_library = ql310::test::boundTestLibrary();
-        m_interaction = ScriptedInteraction();
+        newRun();
     }
     void cleanup()
     {
-        m_window.reset();
-        m_adapter.reset();
-        m_library.reset();
+        endRun();
     }
 
     // Adapter present

@@ -68,9 +68,7 @@ private slots:
     }
     void cleanup()
     {
-        m_window.reset();
-        m_adapter.reset();
-        m_library.reset();
+        endRun();
     }
 
     void thePageChangeRefreshesTheMirrorsAndEmptiesTheLineOnlyAfterARead()

@@ -30,6 +30,21 @@ protected:
             m_window = std::make_unique<MainWindow>(*m_library, m_interaction);
         return *m_window;
     }
+    // A test's own adapter (not started yet), the library bound again, and
+    // no scripted answers left from the test before.
+    void newRun()
+    {
+        m_adapter = std::make_unique<SimulatedAdapter>(QL310_ADAPTER_PATH);
+        m_library = boundTestLibrary();
+        m_interaction = ScriptedInteraction();
+    }
+    // The window goes first, the library last.
+    void endRun()
+    {
+        m_window.reset();
+        m_adapter.reset();
+        m_library.reset();
+    }
     template <class Widget>
     Widget* control(const char* name, int index = -1)
     {
