@@ -48,20 +48,8 @@ QString FileCommands::chooseFile(files::FileKind kind, bool forSaving)
     UserInteraction::FileRequest request;
     request.filter = QString::fromLatin1(files::fileFilter(kind));
     request.defaultSuffix = QString::fromLatin1(files::fileExtension(kind));
-    request.forSaving = forSaving;
-    QString path = m_interaction.chooseFile(request);
-    // A name typed without an extension gets the kind's, so that the load
-    // dialog's filter shows the file again.
-    if (forSaving && !path.isEmpty() && QFileInfo(path).suffix().isEmpty() &&
-        !path.endsWith(u'.')) {
-        path += u'.' + request.defaultSuffix;
-        // The dialog confirmed the name without it; ask for the one it names now.
-        if (QFileInfo::exists(path) &&
-            m_interaction.ask(QStringLiteral("The file \"%1\" already exists. Replace it?").arg(path),
-                              text(kTitleText), UserInteraction::Icon::Question,
-                              UserInteraction::Yes | UserInteraction::No) != UserInteraction::Yes)
-            return {};
-    }
+    const QString path = forSaving ? m_interaction.chooseFileToSave(request, text(kTitleText))
+                                   : m_interaction.chooseFile(request);
     if (!path.isEmpty())
         m_window.setStatusPanel(1, path);
     return path;

@@ -130,8 +130,7 @@ void PhoneBookCommands::mnuExportPhoneBookClick()
     UserInteraction::FileRequest request;
     request.filter = kExportFilter;
     request.defaultSuffix = QStringLiteral("vcf");
-    request.forSaving = true;
-    const QString path = m_interaction.chooseFile(request);
+    const QString path = m_interaction.chooseFileToSave(request, ql310::text(kTitleText));
     if (path.isEmpty())
         return;
     m_window.setStatusPanel(1, path);

@@ -139,12 +139,9 @@ void CallLogWorkbench::exportShown()
     request.title = tr("Export");
     request.filter = QStringLiteral("CSV Files (*.csv) | *.csv|JSON Files (*.json) | *.json");
     request.defaultSuffix = QStringLiteral("csv");
-    request.forSaving = true;
-    QString path = m_interaction.chooseFile(request);
+    const QString path = m_interaction.chooseFileToSave(request, text(kMessageTitle));
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
     BusyPointer busy;
     QSaveFile file(path);
     QString error;

@@ -282,12 +282,9 @@ void StatisticsWindow::saveCurrentChart()
     request.title = tr("Save Chart");
     request.filter = QStringLiteral("PNG Files (*.png) | *.png|SVG Files (*.svg) | *.svg");
     request.defaultSuffix = QStringLiteral("png");
-    request.forSaving = true;
-    QString path = m_interaction.chooseFile(request);
+    const QString path = m_interaction.chooseFileToSave(request, m_messageTitle);
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".png");
     if (!saveChart(m_tabs->currentIndex(), path))
         m_interaction.warn(tr("The chart could not be saved in %1.").arg(path), m_messageTitle,
                            UserInteraction::Icon::Exclamation);

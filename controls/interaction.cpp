@@ -2,6 +2,7 @@
 #include "interaction.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -127,6 +128,21 @@ bool WidgetInteraction::choosePrinter(QPrinter& printer)
 int UserInteraction::runDialog(QDialog& dialog)
 {
     return dialog.exec();
+}
+
+QString UserInteraction::chooseFileToSave(FileRequest request, const QString& title)
+{
+    request.forSaving = true;
+    QString path = chooseFile(request);
+    if (path.isEmpty() || request.defaultSuffix.isEmpty() || !QFileInfo(path).suffix().isEmpty() ||
+        path.endsWith(u'.'))
+        return path;
+    path += u'.' + request.defaultSuffix;
+    if (QFileInfo::exists(path) &&
+        ask(QStringLiteral("The file \"%1\" already exists. Replace it?").arg(path), title, Icon::Question,
+            Yes | No) != Yes)
+        return {};
+    return path;
 }
 
 int WidgetInteraction::runDialog(QDialog& dialog)

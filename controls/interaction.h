@@ -42,6 +42,13 @@ public:
     // A dialog of the program's own (the phone-book import preview), shown
     // modally; QDialog::Accepted or QDialog::Rejected.
     virtual int runDialog(QDialog& dialog);
+
+    // A file to save into, chosen through chooseFile. A name typed without
+    // an extension gets the request's default suffix, so that a dialog
+    // filtering on it shows the file again; the dialog confirmed only the
+    // name without it, so replacing a file of the longer name is asked
+    // first (titled `title`). Empty when cancelled or not confirmed.
+    QString chooseFileToSave(FileRequest request, const QString& title);
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(UserInteraction::Buttons)
