@@ -129,6 +129,27 @@ HistoryImage encodeHistory(const HistoryCall* calls, int count)
     return image;
 }
 
+void addHistoryCall(HistoryImage& history, const HistoryCall& call)
+{
+    std::vector<std::array<uint8_t, kSlotSize>> kept;
+    for (int i = 0; i < kSlots; ++i) {
+        const uint8_t* slot = history.data() + kFirstSlotOffset + kSlotSize * i;
+        if (slot[0] & (kStateInProgress | kStateFinished)) {
+            kept.emplace_back();
+            std::memcpy(kept.back().data(), slot, kSlotSize);
+        }
+    }
+    const HistoryImage added = encodeHistory(&call, 1);
+    kept.emplace_back();
+    std::memcpy(kept.back().data(), added.data() + kFirstSlotOffset, kSlotSize);
+    if (kept.size() > size_t(kSlots))
+        kept.erase(kept.begin(), kept.end() - kSlots);
+    std::memset(history.data() + kFirstSlotOffset, 0, size_t(kSlotSize) * kSlots);
+    for (size_t i = 0; i < kept.size(); ++i)
+        std::memcpy(history.data() + kFirstSlotOffset + kSlotSize * i, kept[i].data(), kSlotSize);
+    history[kRecordCountOffset] = static_cast<uint8_t>(kept.size());
+}
+
 AdapterState AdapterState::factory(std::time_t now)
 {
     AdapterState state;

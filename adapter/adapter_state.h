@@ -31,6 +31,11 @@ struct HistoryCall {
 // one 24-byte record a slot from byte 3.
 HistoryImage encodeHistory(const HistoryCall* calls, int count);
 
+// Adds one call to the history as the adapter's memory of 90 calls does:
+// after the calls it holds, the oldest dropped when it is full. Bytes outside
+// the records stay as they were.
+void addHistoryCall(HistoryImage& history, const HistoryCall& call);
+
 class AdapterState {
 public:
     // A factory adapter: factory images with the adapter's identity bytes,

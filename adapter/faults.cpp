@@ -3,6 +3,7 @@
 
 #include "device_protocol.h"
 
+#include <cctype>
 #include <cstdlib>
 #include <sstream>
 #include <vector>
@@ -23,6 +24,12 @@ const char* const kCommandHelp =
     "  history FILE       the call history becomes the 2203-byte image in FILE\n"
     "                     (a regular file; anything else is refused)\n"
     "  factory            the adapter returns to its factory state\n"
+    "  call in|out PORT NUMBER SECONDS\n"
+    "                     a finished call of SECONDS (0..86400) that ends now joins\n"
+    "                     the call history after its calls; beyond 90 calls the\n"
+    "                     oldest is dropped, as the adapter's memory does. PORT is\n"
+    "                     1..4 or one of Port1..Port4, Tran(B1), Tran(B2), Data(B1),\n"
+    "                     Data(B2); NUMBER is up to 26 digits, or - for none\n"
     "  clear              every fault above is removed (the device stays as it is)\n"
     "  ping               answers ok\n"
     "  quit               the daemon ends\n"
@@ -65,6 +72,48 @@ bool parseCount(const std::string& word, uint32_t& count)
     if (!end || *end != '\0' || value > 0xFFFFFFFFul)
         return false;
     count = static_cast<uint32_t>(value);
+    return true;
+}
+
+// 1..4 or the channel's name in the call log, any case.
+bool parseChannel(const std::string& word, int& channel)
+{
+    static const char* const names[] = {"port1", "port2", "port3", "port4",
+                                        "tran(b1)", "tran(b2)", "data(b1)", "data(b2)"};
+    std::string lower;
+    for (char c : word)
+        lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lower.size() == 1 && lower[0] >= '1' && lower[0] <= '4') {
+        channel = lower[0] - '1';
+        return true;
+    }
+    for (int i = 0; i < 8; ++i)
+        if (lower == names[i]) {
+            channel = i;
+            return true;
+        }
+    return false;
+}
+
+bool parseCall(const std::vector<std::string>& words, Command& command)
+{
+    if (words.size() != 5 || (words[1] != "in" && words[1] != "out") ||
+        !parseChannel(words[2], command.channel))
+        return false;
+    const std::string& number = words[3];
+    if (number != "-") {
+        if (number.empty() || number.size() > 26 ||
+            number.find_first_not_of("0123456789") != std::string::npos)
+            return false;
+        command.number = number;
+    }
+    uint32_t seconds = 0;
+    if (words[4].find_first_not_of("0123456789") != std::string::npos ||
+        !parseCount(words[4], seconds) || seconds > 86400)
+        return false;
+    command.outgoing = words[1] == "out";
+    command.seconds = static_cast<long>(seconds);
+    command.action = Action::AddCall;
     return true;
 }
 
@@ -134,6 +183,13 @@ bool applyCommand(const std::string& line, Faults& faults, Command& command, std
         if (args != 0)
             return wrongArguments();
         faults.clear();
+        return true;
+    }
+    if (verb == "call") {
+        if (!parseCall(words, command)) {
+            command = Command();
+            return wrongArguments();
+        }
         return true;
     }
     if (verb == "history") {

@@ -21,11 +21,17 @@ struct Faults {
 };
 
 // What a command asks of the daemon beyond changing the faults.
-enum class Action { None, Vanish, Appear, LoadHistory, Factory, Quit };
+enum class Action { None, Vanish, Appear, LoadHistory, Factory, Quit, AddCall };
 
 struct Command {
     Action action = Action::None;
     std::string argument; // the file of "history FILE"
+    // The call of "call in|out PORT NUMBER SECONDS": channel 0..7, direction,
+    // dial digits and its length; it ends when the command arrives.
+    int channel = 0;
+    bool outgoing = false;
+    std::string number;
+    long seconds = 0;
 };
 
 // Parses and applies one command line to `faults`. Returns false with

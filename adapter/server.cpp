@@ -388,6 +388,19 @@ std::string Server::execute(const std::string& line)
     case Action::Quit:
         m_quit = true;
         break;
+    case Action::AddCall: {
+        HistoryCall call;
+        call.channel = command.channel;
+        call.outgoing = command.outgoing;
+        call.number = command.number;
+        const std::time_t now = std::time(nullptr);
+        const std::time_t start = now - command.seconds;
+        localtime_r(&start, &call.start);
+        localtime_r(&now, &call.end);
+        addHistoryCall(m_state.history, call);
+        persist();
+        break;
+    }
     }
     return "ok";
 }

@@ -2,6 +2,7 @@
 // calllog fetch, export and clear: the program's call log from a terminal,
 // through the same store and fold-in as the program's call-log commands.
 #include "commands.h"
+#include "collection_commands.h"
 
 #include "call_export.h"
 #include "call_filter.h"
@@ -61,8 +62,8 @@ bool parseDate(const QString& value, QDate& date, const char* option)
 int fetch(const QStringList& args)
 {
     QCommandLineParser parser;
-    const QCommandLineOption quiet("quiet");
-    parser.addOption(quiet);
+    const QCommandLineOption quiet("quiet"), notify("notify");
+    parser.addOptions({quiet, notify});
     if (!parseArguments(parser, args, 0))
         return kBadArguments;
     std::array<uint8_t, QL310_CALL_HISTORY_SIZE> history{};
@@ -74,11 +75,10 @@ int fetch(const QStringList& args)
     calllog::CallLogStore store(dataDirectory());
     if (!openStore(store))
         return kDatabaseError;
-    const QDateTime now = QDateTime::currentDateTime();
-    const calllog::Date today{now.date().year(), now.date().month(), now.date().day()};
-    const calllog::TimeOfDay time{now.time().hour(), now.time().minute(), now.time().second()};
-    const calllog::RefreshResult refresh =
-        calllog::refreshCallLog(store, history.data(), today, time, [](int id) { return text(id); });
+    // The fold-in of the program's Read, and what it brought.
+    const collection::FetchNews news = collection::collectHistory(
+        store, history.data(), QDateTime::currentDateTime(), [](int id) { return text(id); });
+    const calllog::RefreshResult& refresh = news.refresh;
     const std::string records =
         (text(kRecordsText) + ' ' + QString::number(refresh.recordCount) + ' ' + text(kRecordsTailText))
             .toStdString();
@@ -89,6 +89,7 @@ int fetch(const QStringList& args)
     }
     if (!parser.isSet(quiet))
         complain(records);
+    reportNews(news, parser.isSet(notify));
     return kSuccess;
 }
 
@@ -232,11 +233,19 @@ int clear(const QStringList& args)
 
 const SubCommand kSubCommands[] = {
     {"fetch",
-     "Usage: ql310ctl calllog fetch [--quiet]\n"
+     "Usage: ql310ctl calllog fetch [--quiet] [--notify]\n"
      "Fetches the adapter's call history and merges it into the program's call\n"
-     "log, as the program's Call Logging Read does.\n"
-     "  --quiet  nothing on standard output or error unless it fails\n",
+     "log, as the program's Call Logging Read does. Calls that were never\n"
+     "fetched because the adapter's memory of 90 calls overflowed are said on\n"
+     "standard error (also with --quiet) and kept for `calllog gaps`.\n"
+     "  --quiet   nothing on standard output or error unless it fails\n"
+     "  --notify  a desktop notification of new incoming calls, lost calls and\n"
+     "            calls never fetched (no session bus or notification service:\n"
+     "            one line on standard error, the fetch still succeeds)\n"
+     "Every 5 minutes in the background: systemctl --user enable --now ql310-calllog.timer\n",
      fetch},
+    {"watch", kWatchHelp, watchCallLog},
+    {"gaps", kGapsHelp, listGaps},
     {"export",
      "Usage: ql310ctl calllog export [--csv|--json] [FILTERS] [--phonebook FILE]\n"
      "Prints the call log in start order: CSV with a header row (the default)\n"
@@ -261,11 +270,13 @@ const SubCommand kSubCommands[] = {
 };
 
 const char* const kCallLogHelp =
-    "Usage: ql310ctl calllog fetch|export|clear [OPTIONS]\n"
+    "Usage: ql310ctl calllog fetch|export|clear|watch|gaps [OPTIONS]\n"
     "The program's call log, kept in its data directory ($QL310SET_DATA_DIR).\n"
     "  fetch   fetch the adapter's call history into the log\n"
     "  export  print the log as CSV or JSON\n"
     "  clear   delete calls from the log\n"
+    "  watch   fetch every few minutes until stopped\n"
+    "  gaps    list the calls never fetched\n"
     "See ql310ctl calllog SUBCOMMAND --help.\n";
 
 int callLog(const QStringList& args)
@@ -275,6 +286,6 @@ int callLog(const QStringList& args)
 
 } // namespace
 
-const Command kCallLogCommand = {"calllog", "fetch, export or clear the call log", kCallLogHelp, callLog};
+const Command kCallLogCommand = {"calllog", "fetch, export, clear or watch the call log", kCallLogHelp, callLog};
 
 } // namespace ql310::cli
