@@ -109,12 +109,41 @@ TEST(AdapterFaults, CommandsSetFaultsAndBadOnesChangeNothing)
     EXPECT_FALSE(applyCommand("hang nonsense", faults, command, error));
     EXPECT_FALSE(applyCommand("explode", faults, command, error));
     EXPECT_FALSE(applyCommand("busy sideways", faults, command, error));
+    for (const char* call : {"call in 5 123 1", "call up 1 123 1", "call in 1 12a 1", "call in 1 123 86401",
+                             "call in 1 123 -1", "call in 1 123", "call out Port9 1 1"}) {
+        EXPECT_FALSE(applyCommand(call, faults, command, error)) << call;
+        EXPECT_EQ(command.action, Action::None) << call;
+    }
+    ASSERT_TRUE(applyCommand("call out data(b2) - 75", faults, command, error));
+    EXPECT_EQ(command.action, Action::AddCall);
+    EXPECT_TRUE(command.outgoing && command.channel == 7 && command.number.empty() && command.seconds == 75);
     EXPECT_EQ(faults.zero, before.zero);
     EXPECT_EQ(faults.hang, before.hang);
     EXPECT_EQ(faults.statusCount, before.statusCount);
 
     ASSERT_TRUE(applyCommand("clear", faults, command, error));
     EXPECT_TRUE(faults.zero.empty() && faults.hang.empty() && faults.statusCount.empty());
+}
+
+TEST(AdapterCallHistory, KeepsTheLast90CallsInTheOrderTheyCame)
+{
+    HistoryImage history = AdapterState::factory(0).history;
+    history[0] = 0x5A; // bytes outside the records stay
+    const int factoryCalls = history[2];
+    HistoryCall call;
+    for (int i = 0; i < 95; ++i) {
+        call.number = std::to_string(1000 + i);
+        call.start.tm_mon = i % 12;
+        addHistoryCall(history, call);
+        if (i == 0)
+            EXPECT_EQ(history[2], factoryCalls + 1);
+    }
+    EXPECT_EQ(history[2], 90);
+    EXPECT_EQ(history[0], 0x5A);
+    // 1005 is the oldest kept: its digits 1, 0 (0xA), 0, 5 in slot 0.
+    EXPECT_EQ(history[3 + 1], 0x1A);
+    EXPECT_EQ(history[3 + 2], 0xA5);
+    EXPECT_EQ(history[3 + 24 * 89 + 2], 0x94); // 1094, the newest, in the last slot
 }
 
 TEST(AdapterDeviceDirectory, IsMadePrivateAndAnOpenOneIsRefused)
