@@ -59,6 +59,9 @@ if(TARGET ql310set)
     RENAME ${QL310_APP_ID}.metainfo.xml COMPONENT ql310set)
 endif()
 
+# The systemd user units of the background call log and the simulated adapter.
+include(${QL310_DESKTOP_DIR}/systemd/units.cmake)
+
 # The man pages and each package's copyright and changelog are written at
 # install time, when the installation's prefix is known (install_pages.cmake).
 foreach(component ql310set ql310-adapter)

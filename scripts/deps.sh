@@ -16,6 +16,7 @@ packages=(
   poppler-utils
   clang libclang-rt-dev
   dpkg-dev file lintian appstream desktop-file-utils
+  dbus-daemon systemd
 )
 
 missing=()

@@ -43,10 +43,12 @@ expected_main=(
   usr/share/man/man1/ql310set.1.gz usr/share/metainfo/org.ql310set.ql310set.metainfo.xml
   usr/share/ql310set/ql310.chm)
 if [ -e "$build/bin/ql310ctl" ]; then
-  expected_main+=(usr/bin/ql310ctl usr/share/man/man1/ql310ctl.1.gz)
+  expected_main+=(usr/bin/ql310ctl usr/share/man/man1/ql310ctl.1.gz
+    usr/lib/systemd/user/ql310-calllog.service usr/lib/systemd/user/ql310-calllog.timer)
 fi
 expected_adapter=(usr/bin/ql310-adapter usr/share/doc/ql310-adapter/changelog.Debian.gz
-  usr/share/doc/ql310-adapter/copyright usr/share/man/man1/ql310-adapter.1.gz)
+  usr/share/doc/ql310-adapter/copyright usr/share/man/man1/ql310-adapter.1.gz
+  usr/lib/systemd/user/ql310-adapter.service)
 diff <(printf '%s\n' "${expected_main[@]}" | sort) <(files_of "$main") ||
   fail "ql310set holds other files than expected (- expected, + found)"
 diff <(printf '%s\n' "${expected_adapter[@]}" | sort) <(files_of "$adapter") ||
@@ -77,6 +79,11 @@ for elf in "$root"/usr/bin/* "$root"/usr/lib/ql310set/libql310.so; do
   ! readelf -S "$elf" | grep -qE '\.(symtab|debug_info)\b' || fail "$elf is not stripped"
 done
 bash "$here/run_paths_test.sh" "$root/usr" >/dev/null
+# The user units start the installed programs.
+for unit in "$root"/usr/lib/systemd/user/*.service; do
+  program="$(sed -n 's/^ExecStart=\([^ ]*\).*/\1/p' "$unit")"
+  [[ "$program" == /usr/bin/* && -x "$root$program" ]] || fail "$unit starts $program"
+done
 for program in "$root"/usr/bin/*; do
   name="$(basename "$program")"
   out="$(env -u DISPLAY -u WAYLAND_DISPLAY "$program" --version)" || fail "$name --version failed"
