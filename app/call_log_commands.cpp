@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "call_log_commands.h"
 
+#include "call_gaps.h"
 #include "call_log_grid.h"
 #include "call_log_merge.h"
 #include "call_log_printing.h"
@@ -75,7 +76,10 @@ void CallLogCommands::refresh(const QByteArray& history)
         calllog::CallLogStore::FetchLock lock(*m_store);
         if (lock.held()) {
             loadHistoryToTemp(history);
-            mergeHistoryIntoLog();
+            // Calls the adapter forgot before this fetch, kept once merged.
+            const std::optional<collection::Gap> gap = collection::findGap(*m_store, m_clock->now());
+            if (mergeHistoryIntoLog() && gap)
+                collection::recordGap(*m_store, *gap);
         } else {
             m_window.setStatusPanel(1, QString::fromLatin1(kCallLogNotUpdated));
         }

@@ -5,6 +5,7 @@
 #include "call_log_grid.h"
 #include "call_log_widths.h"
 #include "call_log_workbench.h"
+#include "collection_lines.h"
 #include "device_commands.h"
 #include "edit_watch.h"
 #include "file_commands.h"
@@ -77,6 +78,9 @@ MainWindow::MainWindow(LibraryBinding& library, UserInteraction& interaction, QW
     m_callLog = new CallLogCommands(*this, interaction);
     connect(findChild<QAction*>(QStringLiteral("mnuCLRead")), &QAction::triggered, this,
             &MainWindow::mnuCLReadClick);
+    // Above the grid, before the workbench puts its bar there.
+    m_collectionLines = new collection::CollectionLines(*callLogGrid(), m_callLog->store(),
+                                                        [this] { m_callLog->showCallLog(); });
     m_workbench = new calllog::CallLogWorkbench(*this, m_callLog->store(), interaction, [this] {
         const image::Slot country = image::slot(image::FieldId::CountryCode);
         return numbers::regionForCountryCode(uint8_t(m_settingBlock[country.offset]));
@@ -125,6 +129,7 @@ MainWindow::~MainWindow()
     // Before the grid goes: the workbench lets go of the grid's model, the
     // call log unbinds the grid from its store.
     delete m_workbench;
+    delete m_collectionLines;
     delete m_callLog;
 }
 

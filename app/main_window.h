@@ -17,6 +17,9 @@
 namespace ql310::calllog {
 class CallLogWorkbench;
 }
+namespace ql310::collection {
+class CollectionLines;
+}
 
 namespace ql310 {
 
@@ -90,6 +93,7 @@ public:
 
     // The call log's filter bar, names, Export and Statistics.
     calllog::CallLogWorkbench& callLogWorkbench() { return *m_workbench; }
+    collection::CollectionLines& collectionLines() { return *m_collectionLines; }
 
     // The table printing, on-line help and About items.
     PrintAndHelpMenus& printAndHelpMenus() { return *m_printAndHelp; }
@@ -149,6 +153,7 @@ private:
     PrintAndHelpMenus* m_printAndHelp = nullptr;
     CallLogCommands* m_callLog = nullptr;
     calllog::CallLogWorkbench* m_workbench = nullptr;
+    collection::CollectionLines* m_collectionLines = nullptr;
     std::unique_ptr<FileCommands> m_files;
     std::unique_ptr<PhoneBookCommands> m_phoneBook;
     // Grid editing, field help and the delete pop-up; gone before the controls.

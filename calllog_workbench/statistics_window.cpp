@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "statistics_window.h"
 
+#include "call_gaps.h"
 #include "interaction.h"
 
 #include <QBarCategoryAxis>
@@ -21,6 +22,7 @@
 #include <QTabWidget>
 #include <QValueAxis>
 
+#include <algorithm>
 #include <cmath>
 #include <QVBoxLayout>
 
@@ -36,9 +38,13 @@ struct Buckets {
     QVector<qint64> incoming, outgoing, lost;
 };
 
+// Marks a day (or month) whose calls were not all fetched.
+const char* const kGapMark = " *";
+
 // The days of the range, every day shown (with no calls as zero); a range
-// of more than two months counts by month.
-Buckets bucketsOf(const QVector<DayFigures>& days)
+// of more than two months counts by month. Days a gap of calls never
+// fetched covers are marked.
+Buckets bucketsOf(const QVector<DayFigures>& days, const std::function<QVector<QDate>(QDate, QDate)>& gapDays)
 {
     Buckets b;
     if (days.isEmpty())
@@ -63,6 +69,11 @@ Buckets bucketsOf(const QVector<DayFigures>& days)
         b.incoming[at] += day.incoming;
         b.outgoing[at] += day.outgoing;
         b.lost[at] += day.lost;
+    }
+    for (const QDate& day : gapDays(first, last)) {
+        const qsizetype at = b.labels.indexOf(keyOf(day));
+        if (at >= 0)
+            b.labels[at] = keyOf(day) + kGapMark;
     }
     return b;
 }
@@ -216,7 +227,13 @@ void StatisticsWindow::showFigures(const RowCondition& condition, const NameOf& 
                            .arg(m_figures.seconds / 3600, 2, 10, QLatin1Char('0'))
                            .arg(m_figures.seconds / 60 % 60, 2, 10, QLatin1Char('0'))
                            .arg(m_figures.seconds % 60, 2, 10, QLatin1Char('0')));
-    const Buckets b = bucketsOf(m_figures.days);
+    const Buckets b = bucketsOf(m_figures.days, [this](QDate first, QDate last) {
+        return collection::gapDays(m_store, first, last);
+    });
+    if (std::any_of(b.labels.begin(), b.labels.end(), [](const QString& l) { return l.endsWith(kGapMark); }))
+        m_summary->setText(m_summary->text() + u'\n' +
+                           tr("*: calls of these days are missing, the adapter's memory of 90 calls "
+                              "overflowed before it was read."));
 
     QChart* calls = newChart(m_tabs->tabText(0));
     auto* stacked = new QStackedBarSeries;
