@@ -20,13 +20,20 @@ foreach(component ql310set ql310-adapter)
     set(source ${QL310_UNIT_SOURCE_DIR}/${unit})
     if(EXISTS ${source}.in)
       configure_file(${source}.in ${CMAKE_BINARY_DIR}/units/${unit} @ONLY)
-      install(CODE "set(QL310_BINDIR \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
-        configure_file(\"${source}.in\" \"${CMAKE_BINARY_DIR}/desktop/units/${unit}\" @ONLY)"
+      # In a folder of its own, so that installations running at once (the
+      # packages, a test's install) do not meet.
+      install(CODE "
+        string(RANDOM LENGTH 12 tag)
+        set(work \"${CMAKE_BINARY_DIR}/desktop/units/\${tag}\")
+        set(QL310_BINDIR \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+        configure_file(\"${source}.in\" \"\${work}/${unit}\" @ONLY)
+        file(INSTALL \"\${work}/${unit}\" DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${QL310_USER_UNIT_DIR}\"
+          PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+        file(REMOVE_RECURSE \"\${work}\")"
         COMPONENT ${component})
-      set(source ${CMAKE_BINARY_DIR}/desktop/units/${unit})
     else()
       configure_file(${source} ${CMAKE_BINARY_DIR}/units/${unit} COPYONLY)
+      install(FILES ${source} DESTINATION ${QL310_USER_UNIT_DIR} COMPONENT ${component})
     endif()
-    install(FILES ${source} DESTINATION ${QL310_USER_UNIT_DIR} COMPONENT ${component})
   endforeach()
 endforeach()
