@@ -60,7 +60,7 @@ CollectionLines::CollectionLines(calllog::CallLogGrid& grid, calllog::CallLogSto
                      tr("&Dismiss"));
     dismissButton->setObjectName(QStringLiteral("GapDismiss"));
     m_newCallsLine = line(page, QStringLiteral("NewCallsLine"), QStyle::SP_MessageBoxInformation, newCallsText,
-                          refreshButton, tr("Re&fresh"));
+                          refreshButton, tr("&Refresh"));
     refreshButton->setObjectName(QStringLiteral("NewCallsRefresh"));
     newCallsText->setText(tr("New calls were fetched."));
     m_gapLine->setAccessibleName(tr("Missing calls"));
