@@ -35,7 +35,7 @@ comment_for() {
     *.html|*.hhc|*.xml|*.svg) echo "<!-- $id -->" ;;
     *.1) echo ".\\\" $id" ;;
     *.hhp) echo "; $id" ;;
-    CMakeLists.txt|*/CMakeLists.txt|*.cmake|*.cmake.in|*.sh|*.supp|*.desktop|.gitignore|*/.gitignore)
+    CMakeLists.txt|*/CMakeLists.txt|*.cmake|*.cmake.in|*.sh|*.supp|*.desktop|.gitignore|*/.gitignore|*.service|*.service.in|*.timer)
       echo "# $id" ;;
     *)
       if head -c 2 "$file" | grep -q '^#!'; then echo "# $id"; else echo "?"; fi ;;
