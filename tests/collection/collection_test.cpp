@@ -4,6 +4,7 @@
 // is filled call by call, the gap of calls never fetched, and the desktop
 // notification posted to a private session bus with a notification service
 // of the test's own.
+#include "notifications.h"
 #include "simulated_adapter.h"
 
 #include <QDBusConnection>
@@ -63,6 +64,7 @@ private slots:
     void anOverflowRecordsOneGapWithItsBoundsAndSaysIt();
     void notifyPostsOneNoticeAFetchOnAPrivateBus();
     void withoutABusOrAServiceTheFetchStillSucceeds();
+    void aNoticeSaysLostCallsAndGapsAsSuch();
 
 private:
     QProcessEnvironment environment() const;
@@ -336,6 +338,37 @@ void CollectionTest::withoutABusOrAServiceTheFetchStillSucceeds()
     QCOMPARE(noService.err.count(u'\n'), 1);
     QVERIFY2(noService.err.startsWith("ql310ctl: no desktop notification: the notification service"),
              qPrintable(noService.err));
+}
+
+void CollectionTest::aNoticeSaysLostCallsAndGapsAsSuch()
+{
+    using ql310::calllog::LogRow;
+    ql310::collection::FetchNews news;
+    QVERIFY(!ql310::collection::noticeOf(news, {}, "DE"));
+    LogRow outgoing;
+    outgoing.inOut = true;
+    outgoing.phoneNumber = "0301234567";
+    news.newCalls = {outgoing};
+    QVERIFY(!ql310::collection::noticeOf(news, {}, "DE")); // a call the user made is no news
+
+    LogRow lost;
+    lost.phoneNumber = "0301234567";
+    lost.startTime = QTime(9, 5);
+    news.lostCalls = {lost, lost};
+    ql310::collection::Gap gap;
+    gap.from = QDateTime(QDate(2026, 12, 1), QTime(10, 2, 59));
+    gap.to = QDateTime(QDate(2026, 12, 3), QTime(18, 40));
+    news.gap = gap;
+    const auto named = [](const QString&) { return QString("Anna Example"); };
+    auto notice = ql310::collection::noticeOf(news, named, "DE");
+    QVERIFY(notice);
+    QCOMPARE(notice->summary, QString("Calls are missing from the call log"));
+    QCOMPARE(notice->body, QString("Lost call: 09:05  Anna Example (030 1234567)\n"
+                                   "Lost call: 09:05  Anna Example (030 1234567)\n"
+                                   "Calls between 2026-12-01 10:02 and 2026-12-03 18:40 are missing: the "
+                                   "adapter's memory of 90 calls overflowed before it was read."));
+    news.gap.reset();
+    QCOMPARE(ql310::collection::noticeOf(news, {}, "")->summary, QString("2 lost calls"));
 }
 
 QTEST_GUILESS_MAIN(CollectionTest)
