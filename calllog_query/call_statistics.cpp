@@ -8,6 +8,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <optional>
 #include <string>
@@ -67,6 +68,7 @@ std::string_view textOf(sqlite3_stmt* statement, int column)
 struct Totals {
     qint64 calls = 0;
     qint64 seconds = 0;
+    qint64 talks = 0; // the calls that were not lost
 };
 
 // The totals of each number, in one flat table: the numbers' texts one
@@ -106,7 +108,15 @@ public:
     void forEach(F f) const
     {
         for (const Entry& e : m_entries)
-            f(textOf(e), e.totals);
+            f(textOf(e), e.totals, e.hash);
+    }
+    size_t size() const { return m_entries.size(); }
+    // Empty again, keeping its room.
+    void clear()
+    {
+        m_text.clear();
+        m_entries.clear();
+        std::fill(m_slots.begin(), m_slots.end(), 0);
     }
 
 private:
@@ -137,6 +147,102 @@ private:
     std::vector<quint32> m_slots; // an entry's place plus one, 0 when free
 };
 
+// The totals of every number in bounded memory: when the table holds
+// kTableLimit numbers, their totals go to temporary files, each number
+// always to the same one of kParts (by its hash), and the table starts
+// empty; in the end each file's totals are summed in a table of their own.
+// A log of ten million different numbers thus needs a table of half a
+// million at a time.
+class NumberTotals {
+public:
+    NumberTotals() = default;
+    ~NumberTotals()
+    {
+        for (std::FILE* part : m_parts)
+            std::fclose(part);
+    }
+    NumberTotals(const NumberTotals&) = delete;
+    NumberTotals& operator=(const NumberTotals&) = delete;
+
+    // False when a temporary file cannot be written.
+    bool add(std::string_view number, qint64 seconds, bool lost)
+    {
+        Totals& totals = m_table[number];
+        totals.calls += 1;
+        totals.seconds += seconds;
+        totals.talks += !lost;
+        return m_table.size() < kTableLimit || spill();
+    }
+
+    // Runs `f(number, totals)` once for each number; false when a
+    // temporary file cannot be read.
+    template<class F>
+    bool forEach(F f)
+    {
+        auto each = [&f](std::string_view number, const Totals& totals, size_t) { f(number, totals); };
+        if (m_parts.empty()) {
+            m_table.forEach(each);
+            return true;
+        }
+        if (!spill())
+            return false;
+        m_table.clear();
+        for (std::FILE* part : m_parts) {
+            std::rewind(part);
+            std::string number;
+            for (;;) {
+                unsigned char size = 0;
+                Totals totals;
+                if (std::fread(&size, 1, 1, part) != 1)
+                    break;
+                number.resize(size);
+                if (std::fread(number.data(), 1, size, part) != size ||
+                    std::fread(&totals, sizeof totals, 1, part) != 1)
+                    return false;
+                Totals& sum = m_table[number];
+                sum.calls += totals.calls;
+                sum.seconds += totals.seconds;
+                sum.talks += totals.talks;
+            }
+            if (std::ferror(part))
+                return false;
+            m_table.forEach(each);
+            m_table.clear();
+        }
+        return true;
+    }
+
+private:
+    static constexpr size_t kTableLimit = size_t(1) << 19;
+    static constexpr size_t kParts = 64;
+
+    bool spill()
+    {
+        if (m_parts.empty()) {
+            for (size_t i = 0; i < kParts; ++i) {
+                std::FILE* part = std::tmpfile(); // gone when closed
+                if (!part)
+                    return false;
+                m_parts.push_back(part);
+            }
+        }
+        bool ok = true;
+        m_table.forEach([&](std::string_view number, const Totals& totals, size_t hash) {
+            std::FILE* part = m_parts[(hash >> 24) % kParts];
+            // Numbers are at most 26 characters; a longer text is cut.
+            const unsigned char size = static_cast<unsigned char>(std::min<size_t>(number.size(), 255));
+            ok = ok && std::fwrite(&size, 1, 1, part) == 1 &&
+                 std::fwrite(number.data(), 1, size, part) == size &&
+                 std::fwrite(&totals, sizeof totals, 1, part) == 1;
+        });
+        m_table.clear();
+        return ok;
+    }
+
+    NumberTable m_table;
+    std::vector<std::FILE*> m_parts;
+};
+
 // The ten numbers first by calls (bySeconds false) or by talk time, ties
 // by number; kept as a short sorted list while the totals pass by.
 class TopTen {
@@ -144,12 +250,15 @@ public:
     explicit TopTen(bool bySeconds) : m_bySeconds(bySeconds) {}
     void offer(std::string_view number, const Totals& totals)
     {
+        // A number whose calls were all lost never talked.
+        if (m_bySeconds && totals.talks == 0)
+            return;
         if (m_list.size() == kTopNumbers && !before(number, totals, m_list.back()))
             return;
         auto at = std::find_if(m_list.begin(), m_list.end(), [&](const Entry& e) {
             return before(number, totals, e);
         });
-        m_list.insert(at, Entry{number, totals});
+        m_list.insert(at, Entry{std::string(number), totals});
         if (m_list.size() > kTopNumbers)
             m_list.pop_back();
     }
@@ -164,7 +273,7 @@ public:
 
 private:
     struct Entry {
-        std::string_view number;
+        std::string number;
         Totals totals;
     };
     bool before(std::string_view number, const Totals& totals, const Entry& e) const
@@ -299,7 +408,7 @@ bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStat
         return false;
     std::map<std::string, DayFigures, std::less<>> days;
     std::map<std::string, PortFigures, std::less<>> ports;
-    NumberTable numbers;
+    NumberTotals numbers;
     Duration duration(db);
     // Calls come mostly in start order: the day and port of the last call
     // are most often those of the next.
@@ -309,13 +418,15 @@ bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStat
     int step = SQLITE_DONE;
     if (bind(statement, condition.values)) {
         while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
+            const bool outgoing = sqlite3_column_int(statement, InOut) != 0;
+            const bool lost = sqlite3_column_int(statement, Lost) != 0;
+            // A lost call's end is the moment of the fetch that missed it:
+            // it adds no talk time.
             qint64 seconds = 0;
-            if (!duration.of(statement, seconds)) {
+            if (!lost && !duration.of(statement, seconds)) {
                 step = SQLITE_ERROR;
                 break;
             }
-            const bool outgoing = sqlite3_column_int(statement, InOut) != 0;
-            const bool lost = sqlite3_column_int(statement, Lost) != 0;
             const std::string_view dayText = textOf(statement, StartDate);
             if (!day || dayText != lastDay) {
                 lastDay = dayText;
@@ -330,9 +441,10 @@ bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStat
             }
             port->calls += 1;
             port->seconds += seconds;
-            Totals& number = numbers[textOf(statement, PhoneNumber)];
-            number.calls += 1;
-            number.seconds += seconds;
+            if (!numbers.add(textOf(statement, PhoneNumber), seconds, lost)) {
+                step = SQLITE_ERROR;
+                break;
+            }
             out.calls += 1;
             out.lost += lost;
             out.seconds += seconds;
@@ -354,10 +466,14 @@ bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStat
         out.ports.push_back(port);
     }
     TopTen mostCalls(false), longestTalk(true);
-    numbers.forEach([&](std::string_view number, const Totals& totals) {
+    const bool summed = numbers.forEach([&](std::string_view number, const Totals& totals) {
         mostCalls.offer(number, totals);
         longestTalk.offer(number, totals);
     });
+    if (!summed) {
+        out = CallStatistics();
+        return false;
+    }
     out.mostCalls = mostCalls.figures();
     out.longestTalk = longestTalk.figures();
     return true;

@@ -2,7 +2,9 @@
 // Figures of the calls that meet a condition: calls and lost calls a day,
 // talk time per port or channel, and the ten numbers with the most calls and
 // with the longest talk time. Talk time counts a call's duration up to its
-// end (or the latest fetch for a call in progress), never below zero.
+// end (or the latest fetch for a call in progress), never below zero; a lost
+// call (whose end is only the fetch that missed it) counts none, and a
+// number with only lost calls is not among the longest talks.
 #pragma once
 
 #include "call_log_rows.h"
