@@ -64,6 +64,47 @@ QByteArray jsonRow(const Call& call)
     return "    " + text;
 }
 
+// "+hh:mm" or "-hh:mm" of an offset from UTC in seconds.
+QString offsetText(int seconds)
+{
+    const int minutes = std::abs(seconds) / 60;
+    return QStringLiteral("%1%2:%3")
+        .arg(QChar(seconds < 0 ? u'-' : u'+'))
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+// The local times of a run of calls with their UTC offset, reckoned once
+// for each day (at its first and its last second) rather than for each
+// call: the offset comes from the time-zone rules, which are slow to ask.
+// A day whose offset changes (a clock change) is reckoned call by call.
+class LocalTimes {
+public:
+    QString of(const QString& dateText, const QString& timeText)
+    {
+        if (dateText != m_dayText) {
+            m_dayText = dateText;
+            m_day = QDate::fromString(dateText, Qt::ISODate);
+            m_offset.clear();
+            if (m_day.isValid() && m_day.toString(Qt::ISODate) == dateText) {
+                const int first = QDateTime(m_day, QTime(0, 0)).offsetFromUtc();
+                const int last = QDateTime(m_day, QTime(23, 59, 59)).offsetFromUtc();
+                if (first == last)
+                    m_offset = offsetText(first);
+            }
+        }
+        const QTime time = QTime::fromString(timeText, Qt::ISODate);
+        if (m_offset.isEmpty() || !time.isValid() || time.msec() != 0)
+            return isoLocalTime(m_day, time);
+        return m_dayText + u'T' + time.toString(QStringLiteral("HH:mm:ss")) + m_offset;
+    }
+
+private:
+    QString m_dayText;
+    QDate m_day;
+    QString m_offset; // empty: reckoned call by call
+};
+
 } // namespace
 
 ExportFormat exportFormatOf(const QString& path)
@@ -129,6 +170,7 @@ bool exportCalls(CallLogStore& store, const RowCondition& condition, const RowOr
         return false;
     };
     bool first = true;
+    LocalTimes starts, ends;
     if (format == ExportFormat::Csv) {
         QStringList header;
         for (const char* column : kColumns)
@@ -143,12 +185,8 @@ bool exportCalls(CallLogStore& store, const RowCondition& condition, const RowOr
         call.out = query.value(0).toInt() != 0;
         call.port = query.value(1).toString();
         call.number = query.value(2).toString();
-        const QDate startDate = QDate::fromString(query.value(3).toString(), Qt::ISODate);
-        const QTime startTime = QTime::fromString(query.value(4).toString(), Qt::ISODate);
-        const QDate endDate = QDate::fromString(query.value(5).toString(), Qt::ISODate);
-        const QTime endTime = QTime::fromString(query.value(6).toString(), Qt::ISODate);
-        call.start = isoLocalTime(startDate, startTime);
-        call.end = isoLocalTime(endDate, endTime);
+        call.start = starts.of(query.value(3).toString(), query.value(4).toString());
+        call.end = ends.of(query.value(5).toString(), query.value(6).toString());
         call.seconds = query.value(7).toLongLong();
         call.lost = query.value(8).toInt() != 0;
         call.recording = query.value(9).toInt() != 0;
