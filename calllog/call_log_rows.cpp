@@ -244,9 +244,23 @@ QVector<ShownRow> shownRows(CallLogStore& store, const RowCondition& condition,
         return rows;
     QSqlQuery query(db);
     query.setForwardOnly(true);
+    QVariantList values;
+    const QString sql = shownRowsSql(condition, order, nameSql, values);
+    values << limit << offset;
+    if (!runBound(query, sql, values))
+        return rows;
+    rows.reserve(int(limit));
+    while (query.next())
+        rows.push_back(shownRowOf(query));
+    return rows;
+}
+
+QString shownRowsSql(const RowCondition& condition, const RowOrder& order, const QString& nameSql,
+                     QVariantList& values)
+{
     const QString select = shownColumnsSql() + conditionedRowsSql(condition);
     QString sql = select + orderBySql(order, nameSql) + " LIMIT ? OFFSET ?";
-    QVariantList values = condition.values;
+    values = condition.values;
     if (order.column == 8 && order.thenBy.isEmpty() && !nameSql.isEmpty()) {
         // By name: the calls without a name are most of a large log and come
         // first (ascending) in start order, straight from the start index;
@@ -260,13 +274,7 @@ QVector<ShownRow> shownRows(CallLogStore& store, const RowCondition& condition,
               " LIMIT ? OFFSET ?";
         values << condition.values;
     }
-    values << limit << offset;
-    if (!runBound(query, sql, values))
-        return rows;
-    rows.reserve(int(limit));
-    while (query.next())
-        rows.push_back(shownRowOf(query));
-    return rows;
+    return sql;
 }
 
 } // namespace ql310::calllog

@@ -61,6 +61,11 @@ QVector<ShownRow> shownRows(CallLogStore& store, const RowCondition& condition,
                             const RowOrder& order, const QString& nameSql, qint64 limit,
                             qint64 offset);
 
+// The SQL of shownRows() and its values, but for the last two: the limit
+// and the offset.
+QString shownRowsSql(const RowCondition& condition, const RowOrder& order, const QString& nameSql,
+                     QVariantList& values);
+
 // The number of calls that meet `condition` (-1 when the log cannot be
 // read) and, from the same single pass over the log, the Index of the
 // first `limit` of them in start order, in that order.
