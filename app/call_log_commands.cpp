@@ -18,10 +18,14 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace ql310 {
 
 namespace {
+
+// How long after showing the log its sort indexes begin to be built.
+constexpr int kIndexingDelayMs = 500;
 
 // The busy pointer for as long as it lives.
 struct BusyPointer {
@@ -148,7 +152,14 @@ void CallLogCommands::buildMissingIndexes()
     m_indexing->setFormat(tr("Preparing the call log for sorting: %p%"));
     m_indexing->setRange(0, 0); // busy until the first index is made
     m_indexing->show();
-    m_indexer->start(m_store->callLogPath());
+    // Once the window is up: the build's reading of the whole log does not
+    // delay the first screen.
+    QTimer::singleShot(kIndexingDelayMs, this, [this] {
+        if (!m_indexer->running() && m_store->missingSortIndexes() > 0)
+            m_indexer->start(m_store->callLogPath());
+        else if (!m_indexer->running())
+            m_indexing->hide();
+    });
 }
 
 void CallLogCommands::clear()

@@ -394,6 +394,16 @@ private:
 
 } // namespace
 
+std::optional<qint64> callLength(std::string_view startDate, std::string_view startTime,
+                                 std::string_view endDate, std::string_view endTime)
+{
+    const std::optional<qint64> startDay = dayNumber(startDate), endDay = dayNumber(endDate);
+    const std::optional<qint64> start = secondOfDay(startTime), end = secondOfDay(endTime);
+    if (!startDay || !endDay || !start || !end)
+        return std::nullopt;
+    return (*endDay - *startDay) * 86400 + *end - *start;
+}
+
 bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStatistics& out)
 {
     out = CallStatistics();

@@ -13,6 +13,9 @@
 #include <QString>
 #include <QVector>
 
+#include <optional>
+#include <string_view>
+
 namespace ql310::calllog {
 
 struct DayFigures {
@@ -45,6 +48,12 @@ struct CallStatistics {
 };
 
 inline constexpr int kTopNumbers = 10;
+
+// A call's length in seconds as the view reckons it (negative when it ends
+// before it starts), from the texts the log holds ("YYYY-MM-DD" of the years
+// 1..9999 and "HH:MM:SS"); nothing for any other text.
+std::optional<qint64> callLength(std::string_view startDate, std::string_view startTime,
+                                 std::string_view endDate, std::string_view endTime);
 
 // False when the log cannot be read.
 bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStatistics& out);
