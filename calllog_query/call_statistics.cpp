@@ -153,16 +153,16 @@ private:
 // empty; in the end each file's totals are summed in a table of their own.
 // A log of ten million different numbers thus needs a table of half a
 // million at a time.
-class NumberTotals {
+class TextTotals {
 public:
-    NumberTotals() = default;
-    ~NumberTotals()
+    explicit TextTotals(size_t limit) : m_limit(limit) {}
+    ~TextTotals()
     {
         for (std::FILE* part : m_parts)
             std::fclose(part);
     }
-    NumberTotals(const NumberTotals&) = delete;
-    NumberTotals& operator=(const NumberTotals&) = delete;
+    TextTotals(const TextTotals&) = delete;
+    TextTotals& operator=(const TextTotals&) = delete;
 
     // False when a temporary file cannot be written.
     bool add(std::string_view number, qint64 seconds, bool lost)
@@ -171,7 +171,7 @@ public:
         totals.calls += 1;
         totals.seconds += seconds;
         totals.talks += !lost;
-        return m_table.size() < kTableLimit || spill();
+        return m_table.size() < m_limit || spill();
     }
 
     // Runs `f(number, totals)` once for each number; false when a
@@ -186,9 +186,9 @@ public:
         }
         if (!spill())
             return false;
-        m_table.clear();
         for (std::FILE* part : m_parts) {
             std::rewind(part);
+            NumberTable sums; // a part's numbers only: a small table
             std::string number;
             for (;;) {
                 unsigned char size = 0;
@@ -199,21 +199,19 @@ public:
                 if (std::fread(number.data(), 1, size, part) != size ||
                     std::fread(&totals, sizeof totals, 1, part) != 1)
                     return false;
-                Totals& sum = m_table[number];
+                Totals& sum = sums[number];
                 sum.calls += totals.calls;
                 sum.seconds += totals.seconds;
                 sum.talks += totals.talks;
             }
             if (std::ferror(part))
                 return false;
-            m_table.forEach(each);
-            m_table.clear();
+            sums.forEach(each);
         }
         return true;
     }
 
 private:
-    static constexpr size_t kTableLimit = size_t(1) << 19;
     static constexpr size_t kParts = 64;
 
     bool spill()
@@ -239,8 +237,175 @@ private:
         return ok;
     }
 
+    size_t m_limit;
     NumberTable m_table;
     std::vector<std::FILE*> m_parts;
+};
+
+// The totals of the numbers of digits only (nearly all), keyed by the
+// number packed into 64 bits: its digits as a value below 10^18 and its
+// length above them, so that "0301" and "301" differ. One slot holds the key
+// and the totals, so a look-up touches one cache line. 0 is no key.
+class PackedTable {
+public:
+    struct Slot {
+        quint64 key = 0;
+        Totals totals;
+    };
+    static constexpr size_t kMaxDigits = 18;
+
+    static quint64 keyOf(std::string_view number)
+    {
+        if (number.empty() || number.size() > kMaxDigits)
+            return 0;
+        quint64 value = 0;
+        for (const char c : number) {
+            if (c < '0' || c > '9')
+                return 0;
+            value = value * 10 + quint64(c - '0');
+        }
+        return quint64(number.size()) << 60 | value;
+    }
+    // The number of `key` in `buffer` (at least kMaxDigits long).
+    static std::string_view numberOf(quint64 key, char* buffer)
+    {
+        const size_t size = size_t(key >> 60);
+        quint64 value = key & ((quint64(1) << 60) - 1);
+        for (size_t i = size; i-- > 0; value /= 10)
+            buffer[i] = char('0' + value % 10);
+        return std::string_view(buffer, size);
+    }
+    static size_t hashOf(quint64 key) { return size_t((key * 0x9E3779B97F4A7C15ull) >> 16); }
+
+    PackedTable() : m_slots(1024) {}
+    Totals& operator[](quint64 key)
+    {
+        if ((m_size + 1) * 2 > m_slots.size())
+            grow();
+        Slot& slot = find(m_slots, key);
+        if (slot.key == 0) {
+            slot.key = key;
+            ++m_size;
+        }
+        return slot.totals;
+    }
+    size_t size() const { return m_size; }
+    template<class F>
+    void forEach(F f) const
+    {
+        for (const Slot& slot : m_slots)
+            if (slot.key != 0)
+                f(slot);
+    }
+    void clear()
+    {
+        std::fill(m_slots.begin(), m_slots.end(), Slot());
+        m_size = 0;
+    }
+
+private:
+    static Slot& find(std::vector<Slot>& table, quint64 key)
+    {
+        const size_t mask = table.size() - 1;
+        for (size_t at = hashOf(key) & mask;; at = (at + 1) & mask)
+            if (table[at].key == key || table[at].key == 0)
+                return table[at];
+    }
+    void grow()
+    {
+        std::vector<Slot> table(m_slots.size() * 2);
+        for (const Slot& slot : m_slots)
+            if (slot.key != 0)
+                find(table, slot.key) = slot;
+        m_slots.swap(table);
+    }
+    std::vector<Slot> m_slots;
+    size_t m_size = 0;
+};
+
+// The totals of every number in bounded memory: numbers of digits only in
+// a PackedTable, others in a NumberTable, each spilled (as in TextTotals) to
+// temporary files by its hash when the table is full, and summed file by
+// file in the end.
+class NumberTotals {
+public:
+    explicit NumberTotals(size_t limit) : m_limit(limit), m_texts(limit) {}
+    ~NumberTotals()
+    {
+        for (std::FILE* part : m_parts)
+            std::fclose(part);
+    }
+    NumberTotals(const NumberTotals&) = delete;
+    NumberTotals& operator=(const NumberTotals&) = delete;
+
+    bool add(std::string_view number, qint64 seconds, bool lost)
+    {
+        const quint64 key = PackedTable::keyOf(number);
+        if (key == 0)
+            return m_texts.add(number, seconds, lost);
+        Totals& totals = m_table[key];
+        totals.calls += 1;
+        totals.seconds += seconds;
+        totals.talks += !lost;
+        return m_table.size() < m_limit || spill();
+    }
+
+    template<class F>
+    bool forEach(F f)
+    {
+        char buffer[PackedTable::kMaxDigits];
+        auto each = [&](const PackedTable::Slot& slot) {
+            f(PackedTable::numberOf(slot.key, buffer), slot.totals);
+        };
+        if (!m_parts.empty()) {
+            if (!spill())
+                return false;
+            for (std::FILE* part : m_parts) {
+                std::rewind(part);
+                PackedTable sums; // a part's numbers only: a small table
+                PackedTable::Slot slot;
+                while (std::fread(&slot, sizeof slot, 1, part) == 1) {
+                    Totals& sum = sums[slot.key];
+                    sum.calls += slot.totals.calls;
+                    sum.seconds += slot.totals.seconds;
+                    sum.talks += slot.totals.talks;
+                }
+                if (std::ferror(part))
+                    return false;
+                sums.forEach(each);
+            }
+        } else {
+            m_table.forEach(each);
+        }
+        return m_texts.forEach(f);
+    }
+
+private:
+    static constexpr size_t kParts = 64;
+
+    bool spill()
+    {
+        if (m_parts.empty()) {
+            for (size_t i = 0; i < kParts; ++i) {
+                std::FILE* part = std::tmpfile(); // gone when closed
+                if (!part)
+                    return false;
+                m_parts.push_back(part);
+            }
+        }
+        bool ok = true;
+        m_table.forEach([&](const PackedTable::Slot& slot) {
+            std::FILE* part = m_parts[(PackedTable::hashOf(slot.key) >> 40) % kParts];
+            ok = ok && std::fwrite(&slot, sizeof slot, 1, part) == 1;
+        });
+        m_table.clear();
+        return ok;
+    }
+
+    size_t m_limit;
+    PackedTable m_table;
+    std::vector<std::FILE*> m_parts;
+    TextTotals m_texts;
 };
 
 // The ten numbers first by calls (bySeconds false) or by talk time, ties
@@ -404,7 +569,8 @@ std::optional<qint64> callLength(std::string_view startDate, std::string_view st
     return (*endDay - *startDay) * 86400 + *end - *start;
 }
 
-bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStatistics& out)
+bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStatistics& out,
+                    size_t numbersInMemory)
 {
     out = CallStatistics();
     sqlite3* db = handleOf(store.logDatabase());
@@ -418,7 +584,7 @@ bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStat
         return false;
     std::map<std::string, DayFigures, std::less<>> days;
     std::map<std::string, PortFigures, std::less<>> ports;
-    NumberTotals numbers;
+    NumberTotals numbers(std::max<size_t>(numbersInMemory, 1));
     Duration duration(db);
     // Calls come mostly in start order: the day and port of the last call
     // are most often those of the next.

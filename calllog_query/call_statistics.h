@@ -55,7 +55,12 @@ inline constexpr int kTopNumbers = 10;
 std::optional<qint64> callLength(std::string_view startDate, std::string_view startTime,
                                  std::string_view endDate, std::string_view endTime);
 
-// False when the log cannot be read.
-bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStatistics& out);
+// The numbers whose totals are kept in memory at a time; more go to
+// temporary files (a log of ten million numbers stays within some 40 MB).
+inline constexpr size_t kNumbersInMemory = size_t(1) << 19;
+
+// False when the log cannot be read (or a temporary file not used).
+bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStatistics& out,
+                    size_t numbersInMemory = kNumbersInMemory);
 
 } // namespace ql310::calllog

@@ -375,6 +375,40 @@ TEST_F(CallQuery, StatisticsAddUpToTheLogsTotals)
     EXPECT_TRUE(s.longestTalk.isEmpty());
 }
 
+// Totals kept in a small table, the rest of them in temporary files, come
+// out as those kept all in memory: numbers of digits and others alike.
+TEST_F(CallQuery, StatisticsThatSpillToFilesAddUpTheSame)
+{
+    ASSERT_TRUE(m_store->beginLogTransaction());
+    for (int i = 0; i < 400; ++i) {
+        LogRow row;
+        row.port = "Port2";
+        row.phoneNumber = i % 3 ? QString::number(301000 + i * 7 % 90) : "+49 " + QString::number(i % 40);
+        row.startDate = row.endDate = QDate(2026, 4, 1);
+        row.startTime = QTime(0, 0).addSecs(i * 60);
+        row.endTime = row.startTime.addSecs(i % 50);
+        ASSERT_TRUE(m_store->dataIns(row));
+    }
+    ASSERT_TRUE(m_store->commitLogTransaction());
+    CallStatistics kept, spilled;
+    ASSERT_TRUE(callStatistics(*m_store, {}, kept));
+    ASSERT_TRUE(callStatistics(*m_store, {}, spilled, 8));
+    auto same = [](const QVector<NumberFigures>& a, const QVector<NumberFigures>& b) {
+        if (a.size() != b.size())
+            return false;
+        for (int i = 0; i < a.size(); ++i)
+            if (a[i].number != b[i].number || a[i].calls != b[i].calls || a[i].seconds != b[i].seconds)
+                return false;
+        return true;
+    };
+    EXPECT_EQ(spilled.calls, kept.calls);
+    EXPECT_EQ(spilled.seconds, kept.seconds);
+    ASSERT_EQ(kept.mostCalls.size(), kTopNumbers);
+    EXPECT_TRUE(same(kept.mostCalls, spilled.mostCalls));
+    EXPECT_TRUE(same(kept.longestTalk, spilled.longestTalk));
+    EXPECT_GT(kept.mostCalls[0].calls, 1);
+}
+
 // Talk time across the ends of a month in a leap year and of a year, and
 // none for a call that ends before it starts (the clock set back).
 TEST_F(CallQuery, TalkTimeCountsWholeDaysAcrossMonthsAndYears)
