@@ -30,7 +30,7 @@ sqlite_time() {
   local db=$1 sql best_cpu="" best_wall=""
   sql=$(cat)
   for _ in 1 2 3; do
-    read -r cpu wall < <(printf '.timer on\n%s\n' "$sql" | nice -n 19 sqlite3 "$db" 2>&1 >/dev/null |
+    read -r cpu wall < <(printf '.timer on\n%s\n' "$sql" | nice -n 19 sqlite3 "$db" 2>/dev/null |
       awk '/^Run Time:/ { wall += $4; cpu += $6 + $8 } END { printf "%.6f %.6f\n", cpu, wall }')
     if [ -z "$best_cpu" ] || awk -v a="$cpu" -v b="$best_cpu" 'BEGIN { exit !(a < b) }'; then
       best_cpu=$cpu best_wall=$wall

@@ -8,6 +8,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <bit>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -147,12 +148,10 @@ private:
     std::vector<quint32> m_slots; // an entry's place plus one, 0 when free
 };
 
-// The totals of every number in bounded memory: when the table holds
-// kTableLimit numbers, their totals go to temporary files, each number
-// always to the same one of kParts (by its hash), and the table starts
-// empty; in the end each file's totals are summed in a table of their own.
-// A log of ten million different numbers thus needs a table of half a
-// million at a time.
+// The totals of numbers in bounded memory: when the table holds `limit`
+// numbers, their totals go to temporary files, each number always to the
+// same one of kParts (by its hash), and the table starts empty; in the end
+// each file's totals are summed in a table of their own.
 class TextTotals {
 public:
     explicit TextTotals(size_t limit) : m_limit(limit) {}
@@ -212,7 +211,7 @@ public:
     }
 
 private:
-    static constexpr size_t kParts = 64;
+    static constexpr size_t kParts = 256;
 
     bool spill()
     {
@@ -275,7 +274,9 @@ public:
             buffer[i] = char('0' + value % 10);
         return std::string_view(buffer, size);
     }
-    static size_t hashOf(quint64 key) { return size_t((key * 0x9E3779B97F4A7C15ull) >> 16); }
+    // The part a key is spilled to, of 256: the top bits of another mix
+    // than the table's.
+    static size_t partOf(quint64 key) { return size_t((key * 0xC2B2AE3D27D4EB4Full) >> 56); }
 
     PackedTable() : m_slots(1024) {}
     Totals& operator[](quint64 key)
@@ -304,10 +305,12 @@ public:
     }
 
 private:
+    // The key's slot: the top bits of its Fibonacci mix, then the next free.
     static Slot& find(std::vector<Slot>& table, quint64 key)
     {
         const size_t mask = table.size() - 1;
-        for (size_t at = hashOf(key) & mask;; at = (at + 1) & mask)
+        const int shift = 64 - std::countr_zero(table.size());
+        for (size_t at = size_t((key * 0x9E3779B97F4A7C15ull) >> shift);; at = (at + 1) & mask)
             if (table[at].key == key || table[at].key == 0)
                 return table[at];
     }
@@ -381,7 +384,7 @@ public:
     }
 
 private:
-    static constexpr size_t kParts = 64;
+    static constexpr size_t kParts = 256;
 
     bool spill()
     {
@@ -395,7 +398,7 @@ private:
         }
         bool ok = true;
         m_table.forEach([&](const PackedTable::Slot& slot) {
-            std::FILE* part = m_parts[(PackedTable::hashOf(slot.key) >> 40) % kParts];
+            std::FILE* part = m_parts[PackedTable::partOf(slot.key) % kParts];
             ok = ok && std::fwrite(&slot, sizeof slot, 1, part) == 1;
         });
         m_table.clear();

@@ -55,9 +55,11 @@ inline constexpr int kTopNumbers = 10;
 std::optional<qint64> callLength(std::string_view startDate, std::string_view startTime,
                                  std::string_view endDate, std::string_view endTime);
 
-// The numbers whose totals are kept in memory at a time; more go to
-// temporary files (a log of ten million numbers stays within some 40 MB).
-inline constexpr size_t kNumbersInMemory = size_t(1) << 19;
+// The numbers whose totals are kept in memory at a time (a table that stays
+// in the processor's cache); more go to temporary files, summed part by part
+// in the end, so that a log of ten million numbers takes no more memory
+// than one of ten thousand.
+inline constexpr size_t kNumbersInMemory = size_t(1) << 14;
 
 // False when the log cannot be read (or a temporary file not used).
 bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStatistics& out,
