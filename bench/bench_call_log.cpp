@@ -473,23 +473,30 @@ void sortCases(benchmark::internal::Benchmark* b)
     b->ArgsProduct({sizeList(), {1, 2, 3, 4, 5, 6, 8}, {0, 1}})
         ->Unit(benchmark::kMillisecond)
         ->MeasureProcessCPUTime()
-        ->UseRealTime()
-        ->Iterations(3);
+        ->UseRealTime();
 }
 
-BENCHMARK(ShowCallLog)->Apply(sizes);
-BENCHMARK(ShowCallLogInGrid)->Apply(sizes);
-BENCHMARK(FirstStartUnindexed)->Apply(sizes)->Iterations(2);
-BENCHMARK(MergeFetch)->Apply(sizes)->Iterations(10);
-BENCHMARK(DeleteOneDay)->Apply(sizes)->Iterations(10);
-BENCHMARK(SortByColumn)->Apply(sortCases);
-BENCHMARK(SortInGrid)->Apply(sortCases);
-BENCHMARK(FilterFirstScreen)->Apply(sizes)->Iterations(8);
-BENCHMARK(FilterSortedFirstScreen)->Apply(sizes)->Iterations(8);
-BENCHMARK(FilterCount)->Apply(sizes)->Iterations(8);
-BENCHMARK(SearchDigits)->Apply(sizes)->Iterations(8);
-BENCHMARK(Statistics)->Apply(sizes)->Iterations(3);
-BENCHMARK(ExportCsv)->Apply(sizes)->Iterations(1);
+// The repetitions of a case: `n`, or $QL310_BENCH_ITERATIONS for a quick
+// run of every case (a machine shared with other work).
+int times(int n)
+{
+    const int chosen = qEnvironmentVariableIntValue("QL310_BENCH_ITERATIONS");
+    return chosen > 0 ? chosen : n;
+}
+
+BENCHMARK(ShowCallLog)->Apply(sizes)->Iterations(times(20));
+BENCHMARK(ShowCallLogInGrid)->Apply(sizes)->Iterations(times(10));
+BENCHMARK(FirstStartUnindexed)->Apply(sizes)->Iterations(times(2));
+BENCHMARK(MergeFetch)->Apply(sizes)->Iterations(times(10));
+BENCHMARK(DeleteOneDay)->Apply(sizes)->Iterations(times(10));
+BENCHMARK(SortByColumn)->Apply(sortCases)->Iterations(times(3));
+BENCHMARK(SortInGrid)->Apply(sortCases)->Iterations(times(3));
+BENCHMARK(FilterFirstScreen)->Apply(sizes)->Iterations(times(8));
+BENCHMARK(FilterSortedFirstScreen)->Apply(sizes)->Iterations(times(8));
+BENCHMARK(FilterCount)->Apply(sizes)->Iterations(times(8));
+BENCHMARK(SearchDigits)->Apply(sizes)->Iterations(times(8));
+BENCHMARK(Statistics)->Apply(sizes)->Iterations(times(3));
+BENCHMARK(ExportCsv)->Apply(sizes)->Iterations(times(1));
 
 } // namespace
 

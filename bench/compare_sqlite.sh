@@ -8,6 +8,8 @@
 # Usage: bench/compare_sqlite.sh [BUILD_DIR] [bench arguments...]
 #   QL310_BENCH_DIR   where the logs are made and kept (default: a temporary folder)
 #   QL310_BENCH_LARGE=1  adds 10,000,000 calls
+#   QL310_BENCH_ITERATIONS=N  runs every case N times (a quick run)
+#   SQLITE_RUNS=N     the sqlite3 tool's best of N runs (default 3)
 # The bench and the sqlite3 tool run under nice -n 19.
 set -euo pipefail
 
@@ -29,7 +31,7 @@ nice -n 19 "$bench" --benchmark_out="$json" --benchmark_out_format=json "$@" >&2
 sqlite_time() {
   local db=$1 sql best_cpu="" best_wall=""
   sql=$(cat)
-  for _ in 1 2 3; do
+  for _ in $(seq 1 "${SQLITE_RUNS:-3}"); do
     read -r cpu wall < <(printf '.timer on\n%s\n' "$sql" | nice -n 19 sqlite3 "$db" 2>/dev/null |
       awk '/^Run Time:/ { wall += $4; cpu += $6 + $8 } END { printf "%.6f %.6f\n", cpu, wall }')
     if [ -z "$best_cpu" ] || awk -v a="$cpu" -v b="$best_cpu" 'BEGIN { exit !(a < b) }'; then

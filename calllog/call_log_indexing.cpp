@@ -54,6 +54,10 @@ void SortIndexBuilder::run(const QString& path)
             if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
                 m_handle = *static_cast<sqlite3* const*>(handle.data());
             QSqlQuery query(db);
+            // Room for an index's pages until it is made: the window's
+            // reads of the log wait for a spill of the build's pages into
+            // the file (some 32 MB at most).
+            query.exec(QStringLiteral("PRAGMA cache_size = -32768"));
             ok = true;
             for (int i = 0; ok && i < steps.size(); ++i) {
                 ok = !m_stop && query.exec(steps[i]);
