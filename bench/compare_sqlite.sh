@@ -10,6 +10,7 @@
 #   QL310_BENCH_LARGE=1  adds 10,000,000 calls
 #   QL310_BENCH_ITERATIONS=N  runs every case N times (a quick run)
 #   SQLITE_RUNS=N     the sqlite3 tool's best of N runs (default 3)
+#   COMPARE_ONLY=1    compares the figures of the latest run, without running the bench
 # The bench and the sqlite3 tool run under nice -n 19.
 set -euo pipefail
 
@@ -24,7 +25,10 @@ if [ -z "${QL310_BENCH_DIR:-}" ]; then
 fi
 export QL310_BENCH_DIR
 json="$QL310_BENCH_DIR/bench.json"
-nice -n 19 "$bench" --benchmark_out="$json" --benchmark_out_format=json "$@" >&2
+# COMPARE_ONLY=1: the bench's figures of an earlier run ($json) are compared.
+if [ "${COMPARE_ONLY:-0}" != 1 ]; then
+  nice -n 19 "$bench" --benchmark_out="$json" --benchmark_out_format=json "$@" >&2
+fi
 
 # The CPU seconds (user + system) and wall seconds of the statements on
 # standard input against the log $1, the best of three runs.
