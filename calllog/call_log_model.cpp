@@ -89,9 +89,7 @@ void CallLogModel::namesChanged()
 {
     if (m_rowOrder.column == kNameColumn) {
         // The order by name follows the new names.
-        emit layoutAboutToBeChanged();
-        m_blocks.clear();
-        emit layoutChanged();
+        reorder();
     } else if (m_count > 0) {
         emit dataChanged(index(0, kNameColumn), index(m_count - 1, kNameColumn));
     }
@@ -216,10 +214,18 @@ void CallLogModel::sortBy(const QVector<int>& columns, Qt::SortOrder order)
             keys << column;
     if (!m_store || keys.isEmpty())
         return;
-    emit layoutAboutToBeChanged();
     m_rowOrder = RowOrder{keys.first(), order, keys.mid(1)};
+    reorder();
+}
+
+void CallLogModel::reorder()
+{
+    // The same number of rows, each of one height: the rows are read again
+    // and drawn anew. A layout change would make every header view walk all
+    // its sections (millions of them in a large log).
     m_blocks.clear();
-    emit layoutChanged();
+    if (m_count > 0)
+        emit dataChanged(index(0, 0), index(m_count - 1, kColumnCount - 1));
 }
 
 } // namespace ql310::calllog

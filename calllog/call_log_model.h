@@ -88,6 +88,8 @@ private:
     using Row = ShownRow;
     // Counts the rows of the condition anew (and may keep the first block).
     void recount();
+    // The rows are in a new order: read and drawn again.
+    void reorder();
     const Row* rowAt(int row) const;
     QVector<Row> fetchBlock(int block) const;
     QString decorated(int column, const QString& text, bool inOut, bool recording) const;
