@@ -3,6 +3,7 @@
 
 #include "call_gaps.h"
 #include "call_log_grid.h"
+#include "call_log_indexing.h"
 #include "call_log_merge.h"
 #include "call_log_printing.h"
 #include "clear_call_log_dialog.h"
@@ -15,11 +16,17 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPrinter>
+#include <QProgressBar>
+#include <QVBoxLayout>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace ql310 {
 
 namespace {
+
+// How long after showing the log its sort indexes begin to be built.
+constexpr int kIndexingDelayMs = 500;
 
 // The busy pointer for as long as it lives.
 struct BusyPointer {
@@ -37,9 +44,33 @@ QString callLogDirectory()
 CallLogCommands::CallLogCommands(EditorWindow& window, UserInteraction& interaction)
     : QObject(&window), m_window(window), m_interaction(interaction),
       m_store(std::make_unique<calllog::CallLogStore>(callLogDirectory())),
-      m_runDialog([](QDialog& dialog) { dialog.exec(); })
+      m_runDialog([](QDialog& dialog) { dialog.exec(); }),
+      m_indexer(new calllog::SortIndexBuilder(this)), m_indexing(new QProgressBar)
 {
     calllog::CallLogGrid* grid = window.callLogGrid();
+    m_indexing->setObjectName(QStringLiteral("CallLogIndexing"));
+    m_indexing->setFormat(tr("Preparing the call log for sorting: %p%"));
+    m_indexing->setAccessibleName(tr("Preparing the call log for sorting"));
+    m_indexing->hide();
+    if (auto* layout = qobject_cast<QVBoxLayout*>(grid->parentWidget()->layout()))
+        layout->insertWidget(layout->indexOf(grid) + 1, m_indexing);
+    else
+        m_indexing->setParent(grid->parentWidget());
+    connect(m_indexer, &calllog::SortIndexBuilder::progress, this, [this](int done, int total) {
+        m_indexing->setRange(0, total);
+        m_indexing->setValue(done);
+    });
+    connect(m_indexer, &calllog::SortIndexBuilder::finished, this, [this](bool ok) {
+        if (ok) {
+            m_indexing->hide();
+            return;
+        }
+        // Shown, not swallowed: sorting still works, only slower.
+        m_indexing->setRange(0, 1);
+        m_indexing->setValue(0);
+        m_indexing->setFormat(tr("The call log could not be prepared for sorting; "
+                                 "sorting reads the whole log."));
+    });
     connect(grid, &calllog::CallLogGrid::focusChanged, this,
             &CallLogCommands::setGridCommandsEnabled);
     connect(grid, &calllog::CallLogGrid::rightButtonPressed, this,
@@ -58,6 +89,7 @@ CallLogCommands::CallLogCommands(EditorWindow& window, UserInteraction& interact
 
 CallLogCommands::~CallLogCommands()
 {
+    m_indexer->stop();
     // The grid reads the store until it is unbound.
     m_window.callLogGrid()->callLogModel()->bind(nullptr);
 }
@@ -114,6 +146,24 @@ bool CallLogCommands::mergeHistoryIntoLog()
 void CallLogCommands::showCallLog()
 {
     m_window.callLogGrid()->callLogModel()->bind(m_store.get());
+    buildMissingIndexes();
+}
+
+void CallLogCommands::buildMissingIndexes()
+{
+    if (m_indexer->running() || m_store->missingSortIndexes() <= 0)
+        return;
+    m_indexing->setFormat(tr("Preparing the call log for sorting: %p%"));
+    m_indexing->setRange(0, 0); // busy until the first index is made
+    m_indexing->show();
+    // Once the window is up: the build's reading of the whole log does not
+    // delay the first screen.
+    QTimer::singleShot(kIndexingDelayMs, this, [this] {
+        if (!m_indexer->running() && m_store->missingSortIndexes() > 0)
+            m_indexer->start(m_store->callLogPath());
+        else if (!m_indexer->running())
+            m_indexing->hide();
+    });
 }
 
 void CallLogCommands::clear()

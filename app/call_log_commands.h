@@ -14,6 +14,11 @@
 #include <memory>
 
 class QDialog;
+class QProgressBar;
+
+namespace ql310::calllog {
+class SortIndexBuilder;
+}
 
 namespace ql310 {
 
@@ -50,9 +55,14 @@ public:
     void print();
 
     calllog::CallLogStore& store() { return *m_store; }
+    // The sort indexes a log lacks are built off the window's thread while
+    // the log is shown; this bar on the call-log page shows the progress.
+    QProgressBar* indexingBar() const { return m_indexing; }
+    calllog::SortIndexBuilder* indexBuilder() const { return m_indexer; }
 
 private:
     void setGridCommandsEnabled(bool enabled);
+    void buildMissingIndexes();
 
     EditorWindow& m_window;
     UserInteraction& m_interaction;
@@ -60,6 +70,8 @@ private:
     SystemClock m_systemClock;
     const Clock* m_clock = &m_systemClock;
     std::function<void(QDialog&)> m_runDialog;
+    calllog::SortIndexBuilder* m_indexer;
+    QProgressBar* m_indexing;
 };
 
 } // namespace ql310

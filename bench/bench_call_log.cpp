@@ -1,24 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Times the call log over logs of 10,000, 100,000 and 1,000,000 calls:
-// (a) showing the log until the first screenful is formatted, (b) one fetch
-// of 90 calls merged into the log, (c) deleting the calls of one day,
-// (d) sorting by each column until the first screenful is formatted; (a)
-// also in the grid itself; (e) a filter change until its first screen, (f)
-// its count alone, (g) a search for digits anywhere in the number, (h) the
-// statistics of the whole log. Each figure comes with the peak resident
-// memory of the process during the runs ("peak_MB").
-// Run: build/bin/bench_call_log
+// Times the call log over logs of 10,000, 100,000 and 1,000,000 calls (and
+// 10,000,000 with QL310_BENCH_LARGE=1): showing the log until the first
+// screenful is formatted (also in a grid shown off screen, header views
+// included), the first start with a log without sort indexes (until it is
+// shown), one fetch of 90 new calls merged into the log, deleting the
+// calls of the earliest day, sorting by each column in each direction (also
+// in the grid), a filter change until its first screen, its count alone,
+// "Lost only" sorted by Phone Number, a search for digits anywhere in the
+// number, the statistics of the whole log and a full CSV export. Each
+// repetition does real work: it deletes a day still there and merges calls
+// not yet merged. Each figure comes with the peak resident memory of the
+// process during the runs ("peak_MB").
+// The logs are made in $QL310_BENCH_DIR when it is set (and kept there for
+// the next run and for bench/compare_sqlite.sh), else in a temporary folder.
+// Run: build/bin/bench_call_log [--benchmark_filter=...]
 #include "call_history_record.h"
 #include "call_log_grid.h"
 #include "call_log_merge.h"
 #include "call_log_model.h"
 #include "call_log_store.h"
+#include "call_export.h"
 #include "call_filter.h"
+#include "call_log_indexing.h"
 #include "call_statistics.h"
 #include "name_functions.h"
 #include "phone_book_names.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -40,11 +50,13 @@ constexpr int kCallsPerDay = 500;
 constexpr int kScreenRows = 40;
 
 struct Log {
-    QTemporaryDir dir;
+    std::unique_ptr<QTemporaryDir> temporary;
+    QString dir;
     std::unique_ptr<CallLogStore> store;
 };
 
-// Fills the log with `calls` calls, `kCallsPerDay` a day from 1 January 2000.
+// Fills the log with `calls` calls, `kCallsPerDay` a day from 1 January
+// 2000, every thousandth lost, every hundred-thousandth in progress.
 void fill(const QString& path, int calls)
 {
     {
@@ -52,11 +64,13 @@ void fill(const QString& path, int calls)
         db.setDatabaseName(path);
         db.open();
         QSqlQuery query(db);
+        query.exec("PRAGMA journal_mode = OFF");
+        query.exec("PRAGMA synchronous = OFF");
         query.exec(QStringLiteral(
             "WITH RECURSIVE c(x) AS (SELECT 0 UNION ALL SELECT x + 1 FROM c WHERE x < %1) "
             "INSERT INTO Data (Port, InOut, PhoneNumber, Recording, Lost, StartDate, StartTime, "
             "EndDate, EndTime) SELECT 'Port' || (1 + x % 4), x % 2, CAST(1000000 + (x * 7919) % "
-            "9000000 AS TEXT), x % 100000 = 0, 0, date('2000-01-01', '+' || (x / %2) || ' days'), "
+            "9000000 AS TEXT), x % 100000 = 0, x % 1000 = 7, date('2000-01-01', '+' || (x / %2) || ' days'), "
             "time((x % %2) * 170, 'unixepoch'), date('2000-01-01', '+' || (x / %2) || ' days'), "
             "time((x % %2) * 170 + 60, 'unixepoch') FROM c")
                        .arg(calls - 1)
@@ -73,15 +87,33 @@ std::map<int, std::unique_ptr<Log>>& logs()
     return made;
 }
 
+QString folderOf(int calls)
+{
+    return QDir(qEnvironmentVariable("QL310_BENCH_DIR")).filePath(QString::number(calls));
+}
+
 Log& logOf(int calls)
 {
     auto& log = logs()[calls];
     if (!log) {
         log = std::make_unique<Log>();
-        log->store = std::make_unique<CallLogStore>(log->dir.path());
+        if (qEnvironmentVariableIsEmpty("QL310_BENCH_DIR")) {
+            log->temporary = std::make_unique<QTemporaryDir>();
+            log->dir = log->temporary->path();
+        } else {
+            log->dir = folderOf(calls);
+        }
+        log->store = std::make_unique<CallLogStore>(log->dir);
+        const bool made = !QFile::exists(log->store->callLogPath());
         log->store->ensureFiles();
-        fill(log->store->callLogPath(), calls);
-        // The indexes a first showing makes, made here outside the timings.
+        if (made || log->store->dataViewCount() == 0) {
+            // Filled without the sort indexes, which are then built at once
+            // (as the program builds them for an older log).
+            QSqlQuery query(log->store->logDatabase());
+            for (const QString& index : CallLogStore::sortIndexesSql())
+                query.exec("DROP INDEX IF EXISTS " + index.section(u' ', 5, 5));
+            fill(log->store->callLogPath(), calls);
+        }
         ensureOrderIndexes(*log->store);
         std::vector<ql310::numbers::PhoneBookEntry> book;
         for (int i = 0; i < 40; ++i)
@@ -126,30 +158,85 @@ void ShowCallLog(benchmark::State& state)
     state.counters["peak_MB"] = peakMegabytes();
 }
 
-// The same in the grid, drawn once off screen at 1000 x 800 pixels.
+// The grid shown off screen at 1000 x 800 pixels, drawn once the queued
+// work of its header views is done.
+void drawGrid(CallLogGrid& grid)
+{
+    QCoreApplication::processEvents();
+    benchmark::DoNotOptimize(grid.grab());
+}
+
 void ShowCallLogInGrid(benchmark::State& state)
 {
     Log& log = logOf(int(state.range(0)));
     CallLogGrid grid;
     grid.resize(1000, 800);
+    grid.show();
     resetPeakMemory();
     for (auto _ : state) {
         grid.callLogModel()->bind(log.store.get());
-        benchmark::DoNotOptimize(grid.grab());
+        drawGrid(grid);
     }
     state.counters["peak_MB"] = peakMegabytes();
 }
 
-// 90 calls of one day, a tenth of them in progress.
-std::array<uint8_t, kHistorySize> ninetyCalls(int day)
+// The first start with a log of an earlier version, without sort indexes:
+// the log opened and shown in the grid; the indexes are built meanwhile on
+// a thread of their own (stopped here, so that each repetition starts from
+// the same unindexed copy).
+void FirstStartUnindexed(benchmark::State& state)
+{
+    const int calls = int(state.range(0));
+    Log& log = logOf(calls);
+    const QString folder = log.dir + QStringLiteral("-unindexed");
+    if (!QFile::exists(QDir(folder).filePath(kCallLogFile))) {
+        QDir().mkpath(folder);
+        QFile::copy(log.store->callLogPath(), QDir(folder).filePath(kCallLogFile));
+        CallLogStore old(folder);
+        QSqlQuery query(old.logDatabase());
+        for (const QString& index : CallLogStore::sortIndexesSql())
+            query.exec("DROP INDEX IF EXISTS " + index.section(u' ', 5, 5));
+        query.exec("DROP TABLE IF EXISTS sqlite_stat1");
+    }
+    resetPeakMemory();
+    for (auto _ : state) {
+        CallLogStore store(folder);
+        store.ensureFiles();
+        SortIndexBuilder builder;
+        CallLogGrid grid;
+        grid.resize(1000, 800);
+        grid.show();
+        grid.callLogModel()->bind(&store);
+        drawGrid(grid);
+        // Then, as in the program, the build begins.
+        if (store.missingSortIndexes() > 0)
+            builder.start(store.callLogPath());
+        state.PauseTiming();
+        builder.stop();
+        state.ResumeTiming();
+    }
+    state.counters["peak_MB"] = peakMegabytes();
+}
+
+// "1" to "99999999" as a record's packed dial digits from `at` (0 is 0x0A).
+void packDigits(uint8_t* field, const std::string& digits)
+{
+    for (size_t i = 0; i < digits.size(); ++i) {
+        const uint8_t nibble = digits[i] == '0' ? 0x0A : uint8_t(digits[i] - '0');
+        field[i / 2] = i % 2 ? uint8_t(field[i / 2] | nibble) : uint8_t(nibble << 4);
+    }
+}
+
+// 90 calls of one day, a tenth of them in progress, with numbers that no
+// earlier fetch of this run or of an earlier run has merged.
+std::array<uint8_t, kHistorySize> ninetyCalls(int day, qint64 fetch)
 {
     std::array<uint8_t, kHistorySize> history{};
     history[kRecordCountOffset] = kSlotCount;
     for (int slot = 0; slot < kSlotCount; ++slot) {
         uint8_t* record = history.data() + kFirstSlotOffset + kSlotSize * slot;
         record[kFlagsOffset] = uint8_t((slot % 8) << 5 | (slot % 10 == 0 ? 0x04 : 0x08));
-        record[kNumberOffset] = uint8_t(0x11 + slot % 9);
-        record[kNumberOffset + 1] = 0x2A;
+        packDigits(record + kNumberOffset, "9" + std::to_string(fetch) + std::to_string(100 + slot));
         const uint8_t start[5] = {uint8_t(1 + day / 28 % 12), uint8_t(1 + day % 28),
                                   uint8_t(slot / 4), uint8_t(slot % 60), 0};
         std::copy(start, start + 5, record + kStartOffset);
@@ -162,30 +249,43 @@ std::array<uint8_t, kHistorySize> ninetyCalls(int day)
 void MergeFetch(benchmark::State& state)
 {
     Log& log = logOf(int(state.range(0)));
-    int day = 0;
+    static qint64 fetch = QDateTime::currentSecsSinceEpoch() % 100000000;
     resetPeakMemory();
     for (auto _ : state) {
         state.PauseTiming();
-        const auto history = ninetyCalls(day++);
+        const qint64 before = log.store->dataViewCount();
+        ++fetch;
+        const auto history = ninetyCalls(int(fetch % 336), fetch % 100000000);
         state.ResumeTiming();
         const RefreshResult result = refreshCallLog(*log.store, history.data(), {2030, 6, 1},
                                                     {12, 0, 0}, [](int id) { return QString::number(id); });
-        if (!result.logUpdated)
-            state.SkipWithError("merge failed");
+        state.PauseTiming();
+        if (!result.logUpdated || log.store->dataViewCount() < before + 90 - 9)
+            state.SkipWithError("merge failed or merged nothing new");
+        state.ResumeTiming();
     }
     state.counters["peak_MB"] = peakMegabytes();
 }
 
+// The calls of the earliest day still in the log.
 void DeleteOneDay(benchmark::State& state)
 {
     const int calls = int(state.range(0));
     Log& log = logOf(calls);
-    QDate day(2000, 1, 1);
     resetPeakMemory();
     for (auto _ : state) {
+        state.PauseTiming();
+        QSqlQuery query(log.store->logDatabase());
+        query.exec("SELECT min(StartDate) FROM Data");
+        const QDate day = query.next() ? QDate::fromString(query.value(0).toString(), Qt::ISODate) : QDate();
+        const qint64 before = log.store->dataViewCount();
+        state.ResumeTiming();
         if (!log.store->dataDel(day, day))
             state.SkipWithError("delete failed");
-        day = day.addDays(1);
+        state.PauseTiming();
+        if (log.store->dataViewCount() >= before)
+            state.SkipWithError("nothing deleted");
+        state.ResumeTiming();
     }
     state.counters["peak_MB"] = peakMegabytes();
 }
@@ -197,19 +297,80 @@ void readScreen(CallLogModel& model)
             benchmark::DoNotOptimize(model.cellText(row, column));
 }
 
-// Sorting by column range(1), both directions in turn.
+// Sorting by column range(1) in direction range(2) (0 ascending), from
+// start order each time.
 void SortByColumn(benchmark::State& state)
 {
     Log& log = logOf(int(state.range(0)));
     CallLogModel model;
     model.setNameLookup([](const QString&) { return QString(); }, kNameSql);
     model.bind(log.store.get());
-    bool ascending = true;
+    const Qt::SortOrder order = state.range(2) ? Qt::DescendingOrder : Qt::AscendingOrder;
     resetPeakMemory();
     for (auto _ : state) {
-        model.sort(int(state.range(1)), ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+        state.PauseTiming();
+        model.sort(CallLogModel::kIndexColumn, Qt::AscendingOrder);
+        state.ResumeTiming();
+        model.sort(int(state.range(1)), order);
         readScreen(model);
-        ascending = !ascending;
+    }
+    state.counters["peak_MB"] = peakMegabytes();
+}
+
+// The same in the grid shown off screen, drawn with its header views.
+void SortInGrid(benchmark::State& state)
+{
+    Log& log = logOf(int(state.range(0)));
+    CallLogGrid grid;
+    grid.resize(1000, 800);
+    grid.show();
+    grid.callLogModel()->bind(log.store.get());
+    drawGrid(grid);
+    const Qt::SortOrder order = state.range(2) ? Qt::DescendingOrder : Qt::AscendingOrder;
+    resetPeakMemory();
+    for (auto _ : state) {
+        state.PauseTiming();
+        grid.callLogModel()->sort(CallLogModel::kIndexColumn, Qt::AscendingOrder);
+        drawGrid(grid);
+        state.ResumeTiming();
+        grid.callLogModel()->sort(int(state.range(1)), order);
+        drawGrid(grid);
+    }
+    state.counters["peak_MB"] = peakMegabytes();
+}
+
+// "Lost only" sorted by Phone Number: the count and the first screen.
+void FilterSortedFirstScreen(benchmark::State& state)
+{
+    Log& log = logOf(int(state.range(0)));
+    CallLogModel model;
+    model.bind(log.store.get());
+    model.sort(3, Qt::AscendingOrder);
+    CallFilter lost;
+    lost.lostOnly = true;
+    resetPeakMemory();
+    for (auto _ : state) {
+        state.PauseTiming();
+        model.setCondition({});
+        state.ResumeTiming();
+        model.setCondition(conditionOf(lost, nullptr));
+        readScreen(model);
+    }
+    state.counters["peak_MB"] = peakMegabytes();
+}
+
+// Every call as CSV, in start order, into the null device (the disk's
+// speed is not measured).
+void ExportCsv(benchmark::State& state)
+{
+    Log& log = logOf(int(state.range(0)));
+    resetPeakMemory();
+    for (auto _ : state) {
+        QFile out(QStringLiteral("/dev/null"));
+        out.open(QIODevice::WriteOnly);
+        QString error;
+        if (!exportCalls(*log.store, {}, {}, {}, {}, ExportFormat::Csv, out, error))
+            state.SkipWithError("export failed");
     }
     state.counters["peak_MB"] = peakMegabytes();
 }
@@ -259,15 +420,15 @@ void FilterCount(benchmark::State& state)
     state.counters["peak_MB"] = peakMegabytes();
 }
 
-// A search for digits anywhere in the number (or a name), until the first
-// screen is formatted, the count included.
+// A search for digits anywhere in the number, until the first screen is
+// formatted, the count included.
 void SearchDigits(benchmark::State& state)
 {
     Log& log = logOf(int(state.range(0)));
     const ql310::numbers::PhoneBookNames names({{"01000000", "Name"}}, "DE");
     CallLogModel model;
     model.bind(log.store.get());
-    const char* const searches[] = {"4567", "99", "123456", "Name"};
+    const char* const searches[] = {"4567", "99", "123456", "0815"};
     int i = 0;
     resetPeakMemory();
     for (auto _ : state) {
@@ -290,23 +451,52 @@ void Statistics(benchmark::State& state)
     state.counters["peak_MB"] = peakMegabytes();
 }
 
-void sizes(benchmark::internal::Benchmark* b)
+bool large() { return qEnvironmentVariableIntValue("QL310_BENCH_LARGE") != 0; }
+
+std::vector<int64_t> sizeList()
 {
-    b->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+    std::vector<int64_t> list = {10'000, 100'000, 1'000'000};
+    if (large())
+        list.push_back(10'000'000);
+    return list;
 }
 
-BENCHMARK(ShowCallLog)->Apply(sizes);
-BENCHMARK(ShowCallLogInGrid)->Apply(sizes);
-BENCHMARK(MergeFetch)->Apply(sizes);
-BENCHMARK(DeleteOneDay)->Apply(sizes)->Iterations(10);
-BENCHMARK(SortByColumn)
-    ->ArgsProduct({{10'000, 100'000, 1'000'000}, {1, 2, 3, 4, 5, 6, 8}})
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(4);
-BENCHMARK(FilterFirstScreen)->Apply(sizes)->Iterations(8);
-BENCHMARK(FilterCount)->Apply(sizes)->Iterations(8);
-BENCHMARK(SearchDigits)->Apply(sizes)->Iterations(8);
-BENCHMARK(Statistics)->Apply(sizes)->Iterations(3);
+void sizes(benchmark::internal::Benchmark* b)
+{
+    for (int64_t calls : sizeList())
+        b->Arg(calls);
+    b->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+}
+
+void sortCases(benchmark::internal::Benchmark* b)
+{
+    b->ArgsProduct({sizeList(), {1, 2, 3, 4, 5, 6, 8}, {0, 1}})
+        ->Unit(benchmark::kMillisecond)
+        ->MeasureProcessCPUTime()
+        ->UseRealTime();
+}
+
+// The repetitions of a case: `n`, or $QL310_BENCH_ITERATIONS for a quick
+// run of every case (a machine shared with other work).
+int times(int n)
+{
+    const int chosen = qEnvironmentVariableIntValue("QL310_BENCH_ITERATIONS");
+    return chosen > 0 ? chosen : n;
+}
+
+BENCHMARK(ShowCallLog)->Apply(sizes)->Iterations(times(20));
+BENCHMARK(ShowCallLogInGrid)->Apply(sizes)->Iterations(times(10));
+BENCHMARK(FirstStartUnindexed)->Apply(sizes)->Iterations(times(2));
+BENCHMARK(MergeFetch)->Apply(sizes)->Iterations(times(10));
+BENCHMARK(DeleteOneDay)->Apply(sizes)->Iterations(times(10));
+BENCHMARK(SortByColumn)->Apply(sortCases)->Iterations(times(3));
+BENCHMARK(SortInGrid)->Apply(sortCases)->Iterations(times(3));
+BENCHMARK(FilterFirstScreen)->Apply(sizes)->Iterations(times(8));
+BENCHMARK(FilterSortedFirstScreen)->Apply(sizes)->Iterations(times(8));
+BENCHMARK(FilterCount)->Apply(sizes)->Iterations(times(8));
+BENCHMARK(SearchDigits)->Apply(sizes)->Iterations(times(8));
+BENCHMARK(Statistics)->Apply(sizes)->Iterations(times(3));
+BENCHMARK(ExportCsv)->Apply(sizes)->Iterations(times(1));
 
 } // namespace
 

@@ -22,11 +22,15 @@ CallLogGrid::CallLogGrid(QWidget* parent)
     // The header row is the horizontal header; the row-header column is
     // column 0 of the model.
     verticalHeader()->hide();
-    horizontalHeader()->setSectionsClickable(false);
+    // A click in the header row chooses a column, a drag or a Shift+click
+    // a range of adjacent columns to sort by; the right button there pops
+    // up the Sort menu as on the rows.
+    horizontalHeader()->setSectionsClickable(true);
+    horizontalHeader()->viewport()->installEventFilter(this);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setMinimumSectionSize(0);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setTextElideMode(Qt::ElideRight);
     setWordWrap(false);
@@ -34,6 +38,8 @@ CallLogGrid::CallLogGrid(QWidget* parent)
     setColumnWidthTwips(CallLogModel::kIndexColumn, 0);
     // The header row is the view's own header; the row-header column stays.
     m_frozen = new FrozenCells(this, 0, 1);
+    // Every row has one height: a log of millions of calls is never walked.
+    m_frozen->setUniformRows(true);
 }
 
 CallLogGrid::~CallLogGrid()
@@ -81,13 +87,42 @@ int CallLogGrid::columnWidthTwips(int column) const
     return pixelsToTwipsX(*this, columnWidth(column), m_widthsTwips[column]);
 }
 
+QVector<int> CallLogGrid::sortColumns() const
+{
+    QVector<int> columns;
+    const QItemSelection selection = selectionModel()->selection();
+    if (selection.size() == 1 && selection.first().left() < selection.first().right()) {
+        // A range of columns, from left to right.
+        for (int column = selection.first().left(); column <= selection.first().right(); ++column)
+            if (column > 0 && !isColumnHidden(column))
+                columns << column;
+    }
+    if (columns.size() < 2) {
+        // The current cell's column; none chosen yet (or the row-header
+        // column): Start Time.
+        const QModelIndex current = currentIndex();
+        columns = {current.isValid() && current.column() > 0 ? current.column()
+                                                             : CallLogModel::kStartColumn};
+    }
+    return columns;
+}
+
 void CallLogGrid::sortByCurrentColumn(Qt::SortOrder order)
 {
-    // No cell chosen yet (or the row-header column): by Start Time.
-    const QModelIndex current = currentIndex();
-    const int column = current.isValid() && current.column() > 0 ? current.column()
-                                                                  : CallLogModel::kStartColumn;
-    m_model->sort(column, order);
+    m_model->sortBy(sortColumns(), order);
+}
+
+bool CallLogGrid::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == horizontalHeader()->viewport() && event->type() == QEvent::MouseButtonPress) {
+        auto* press = static_cast<QMouseEvent*>(event);
+        if (press->button() == Qt::RightButton) {
+            setFocus(Qt::MouseFocusReason);
+            emit rightButtonPressed(press->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QTableView::eventFilter(watched, event);
 }
 
 void CallLogGrid::changeEvent(QEvent* event)

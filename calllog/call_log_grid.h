@@ -34,9 +34,10 @@ public:
     void setColumnWidthTwips(int column, int twips);
     int columnWidthTwips(int column) const;
 
-    // Sorts the rows by the current cell's column, by Start Time when there
-    // is no current cell.
+    // Sorts the rows by the selected columns: a range of adjacent columns
+    // from left to right, else the current cell's column, else Start Time.
     void sortByCurrentColumn(Qt::SortOrder order);
+    QVector<int> sortColumns() const;
 
     // The row-header column kept in view.
     FrozenCells* frozenCells() const { return m_frozen; }
@@ -47,7 +48,8 @@ signals:
     // The grid gained (true) or lost (false) the focus. Opening a menu does
     // not count as losing it, so that the menu's grid commands stay usable.
     void focusChanged(bool hasFocus);
-    // The right button was pressed at `globalPosition`.
+    // The right button was pressed at `globalPosition`, on the rows or on
+    // the header row.
     void rightButtonPressed(const QPoint& globalPosition);
 
 protected:
@@ -56,6 +58,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     bool viewportEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     CallLogModel* m_model;

@@ -74,6 +74,8 @@ bool mergeHistoryIntoLog(CallLogStore& store)
         store.rollbackLogTransaction();
         return false;
     }
+    // The planner's figures follow a growing log (at most once a tenth).
+    store.refreshPlannerStatistics();
     return true;
 }
 

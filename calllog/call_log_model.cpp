@@ -41,12 +41,11 @@ void CallLogModel::bind(CallLogStore* store)
     m_store = store;
     m_rowOrder = RowOrder();
     m_blocks.clear();
-    if (store) {
-        ensureOrderIndexes(*store);
-        if (m_prepare)
-            m_prepare(*store);
-    }
-    m_count = store ? static_cast<int>(qMax<qint64>(countRows(*store, m_condition), 0)) : 0;
+    // The sort indexes are the store's (made with a new log, or built by
+    // the program off this thread): binding never waits for them.
+    if (store && m_prepare)
+        m_prepare(*store);
+    recount();
     endResetModel();
 }
 
@@ -54,9 +53,28 @@ void CallLogModel::setCondition(const RowCondition& condition)
 {
     beginResetModel();
     m_condition = condition;
-    m_blocks.clear();
-    m_count = m_store ? static_cast<int>(qMax<qint64>(countRows(*m_store, m_condition), 0)) : 0;
+    recount();
     endResetModel();
+}
+
+void CallLogModel::recount()
+{
+    m_blocks.clear();
+    if (!m_store) {
+        m_count = 0;
+        return;
+    }
+    if (m_rowOrder.column == 0 && !m_condition.isEmpty()) {
+        // A condition that reads every row (a search) counts and finds its
+        // first screen in start order in the same pass.
+        QVector<qint64> first;
+        const qint64 count = countWithFirstInStartOrder(*m_store, m_condition, kBlockRows, first);
+        m_count = static_cast<int>(qMax<qint64>(count, 0));
+        if (count > 0)
+            m_blocks.insert(0, shownRowsOf(*m_store, first));
+        return;
+    }
+    m_count = static_cast<int>(qMax<qint64>(countRows(*m_store, m_condition), 0));
 }
 
 void CallLogModel::setNameLookup(std::function<QString(const QString&)> lookup,
@@ -71,9 +89,7 @@ void CallLogModel::namesChanged()
 {
     if (m_rowOrder.column == kNameColumn) {
         // The order by name follows the new names.
-        emit layoutAboutToBeChanged();
-        m_blocks.clear();
-        emit layoutChanged();
+        reorder();
     } else if (m_count > 0) {
         emit dataChanged(index(0, kNameColumn), index(m_count - 1, kNameColumn));
     }
@@ -188,14 +204,28 @@ Qt::ItemFlags CallLogModel::flags(const QModelIndex& index) const
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
-void CallLogModel::sort(int column, Qt::SortOrder order)
+void CallLogModel::sort(int column, Qt::SortOrder order) { sortBy({column}, order); }
+
+void CallLogModel::sortBy(const QVector<int>& columns, Qt::SortOrder order)
 {
-    if (!m_store || column <= 0 || column >= kColumnCount)
+    QVector<int> keys;
+    for (int column : columns)
+        if (column > 0 && column < kColumnCount && !keys.contains(column))
+            keys << column;
+    if (!m_store || keys.isEmpty())
         return;
-    emit layoutAboutToBeChanged();
-    m_rowOrder = RowOrder{column, order};
+    m_rowOrder = RowOrder{keys.first(), order, keys.mid(1)};
+    reorder();
+}
+
+void CallLogModel::reorder()
+{
+    // The same number of rows, each of one height: the rows are read again
+    // and drawn anew. A layout change would make every header view walk all
+    // its sections (millions of them in a large log).
     m_blocks.clear();
-    emit layoutChanged();
+    if (m_count > 0)
+        emit dataChanged(index(0, 0), index(m_count - 1, kColumnCount - 1));
 }
 
 } // namespace ql310::calllog

@@ -78,12 +78,18 @@ public:
     // Reorders the rows by the cells of `column` (see RowOrder); the log is
     // not changed.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+    // The same by the cells of `columns` in turn, the first deciding first.
+    void sortBy(const QVector<int>& columns, Qt::SortOrder order);
 
     // The text a cell shows (what the grid draws and the sort compares).
     QString cellText(int row, int column) const;
 
 private:
     using Row = ShownRow;
+    // Counts the rows of the condition anew (and may keep the first block).
+    void recount();
+    // The rows are in a new order: read and drawn again.
+    void reorder();
     const Row* rowAt(int row) const;
     QVector<Row> fetchBlock(int block) const;
     QString decorated(int column, const QString& text, bool inOut, bool recording) const;

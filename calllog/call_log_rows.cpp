@@ -2,25 +2,32 @@
 #include "call_log_rows.h"
 
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlQuery>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <string>
+#include <tuple>
+#include <vector>
 
 namespace ql310::calllog {
 
 namespace {
 
-// A phone number that is all digits compares as a number, after the texts.
-const char* const kNumberKind = "(PhoneNumber <> '' AND PhoneNumber NOT GLOB '*[^0-9]*')";
-
 // The keys of each column's order, ascending, before the start order that
-// decides between equal cells. The indexes below hold exactly these keys.
+// decides between equal cells. The store's sort indexes hold exactly these
+// keys (CallLogStore::sortIndexesSql()).
 QStringList keysOf(int column, const QString& nameSql)
 {
     switch (column) {
     case 1: return {"InOut"};
     case 2: return {"Port"};
-    case 3: return {kNumberKind, "CAST(PhoneNumber AS REAL)", "PhoneNumber"};
-    case 4: return {"(Recording = 0)"};
-    case 5: return {"(Recording = 0)", "EndDate", "EndTime"};
+    case 3: return {CallLogStore::numberKindSql(), "CAST(PhoneNumber AS REAL)", "PhoneNumber"};
+    // "-----" after every dated call.
+    case 4: return {"(Recording = 1)"};
+    case 5: return {"(Recording = 1)", "EndDate", "EndTime"};
     case 6: return {CallLogStore::durationSql()};
     case 8:
         if (!nameSql.isEmpty())
@@ -30,24 +37,140 @@ QStringList keysOf(int column, const QString& nameSql)
     }
 }
 
-QStringList orderIndexes()
+sqlite3* handleOf(const QSqlDatabase& db)
 {
-    const QString start = QStringLiteral(", StartDate, StartTime)");
-    return {
-        "CREATE INDEX IF NOT EXISTS DataOrderInOut ON Data (InOut" + start,
-        "CREATE INDEX IF NOT EXISTS DataOrderPort ON Data (Port" + start,
-        QStringLiteral("CREATE INDEX IF NOT EXISTS DataOrderNumber ON Data (") + kNumberKind +
-            ", CAST(PhoneNumber AS REAL), PhoneNumber" + start,
-        "CREATE INDEX IF NOT EXISTS DataOrderStart ON Data ((Recording = 0)" + start,
-        "CREATE INDEX IF NOT EXISTS DataOrderEnd ON Data ((Recording = 0), EndDate, EndTime" + start,
-        "CREATE INDEX IF NOT EXISTS DataOrderDuration ON Data ((" + CallLogStore::durationSql() +
-            ")" + start,
-        // The few lost calls, found without reading the others.
-        "CREATE INDEX IF NOT EXISTS DataLost ON Data (StartDate, StartTime) WHERE Lost = 1",
-    };
+    if (!db.isOpen() || !db.driver())
+        return nullptr;
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.data());
+}
+
+bool bindAll(sqlite3_stmt* statement, const QVariantList& values)
+{
+    for (int i = 0; i < values.size(); ++i) {
+        const QVariant& value = values[i];
+        int result;
+        if (value.typeId() == QMetaType::QString) {
+            const QByteArray text = value.toString().toUtf8();
+            result = sqlite3_bind_text(statement, i + 1, text.constData(), int(text.size()),
+                                       SQLITE_TRANSIENT);
+        } else {
+            result = sqlite3_bind_int64(statement, i + 1, value.toLongLong());
+        }
+        if (result != SQLITE_OK)
+            return false;
+    }
+    return true;
+}
+
+ShownRow shownRowOf(const QSqlQuery& query)
+{
+    ShownRow row;
+    row.view.inOut = query.value(0).toInt() != 0;
+    row.view.port = query.value(1).toString();
+    row.view.phoneNumber = query.value(2).toString();
+    row.view.startTime = query.value(3).toString();
+    row.view.endTime = query.value(4).toString();
+    row.view.diffTime = query.value(5).toString();
+    row.view.index = query.value(6).toLongLong();
+    row.lost = query.value(7).toInt() != 0;
+    row.recording = query.value(8).toInt() != 0;
+    return row;
+}
+
+QString shownColumnsSql()
+{
+    return "SELECT " + CallLogStore::viewColumnsSql().join(", ") + ", Lost, Recording FROM ";
 }
 
 } // namespace
+
+qint64 countWithFirstInStartOrder(CallLogStore& store, const RowCondition& condition, int limit,
+                                  QVector<qint64>& first)
+{
+    first.clear();
+    sqlite3* db = handleOf(store.logDatabase());
+    if (!db)
+        return -1;
+    // The rows in the order they are stored (mostly start order), read
+    // once: all are counted, and the first by start are kept in a heap
+    // whose top is the latest of them.
+    QByteArray sql = "SELECT StartDate, StartTime, `Index` FROM Data";
+    if (!condition.isEmpty())
+        sql += " WHERE (" + condition.sql.toUtf8() + ")";
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &statement, nullptr) != SQLITE_OK)
+        return -1;
+    using Key = std::tuple<std::string, std::string, qint64>;
+    std::vector<Key> heap;
+    heap.reserve(size_t(std::max(limit, 0)) + 1);
+    auto text = [statement](int column) {
+        const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+        return t ? std::string(t, size_t(sqlite3_column_bytes(statement, column))) : std::string();
+    };
+    auto compareText = [statement](int column, const std::string& than) {
+        const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+        const std::string_view v = t ? std::string_view(t, size_t(sqlite3_column_bytes(statement, column)))
+                                     : std::string_view();
+        return v.compare(than);
+    };
+    qint64 count = 0;
+    int step = SQLITE_DONE;
+    if (bindAll(statement, condition.values)) {
+        while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
+            ++count;
+            if (limit <= 0)
+                continue;
+            if (int(heap.size()) == limit) {
+                // Most rows come after the latest kept one: one comparison.
+                const Key& latest = heap.front();
+                int c = compareText(0, std::get<0>(latest));
+                if (c == 0)
+                    c = compareText(1, std::get<1>(latest));
+                if (c > 0 || (c == 0 && sqlite3_column_int64(statement, 2) > std::get<2>(latest)))
+                    continue;
+                std::pop_heap(heap.begin(), heap.end());
+                heap.pop_back();
+            }
+            heap.emplace_back(text(0), text(1), sqlite3_column_int64(statement, 2));
+            std::push_heap(heap.begin(), heap.end());
+        }
+    }
+    sqlite3_finalize(statement);
+    if (step != SQLITE_DONE)
+        return -1;
+    std::sort_heap(heap.begin(), heap.end());
+    first.reserve(qsizetype(heap.size()));
+    for (const Key& key : heap)
+        first << std::get<2>(key);
+    return count;
+}
+
+QVector<ShownRow> shownRowsOf(CallLogStore& store, const QVector<qint64>& indexes)
+{
+    QVector<ShownRow> rows;
+    if (indexes.isEmpty())
+        return rows;
+    QSqlDatabase db = store.logDatabase();
+    if (!db.isOpen())
+        return rows;
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    QVariantList values;
+    for (qint64 index : indexes)
+        values << index;
+    const RowCondition condition{
+        "`Index` IN (" + QStringList(indexes.size(), QStringLiteral("?")).join(", ") + ")", values};
+    if (!runBound(query, shownColumnsSql() + conditionedRowsSql(condition) + orderBySql({}),
+                  values))
+        return rows;
+    rows.reserve(indexes.size());
+    while (query.next())
+        rows.push_back(shownRowOf(query));
+    return rows;
+}
 
 bool runBound(QSqlQuery& query, const QString& sql, const QVariantList& values)
 {
@@ -60,12 +183,17 @@ bool runBound(QSqlQuery& query, const QString& sql, const QVariantList& values)
 
 QString orderBySql(const RowOrder& order, const QString& nameSql)
 {
-    QStringList keys = keysOf(order.column, nameSql);
-    if (order.column == 7)
-        keys.clear(); // the Index alone
-    else
-        keys << "StartDate" << "StartTime";
-    keys << "`Index`";
+    QStringList keys;
+    if (order.column == 7) {
+        keys << "`Index`"; // the Index alone
+    } else {
+        for (int column : order.columns()) {
+            for (const QString& key : keysOf(column, nameSql))
+                if (!keys.contains(key))
+                    keys << key;
+        }
+        keys << "StartDate" << "StartTime" << "`Index`";
+    }
     if (order.order == Qt::DescendingOrder)
         for (QString& key : keys)
             key += QStringLiteral(" DESC");
@@ -79,9 +207,9 @@ bool ensureOrderIndexes(CallLogStore& store)
         return false;
     QSqlQuery query(db);
     bool ok = true;
-    for (const QString& index : orderIndexes())
+    for (const QString& index : CallLogStore::retiredIndexesSql() + CallLogStore::sortIndexesSql())
         ok = query.exec(index) && ok;
-    return ok;
+    return store.refreshPlannerStatistics(true) && ok;
 }
 
 QString conditionedRowsSql(const RowCondition& condition)
@@ -116,11 +244,24 @@ QVector<ShownRow> shownRows(CallLogStore& store, const RowCondition& condition,
         return rows;
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    const QString select = "SELECT " + CallLogStore::viewColumnsSql().join(", ") +
-                           ", Lost, Recording FROM " + conditionedRowsSql(condition);
+    QVariantList values;
+    const QString sql = shownRowsSql(condition, order, nameSql, values);
+    values << limit << offset;
+    if (!runBound(query, sql, values))
+        return rows;
+    rows.reserve(int(limit));
+    while (query.next())
+        rows.push_back(shownRowOf(query));
+    return rows;
+}
+
+QString shownRowsSql(const RowCondition& condition, const RowOrder& order, const QString& nameSql,
+                     QVariantList& values)
+{
+    const QString select = shownColumnsSql() + conditionedRowsSql(condition);
     QString sql = select + orderBySql(order, nameSql) + " LIMIT ? OFFSET ?";
-    QVariantList values = condition.values;
-    if (order.column == 8 && !nameSql.isEmpty()) {
+    values = condition.values;
+    if (order.column == 8 && order.thenBy.isEmpty() && !nameSql.isEmpty()) {
         // By name: the calls without a name are most of a large log and come
         // first (ascending) in start order, straight from the start index;
         // only the named calls need sorting by name.
@@ -133,24 +274,7 @@ QVector<ShownRow> shownRows(CallLogStore& store, const RowCondition& condition,
               " LIMIT ? OFFSET ?";
         values << condition.values;
     }
-    values << limit << offset;
-    if (!runBound(query, sql, values))
-        return rows;
-    rows.reserve(int(limit));
-    while (query.next()) {
-        ShownRow row;
-        row.view.inOut = query.value(0).toInt() != 0;
-        row.view.port = query.value(1).toString();
-        row.view.phoneNumber = query.value(2).toString();
-        row.view.startTime = query.value(3).toString();
-        row.view.endTime = query.value(4).toString();
-        row.view.diffTime = query.value(5).toString();
-        row.view.index = query.value(6).toLongLong();
-        row.lost = query.value(7).toInt() != 0;
-        row.recording = query.value(8).toInt() != 0;
-        rows.push_back(row);
-    }
-    return rows;
+    return sql;
 }
 
 } // namespace ql310::calllog

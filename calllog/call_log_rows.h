@@ -26,13 +26,16 @@ struct RowCondition {
 };
 
 // The order of the rows: by the cells of a grid column (1 In/Out .. 6
-// Duration, 7 Index, 8 Name), or start order (column 0). Times compare as
-// dates and times with the calls in progress ("-----") before them,
-// durations by their length, phone numbers as numbers after the texts
-// ("*****"); equal cells keep start order. Descending is the exact reverse.
+// Duration, 7 Index, 8 Name), then by those of the columns `thenBy` in turn,
+// or start order (column 0). Times compare as dates and times with the calls
+// in progress ("-----") after them, durations by their length, phone
+// numbers as numbers after the texts ("*****"); equal cells keep start
+// order. Descending is the exact reverse.
 struct RowOrder {
     int column = 0;
     Qt::SortOrder order = Qt::AscendingOrder;
+    QVector<int> thenBy = {};
+    QVector<int> columns() const { return QVector<int>{column} + thenBy; }
 };
 
 // "ORDER BY ..." of `order` over the rows of Data; `nameSql` is the SQL of a
@@ -40,8 +43,9 @@ struct RowOrder {
 // Name column keeps start order.
 QString orderBySql(const RowOrder& order, const QString& nameSql = {});
 
-// Creates the indexes that give each column's order (once per log; the
-// first time on a large log takes a while).
+// Creates the sort indexes that are missing, on the store's own
+// connection, and takes the planner's figures (a large log takes a while:
+// the program does this off its window's thread, see call_log_indexing.h).
 bool ensureOrderIndexes(CallLogStore& store);
 
 struct ShownRow {
@@ -56,6 +60,19 @@ qint64 countRows(CallLogStore& store, const RowCondition& condition);
 QVector<ShownRow> shownRows(CallLogStore& store, const RowCondition& condition,
                             const RowOrder& order, const QString& nameSql, qint64 limit,
                             qint64 offset);
+
+// The SQL of shownRows() and its values, but for the last two: the limit
+// and the offset.
+QString shownRowsSql(const RowCondition& condition, const RowOrder& order, const QString& nameSql,
+                     QVariantList& values);
+
+// The number of calls that meet `condition` (-1 when the log cannot be
+// read) and, from the same single pass over the log, the Index of the
+// first `limit` of them in start order, in that order.
+qint64 countWithFirstInStartOrder(CallLogStore& store, const RowCondition& condition, int limit,
+                                  QVector<qint64>& first);
+// The rows of the calls `indexes`, in start order.
+QVector<ShownRow> shownRowsOf(CallLogStore& store, const QVector<qint64>& indexes);
 
 // Runs `sql` with its "?" values bound in order on `query`.
 bool runBound(QSqlQuery& query, const QString& sql, const QVariantList& values);

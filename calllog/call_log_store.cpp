@@ -75,6 +75,31 @@ const char* const kCreateIndexes[] = {
     "CREATE INDEX IF NOT EXISTS DataOpen ON Data (Recording) WHERE Recording = 1",
 };
 
+// A phone number that is all digits compares as a number, after the texts.
+const char* const kNumberKind = "(PhoneNumber <> '' AND PhoneNumber NOT GLOB '*[^0-9]*')";
+
+// The sort indexes: the keys of each grid column's order, then the start
+// that decides between equal cells (the row's Index comes with every index).
+// The calls in progress ("-----") sort after the dated calls.
+struct SortIndex {
+    const char* name;
+    const char* keys; // null: the duration's expression
+    const char* where = nullptr;
+};
+const SortIndex kSortIndexes[] = {
+    {"DataOrderInOut", "InOut"},
+    {"DataOrderPort", "Port"},
+    {"DataOrderNumber", "(PhoneNumber <> '' AND PhoneNumber NOT GLOB '*[^0-9]*'), "
+                        "CAST(PhoneNumber AS REAL), PhoneNumber"},
+    {"DataSortStart", "(Recording = 1)"},
+    {"DataSortEnd", "(Recording = 1), EndDate, EndTime"},
+    {"DataOrderDuration", nullptr},
+    // The few lost calls, found without reading the others.
+    {"DataLost", nullptr, "Lost = 1"},
+};
+// Sort indexes of earlier versions, in another order.
+const char* const kRetiredIndexes[] = {"DataOrderStart", "DataOrderEnd"};
+
 QString viewSql(const QStringList& columns, const QString& where, const QString& tail)
 {
     return "SELECT " + columns.join(", ") + " FROM (SELECT *, " + kDuration + " AS d FROM Data" +
@@ -221,7 +246,7 @@ TableState tableState(const QString& path, QString& reason)
 // Makes the database file at `path` whole, with table Data and its
 // indexes, in a temporary file renamed over `path`: a kill leaves the old
 // file (or none) or the complete new one.
-bool createDatabase(const QString& path, QString& reason)
+bool createDatabase(const QString& path, bool sortIndexes, QString& reason)
 {
     QByteArray temporary = QFile::encodeName(path) + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data()); // the user's alone
@@ -241,6 +266,10 @@ bool createDatabase(const QString& path, QString& reason)
             ok = query.exec(kCreateTable);
             for (const char* index : kCreateIndexes)
                 ok = ok && query.exec(index);
+            // A new log grows its sort indexes with every merge.
+            if (sortIndexes)
+                for (const QString& index : CallLogStore::sortIndexesSql())
+                    ok = ok && query.exec(index);
             if (!ok)
                 reason = path + ": " + query.lastError().text();
         } else {
@@ -368,7 +397,7 @@ bool CallLogStore::repairFiles()
     // The template holds no calls: whatever is not a complete one is made again.
     if (tableState(templatePath(), reason) != TableState::Complete) {
         replaced = true;
-        ok = createDatabase(templatePath(), reason) || fail(reason);
+        ok = createDatabase(templatePath(), false, reason) || fail(reason);
         // The scratch log copied from a broken template goes with it.
         ok = ok && replaceScratchFromTemplate();
     }
@@ -380,7 +409,7 @@ bool CallLogStore::repairFiles()
     case TableState::Missing:
     case TableState::NoTables:
         replaced = true;
-        ok = (createDatabase(callLogPath(), reason) || fail(reason)) && ok;
+        ok = (createDatabase(callLogPath(), true, reason) || fail(reason)) && ok;
         break;
     case TableState::OtherTables:
     case TableState::NotADatabase:
@@ -751,6 +780,75 @@ QVector<LogRow> CallLogStore::dataExport(const QDate& first, const QDate& last)
 }
 
 QSqlDatabase CallLogStore::logDatabase() { return dataDb(); }
+
+QStringList CallLogStore::sortIndexesSql()
+{
+    QStringList statements;
+    for (const SortIndex& index : kSortIndexes) {
+        QString keys = index.where ? QString()
+                       : index.keys ? QString::fromLatin1(index.keys) + ", "
+                                    : "(" + durationSql() + "), ";
+        QString sql = QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON Data (%2StartDate, StartTime)")
+                          .arg(QLatin1String(index.name), keys);
+        if (index.where)
+            sql += QStringLiteral(" WHERE ") + QLatin1String(index.where);
+        statements << sql;
+    }
+    return statements;
+}
+
+QStringList CallLogStore::retiredIndexesSql()
+{
+    QStringList statements;
+    for (const char* name : kRetiredIndexes)
+        statements << QStringLiteral("DROP INDEX IF EXISTS %1").arg(QLatin1String(name));
+    return statements;
+}
+
+QString CallLogStore::numberKindSql() { return QString::fromLatin1(kNumberKind); }
+
+int CallLogStore::missingSortIndexes()
+{
+    QSqlDatabase db = dataDb();
+    QSqlQuery query(db);
+    if (!db.isOpen() || !query.exec("SELECT name FROM sqlite_master WHERE type = 'index'")) {
+        fail(queryFailure(db, query));
+        return -1;
+    }
+    QStringList present;
+    while (query.next())
+        present << query.value(0).toString();
+    int missing = 0;
+    for (const SortIndex& index : kSortIndexes)
+        missing += !present.contains(QLatin1String(index.name));
+    for (const char* name : kRetiredIndexes)
+        missing += present.contains(QLatin1String(name));
+    return missing;
+}
+
+bool CallLogStore::refreshPlannerStatistics(bool always)
+{
+    QSqlDatabase db = dataDb();
+    if (!db.isOpen())
+        return false;
+    QSqlQuery query(db);
+    if (!always) {
+        // The planner's row count of the log against its highest Index
+        // (rows are only appended): a tenth more, and it is counted again.
+        qint64 known = -1;
+        if (query.exec("SELECT stat FROM sqlite_stat1 WHERE tbl = 'Data' AND idx = 'DataStart'") &&
+            query.next())
+            known = query.value(0).toString().section(u' ', 0, 0).toLongLong();
+        if (!query.exec("SELECT max(`Index`) FROM Data") || !query.next())
+            return false;
+        const qint64 highest = query.value(0).toLongLong();
+        if (known >= 0 ? highest <= known + known / 10 : highest < 1000)
+            return true;
+    }
+    // A sample of each index is enough to choose between plans, and takes
+    // the same short time at any size.
+    return query.exec("PRAGMA analysis_limit = 1000") && query.exec("ANALYZE Data");
+}
 
 QStringList CallLogStore::viewColumnsSql() { return allViewColumns(); }
 

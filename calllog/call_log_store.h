@@ -161,6 +161,22 @@ public:
     QSqlDatabase logDatabase();
     static QStringList viewColumnsSql();
     static QString durationSql();
+    // 1 for a phone number that is all digits (it sorts as a number), else 0.
+    static QString numberKindSql();
+
+    // The sort indexes: one per grid column's order and one on the lost
+    // calls. A new log has them from the start; an older one is given them
+    // by buildSortIndexes() (call_log_indexing.h), off the window's thread.
+    static QStringList sortIndexesSql();
+    // Drops the sort indexes of earlier versions.
+    static QStringList retiredIndexesSql();
+    // How many sort indexes are missing (and retired ones still there);
+    // -1 when the log cannot be read.
+    int missingSortIndexes();
+    // Keeps the query planner's figures of the log current (a sample of
+    // each index), so that a filter picks the index that reads fewest rows:
+    // when the log grew by a tenth since they were taken, or `always`.
+    bool refreshPlannerStatistics(bool always = false);
 
 private:
     bool insert(const QString& connection, const LogRow& row);

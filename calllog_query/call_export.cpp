@@ -1,13 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "call_export.h"
 
+#include "call_statistics.h"
+
 #include <QDateTime>
 #include <QIODevice>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <QSqlDriver>
 #include <QSqlQuery>
+
+#include <sqlite3.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace ql310::calllog {
 
@@ -64,6 +73,163 @@ QByteArray jsonRow(const Call& call)
     return "    " + text;
 }
 
+// "+hh:mm" or "-hh:mm" of an offset from UTC in seconds.
+QString offsetText(int seconds)
+{
+    const int minutes = std::abs(seconds) / 60;
+    return QStringLiteral("%1%2:%3")
+        .arg(QChar(seconds < 0 ? u'-' : u'+'))
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+// The local times of a run of calls with their UTC offset, reckoned once
+// for each day (at its first and its last second) rather than for each
+// call: the offset comes from the time-zone rules, which are slow to ask.
+// A day whose offset changes (a clock change) is reckoned call by call.
+class LocalTimes {
+public:
+    QString of(std::string_view dateText, std::string_view timeText)
+    {
+        if (!m_read || dateText != m_dayText) {
+            m_read = true;
+            m_dayText = dateText;
+            m_day = QDate::fromString(QString::fromUtf8(dateText.data(), qsizetype(dateText.size())),
+                                      Qt::ISODate);
+            m_offset.clear();
+            if (m_day.isValid() && m_day.toString(Qt::ISODate).toStdString() == m_dayText) {
+                const int first = QDateTime(m_day, QTime(0, 0)).offsetFromUtc();
+                const int last = QDateTime(m_day, QTime(23, 59, 59)).offsetFromUtc();
+                if (first == last)
+                    m_offset = offsetText(first).toStdString();
+            }
+        }
+        if (!m_offset.empty() && isTimeOfDay(timeText)) {
+            std::string text;
+            text.reserve(m_dayText.size() + 1 + timeText.size() + m_offset.size());
+            text.append(m_dayText).append(1, 'T').append(timeText).append(m_offset);
+            return QString::fromLatin1(text.data(), qsizetype(text.size()));
+        }
+        return isoLocalTime(m_day, QTime::fromString(QString::fromUtf8(timeText.data(),
+                                                                       qsizetype(timeText.size())),
+                                                     Qt::ISODate));
+    }
+
+private:
+    // "HH:MM:SS" of one day.
+    static bool isTimeOfDay(std::string_view t)
+    {
+        auto digit = [](char c) { return c >= '0' && c <= '9'; };
+        return t.size() == 8 && t[2] == ':' && t[5] == ':' && digit(t[0]) && digit(t[1]) &&
+               digit(t[3]) && digit(t[4]) && digit(t[6]) && digit(t[7]) &&
+               (t[0] - '0') * 10 + (t[1] - '0') < 24 && t[3] < '6' && t[6] < '6';
+    }
+    bool m_read = false;
+    std::string m_dayText;
+    QDate m_day;
+    std::string m_offset; // empty: reckoned call by call
+};
+
+sqlite3* handleOf(const QSqlDatabase& db)
+{
+    if (!db.isOpen() || !db.driver())
+        return nullptr;
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.data());
+}
+
+std::string_view textAt(sqlite3_stmt* statement, int column)
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+    return text ? std::string_view(text, size_t(sqlite3_column_bytes(statement, column)))
+                : std::string_view();
+}
+
+QString qtext(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+// The calls read straight through SQLite, a row at a time.
+class CallRows {
+public:
+    CallRows(sqlite3* db, const QByteArray& sql, const QVariantList& values) : m_db(db)
+    {
+        m_ok = sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &m_rows, nullptr) == SQLITE_OK;
+        for (int i = 0; m_ok && i < values.size(); ++i) {
+            const QVariant& value = values[i];
+            if (value.typeId() == QMetaType::QString) {
+                const QByteArray text = value.toString().toUtf8();
+                m_ok = sqlite3_bind_text(m_rows, i + 1, text.constData(), int(text.size()),
+                                         SQLITE_TRANSIENT) == SQLITE_OK;
+            } else {
+                m_ok = sqlite3_bind_int64(m_rows, i + 1, value.toLongLong()) == SQLITE_OK;
+            }
+        }
+    }
+    ~CallRows()
+    {
+        sqlite3_finalize(m_rows);
+        sqlite3_finalize(m_length);
+    }
+    CallRows(const CallRows&) = delete;
+    CallRows& operator=(const CallRows&) = delete;
+
+    // The next call into `call`; false at the end or on a failure (failed()).
+    bool next(Call& call, LocalTimes& starts, LocalTimes& ends)
+    {
+        if (!m_ok)
+            return false;
+        const int step = sqlite3_step(m_rows);
+        if (step != SQLITE_ROW) {
+            m_ok = step == SQLITE_DONE;
+            m_done = true;
+            return false;
+        }
+        call.out = sqlite3_column_int(m_rows, 0) != 0;
+        call.port = qtext(textAt(m_rows, 1));
+        call.number = qtext(textAt(m_rows, 2));
+        const std::string_view startDate = textAt(m_rows, 3), startTime = textAt(m_rows, 4);
+        const std::string_view endDate = textAt(m_rows, 5), endTime = textAt(m_rows, 6);
+        call.start = starts.of(startDate, startTime);
+        call.end = ends.of(endDate, endTime);
+        const std::optional<qint64> seconds = callLength(startDate, startTime, endDate, endTime);
+        call.seconds = seconds ? *seconds : lengthByEngine();
+        call.lost = sqlite3_column_int(m_rows, 7) != 0;
+        call.recording = sqlite3_column_int(m_rows, 8) != 0;
+        return m_ok;
+    }
+    bool failed() const { return !m_ok; }
+
+private:
+    // The view's own reckoning for texts the quick path leaves alone.
+    qint64 lengthByEngine()
+    {
+        const QByteArray sql = "SELECT " +
+                               CallLogStore::durationSql()
+                                   .replace("StartDate", "?1")
+                                   .replace("StartTime", "?2")
+                                   .replace("EndDate", "?3")
+                                   .replace("EndTime", "?4")
+                                   .toUtf8();
+        if (!m_length && sqlite3_prepare_v2(m_db, sql.constData(), int(sql.size()), &m_length,
+                                            nullptr) != SQLITE_OK) {
+            m_ok = false;
+            return 0;
+        }
+        sqlite3_reset(m_length);
+        for (int i = 0; i < 4; ++i)
+            sqlite3_bind_value(m_length, i + 1, sqlite3_column_value(m_rows, 3 + i));
+        m_ok = sqlite3_step(m_length) == SQLITE_ROW;
+        return m_ok ? sqlite3_column_int64(m_length, 0) : 0;
+    }
+
+    sqlite3* m_db;
+    sqlite3_stmt* m_rows = nullptr;
+    sqlite3_stmt* m_length = nullptr;
+    bool m_ok = false;
+    bool m_done = false;
+};
+
 } // namespace
 
 ExportFormat exportFormatOf(const QString& path)
@@ -111,24 +277,35 @@ bool exportCalls(CallLogStore& store, const RowCondition& condition, const RowOr
                  const QString& nameSql, const NameOf& nameOf, ExportFormat format,
                  QIODevice& out, QString& error)
 {
-    QSqlDatabase db = store.logDatabase();
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
+    sqlite3* db = handleOf(store.logDatabase());
     const QString sql =
-        "SELECT InOut, Port, PhoneNumber, StartDate, StartTime, EndDate, EndTime, d, Lost, "
+        "SELECT InOut, Port, PhoneNumber, StartDate, StartTime, EndDate, EndTime, Lost, "
         "Recording FROM " +
         conditionedRowsSql(condition) + orderBySql(order, nameSql);
-    if (!db.isOpen() || !runBound(query, sql, condition.values)) {
+    const auto cannotRead = [&] {
         error = QStringLiteral("the call log cannot be read: ") + store.callLogPath();
         return false;
-    }
-    auto write = [&](const QByteArray& bytes) {
-        if (out.write(bytes) == bytes.size())
+    };
+    if (!db)
+        return cannotRead();
+    CallRows rows(db, sql.toUtf8(), condition.values);
+    if (rows.failed())
+        return cannotRead();
+    // Rows are gathered and written some ten thousand at a time.
+    QByteArray pending;
+    constexpr qsizetype kChunk = 1 << 20;
+    auto write = [&](const QByteArray& bytes, bool flush = false) {
+        pending += bytes;
+        if (!flush && pending.size() < kChunk)
             return true;
-        error = out.errorString();
-        return false;
+        const bool written = out.write(pending) == pending.size();
+        pending.clear();
+        if (!written)
+            error = out.errorString();
+        return written;
     };
     bool first = true;
+    LocalTimes starts, ends;
     if (format == ExportFormat::Csv) {
         QStringList header;
         for (const char* column : kColumns)
@@ -138,20 +315,8 @@ bool exportCalls(CallLogStore& store, const RowCondition& condition, const RowOr
     } else if (!write("[")) {
         return false;
     }
-    while (query.next()) {
-        Call call;
-        call.out = query.value(0).toInt() != 0;
-        call.port = query.value(1).toString();
-        call.number = query.value(2).toString();
-        const QDate startDate = QDate::fromString(query.value(3).toString(), Qt::ISODate);
-        const QTime startTime = QTime::fromString(query.value(4).toString(), Qt::ISODate);
-        const QDate endDate = QDate::fromString(query.value(5).toString(), Qt::ISODate);
-        const QTime endTime = QTime::fromString(query.value(6).toString(), Qt::ISODate);
-        call.start = isoLocalTime(startDate, startTime);
-        call.end = isoLocalTime(endDate, endTime);
-        call.seconds = query.value(7).toLongLong();
-        call.lost = query.value(8).toInt() != 0;
-        call.recording = query.value(9).toInt() != 0;
+    Call call;
+    while (rows.next(call, starts, ends)) {
         call.name = nameOf ? nameOf(call.number) : QString();
         const QByteArray row =
             format == ExportFormat::Csv ? csvRow(call) : (first ? "\n" : ",\n") + jsonRow(call);
@@ -159,11 +324,11 @@ bool exportCalls(CallLogStore& store, const RowCondition& condition, const RowOr
             return false;
         first = false;
     }
-    if (query.lastError().isValid()) {
-        error = QStringLiteral("the call log cannot be read: ") + store.callLogPath();
+    if (rows.failed())
+        return cannotRead();
+    if (format == ExportFormat::Json && !write(first ? "]\n" : "\n]\n"))
         return false;
-    }
-    return format == ExportFormat::Csv || write(first ? "]\n" : "\n]\n");
+    return write({}, true);
 }
 
 } // namespace ql310::calllog

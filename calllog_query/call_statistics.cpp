@@ -8,6 +8,8 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <bit>
+#include <cstdio>
 #include <map>
 #include <optional>
 #include <string>
@@ -67,6 +69,7 @@ std::string_view textOf(sqlite3_stmt* statement, int column)
 struct Totals {
     qint64 calls = 0;
     qint64 seconds = 0;
+    qint64 talks = 0; // the calls that were not lost
 };
 
 // The totals of each number, in one flat table: the numbers' texts one
@@ -106,7 +109,15 @@ public:
     void forEach(F f) const
     {
         for (const Entry& e : m_entries)
-            f(textOf(e), e.totals);
+            f(textOf(e), e.totals, e.hash);
+    }
+    size_t size() const { return m_entries.size(); }
+    // Empty again, keeping its room.
+    void clear()
+    {
+        m_text.clear();
+        m_entries.clear();
+        std::fill(m_slots.begin(), m_slots.end(), 0);
     }
 
 private:
@@ -137,6 +148,269 @@ private:
     std::vector<quint32> m_slots; // an entry's place plus one, 0 when free
 };
 
+// The totals of numbers in bounded memory: when the table holds `limit`
+// numbers, their totals go to temporary files, each number always to the
+// same one of kParts (by its hash), and the table starts empty; in the end
+// each file's totals are summed in a table of their own.
+class TextTotals {
+public:
+    explicit TextTotals(size_t limit) : m_limit(limit) {}
+    ~TextTotals()
+    {
+        for (std::FILE* part : m_parts)
+            std::fclose(part);
+    }
+    TextTotals(const TextTotals&) = delete;
+    TextTotals& operator=(const TextTotals&) = delete;
+
+    // False when a temporary file cannot be written.
+    bool add(std::string_view number, qint64 seconds, bool lost)
+    {
+        Totals& totals = m_table[number];
+        totals.calls += 1;
+        totals.seconds += seconds;
+        totals.talks += !lost;
+        return m_table.size() < m_limit || spill();
+    }
+
+    // Runs `f(number, totals)` once for each number; false when a
+    // temporary file cannot be read.
+    template<class F>
+    bool forEach(F f)
+    {
+        auto each = [&f](std::string_view number, const Totals& totals, size_t) { f(number, totals); };
+        if (m_parts.empty()) {
+            m_table.forEach(each);
+            return true;
+        }
+        if (!spill())
+            return false;
+        for (std::FILE* part : m_parts) {
+            std::rewind(part);
+            NumberTable sums; // a part's numbers only: a small table
+            std::string number;
+            for (;;) {
+                unsigned char size = 0;
+                Totals totals;
+                if (std::fread(&size, 1, 1, part) != 1)
+                    break;
+                number.resize(size);
+                if (std::fread(number.data(), 1, size, part) != size ||
+                    std::fread(&totals, sizeof totals, 1, part) != 1)
+                    return false;
+                Totals& sum = sums[number];
+                sum.calls += totals.calls;
+                sum.seconds += totals.seconds;
+                sum.talks += totals.talks;
+            }
+            if (std::ferror(part))
+                return false;
+            sums.forEach(each);
+        }
+        return true;
+    }
+
+private:
+    static constexpr size_t kParts = 256;
+
+    bool spill()
+    {
+        if (m_parts.empty()) {
+            for (size_t i = 0; i < kParts; ++i) {
+                std::FILE* part = std::tmpfile(); // gone when closed
+                if (!part)
+                    return false;
+                m_parts.push_back(part);
+            }
+        }
+        bool ok = true;
+        m_table.forEach([&](std::string_view number, const Totals& totals, size_t hash) {
+            std::FILE* part = m_parts[(hash >> 24) % kParts];
+            // Numbers are at most 26 characters; a longer text is cut.
+            const unsigned char size = static_cast<unsigned char>(std::min<size_t>(number.size(), 255));
+            ok = ok && std::fwrite(&size, 1, 1, part) == 1 &&
+                 std::fwrite(number.data(), 1, size, part) == size &&
+                 std::fwrite(&totals, sizeof totals, 1, part) == 1;
+        });
+        m_table.clear();
+        return ok;
+    }
+
+    size_t m_limit;
+    NumberTable m_table;
+    std::vector<std::FILE*> m_parts;
+};
+
+// The totals of the numbers of digits only (nearly all), keyed by the
+// number packed into 64 bits: its digits as a value below 10^18 and its
+// length above them, so that "0301" and "301" differ. One slot holds the key
+// and the totals, so a look-up touches one cache line. 0 is no key.
+class PackedTable {
+public:
+    struct Slot {
+        quint64 key = 0;
+        Totals totals;
+    };
+    static constexpr size_t kMaxDigits = 18;
+
+    static quint64 keyOf(std::string_view number)
+    {
+        if (number.empty() || number.size() > kMaxDigits)
+            return 0;
+        quint64 value = 0;
+        for (const char c : number) {
+            if (c < '0' || c > '9')
+                return 0;
+            value = value * 10 + quint64(c - '0');
+        }
+        return quint64(number.size()) << 60 | value;
+    }
+    // The number of `key` in `buffer` (at least kMaxDigits long).
+    static std::string_view numberOf(quint64 key, char* buffer)
+    {
+        const size_t size = size_t(key >> 60);
+        quint64 value = key & ((quint64(1) << 60) - 1);
+        for (size_t i = size; i-- > 0; value /= 10)
+            buffer[i] = char('0' + value % 10);
+        return std::string_view(buffer, size);
+    }
+    // The part a key is spilled to, of 256: the top bits of another mix
+    // than the table's.
+    static size_t partOf(quint64 key) { return size_t((key * 0xC2B2AE3D27D4EB4Full) >> 56); }
+
+    PackedTable() : m_slots(1024) {}
+    Totals& operator[](quint64 key)
+    {
+        if ((m_size + 1) * 2 > m_slots.size())
+            grow();
+        Slot& slot = find(m_slots, key);
+        if (slot.key == 0) {
+            slot.key = key;
+            ++m_size;
+        }
+        return slot.totals;
+    }
+    size_t size() const { return m_size; }
+    template<class F>
+    void forEach(F f) const
+    {
+        for (const Slot& slot : m_slots)
+            if (slot.key != 0)
+                f(slot);
+    }
+    void clear()
+    {
+        std::fill(m_slots.begin(), m_slots.end(), Slot());
+        m_size = 0;
+    }
+
+private:
+    // The key's slot: the top bits of its Fibonacci mix, then the next free.
+    static Slot& find(std::vector<Slot>& table, quint64 key)
+    {
+        const size_t mask = table.size() - 1;
+        const int shift = 64 - std::countr_zero(table.size());
+        for (size_t at = size_t((key * 0x9E3779B97F4A7C15ull) >> shift);; at = (at + 1) & mask)
+            if (table[at].key == key || table[at].key == 0)
+                return table[at];
+    }
+    void grow()
+    {
+        std::vector<Slot> table(m_slots.size() * 2);
+        for (const Slot& slot : m_slots)
+            if (slot.key != 0)
+                find(table, slot.key) = slot;
+        m_slots.swap(table);
+    }
+    std::vector<Slot> m_slots;
+    size_t m_size = 0;
+};
+
+// The totals of every number in bounded memory: numbers of digits only in
+// a PackedTable, others in a NumberTable, each spilled (as in TextTotals) to
+// temporary files by its hash when the table is full, and summed file by
+// file in the end.
+class NumberTotals {
+public:
+    explicit NumberTotals(size_t limit) : m_limit(limit), m_texts(limit) {}
+    ~NumberTotals()
+    {
+        for (std::FILE* part : m_parts)
+            std::fclose(part);
+    }
+    NumberTotals(const NumberTotals&) = delete;
+    NumberTotals& operator=(const NumberTotals&) = delete;
+
+    bool add(std::string_view number, qint64 seconds, bool lost)
+    {
+        const quint64 key = PackedTable::keyOf(number);
+        if (key == 0)
+            return m_texts.add(number, seconds, lost);
+        Totals& totals = m_table[key];
+        totals.calls += 1;
+        totals.seconds += seconds;
+        totals.talks += !lost;
+        return m_table.size() < m_limit || spill();
+    }
+
+    template<class F>
+    bool forEach(F f)
+    {
+        char buffer[PackedTable::kMaxDigits];
+        auto each = [&](const PackedTable::Slot& slot) {
+            f(PackedTable::numberOf(slot.key, buffer), slot.totals);
+        };
+        if (!m_parts.empty()) {
+            if (!spill())
+                return false;
+            for (std::FILE* part : m_parts) {
+                std::rewind(part);
+                PackedTable sums; // a part's numbers only: a small table
+                PackedTable::Slot slot;
+                while (std::fread(&slot, sizeof slot, 1, part) == 1) {
+                    Totals& sum = sums[slot.key];
+                    sum.calls += slot.totals.calls;
+                    sum.seconds += slot.totals.seconds;
+                    sum.talks += slot.totals.talks;
+                }
+                if (std::ferror(part))
+                    return false;
+                sums.forEach(each);
+            }
+        } else {
+            m_table.forEach(each);
+        }
+        return m_texts.forEach(f);
+    }
+
+private:
+    static constexpr size_t kParts = 256;
+
+    bool spill()
+    {
+        if (m_parts.empty()) {
+            for (size_t i = 0; i < kParts; ++i) {
+                std::FILE* part = std::tmpfile(); // gone when closed
+                if (!part)
+                    return false;
+                m_parts.push_back(part);
+            }
+        }
+        bool ok = true;
+        m_table.forEach([&](const PackedTable::Slot& slot) {
+            std::FILE* part = m_parts[PackedTable::partOf(slot.key) % kParts];
+            ok = ok && std::fwrite(&slot, sizeof slot, 1, part) == 1;
+        });
+        m_table.clear();
+        return ok;
+    }
+
+    size_t m_limit;
+    PackedTable m_table;
+    std::vector<std::FILE*> m_parts;
+    TextTotals m_texts;
+};
+
 // The ten numbers first by calls (bySeconds false) or by talk time, ties
 // by number; kept as a short sorted list while the totals pass by.
 class TopTen {
@@ -144,12 +418,15 @@ public:
     explicit TopTen(bool bySeconds) : m_bySeconds(bySeconds) {}
     void offer(std::string_view number, const Totals& totals)
     {
+        // A number whose calls were all lost never talked.
+        if (m_bySeconds && totals.talks == 0)
+            return;
         if (m_list.size() == kTopNumbers && !before(number, totals, m_list.back()))
             return;
         auto at = std::find_if(m_list.begin(), m_list.end(), [&](const Entry& e) {
             return before(number, totals, e);
         });
-        m_list.insert(at, Entry{number, totals});
+        m_list.insert(at, Entry{std::string(number), totals});
         if (m_list.size() > kTopNumbers)
             m_list.pop_back();
     }
@@ -164,7 +441,7 @@ public:
 
 private:
     struct Entry {
-        std::string_view number;
+        std::string number;
         Totals totals;
     };
     bool before(std::string_view number, const Totals& totals, const Entry& e) const
@@ -285,7 +562,18 @@ private:
 
 } // namespace
 
-bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStatistics& out)
+std::optional<qint64> callLength(std::string_view startDate, std::string_view startTime,
+                                 std::string_view endDate, std::string_view endTime)
+{
+    const std::optional<qint64> startDay = dayNumber(startDate), endDay = dayNumber(endDate);
+    const std::optional<qint64> start = secondOfDay(startTime), end = secondOfDay(endTime);
+    if (!startDay || !endDay || !start || !end)
+        return std::nullopt;
+    return (*endDay - *startDay) * 86400 + *end - *start;
+}
+
+bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStatistics& out,
+                    size_t numbersInMemory)
 {
     out = CallStatistics();
     sqlite3* db = handleOf(store.logDatabase());
@@ -299,7 +587,7 @@ bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStat
         return false;
     std::map<std::string, DayFigures, std::less<>> days;
     std::map<std::string, PortFigures, std::less<>> ports;
-    NumberTable numbers;
+    NumberTotals numbers(std::max<size_t>(numbersInMemory, 1));
     Duration duration(db);
     // Calls come mostly in start order: the day and port of the last call
     // are most often those of the next.
@@ -309,13 +597,15 @@ bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStat
     int step = SQLITE_DONE;
     if (bind(statement, condition.values)) {
         while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
+            const bool outgoing = sqlite3_column_int(statement, InOut) != 0;
+            const bool lost = sqlite3_column_int(statement, Lost) != 0;
+            // A lost call's end is the moment of the fetch that missed it:
+            // it adds no talk time.
             qint64 seconds = 0;
-            if (!duration.of(statement, seconds)) {
+            if (!lost && !duration.of(statement, seconds)) {
                 step = SQLITE_ERROR;
                 break;
             }
-            const bool outgoing = sqlite3_column_int(statement, InOut) != 0;
-            const bool lost = sqlite3_column_int(statement, Lost) != 0;
             const std::string_view dayText = textOf(statement, StartDate);
             if (!day || dayText != lastDay) {
                 lastDay = dayText;
@@ -330,9 +620,10 @@ bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStat
             }
             port->calls += 1;
             port->seconds += seconds;
-            Totals& number = numbers[textOf(statement, PhoneNumber)];
-            number.calls += 1;
-            number.seconds += seconds;
+            if (!numbers.add(textOf(statement, PhoneNumber), seconds, lost)) {
+                step = SQLITE_ERROR;
+                break;
+            }
             out.calls += 1;
             out.lost += lost;
             out.seconds += seconds;
@@ -354,10 +645,14 @@ bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStat
         out.ports.push_back(port);
     }
     TopTen mostCalls(false), longestTalk(true);
-    numbers.forEach([&](std::string_view number, const Totals& totals) {
+    const bool summed = numbers.forEach([&](std::string_view number, const Totals& totals) {
         mostCalls.offer(number, totals);
         longestTalk.offer(number, totals);
     });
+    if (!summed) {
+        out = CallStatistics();
+        return false;
+    }
     out.mostCalls = mostCalls.figures();
     out.longestTalk = longestTalk.figures();
     return true;

@@ -2,7 +2,9 @@
 // Figures of the calls that meet a condition: calls and lost calls a day,
 // talk time per port or channel, and the ten numbers with the most calls and
 // with the longest talk time. Talk time counts a call's duration up to its
-// end (or the latest fetch for a call in progress), never below zero.
+// end (or the latest fetch for a call in progress), never below zero; a lost
+// call (whose end is only the fetch that missed it) counts none, and a
+// number with only lost calls is not among the longest talks.
 #pragma once
 
 #include "call_log_rows.h"
@@ -10,6 +12,9 @@
 #include <QDate>
 #include <QString>
 #include <QVector>
+
+#include <optional>
+#include <string_view>
 
 namespace ql310::calllog {
 
@@ -44,7 +49,20 @@ struct CallStatistics {
 
 inline constexpr int kTopNumbers = 10;
 
-// False when the log cannot be read.
-bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStatistics& out);
+// A call's length in seconds as the view reckons it (negative when it ends
+// before it starts), from the texts the log holds ("YYYY-MM-DD" of the years
+// 1..9999 and "HH:MM:SS"); nothing for any other text.
+std::optional<qint64> callLength(std::string_view startDate, std::string_view startTime,
+                                 std::string_view endDate, std::string_view endTime);
+
+// The numbers whose totals are kept in memory at a time (a table that stays
+// in the processor's cache); more go to temporary files, summed part by part
+// in the end, so that a log of ten million numbers takes no more memory
+// than one of ten thousand.
+inline constexpr size_t kNumbersInMemory = size_t(1) << 14;
+
+// False when the log cannot be read (or a temporary file not used).
+bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStatistics& out,
+                    size_t numbersInMemory = kNumbersInMemory);
 
 } // namespace ql310::calllog

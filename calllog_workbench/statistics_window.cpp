@@ -221,7 +221,7 @@ void StatisticsWindow::showFigures(const RowCondition& condition, const NameOf& 
         m_summary->setText(tr("The call log cannot be read."));
         return;
     }
-    m_summary->setText(tr("%1 calls, %2 lost, talk time %3:%4:%5")
+    m_summary->setText(tr("%1 calls, %2 lost, talk time %3:%4:%5 (lost calls not counted)")
                            .arg(m_figures.calls)
                            .arg(m_figures.lost)
                            .arg(m_figures.seconds / 3600, 2, 10, QLatin1Char('0'))

@@ -42,6 +42,12 @@ void FrozenCells::setFrozen(int rows, int columns)
     rebuild();
 }
 
+void FrozenCells::setUniformRows(bool uniform)
+{
+    m_uniformRows = uniform;
+    invalidate();
+}
+
 QTableView* FrozenCells::makeView(bool withHeader)
 {
     auto* frozen = new QTableView(m_view);
@@ -160,7 +166,9 @@ void FrozenCells::sync()
         QHeaderView* rows = frozen->verticalHeader();
         rows->setMinimumSectionSize(m_view->verticalHeader()->minimumSectionSize());
         rows->setDefaultSectionSize(m_view->verticalHeader()->defaultSectionSize());
-        for (int row = 0; row < rowCount; ++row) {
+        // Uniform rows take the default height given above.
+        const int walkedRows = m_uniformRows ? qMin(m_rows, rowCount) : rowCount;
+        for (int row = 0; row < walkedRows; ++row) {
             frozen->setRowHidden(row, m_view->isRowHidden(row));
             if (!m_view->isRowHidden(row) && frozen->rowHeight(row) != m_view->rowHeight(row))
                 frozen->setRowHeight(row, m_view->rowHeight(row));
@@ -172,7 +180,7 @@ void FrozenCells::sync()
         }
         // Spans of the cells the frozen view shows.
         frozen->clearSpans();
-        const int spanRows = frozen == m_left ? rowCount : qMin(m_rows, rowCount);
+        const int spanRows = frozen == m_left ? walkedRows : qMin(m_rows, rowCount);
         const int spanColumns = frozen == m_top ? columnCount : qMin(m_columns, columnCount);
         for (int row = 0; row < spanRows; ++row)
             for (int column = 0; column < spanColumns; ++column) {

@@ -28,6 +28,10 @@ public:
     explicit FrozenCells(QTableView* view, int rows = 0, int columns = 0);
 
     void setFrozen(int rows, int columns);
+    // The view promises rows of its default height only, none hidden and no
+    // span below the frozen rows (a call log of millions of rows): a sync
+    // then touches only the frozen rows, never every row.
+    void setUniformRows(bool uniform);
     int rows() const { return m_rows; }
     int columns() const { return m_columns; }
 
@@ -74,6 +78,7 @@ private:
     QTableView* m_view;
     int m_rows = 0;
     int m_columns = 0;
+    bool m_uniformRows = false;
     bool m_dirty = false;
     bool m_built = false;
     bool m_syncQueued = false;

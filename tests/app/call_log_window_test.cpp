@@ -4,6 +4,7 @@
 // sorting, printing and the clear dialog through the menu.
 #include "call_log_commands.h"
 #include "call_log_grid.h"
+#include "call_log_indexing.h"
 #include "clear_call_log_dialog.h"
 #include "library_binding.h"
 #include "main_window.h"
@@ -20,6 +21,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QHeaderView>
+#include <QProgressBar>
+#include <QSqlQuery>
 #include <QtTest>
 
 using ql310::MainWindow;
@@ -151,6 +155,32 @@ private slots:
         QCOMPARE(grid().cellText(5, 5), QStringLiteral("-----"));
         QVERIFY(QFile::exists(QDir(ql310::callLogDirectory()).filePath("CallHistory.mdb")));
     }
+    void aLogWithoutSortIndexesIsShownAtOnceAndIndexedMeanwhile()
+    {
+        {
+            // A log of an earlier version: its own start-sort index, none of today's.
+            ql310::calllog::CallLogStore old(ql310::callLogDirectory());
+            QVERIFY(old.ensureFiles());
+            QSqlQuery query(old.logDatabase());
+            QVERIFY(query.exec("SELECT name FROM sqlite_master WHERE type = 'index' AND "
+                               "(name LIKE 'DataOrder%' OR name LIKE 'DataSort%' OR name = 'DataLost')"));
+            QStringList names;
+            while (query.next())
+                names << query.value(0).toString();
+            QCOMPARE(names.size(), 7);
+            for (const QString& name : names)
+                QVERIFY(query.exec("DROP INDEX " + name));
+            QVERIFY(query.exec("CREATE INDEX DataOrderStart ON Data ((Recording = 0), StartDate, StartTime)"));
+            QCOMPARE(old.missingSortIndexes(), 8);
+        }
+        startNormally();
+        QCOMPARE(grid().rowCount(), 6);
+        QProgressBar* bar = window().callLog().indexingBar();
+        QVERIFY(!bar->isHidden());
+        QTRY_COMPARE(window().callLog().store().missingSortIndexes(), 0);
+        QTRY_VERIFY(!window().callLog().indexBuilder()->running() && bar->isHidden());
+        QCOMPARE(bar->value(), bar->maximum());
+    }
     void aSecondReadShowsTheSameCallsWithTheCallInProgressUpdated()
     {
         startNormally();
@@ -203,6 +233,14 @@ private slots:
         QTRY_VERIFY(window().menu("mnuCLSort")->isVisible());
         QVERIFY(action("mnuCLSIncrease")->isEnabled());
         QVERIFY(action("mnuCLClear")->isEnabled());
+        window().menu("mnuCLSort")->close();
+        // The same pop-up from the header row.
+        window().tabs()->setFocus();
+        QTRY_VERIFY(!window().menu("mnuCLSort")->menuAction()->isEnabled());
+        QWidget* header = window().callLogGrid()->horizontalHeader()->viewport();
+        QTest::mousePress(header, Qt::RightButton, {}, QPoint(header->width() / 2, 5));
+        QTRY_VERIFY(window().menu("mnuCLSort")->isVisible());
+        QVERIFY(action("mnuCLSIncrease")->isEnabled());
         window().menu("mnuCLSort")->close();
     }
     void sortingThenReadingAgainReturnsToStartOrder()

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QLabel>
 #include <QMenu>
 #include <QtTest>
 
@@ -152,6 +153,10 @@ private slots:
         QVERIFY(stats && stats->isVisible());
         QCOMPARE(stats->chartCount(), 5);
         QCOMPARE(stats->figures().calls, 6);
+        const QString summary = stats->findChild<QLabel*>("CallStatisticsSummary")->text();
+        QVERIFY2(summary.startsWith(QStringLiteral("6 calls, ")) &&
+                     summary.endsWith(QStringLiteral(" (lost calls not counted)")),
+                 qPrintable(summary));
         bar<QComboBox>("CallPort")->setCurrentIndex(1); // Port1
         QCOMPARE(stats->figures().calls, 1);
         const QString svg = m_home.filePath(QStringLiteral("calls.svg"));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The call-log store and the fold-in of fetched call histories.
 #include "call_log_merge.h"
+#include "call_log_rows.h"
 #include "call_log_store.h"
 
 #include <QCoreApplication>
@@ -438,6 +439,48 @@ TEST_F(CallLog, TheCallLogIsTheUsersAloneWhateverTheUmask)
     ::chmod(QFile::encodeName(store.callLogPath()).constData(), 0666);
     EXPECT_TRUE(store.ensureFiles());
     EXPECT_EQ(modeOf(store.callLogPath()), 0664u);
+}
+
+// The plan of each column's first screen: with the planner's figures taken,
+// "Lost only" reads the few lost calls through their own index and sorts
+// them, under every order; without a filter each order walks its own index,
+// a range of columns the index of its first.
+TEST_F(CallLog, EveryOrderOfTheLostCallsReadsThemThroughTheirOwnIndex)
+{
+    QSqlQuery query(store.logDatabase());
+    ASSERT_TRUE(query.exec(
+        "WITH RECURSIVE c(x) AS (SELECT 0 UNION ALL SELECT x + 1 FROM c WHERE x < 4999) "
+        "INSERT INTO Data (Port, InOut, PhoneNumber, Recording, Lost, StartDate, StartTime, "
+        "EndDate, EndTime) SELECT 'Port' || (1 + x % 4), x % 2, CAST(x * 7919 % 90000 AS TEXT), "
+        "x % 977 = 0, x % 1000 = 7, date('2020-01-01', '+' || (x / 50) || ' days'), "
+        "time(x % 50 * 600, 'unixepoch'), date('2020-01-01', '+' || (x / 50) || ' days'), "
+        "time(x % 50 * 600 + 60, 'unixepoch') FROM c"));
+    ASSERT_TRUE(store.refreshPlannerStatistics());
+    auto plan = [&](const RowCondition& condition, const RowOrder& order) {
+        QVariantList values;
+        const QString sql = shownRowsSql(condition, order, {}, values);
+        values << 256 << 0;
+        QString details;
+        if (runBound(query, "EXPLAIN QUERY PLAN " + sql, values))
+            while (query.next())
+                details += query.value(3).toString() + u'\n';
+        return details.toStdString();
+    };
+    const RowCondition lost{QStringLiteral("Lost = 1"), {}};
+    const char* const indexes[] = {"", "DataOrderInOut", "DataOrderPort", "DataOrderNumber",
+                                   "DataSortStart", "DataSortEnd", "DataOrderDuration"};
+    for (int column = 1; column <= 6; ++column)
+        for (Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+            const std::string lostPlan = plan(lost, {column, order});
+            EXPECT_NE(lostPlan.find("INDEX DataLost"), std::string::npos) << column << lostPlan;
+            const std::string allPlan = plan({}, {column, order});
+            EXPECT_NE(allPlan.find(std::string("INDEX ") + indexes[column]), std::string::npos)
+                << column << allPlan;
+            EXPECT_EQ(allPlan.find("TEMP B-TREE"), std::string::npos) << column << allPlan;
+        }
+    const std::string range = plan({}, {2, Qt::AscendingOrder, {3}});
+    EXPECT_NE(range.find("INDEX DataOrderPort"), std::string::npos) << range;
+    EXPECT_NE(range.find("RIGHT PART OF ORDER BY"), std::string::npos) << range;
 }
 
 TEST_F(CallLog, ASecondFetchWaitsItsTurnNoLongerThanTheBound)

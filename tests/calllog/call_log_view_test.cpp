@@ -7,6 +7,7 @@
 #include "clear_call_log_dialog.h"
 
 #include <QBrush>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -196,16 +197,59 @@ private slots:
         add("D", QDateTime(QDate(2026, 5, 12), QTime(9, 0)), 2 * 86400);
         add("E", QDateTime(QDate(2026, 1, 1), QTime(12, 0, 49)), -49);
         show();
-        // Before any cell was chosen, Sort goes by Start Time.
+        // Before any cell was chosen, Sort goes by Start Time; the call in
+        // progress sorts where its "-----" does: after every date.
         m_grid->sortByCurrentColumn(Qt::AscendingOrder);
-        QCOMPARE(column(3), (QStringList{"C", "E", "D", "B", "A"}));
+        QCOMPARE(column(3), (QStringList{"E", "D", "B", "A", "C"}));
         model().sort(CallLogModel::kStartColumn, Qt::DescendingOrder);
-        QCOMPARE(column(3), (QStringList{"A", "B", "D", "E", "C"}));
+        QCOMPARE(column(3), (QStringList{"C", "A", "B", "D", "E"}));
         model().sort(CallLogModel::kEndColumn, Qt::AscendingOrder);
-        QCOMPARE(column(3), (QStringList{"C", "E", "B", "D", "A"}));
+        QCOMPARE(column(3), (QStringList{"E", "B", "D", "A", "C"}));
         model().sort(6, Qt::AscendingOrder);
         QCOMPARE(column(3), (QStringList{"E", "C", "A", "B", "D"}));
         QCOMPARE(column(5).first(), QStringLiteral(" 12:00:00  01 / 01 / 2026 "));
+    }
+    void aRangeOfColumnsInTheHeaderRowSortsByThemFromLeftToRight()
+    {
+        const struct {
+            const char* port;
+            const char* number;
+            int hour;
+        } calls[] = {{"Port2", "5", 8}, {"Port1", "7", 9}, {"Port2", "3", 10}, {"Port1", "7", 11},
+                     {"Port1", "2", 12}};
+        for (const auto& c : calls) {
+            LogRow row = call(QString::fromLatin1(c.number), QDate(2026, 1, 1), QTime(c.hour, 0));
+            row.port = QString::fromLatin1(c.port);
+            QVERIFY(m_store->dataIns(row));
+        }
+        show();
+        m_grid->resize(900, 300);
+        m_grid->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_grid.get()));
+        QHeaderView* header = m_grid->horizontalHeader();
+        auto sectionAt = [&](int column) {
+            return QPoint(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                          header->height() / 2);
+        };
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, sectionAt(2));
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::ShiftModifier, sectionAt(3));
+        QCOMPARE(m_grid->sortColumns(), (QVector<int>{2, 3}));
+        auto hours = [&] {
+            QStringList out;
+            for (const QString& start : column(4))
+                out << start.mid(1, 2);
+            return out;
+        };
+        // Port, then number as a number, then start for equal cells.
+        m_grid->sortByCurrentColumn(Qt::AscendingOrder);
+        QCOMPARE(hours(), (QStringList{"12", "09", "11", "10", "08"}));
+        m_grid->sortByCurrentColumn(Qt::DescendingOrder);
+        QCOMPARE(hours(), (QStringList{"08", "10", "11", "09", "12"}));
+        // One column: equal cells in start order.
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, sectionAt(2));
+        QCOMPARE(m_grid->sortColumns(), (QVector<int>{2}));
+        m_grid->sortByCurrentColumn(Qt::AscendingOrder);
+        QCOMPARE(hours(), (QStringList{"09", "11", "12", "08", "10"}));
     }
     void aSortReadsOnlyTheBlocksShown()
     {

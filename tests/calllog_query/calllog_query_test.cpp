@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
+
 using namespace ql310::calllog;
 using ql310::numbers::PhoneBookNames;
 
@@ -279,6 +281,43 @@ TEST_F(CallQuery, AnExportReadsBackAsCsvAndJsonInTheShownOrder)
     EXPECT_EQ(QJsonDocument::fromJson(none.data()).array().size(), 0);
 }
 
+// Offsets are reckoned once a day, yet the day the clocks go forward gives
+// each call the offset of its own moment.
+TEST_F(CallQuery, ExportedTimesTakeTheOffsetOfTheirMomentOnADayOfClockChange)
+{
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3");
+    tzset();
+    ASSERT_TRUE(m_store->dataDelAll());
+    for (const QDateTime& start : {QDateTime(QDate(2026, 3, 28), QTime(12, 0)),
+                                   QDateTime(QDate(2026, 3, 29), QTime(1, 30)),
+                                   QDateTime(QDate(2026, 3, 29), QTime(3, 30))}) {
+        LogRow row;
+        row.port = "Port1";
+        row.phoneNumber = "1";
+        row.startDate = row.endDate = start.date();
+        row.startTime = start.time();
+        row.endTime = start.time().addSecs(60);
+        ASSERT_TRUE(m_store->dataIns(row));
+    }
+    QBuffer csv;
+    csv.open(QIODevice::WriteOnly);
+    QString error;
+    const bool exported = exportCalls(*m_store, {}, {}, {}, {}, ExportFormat::Csv, csv, error);
+    if (zone.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", zone);
+    tzset();
+    ASSERT_TRUE(exported) << error.toStdString();
+    const auto rows = readCsv(csv.data());
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[1][3], "2026-03-28T12:00:00+01:00");
+    EXPECT_EQ(rows[2][3], "2026-03-29T01:30:00+01:00");
+    EXPECT_EQ(rows[3][3], "2026-03-29T03:30:00+02:00");
+    EXPECT_EQ(rows[3][4], "2026-03-29T03:31:00+02:00");
+}
+
 TEST_F(CallQuery, AnExportThatCannotBeWrittenSaysSo)
 {
     FullDevice full(100);
@@ -293,7 +332,8 @@ TEST_F(CallQuery, StatisticsAddUpToTheLogsTotals)
     ASSERT_TRUE(callStatistics(*m_store, {}, s));
     EXPECT_EQ(s.calls, 5);
     EXPECT_EQ(s.lost, 1);
-    EXPECT_EQ(s.seconds, 60 + 120 + 30 + 10 + 20);
+    // The lost call (30 s up to the fetch) adds no talk time.
+    EXPECT_EQ(s.seconds, 60 + 120 + 10 + 20);
     qint64 calls = 0, lost = 0, seconds = 0;
     for (const DayFigures& d : s.days)
         calls += d.incoming + d.outgoing, lost += d.lost;
@@ -314,12 +354,59 @@ TEST_F(CallQuery, StatisticsAddUpToTheLogsTotals)
     EXPECT_EQ(s.mostCalls[0].calls, 2);
     EXPECT_EQ(s.longestTalk[0].number, QStringLiteral("08912345678"));
     EXPECT_EQ(s.mostCalls.size(), 4);
+    EXPECT_EQ(s.mostCalls[0].seconds, 60);
+    EXPECT_EQ(s.ports[3].port, QStringLiteral("Tran(B1)"));
+    EXPECT_EQ(s.ports[3].calls, 1);
+    EXPECT_EQ(s.ports[3].seconds, 0);
 
     CallFilter out;
     out.direction = CallFilter::Direction::Out;
     ASSERT_TRUE(callStatistics(*m_store, conditionOf(out, m_names.get()), s));
     EXPECT_EQ(s.calls, 3);
-    EXPECT_EQ(s.seconds, 170);
+    EXPECT_EQ(s.seconds, 140);
+
+    // A number whose only call was lost has no talk time to list.
+    CallFilter lostOnly;
+    lostOnly.lostOnly = true;
+    ASSERT_TRUE(callStatistics(*m_store, conditionOf(lostOnly, m_names.get()), s));
+    EXPECT_EQ(s.calls, 1);
+    EXPECT_EQ(s.seconds, 0);
+    EXPECT_EQ(s.mostCalls.size(), 1);
+    EXPECT_TRUE(s.longestTalk.isEmpty());
+}
+
+// Totals kept in a small table, the rest of them in temporary files, come
+// out as those kept all in memory: numbers of digits and others alike.
+TEST_F(CallQuery, StatisticsThatSpillToFilesAddUpTheSame)
+{
+    ASSERT_TRUE(m_store->beginLogTransaction());
+    for (int i = 0; i < 400; ++i) {
+        LogRow row;
+        row.port = "Port2";
+        row.phoneNumber = i % 3 ? QString::number(301000 + i * 7 % 90) : "+49 " + QString::number(i % 40);
+        row.startDate = row.endDate = QDate(2026, 4, 1);
+        row.startTime = QTime(0, 0).addSecs(i * 60);
+        row.endTime = row.startTime.addSecs(i % 50);
+        ASSERT_TRUE(m_store->dataIns(row));
+    }
+    ASSERT_TRUE(m_store->commitLogTransaction());
+    CallStatistics kept, spilled;
+    ASSERT_TRUE(callStatistics(*m_store, {}, kept));
+    ASSERT_TRUE(callStatistics(*m_store, {}, spilled, 8));
+    auto same = [](const QVector<NumberFigures>& a, const QVector<NumberFigures>& b) {
+        if (a.size() != b.size())
+            return false;
+        for (int i = 0; i < a.size(); ++i)
+            if (a[i].number != b[i].number || a[i].calls != b[i].calls || a[i].seconds != b[i].seconds)
+                return false;
+        return true;
+    };
+    EXPECT_EQ(spilled.calls, kept.calls);
+    EXPECT_EQ(spilled.seconds, kept.seconds);
+    ASSERT_EQ(kept.mostCalls.size(), kTopNumbers);
+    EXPECT_TRUE(same(kept.mostCalls, spilled.mostCalls));
+    EXPECT_TRUE(same(kept.longestTalk, spilled.longestTalk));
+    EXPECT_GT(kept.mostCalls[0].calls, 1);
 }
 
 // Talk time across the ends of a month in a leap year and of a year, and
