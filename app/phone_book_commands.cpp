@@ -11,9 +11,10 @@
 #include "main_window.h"
 #include "phone_book_export.h"
 #include "phone_book_import_dialog.h"
+#include "setting_files.h"
 #include "text_table.h"
 
-#include <QSaveFile>
+#include <QFile>
 
 namespace ql310 {
 
@@ -145,9 +146,11 @@ void PhoneBookCommands::mnuExportPhoneBookClick()
         BusyPointer busy;
         const QByteArray bytes =
             phonebook::exportPhoneBook(book, phonebook::formatForFileName(path), homeRegion());
-        QSaveFile out(path);
-        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-            reason = out.errorString().isEmpty() ? QStringLiteral("it could not be written") : out.errorString();
+        std::string why;
+        if (!files::saveBytes(QFile::encodeName(path).toStdString(),
+                              reinterpret_cast<const uint8_t*>(bytes.constData()),
+                              static_cast<size_t>(bytes.size()), why))
+            reason = QString::fromLocal8Bit(why);
     }
     if (!reason.isEmpty())
         warn(QStringLiteral("The file \"%1\" cannot be saved: %2. The file was not changed.").arg(path, reason));
