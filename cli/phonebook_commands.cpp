@@ -12,9 +12,10 @@
 #include "phone_book_export.h"
 #include "phone_book_import.h"
 #include "ql310.h"
+#include "setting_files.h"
 #include "text_table.h"
 
-#include <QSaveFile>
+#include <QFile>
 
 #include <iostream>
 
@@ -103,9 +104,11 @@ int exportBook(const QStringList& args)
         std::cout.flush();
         return std::cout ? kSuccess : kFileUnwritable;
     }
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        complain(path.toStdString() + ": " + out.errorString().toStdString() + "; the file was not changed");
+    std::string reason;
+    if (!files::saveBytes(QFile::encodeName(path).toStdString(),
+                          reinterpret_cast<const uint8_t*>(bytes.constData()),
+                          static_cast<size_t>(bytes.size()), reason)) {
+        complain(path.toStdString() + ": cannot be saved: " + reason + ". The file was not changed.");
         return kFileUnwritable;
     }
     return kSuccess;
@@ -153,6 +156,15 @@ int importBook(const QStringList& args)
         file.contacts = phonebook::contactsFromCsv(file.csv, columns);
     }
 
+    // The read, the change and the write back are one: no other process
+    // writes the adapter in between.
+    if (const uint8_t locked = QL310_LockDevice(); locked != QL310_OK) {
+        complain(transferMessage(kWriteFailText, locked));
+        return exitCodeOfTransfer(locked);
+    }
+    const struct Unlock {
+        ~Unlock() { QL310_UnlockDevice(); }
+    } unlock;
     Configuration config;
     std::string message;
     if (const ExitCode code = readAdapter(config, message); code != kSuccess) {

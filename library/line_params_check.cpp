@@ -22,10 +22,11 @@ HiveState stateOf(registry::OpenStatus status)
     return HiveState::NoFile;
 }
 
-HiveState check(const char* key, registry::Access access, const std::string& path)
+HiveState check(const char* key, registry::Access access, const std::string& path, int lockWaitMs = -1)
 {
     try {
         registry::RegistryKey opened;
+        opened.setLockWait(lockWaitMs);
         const HiveState state = stateOf(opened.open(key, access, path));
         opened.close();
         return state;
@@ -53,9 +54,19 @@ HiveState checkReadable(const std::string& path)
     return check(kReadKey, registry::Access::Read, path);
 }
 
-HiveState checkWritable(const std::string& path)
+HiveState checkWritable(const std::string& path, int lockWaitMs)
 {
-    return check(kStoreKey, registry::Access::Full, path);
+    return check(kStoreKey, registry::Access::Full, path, lockWaitMs);
+}
+
+HiveState checkStoredAfterPut(const uint8_t* record, const std::string& path)
+{
+    const HiveState stored = checkStored(record, path);
+    if (stored == HiveState::Ok)
+        return stored;
+    // Only a look at the lock: the store has waited for it already.
+    const HiveState writable = checkWritable(path, 0);
+    return writable == HiveState::Ok ? stored : writable;
 }
 
 HiveState checkStored(const uint8_t* record, const std::string& path)

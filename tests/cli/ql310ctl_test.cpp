@@ -14,12 +14,14 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -233,6 +235,26 @@ TEST_F(Ql310ctl, AHiveThatCannotGiveOrTakeTheLineParametersFailsTheCommand)
     }
     const std::vector<std::string> codes = m_adapter.journalCodes();
     EXPECT_NE(std::find(codes.begin(), codes.end(), "800120DC"), codes.end());
+}
+
+TEST_F(Ql310ctl, AWriteBesideAHeldHiveLockWaitsOneBoundInAll)
+{
+    start();
+    ASSERT_EQ(ctl({"read", path("a.310")}).status, 0);
+    // Another process holds the hive's lock for the whole write.
+    const int lock = open((m_adapter.registryPath() + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_GE(lock, 0);
+    ASSERT_EQ(flock(lock, LOCK_EX), 0);
+    constexpr int kBoundMs = 1500;
+    setenv("QL310_TIMEOUT_MS", std::to_string(kBoundMs).c_str(), 1);
+    const auto since = std::chrono::steady_clock::now();
+    const Result write = ctl({"write", path("a.310")});
+    const auto took = std::chrono::steady_clock::now() - since;
+    close(lock);
+    EXPECT_EQ(write.status, 9);
+    EXPECT_NE(write.err.find("locked by another program"), std::string::npos) << write.err;
+    // One wait for the lock, not one per look at the hive.
+    EXPECT_LT(took, std::chrono::milliseconds(kBoundMs * 5 / 3));
 }
 
 TEST_F(Ql310ctl, ADryRunShowsTheChangesAndWritesNothing)

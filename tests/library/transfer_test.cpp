@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <array>
 #include <chrono>
 #include <cstdlib>
@@ -209,6 +213,56 @@ TEST_F(Transfer, WriteOfNothingGivesFourAndEndsTheWrite)
               (Codes{"800120E8", "800120DC", "800120D8", "800120EC"}));
     // The setting block had already gone to the adapter.
     EXPECT_EQ(adapterImages().setting, Images(0x44).setting);
+}
+
+TEST_F(Transfer, ARejectedWriteStoresNothing)
+{
+    const Images before = adapterImages();
+    Images images(0x55);
+    for (const char* fault : {"reject write-setting", "reject write-table"}) {
+        ASSERT_EQ(adapter.command("clear"), "ok");
+        ASSERT_EQ(adapter.command(fault), "ok");
+        EXPECT_EQ(QL310_SaveSetting(images.table.data(), images.setting.data()), QL310_WRITE_EMPTY);
+        if (std::string(fault) == "reject write-setting")
+            EXPECT_EQ(adapterImages().setting, before.setting) << fault;
+        EXPECT_EQ(adapterImages().table, before.table) << fault;
+        EXPECT_EQ(stateFile("table.bin"), bytesOf(before.table)) << fault;
+    }
+}
+
+// Another process writes two configurations in turn: every read gives the
+// table block and the setting block of one and the same configuration.
+TEST_F(Transfer, AReadBesideAWritingProcessGetsOneWholeConfiguration)
+{
+    ::setenv("QL310_TIMEOUT_MS", "5000", 1);
+    Images first(0x11);
+    ASSERT_EQ(QL310_SaveSetting(first.table.data(), first.setting.data()), QL310_OK);
+    const pid_t writer = ::fork();
+    ASSERT_GE(writer, 0);
+    if (writer == 0) {
+        Images a(0x11), b(0x22);
+        for (int i = 0;; ++i) {
+            Images& x = i % 2 ? b : a;
+            QL310_SaveSetting(x.table.data(), x.setting.data());
+            ::usleep(1000); // the pause of a writer that starts again
+        }
+    }
+    const struct Stop {
+        pid_t pid;
+        ~Stop()
+        {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+    } stop{writer};
+    int mixed = 0;
+    for (int i = 0; i < 100; ++i) {
+        Images read(0);
+        ASSERT_EQ(QL310_LoadSetting(read.table.data(), read.setting.data()), QL310_OK);
+        const uint8_t v = read.table[0];
+        mixed += read.table != Images(v).table || read.setting != Images(v).setting;
+    }
+    EXPECT_EQ(mixed, 0);
 }
 
 TEST_F(Transfer, HistoryFetchOfNothingGivesThree)
