@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -230,39 +229,44 @@ TEST_F(Transfer, ARejectedWriteStoresNothing)
     }
 }
 
-// Another process writes two configurations in turn: every read gives the
-// table block and the setting block of one and the same configuration.
-TEST_F(Transfer, AReadBesideAWritingProcessGetsOneWholeConfiguration)
+// Another process holds the device (as around its read and write back):
+// a read and a write wait for it no longer than the bound, then say busy
+// and change nothing; once it is given back both go through.
+TEST_F(Transfer, AReadAndAWriteWaitForTheDeviceAnotherProcessHolds)
 {
-    ::setenv("QL310_TIMEOUT_MS", "5000", 1);
-    Images first(0x11);
-    ASSERT_EQ(QL310_SaveSetting(first.table.data(), first.setting.data()), QL310_OK);
-    const pid_t writer = ::fork();
-    ASSERT_GE(writer, 0);
-    if (writer == 0) {
-        Images a(0x11), b(0x22);
-        for (int i = 0;; ++i) {
-            Images& x = i % 2 ? b : a;
-            QL310_SaveSetting(x.table.data(), x.setting.data());
-            ::usleep(1000); // the pause of a writer that starts again
-        }
+    Images images(0x66);
+    const Images before = adapterImages();
+    int hold[2], release[2];
+    ASSERT_EQ(::pipe(hold), 0);
+    ASSERT_EQ(::pipe(release), 0);
+    const pid_t holder = ::fork();
+    ASSERT_GE(holder, 0);
+    if (holder == 0) {
+        char c = QL310_LockDevice() == QL310_OK ? 'y' : 'n';
+        (void)!::write(hold[1], &c, 1);
+        (void)!::read(release[0], &c, 1);
+        QL310_UnlockDevice();
+        ::_exit(0);
     }
-    const struct Stop {
-        pid_t pid;
-        ~Stop()
-        {
-            ::kill(pid, SIGKILL);
-            ::waitpid(pid, nullptr, 0);
-        }
-    } stop{writer};
-    int mixed = 0;
-    for (int i = 0; i < 100; ++i) {
-        Images read(0);
-        ASSERT_EQ(QL310_LoadSetting(read.table.data(), read.setting.data()), QL310_OK);
-        const uint8_t v = read.table[0];
-        mixed += read.table != Images(v).table || read.setting != Images(v).setting;
-    }
-    EXPECT_EQ(mixed, 0);
+    char held = 0;
+    ASSERT_EQ(::read(hold[0], &held, 1), 1);
+    ASSERT_EQ(held, 'y');
+    Images read(0);
+    EXPECT_EQ(QL310_LoadSetting(read.table.data(), read.setting.data()), QL310_BUSY);
+    EXPECT_EQ(read.setting, Images(0).setting);
+    EXPECT_EQ(QL310_SaveSetting(images.table.data(), images.setting.data()), QL310_BUSY);
+    EXPECT_EQ(stateFile("table.bin"), bytesOf(before.table));
+    EXPECT_EQ(stateFile("setting.bin"), bytesOf(before.setting));
+    // Taken again inside one process, the lock is only counted.
+    ASSERT_EQ(::write(release[1], "x", 1), 1);
+    ASSERT_EQ(::waitpid(holder, nullptr, 0), holder);
+    ASSERT_EQ(QL310_LockDevice(), QL310_OK);
+    EXPECT_EQ(QL310_SaveSetting(images.table.data(), images.setting.data()), QL310_OK);
+    EXPECT_EQ(QL310_LoadSetting(read.table.data(), read.setting.data()), QL310_OK);
+    QL310_UnlockDevice();
+    EXPECT_EQ(read.table, images.table);
+    for (int fd : {hold[0], hold[1], release[0], release[1]})
+        ::close(fd);
 }
 
 TEST_F(Transfer, HistoryFetchOfNothingGivesThree)
