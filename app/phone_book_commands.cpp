@@ -102,6 +102,11 @@ void PhoneBookCommands::mnuImportPhoneBookClick()
         file.contacts = phonebook::contactsFromCsv(file.csv, columns.columns());
     }
 
+    if (phonebook::numbersToImport(file.contacts) == 0) {
+        warn(QStringLiteral("The file \"%1\" cannot be imported: no telephone number found in %1. "
+                            "Nothing was changed.").arg(path));
+        return;
+    }
     const phonebook::PhoneBook before = shownPhoneBook();
     phonebook::ImportPlan plan;
     {
@@ -115,7 +120,7 @@ void PhoneBookCommands::mnuImportPhoneBookClick()
     PhoneBookImportDialog preview(plan, path, &m_window);
     if (m_interaction.runDialog(preview) != QDialog::Accepted)
         return;
-    const phonebook::PhoneBook after = phonebook::applyImport(before, plan, preview.updateNames());
+    const phonebook::PhoneBook after = phonebook::applyImport(before, preview.plan(), preview.updateNames());
     show(before, after);
     // The window's "[*]" marker, where its title carries one.
     if (after != before && m_window.windowTitle().contains(QLatin1String("[*]")))

@@ -100,9 +100,7 @@ int exportBook(const QStringList& args)
         homeRegion(config));
     const QString path = parser.positionalArguments().value(0);
     if (path.isEmpty() || path == "-") {
-        std::cout.write(bytes.constData(), bytes.size());
-        std::cout.flush();
-        return std::cout ? kSuccess : kFileUnwritable;
+        return writeOutput(bytes) ? kSuccess : kFileUnwritable;
     }
     std::string reason;
     if (!files::saveBytes(QFile::encodeName(path).toStdString(),
@@ -155,6 +153,10 @@ int importBook(const QStringList& args)
         }
         file.contacts = phonebook::contactsFromCsv(file.csv, columns);
     }
+    if (phonebook::numbersToImport(file.contacts) == 0) {
+        complain("no telephone number found in " + path.toStdString() + "; nothing was changed");
+        return kFileUnreadable;
+    }
 
     // The read, the change and the write back are one: no other process
     // writes the adapter in between.
@@ -174,7 +176,7 @@ int importBook(const QStringList& args)
     const phonebook::PhoneBook before = phoneBookOf(config);
     const phonebook::ImportPlan plan = phonebook::planImport(before, file.contacts, homeRegion(config));
     for (const QString& line : phonebook::importReport(plan, parser.isSet(updateNames)))
-        std::cout << line.toStdString() << "\n";
+        std::cout << terminalSafe(line.toStdString()) << "\n";
     const phonebook::PhoneBook after = phonebook::applyImport(before, plan, parser.isSet(updateNames));
     if (parser.isSet(dryRun) || after == before)
         return kSuccess;

@@ -21,6 +21,7 @@ enum class HiveState {
     NotWritable, // this user may not write the hive
     NotStored,   // the hive does not hold the values of the record
     Busy,        // another process held the hive's lock for longer than the library waits
+    TooLarge,    // the hive file is larger than 16 MB
 };
 
 // The key opens for reading, as QL_GetDataFromRegistry opens it.

@@ -28,9 +28,6 @@ constexpr const char* kLockSuffix = ".lock";
 constexpr mode_t kNewFileMode = 0644;
 // A new folder of the hive: never writable by others, whatever the umask.
 constexpr mode_t kNewFolderMode = 0775;
-// The line parameters take a few kilobytes; anything this large is not a
-// hive this system wrote (a link to /dev/zero would never end).
-constexpr size_t kMaxHiveSize = 16u << 20;
 
 std::string lower(std::string text)
 {

@@ -86,6 +86,10 @@ private:
     std::unique_ptr<Impl> m_impl;
 };
 
+// The line parameters take a few kilobytes; a larger file is not a hive
+// this system wrote (a link to /dev/zero would never end).
+inline constexpr size_t kMaxHiveSize = 16u << 20;
+
 // One open key of the local-machine hive, as a program sees it.
 class RegistryKey {
 public:

@@ -17,6 +17,7 @@ struct ContactNumber {
 struct Contact {
     QString name;  // the full name as the file gives it, unchanged
     QList<ContactNumber> numbers;
+    bool cutOff = false;  // the file ends inside this card: nothing of it is imported
 };
 
 } // namespace ql310::phonebook

@@ -72,7 +72,11 @@ CsvTable readCsv(const QString& text)
     QString field;
     bool quoted = false;
     bool fieldStarted = false;
+    int line = 1;
+    int quoteLine = 0;
     auto endField = [&] {
+        if (field.size() >= 2 && field[0] == u'\'' && QStringView(u"=+-@\t\r").contains(field[1]))
+            field.remove(0, 1);
         row.append(field);
         field.clear();
         fieldStarted = false;
@@ -85,6 +89,8 @@ CsvTable readCsv(const QString& text)
     };
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
+        if (c == u'\n' || (c == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n')))
+            ++line;
         if (quoted) {
             if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
                 field += c;
@@ -96,12 +102,15 @@ CsvTable readCsv(const QString& text)
             }
         } else if (c == u'"' && !fieldStarted) {
             quoted = true;
+            quoteLine = line;
             fieldStarted = true;
         } else if (c == separator) {
             endField();
         } else if (c == u'\r' || c == u'\n') {
-            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
                 ++i;
+                ++line;
+            }
             endRow();
         } else {
             field += c;
@@ -111,6 +120,8 @@ CsvTable readCsv(const QString& text)
     if (!field.isEmpty() || !row.isEmpty())
         endRow();
     CsvTable table;
+    if (quoted)
+        table.unclosedQuoteLine = quoteLine;
     if (!rows.isEmpty())
         table.header = rows.takeFirst();
     table.rows = rows;

@@ -25,7 +25,8 @@ bool parse(const QString& stored, const std::string& region, PhoneNumber& number
     return dialForm(QString::fromStdString(e164), region).number == stored;
 }
 
-// A text value of vCard 4.0 with its backslash, comma and semicolon escaped.
+// A text value of vCard 4.0 with its backslash, comma and semicolon
+// escaped, a line break as "\n", a carriage return dropped.
 QString escaped(const QString& text)
 {
     QString out;
@@ -34,7 +35,7 @@ QString escaped(const QString& text)
             out += u'\\';
         if (c == u'\n')
             out += QStringLiteral("\\n");
-        else
+        else if (c != u'\r')
             out += c;
     }
     return out;
@@ -42,12 +43,19 @@ QString escaped(const QString& text)
 
 QString csvField(const QString& text)
 {
-    QString quoted = text;
+    QString quoted = formulaSafe(text);
     quoted.replace(u'"', QStringLiteral("\"\""));
     return u'"' + quoted + u'"';
 }
 
 } // namespace
+
+QString formulaSafe(const QString& cell)
+{
+    if (!cell.isEmpty() && QStringView(u"=+-@\t\r").contains(cell[0]))
+        return u'\'' + cell;
+    return cell;
+}
 
 QString internationalForm(const QString& stored, const std::string& region)
 {

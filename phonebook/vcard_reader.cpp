@@ -274,8 +274,11 @@ QList<Contact> readVCards(const QByteArray& bytes)
         if (depth == 1)
             card.take(p);
     }
-    if (depth >= 1)
-        cards.append(card.contact());
+    if (depth >= 1) {
+        Contact cut = card.contact();
+        cut.cutOff = true;
+        cards.append(cut);
+    }
     return cards;
 }
 

@@ -610,7 +610,11 @@ TEST_F(Ql310ctl, ReadSavesOnlyOverAWritableFileOrThroughALinkIntoItsFile)
     ASSERT_EQ(lstat(path("pipe.310").c_str(), &info), 0);
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
 
+    // A link that names no file is refused; one to a file saves into it.
     ASSERT_EQ(symlink("made.310", path("link.310").c_str()), 0);
+    EXPECT_EQ(ctl({"read", path("link.310")}).status, 7);
+    EXPECT_FALSE(std::ifstream(path("made.310")).good());
+    std::ofstream(path("made.310")) << "old";
     ASSERT_EQ(ctl({"read", path("link.310")}).status, 0);
     ASSERT_EQ(lstat(path("link.310").c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));
