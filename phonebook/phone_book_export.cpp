@@ -26,16 +26,20 @@ bool parse(const QString& stored, const std::string& region, PhoneNumber& number
 }
 
 // A text value of vCard 4.0 with its backslash, comma and semicolon
-// escaped, a line break as "\n", a carriage return dropped.
+// escaped and each line break as "\n": the carriage return of a CR LF is
+// dropped, a carriage return alone breaks the line as well.
 QString escaped(const QString& text)
 {
     QString out;
-    for (const QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            continue;
         if (c == u'\\' || c == u',' || c == u';')
             out += u'\\';
-        if (c == u'\n')
+        if (c == u'\n' || c == u'\r')
             out += QStringLiteral("\\n");
-        else if (c != u'\r')
+        else
             out += c;
     }
     return out;

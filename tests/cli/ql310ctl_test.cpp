@@ -235,6 +235,12 @@ TEST_F(Ql310ctl, AHiveThatCannotGiveOrTakeTheLineParametersFailsTheCommand)
     }
     const std::vector<std::string> codes = m_adapter.journalCodes();
     EXPECT_NE(std::find(codes.begin(), codes.end(), "800120DC"), codes.end());
+    // A hive too large to be one says so.
+    std::ofstream(hivePath, std::ios::binary | std::ios::trunc) << "REGEDIT4\n";
+    ::truncate(hivePath.c_str(), (16 << 20) + 1);
+    const Result large = ctl({"read", path("bad.310")});
+    EXPECT_EQ(large.status, 9);
+    EXPECT_NE(large.err.find("larger than 16 MB"), std::string::npos) << large.err;
 }
 
 TEST_F(Ql310ctl, AWriteBesideAHeldHiveLockWaitsOneBoundInAll)
@@ -506,7 +512,8 @@ TEST_F(Ql310ctl, AnExportFiltersAndNamesCallsAndQuietCommandsSayNothing)
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[1][2], "0301234567");
     EXPECT_EQ(rows[1][8], "Alice");
-    rows = readCsv(ctl({"calllog", "export", "--direction", "out", "--port", "Port2"}).out);
+    // --port ignores case, as --name does.
+    rows = readCsv(ctl({"calllog", "export", "--direction", "out", "--port", "pORT2"}).out);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[1][2], "08912345678");
     rows = readCsv(ctl({"calllog", "export", "--number", "555", "--in-progress"}).out);
@@ -516,6 +523,8 @@ TEST_F(Ql310ctl, AnExportFiltersAndNamesCallsAndQuietCommandsSayNothing)
     EXPECT_EQ(ctl({"calllog", "export", "--direction", "sideways"}).status, 2);
     EXPECT_EQ(ctl({"calllog", "export", "--port", "Port9"}).status, 2);
     EXPECT_EQ(ctl({"calllog", "export", "--from", "2026-03-02", "--to", "2026-03-01"}).status, 2);
+    for (const char* day : {"2026-03-01x", "2026-03-01T10:00", " 2026-03-01", "2026-3-1"})
+        EXPECT_EQ(ctl({"calllog", "export", "--from", day}).status, 2) << day;
     EXPECT_EQ(ctl({"calllog", "export", "--phonebook", path("missing.pb")}).status, 6);
 
     ASSERT_EQ(ctl({"read", path("a.310")}).status, 0);
