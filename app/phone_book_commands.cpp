@@ -112,6 +112,7 @@ void PhoneBookCommands::mnuImportPhoneBookClick()
     {
         BusyPointer busy;
         plan = phonebook::planImport(before, file.contacts, homeRegion());
+        plan.notExamined += file.leftOut;
     }
     if (plan.items.isEmpty()) {
         warn(QStringLiteral("The file \"%1\" holds no telephone number. Nothing was changed.").arg(path));

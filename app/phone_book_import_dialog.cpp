@@ -234,6 +234,11 @@ void PhoneBookImportDialog::fill()
         full[0] = full[0].toUpper();
         summary += u' ' + full + u'.';
     }
+    if (m_plan.notExamined) {
+        QString rest = phonebook::notExaminedText(m_plan.notExamined);
+        rest[0] = rest[0].toUpper();
+        summary += u' ' + rest + u'.';
+    }
     m_summary->setText(summary);
     m_import->setEnabled(changes > 0);
 }

@@ -174,7 +174,8 @@ int importBook(const QStringList& args)
         return code;
     }
     const phonebook::PhoneBook before = phoneBookOf(config);
-    const phonebook::ImportPlan plan = phonebook::planImport(before, file.contacts, homeRegion(config));
+    phonebook::ImportPlan plan = phonebook::planImport(before, file.contacts, homeRegion(config));
+    plan.notExamined += file.leftOut;
     for (const QString& line : phonebook::importReport(plan, parser.isSet(updateNames)))
         std::cout << terminalSafe(line.toStdString()) << "\n";
     const phonebook::PhoneBook after = phonebook::applyImport(before, plan, parser.isSet(updateNames));

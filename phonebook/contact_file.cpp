@@ -60,7 +60,7 @@ bool readContactFile(const QByteArray& raw, const QString& fileName, ContactFile
     const QString suffix = QFileInfo(fileName).suffix().toLower();
     if (looksLikeVCard(bytes) || suffix == u"vcf" || suffix == u"vcard") {
         read.kind = ContactFile::Kind::VCard;
-        read.contacts = readVCards(bytes);
+        read.contacts = readVCards(bytes, &read.leftOut);
         if (read.contacts.isEmpty()) {
             reason = QStringLiteral("it holds no card");
             return false;
@@ -76,6 +76,7 @@ bool readContactFile(const QByteArray& raw, const QString& fileName, ContactFile
             reason = QStringLiteral("it holds no card and no row of contacts after a header row");
             return false;
         }
+        read.leftOut = read.csv.rowsLeftOut;
         read.columns = recogniseColumns(read.csv.header);
         if (read.columns.complete())
             read.contacts = contactsFromCsv(read.csv, read.columns);

@@ -74,17 +74,24 @@ CsvTable readCsv(const QString& text)
     bool fieldStarted = false;
     int line = 1;
     int quoteLine = 0;
+    qsizetype leftOut = 0;
     auto endField = [&] {
         if (field.size() >= 2 && field[0] == u'\'' && QStringView(u"=+-@\t\r").contains(field[1]))
             field.remove(0, 1);
-        row.append(field);
+        if (row.size() < kMaxCsvColumns)
+            row.append(field);
         field.clear();
         fieldStarted = false;
     };
     auto endRow = [&] {
         endField();
-        if (!blank(row))
-            rows.append(row);
+        if (!blank(row)) {
+            // The header and the rows an import can use.
+            if (rows.size() <= kMaxNumbersRead)
+                rows.append(row);
+            else
+                ++leftOut;
+        }
         row.clear();
     };
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -122,6 +129,7 @@ CsvTable readCsv(const QString& text)
     CsvTable table;
     if (quoted)
         table.unclosedQuoteLine = quoteLine;
+    table.rowsLeftOut = leftOut;
     if (!rows.isEmpty())
         table.header = rows.takeFirst();
     table.rows = rows;

@@ -42,10 +42,14 @@ ImportPlan planImport(const PhoneBook& current, const QList<Contact>& contacts, 
 
     ImportPlan plan;
     for (const Contact& contact : contacts) {
-        const bool nameTooLong = contact.name.size() > kMaxNameLength;
+        const bool nameTooLong = contact.fullNameLength() > kMaxNameLength;
         // A card cut off by the file's end is named once, numbers or not.
         const QList<ContactNumber> cutOff{{contact.numbers.value(0).value, {}}};
         for (const ContactNumber& n : contact.cutOff ? cutOff : contact.numbers) {
+            if (plan.items.size() >= kMaxExamined) {
+                ++plan.notExamined;
+                continue;
+            }
             ImportItem item;
             item.contact = contact.name;
             item.value = n.value;
@@ -56,7 +60,7 @@ ImportPlan planImport(const PhoneBook& current, const QList<Contact>& contacts, 
             if (form.refused()) {
                 item.outcome = ImportItem::Outcome::Refused;
                 item.refusal = form.refusal;
-                item.tooLong = form.refusal == Refusal::NameTooLong ? contact.name.size() : n.value.size();
+                item.tooLong = form.refusal == Refusal::NameTooLong ? contact.fullNameLength() : n.value.size();
                 plan.items.append(item);
                 continue;
             }
@@ -110,6 +114,12 @@ PhoneBook applyImport(const PhoneBook& current, const ImportPlan& plan, bool upd
         }
     }
     return book;
+}
+
+QString notExaminedText(qsizetype notExamined)
+{
+    return QStringLiteral("%1 more numbers were not looked at: an import takes the first %2")
+        .arg(notExamined).arg(kMaxExamined);
 }
 
 QString fullText(int notImported)
@@ -180,6 +190,8 @@ QStringList importReport(const ImportPlan& all, bool updateNames)
             lines.append(QStringLiteral("refused: %1: %2").arg(source(i), refusalText(i.refusal, i.tooLong)));
     if (const int full = plan.count(Outcome::NoRoom))
         lines.append(fullText(full));
+    if (all.notExamined)
+        lines.append(notExaminedText(all.notExamined));
     return lines;
 }
 

@@ -24,6 +24,9 @@ inline constexpr int kFirstEntry = 801;   // the number of record 0
 inline constexpr int kMaxNameLength = 256;
 // Report lines quote at most this many characters of a value.
 inline constexpr int kMaxQuoted = 60;
+// An import looks at no more numbers than this: the phone book holds 40,
+// and each number costs libphonenumber's time.
+inline constexpr int kMaxExamined = kMaxNumbersRead;
 
 struct Entry {
     QString number;
@@ -59,6 +62,7 @@ struct ImportItem {
 
 struct ImportPlan {
     QList<ImportItem> items;  // in file order
+    qsizetype notExamined = 0; // numbers after the first kMaxExamined, not looked at
     int count(ImportItem::Outcome outcome) const;
     // AlreadyThere items whose name differs: what ticking "update names" changes.
     int renames() const;
@@ -81,7 +85,8 @@ PhoneBook applyImport(const PhoneBook& current, const ImportPlan& plan, bool upd
 
 // The report of the plan's ticked items, one line per number, in the
 // order: filled, already there, twice, refused, then "the phone book is
-// full: N numbers were not imported" when numbers found no room. Values are
+// full: N numbers were not imported" when numbers found no room, and how
+// many numbers were not looked at. Values are
 // quoted with at most 60 characters, control characters shown as "?".
 QStringList importReport(const ImportPlan& plan, bool updateNames);
 // `text` fit for a report line or a terminal: control characters (C0, C1,
@@ -90,5 +95,7 @@ QStringList importReport(const ImportPlan& plan, bool updateNames);
 QString printable(const QString& text, int limit = kMaxQuoted);
 // "the phone book is full: N numbers were not imported".
 QString fullText(int notImported);
+// "N more numbers were not looked at: an import takes the first 5000".
+QString notExaminedText(qsizetype notExamined);
 
 } // namespace ql310::phonebook

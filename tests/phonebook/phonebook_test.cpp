@@ -349,6 +349,28 @@ TEST(HostileImport, ALineGoesIntoOneEntryWhateverNameItCarries)
     EXPECT_EQ(book[0], Entry{});
     EXPECT_EQ(book[1], (Entry{"0302", "Carl"}));
     EXPECT_FALSE(importReport(ticked, false).join('\n').contains("Anna"));
+    // Past the first 5000 numbers an import looks no further, and says so.
+    Contact many{"Many", {}};
+    for (int i = 0; i < kMaxExamined + 3; ++i)
+        many.numbers.append({QStringLiteral("0301"), {}});
+    const ImportPlan capped = planImport(PhoneBook{}, {many}, "DE");
+    EXPECT_EQ(capped.items.size(), kMaxExamined);
+    EXPECT_EQ(importReport(capped, false).last(), "3 more numbers were not looked at: an import takes the first 5000");
+    // The readers keep no more than that: the rest is counted.
+    ContactFile file;
+    QString reason;
+    ASSERT_TRUE(readContactFile(QByteArray("BEGIN:VCARD\r\nFN:A\r\nTEL:0301\r\nEND:VCARD\r\n").repeated(kMaxNumbersRead + 2),
+                                "a.vcf", file, reason));
+    EXPECT_EQ(file.contacts.size(), kMaxNumbersRead);
+    EXPECT_EQ(file.leftOut, 2);
+    ASSERT_TRUE(readContactFile("Name,Phone\r\n" + QByteArray("A,0301\r\n").repeated(kMaxNumbersRead + 3), "a.csv",
+                                file, reason));
+    EXPECT_EQ(file.contacts.size(), kMaxNumbersRead);
+    EXPECT_EQ(file.leftOut, 3);
+    // A name far too long is kept cut, its length known.
+    ASSERT_TRUE(readContactFile("BEGIN:VCARD\r\nFN:" + QByteArray(100000, 'N') + "\r\nTEL:0301\r\nEND:VCARD\r\n", "a.vcf",
+                                file, reason));
+    EXPECT_EQ(file.contacts[0].fullNameLength(), 100000);
 }
 
 TEST(HostileImport, HomeNumbersKeepTheirTrunkPrefixAndCutCardsAreLeftOut)
