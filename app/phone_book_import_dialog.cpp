@@ -136,6 +136,9 @@ void PhoneBookImportDialog::setTicked(int index, bool ticked)
 void PhoneBookImportDialog::fill()
 {
     const QSignalBlocker quiet(m_list);
+    // The row the keyboard is on stays current across the refill.
+    const QVariant current = m_list->currentItem() ? m_list->currentItem()->data(0, kItemIndexRole) : QVariant();
+    QTreeWidgetItem* again = nullptr;
     m_list->clear();
     const bool update = updateNames();
     const int fills = m_plan.count(Outcome::Fill);
@@ -175,6 +178,8 @@ void PhoneBookImportDialog::fill()
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(0, on ? Qt::Checked : Qt::Unchecked);
         item->setData(0, kItemIndexRole, index);
+        if (current.isValid() && current.toInt() == index)
+            again = item;
     };
 
     QTreeWidgetItem* filled = group(QStringLiteral("Fill free entries: %1").arg(fills), "fill");
@@ -219,6 +224,8 @@ void PhoneBookImportDialog::fill()
         rest->setFirstColumnSpanned(true);
     }
     m_list->expandToDepth(0);
+    if (again)
+        m_list->setCurrentItem(again);
     for (int c = 0; c < m_list->columnCount(); ++c)
         m_list->resizeColumnToContents(c);
 
