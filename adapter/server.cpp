@@ -447,11 +447,11 @@ bool Server::answer(Peer& peer, uint32_t code, const uint8_t* input, uint32_t in
         giveBlock(m_state.history.data(), QL310_CALL_HISTORY_SIZE);
         break;
     case device::kWriteSettingBlock:
-        if (!m_faults.zero.count(code))
+        if (!m_faults.zero.count(code) && !m_faults.reject.count(code))
             takeBlock(m_state.setting.data(), QL310_SETTING_BLOCK_SIZE);
         break;
     case device::kWriteTableBlock:
-        if (!m_faults.zero.count(code))
+        if (!m_faults.zero.count(code) && !m_faults.reject.count(code))
             takeBlock(m_state.table.data(), QL310_TABLE_BLOCK_SIZE);
         break;
     case device::kEndOfWrite:

@@ -142,11 +142,9 @@ void DeviceCommands::write()
     // The line parameters follow only blocks that the adapter took.
     line::HiveState stored = line::HiveState::Ok;
     if (result == QL310_OK) {
-        // The store reports nothing: look at the hive before and after it.
-        stored = line::checkWritable();
+        // The store reports nothing: look at the hive after it.
         result = library->QL_PutDataToRegistry(bytes(m_window.lineParams()));
-        if (stored == line::HiveState::Ok)
-            stored = line::checkStored(bytes(m_window.lineParams()));
+        stored = line::checkStoredAfterPut(bytes(m_window.lineParams()));
     }
     if (result != QL310_OK) {
         showWriteFailure();

@@ -11,9 +11,10 @@
 #include "main_window.h"
 #include "phone_book_export.h"
 #include "phone_book_import_dialog.h"
+#include "setting_files.h"
 #include "text_table.h"
 
-#include <QSaveFile>
+#include <QFile>
 
 namespace ql310 {
 
@@ -101,11 +102,17 @@ void PhoneBookCommands::mnuImportPhoneBookClick()
         file.contacts = phonebook::contactsFromCsv(file.csv, columns.columns());
     }
 
+    if (phonebook::numbersToImport(file.contacts) == 0) {
+        warn(QStringLiteral("The file \"%1\" cannot be imported: no telephone number found in %1. "
+                            "Nothing was changed.").arg(path));
+        return;
+    }
     const phonebook::PhoneBook before = shownPhoneBook();
     phonebook::ImportPlan plan;
     {
         BusyPointer busy;
         plan = phonebook::planImport(before, file.contacts, homeRegion());
+        plan.notExamined += file.leftOut;
     }
     if (plan.items.isEmpty()) {
         warn(QStringLiteral("The file \"%1\" holds no telephone number. Nothing was changed.").arg(path));
@@ -114,7 +121,7 @@ void PhoneBookCommands::mnuImportPhoneBookClick()
     PhoneBookImportDialog preview(plan, path, &m_window);
     if (m_interaction.runDialog(preview) != QDialog::Accepted)
         return;
-    const phonebook::PhoneBook after = phonebook::applyImport(before, plan, preview.updateNames());
+    const phonebook::PhoneBook after = phonebook::applyImport(before, preview.plan(), preview.updateNames());
     show(before, after);
     // The window's "[*]" marker, where its title carries one.
     if (after != before && m_window.windowTitle().contains(QLatin1String("[*]")))
@@ -145,9 +152,11 @@ void PhoneBookCommands::mnuExportPhoneBookClick()
         BusyPointer busy;
         const QByteArray bytes =
             phonebook::exportPhoneBook(book, phonebook::formatForFileName(path), homeRegion());
-        QSaveFile out(path);
-        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-            reason = out.errorString().isEmpty() ? QStringLiteral("it could not be written") : out.errorString();
+        std::string why;
+        if (!files::saveBytes(QFile::encodeName(path).toStdString(),
+                              reinterpret_cast<const uint8_t*>(bytes.constData()),
+                              static_cast<size_t>(bytes.size()), why))
+            reason = QString::fromLocal8Bit(why);
     }
     if (!reason.isEmpty())
         warn(QStringLiteral("The file \"%1\" cannot be saved: %2. The file was not changed.").arg(path, reason));

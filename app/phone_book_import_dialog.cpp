@@ -8,8 +8,9 @@
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QScrollBar>
 #include <QHash>
+#include <QScrollBar>
+#include <QSignalBlocker>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -20,16 +21,27 @@ namespace ql310 {
 
 using phonebook::ImportItem;
 using Outcome = phonebook::ImportItem::Outcome;
+using phonebook::printable;
 
 namespace {
 
+// What the file wrote, each value cut to what a line can show.
 QString source(const ImportItem& i)
 {
-    QString text = i.contact.isEmpty() ? i.value : QStringLiteral("%1: %2").arg(i.contact, i.value);
+    using phonebook::printable;
+    QString text = i.contact.isEmpty() ? printable(i.value)
+                                       : QStringLiteral("%1: %2").arg(printable(i.contact), printable(i.value));
     if (!i.extension.isEmpty())
-        text += QStringLiteral(" (extension %1 dropped)").arg(i.extension);
+        text += QStringLiteral(" (extension %1 dropped)").arg(printable(i.extension));
     return text;
 }
+
+QString number(const ImportItem& i)
+{
+    return i.incomplete ? i.number + QStringLiteral(" (looks incomplete)") : i.number;
+}
+
+constexpr int kItemIndexRole = Qt::UserRole + 1;
 
 constexpr int kMaxRowsPerGroup = 500;
 constexpr int kNone = -1;
@@ -79,6 +91,16 @@ PhoneBookImportDialog::PhoneBookImportDialog(const phonebook::ImportPlan& plan, 
     layout->addWidget(buttons);
 
     connect(m_updateNames, &QCheckBox::toggled, this, &PhoneBookImportDialog::fill);
+    connect(m_list, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item, int column) {
+        const QVariant index = item->data(0, kItemIndexRole);
+        if (column != 0 || !index.isValid())
+            return;
+        const bool ticked = item->checkState(0) == Qt::Checked;
+        if (m_plan.items[index.toInt()].ticked != ticked) {
+            m_plan.items[index.toInt()].ticked = ticked;
+            QMetaObject::invokeMethod(this, &PhoneBookImportDialog::fill, Qt::QueuedConnection);
+        }
+    });
     fill();
 
     // Wide enough for every column where the screen allows, tall enough for
@@ -105,8 +127,18 @@ void PhoneBookImportDialog::setUpdateNames(bool update)
     m_updateNames->setChecked(update);
 }
 
+void PhoneBookImportDialog::setTicked(int index, bool ticked)
+{
+    m_plan.items[index].ticked = ticked;
+    fill();
+}
+
 void PhoneBookImportDialog::fill()
 {
+    const QSignalBlocker quiet(m_list);
+    // The row the keyboard is on stays current across the refill.
+    const QVariant current = m_list->currentItem() ? m_list->currentItem()->data(0, kItemIndexRole) : QVariant();
+    QTreeWidgetItem* again = nullptr;
     m_list->clear();
     const bool update = updateNames();
     const int fills = m_plan.count(Outcome::Fill);
@@ -136,54 +168,67 @@ void PhoneBookImportDialog::fill()
         item->setToolTip(3, columns.value(3));
         return item;
     };
+    // A row that changes the phone book carries the tick of its item.
+    int changes = 0;
+    auto ticked = [&](QTreeWidgetItem* item, int index, bool changing) {
+        const bool on = m_plan.items[index].ticked;
+        changes += on && changing;
+        if (!item)
+            return;
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(0, on ? Qt::Checked : Qt::Unchecked);
+        item->setData(0, kItemIndexRole, index);
+        if (current.isValid() && current.toInt() == index)
+            again = item;
+    };
 
     QTreeWidgetItem* filled = group(QStringLiteral("Fill free entries: %1").arg(fills), "fill");
-    for (const ImportItem& i : m_plan.items)
-        if (i.outcome == Outcome::Fill)
-            row(filled, {entry(i.record), i.number, i.name, source(i)});
+    for (int n = 0; n < m_plan.items.size(); ++n)
+        if (const ImportItem& i = m_plan.items[n]; i.outcome == Outcome::Fill)
+            ticked(row(filled, {entry(i.record), number(i), printable(i.name), source(i)}), n, true);
 
     QTreeWidgetItem* already = group(QStringLiteral("Already in the phone book: %1").arg(there), "already");
     // The first name the file gives a number is the one that counts.
     QSet<int> named;
-    int renames = 0;
-    for (const ImportItem& i : m_plan.items) {
+    for (int n = 0; n < m_plan.items.size(); ++n) {
+        const ImportItem& i = m_plan.items[n];
         if (i.outcome != Outcome::AlreadyThere)
             continue;
         const bool first = !named.contains(i.record);
         named.insert(i.record);
         const bool rename = update && first && i.name != i.oldName;
-        renames += rename;
-        const QString name = rename ? QStringLiteral("%1 → %2").arg(i.oldName, i.name)
-                                    : QStringLiteral("%1 (skipped)").arg(i.oldName);
-        row(already, {entry(i.record), i.number, name, source(i)});
+        const QString name = rename ? QStringLiteral("%1 → %2").arg(printable(i.oldName), printable(i.name))
+                                    : QStringLiteral("%1 (skipped)").arg(printable(i.oldName));
+        ticked(row(already, {entry(i.record), number(i), name, source(i)}), n, rename);
     }
     if (twice) {
         QTreeWidgetItem* doubled = group(QStringLiteral("Twice in the file, skipped: %1").arg(twice), "twice");
         for (const ImportItem& i : m_plan.items)
             if (i.outcome == Outcome::Twice)
-                row(doubled, {QString(), i.number, i.name, source(i)});
+                row(doubled, {QString(), number(i), printable(i.name), source(i)});
     }
     QTreeWidgetItem* refusedGroup =
         group(QStringLiteral("Refused: %1").arg(refused + noRoom), "refused");
     for (const ImportItem& i : m_plan.items)
         if (i.outcome == Outcome::Refused)
-            row(refusedGroup, {QString(), QString(), phonebook::refusalText(i.refusal), source(i)});
+            row(refusedGroup, {QString(), QString(), phonebook::refusalText(i.refusal, i.tooLong), source(i)});
     if (noRoom) {
         auto* full = new QTreeWidgetItem(refusedGroup, {phonebook::fullText(noRoom)});
         full->setFirstColumnSpanned(true);
         for (const ImportItem& i : m_plan.items)
             if (i.outcome == Outcome::NoRoom)
-                row(full, {QString(), i.number, i.name, source(i)});
+                row(full, {QString(), number(i), printable(i.name), source(i)});
     }
     for (auto it = more.cbegin(); it != more.cend(); ++it) {
         auto* rest = new QTreeWidgetItem(it.key(), {QStringLiteral("… and %1 more").arg(it.value())});
         rest->setFirstColumnSpanned(true);
     }
     m_list->expandToDepth(0);
+    if (again)
+        m_list->setCurrentItem(again);
     for (int c = 0; c < m_list->columnCount(); ++c)
         m_list->resizeColumnToContents(c);
 
-    const int changes = fills + renames;
     const qsizetype total = m_plan.items.size();
     const QString numbers = total == 1 ? QStringLiteral("1 number") : QStringLiteral("%1 numbers").arg(total);
     QString summary = changes
@@ -195,6 +240,11 @@ void PhoneBookImportDialog::fill()
         QString full = phonebook::fullText(noRoom);
         full[0] = full[0].toUpper();
         summary += u' ' + full + u'.';
+    }
+    if (m_plan.notExamined) {
+        QString rest = phonebook::notExaminedText(m_plan.notExamined);
+        rest[0] = rest[0].toUpper();
+        summary += u' ' + rest + u'.';
     }
     m_summary->setText(summary);
     m_import->setEnabled(changes > 0);

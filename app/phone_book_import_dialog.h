@@ -21,7 +21,9 @@ namespace ql310 {
 // Lists the numbers that fill free records (801 to 840, in order), those
 // already in the phone book (skipped, or their name updated when the box is
 // ticked), those twice in the file, every refused number with its reason,
-// and how many found no room. "Import" accepts, "Cancel" rejects.
+// and how many found no room. Each number that would change the phone book
+// has a tick box, ticked at first: clearing it leaves the number out.
+// "Import" accepts, "Cancel" rejects.
 class PhoneBookImportDialog : public QDialog {
     Q_OBJECT
 
@@ -30,13 +32,17 @@ public:
                           QWidget* parent = nullptr);
 
     bool updateNames() const;
+    // The plan with the user's ticks.
+    const phonebook::ImportPlan& plan() const { return m_plan; }
+    // Ticks or clears the box of the plan's item `index` as the user would.
+    void setTicked(int index, bool ticked);
     // Ticks or clears "update names" as the user would.
     void setUpdateNames(bool update);
 
 private:
     void fill();
 
-    const phonebook::ImportPlan& m_plan;
+    phonebook::ImportPlan m_plan;
     QLabel* m_summary = nullptr;
     QTreeWidget* m_list = nullptr;
     QCheckBox* m_updateNames = nullptr;

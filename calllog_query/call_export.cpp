@@ -263,8 +263,12 @@ QString isoDuration(qint64 seconds)
     return out;
 }
 
-QString csvField(const QString& value)
+QString csvField(const QString& cell)
 {
+    // A cell a spreadsheet would take for a formula gets an apostrophe
+    // before it, as the phone book's CSV export does.
+    const QString value =
+        !cell.isEmpty() && QStringView(u"=+-@\t\r").contains(cell[0]) ? u'\'' + cell : cell;
     if (!value.contains(u',') && !value.contains(u'"') && !value.contains(u'\n') &&
         !value.contains(u'\r'))
         return value;

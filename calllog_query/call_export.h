@@ -34,7 +34,9 @@ bool exportCalls(CallLogStore& store, const RowCondition& condition, const RowOr
 QString isoLocalTime(const QDate& date, const QTime& time);
 // Seconds as an ISO 8601 duration ("PT2M21S", "-PT49S", "PT0S").
 QString isoDuration(qint64 seconds);
-// One CSV field: quoted when it holds a comma, a quote or a line break.
+// One CSV field: quoted when it holds a comma, a quote or a line break; a
+// field that begins with =, +, -, @, a tab or a carriage return (a formula
+// to a spreadsheet) with an apostrophe before it.
 QString csvField(const QString& value);
 
 } // namespace ql310::calllog

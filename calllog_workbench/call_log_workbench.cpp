@@ -7,15 +7,16 @@
 #include "fixed_cell_grid.h"
 #include "interaction.h"
 #include "name_functions.h"
+#include "setting_files.h"
 #include "statistics_window.h"
 #include "text_table.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QSaveFile>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -143,25 +144,25 @@ void CallLogWorkbench::exportShown()
     if (path.isEmpty())
         return;
     BusyPointer busy;
-    QSaveFile file(path);
+    // Built whole in memory, then saved by the one rule for files the user
+    // names: never into a pipe, a device or a read-only file.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     QString error;
-    bool done = false;
     if (!m_model->store()) {
         error = tr("the call log is not open");
-    } else if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
-    } else {
-        done = exportCalls(*m_model->store(), m_model->condition(), m_model->rowOrder(),
+    } else if (exportCalls(*m_model->store(), m_model->condition(), m_model->rowOrder(),
                            m_model->nameSql(), [this](const QString& n) { return nameOf(n); },
-                           exportFormatOf(path), file, error) &&
-               file.commit();
-        if (done)
+                           exportFormatOf(path), buffer, error)) {
+        std::string reason;
+        const QByteArray& bytes = buffer.data();
+        if (files::saveBytes(QFile::encodeName(path).toStdString(),
+                             reinterpret_cast<const uint8_t*>(bytes.constData()),
+                             static_cast<size_t>(bytes.size()), reason))
             return;
-        if (error.isEmpty())
-            error = file.errorString();
-        file.cancelWriting();
+        error = QString::fromLocal8Bit(reason);
     }
-    m_interaction.warn(tr("The calls could not be exported to %1: %2").arg(path, error),
+    m_interaction.warn(tr("The calls could not be exported to %1: %2. The file was not changed.").arg(path, error),
                        text(kMessageTitle), UserInteraction::Icon::Exclamation);
 }
 

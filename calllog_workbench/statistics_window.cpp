@@ -3,20 +3,22 @@
 
 #include "call_gaps.h"
 #include "interaction.h"
+#include "setting_files.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QBuffer>
 #include <QChart>
 #include <QChartView>
-#include <QGuiApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHorizontalBarSeries>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStackedBarSeries>
 #include <QSvgGenerator>
 #include <QTabWidget>
@@ -269,14 +271,14 @@ void StatisticsWindow::showFigures(const RowCondition& condition, const NameOf& 
     replaceChart(4, topTen(m_tabs->tabText(4), m_figures.longestTalk, true, names));
 }
 
-bool StatisticsWindow::saveChart(int i, const QString& path)
+bool StatisticsWindow::saveChart(int i, const QString& path, QString* reason)
 {
     QChartView* view = chartView(i);
     if (!view)
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    // Drawn in memory, then saved by the one rule for files the user names.
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
     if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
         QSvgGenerator svg;
         svg.setOutputDevice(&file);
@@ -287,10 +289,18 @@ bool StatisticsWindow::saveChart(int i, const QString& path)
         view->render(&painter);
         painter.end();
     } else if (!view->grab().save(&file, "PNG")) {
-        file.cancelWriting();
+        if (reason)
+            *reason = tr("the picture could not be made");
         return false;
     }
-    return file.commit();
+    std::string why;
+    if (files::saveBytes(QFile::encodeName(path).toStdString(),
+                         reinterpret_cast<const uint8_t*>(file.data().constData()),
+                         static_cast<size_t>(file.data().size()), why))
+        return true;
+    if (reason)
+        *reason = QString::fromLocal8Bit(why);
+    return false;
 }
 
 void StatisticsWindow::saveCurrentChart()
@@ -302,8 +312,10 @@ void StatisticsWindow::saveCurrentChart()
     const QString path = m_interaction.chooseFileToSave(request, m_messageTitle);
     if (path.isEmpty())
         return;
-    if (!saveChart(m_tabs->currentIndex(), path))
-        m_interaction.warn(tr("The chart could not be saved in %1.").arg(path), m_messageTitle,
+    QString reason;
+    if (!saveChart(m_tabs->currentIndex(), path, &reason))
+        m_interaction.warn(tr("The chart could not be saved in %1: %2. The file was not changed.")
+                               .arg(path, reason), m_messageTitle,
                            UserInteraction::Icon::Exclamation);
 }
 

@@ -40,7 +40,7 @@ public:
     QChartView* chartView(int i) const;
     // Saves chart `i` as SVG (".svg") or PNG (otherwise); false when it
     // could not be written.
-    bool saveChart(int i, const QString& path);
+    bool saveChart(int i, const QString& path, QString* reason = nullptr);
 
 private:
     void addChart(const QString& title, QChart* chart);

@@ -16,12 +16,16 @@
 #include "ql310.h"
 #include "text_table.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QFile>
+#include <QRegularExpression>
 
 #include <array>
 #include <iostream>
 #include <memory>
+
+#include <unistd.h>
 
 namespace ql310::cli {
 
@@ -49,10 +53,10 @@ bool openStore(calllog::CallLogStore& store)
     return false;
 }
 
-// A day given as YYYY-MM-DD.
+// A day given as YYYY-MM-DD, nothing before or after it.
 bool parseDate(const QString& value, QDate& date, const char* option)
 {
-    date = QDate::fromString(value, Qt::ISODate);
+    date = value.size() == 10 ? QDate::fromString(value, QStringLiteral("yyyy-MM-dd")) : QDate();
     if (date.isValid())
         return true;
     complain(std::string("--") + option + ": not a date (YYYY-MM-DD): " + value.toStdString());
@@ -168,11 +172,15 @@ int exportLog(const QStringList& args)
         QStringList ports;
         for (int id : kPortTexts)
             ports << text(id);
-        if (!ports.contains(parser.value(port))) {
+        // Case does not matter, as with --name.
+        const qsizetype at = ports.indexOf(
+            QRegularExpression(QRegularExpression::anchoredPattern(QRegularExpression::escape(parser.value(port))),
+                               QRegularExpression::CaseInsensitiveOption));
+        if (at < 0) {
             complain("export: --port is one of " + ports.join(", ").toStdString());
             return kBadArguments;
         }
-        filter.port = parser.value(port);
+        filter.port = ports[at];
     }
     filter.lostOnly = parser.isSet(lost);
     filter.inProgressOnly = parser.isSet(inProgress);
@@ -186,8 +194,13 @@ int exportLog(const QStringList& args)
     if (!openStore(store))
         return kDatabaseError;
     calllog::registerNameFunctions(store.logDatabase(), names);
-    QFile out;
-    if (!out.open(stdout, QIODevice::WriteOnly)) {
+    // To a terminal the export goes whole through the filter of control
+    // characters; to a file or a pipe as it is made.
+    const bool terminal = ::isatty(STDOUT_FILENO);
+    QFile file;
+    QBuffer buffer;
+    QIODevice& out = terminal ? static_cast<QIODevice&>(buffer) : file;
+    if (terminal ? !buffer.open(QIODevice::WriteOnly) : !file.open(stdout, QIODevice::WriteOnly)) {
         complain("standard output cannot be written");
         return kFileUnwritable;
     }
@@ -196,10 +209,14 @@ int exportLog(const QStringList& args)
         store, calllog::conditionOf(filter, names.get()), {}, {},
         [&names](const QString& n) { return QString::fromStdString(names->nameOf(n.toStdString())); },
         parser.isSet(json) ? calllog::ExportFormat::Json : calllog::ExportFormat::Csv, out, error);
-    out.flush();
+    if (terminal && !writeOutput(buffer.data())) {
+        complain("standard output cannot be written");
+        return kFileUnwritable;
+    }
+    file.flush();
     if (!done) {
         complain(error.toStdString());
-        return out.error() != QFileDevice::NoError ? kFileUnwritable : kDatabaseError;
+        return file.error() != QFileDevice::NoError ? kFileUnwritable : kDatabaseError;
     }
     return kSuccess;
 }

@@ -4,6 +4,7 @@
 // error, and returns the exit status.
 #pragma once
 
+#include <QByteArray>
 #include <QCommandLineParser>
 #include <QStringList>
 
@@ -38,8 +39,13 @@ extern const Command kCallLogCommand;
 // phonebook.
 extern const Command kPhoneBookCommand;
 
-// Writes "ql310ctl: message" on standard error.
+// Writes "ql310ctl: message" on standard error, control characters as "?".
 void complain(const std::string& message);
+// `message` with its control characters (C0, C1, DEL) as "?".
+std::string terminalSafe(const std::string& message);
+// Writes `bytes` (UTF-8 text) to standard output; to a terminal with its
+// control characters as "?" (line ends kept). False when it failed.
+bool writeOutput(const QByteArray& bytes);
 
 // Parses `args` against the parser's options, allowing at most
 // `maxPositional` other arguments; false, with the reason written, when they

@@ -117,11 +117,9 @@ int write(const QStringList& args)
         complain(transferMessage(kWriteFailText, result));
         return exitCodeOfTransfer(result);
     }
-    // The store reports nothing: look at the hive before and after it.
-    line::HiveState stored = line::checkWritable();
+    // The store reports nothing: look at the hive after it.
     QL_PutDataToRegistry(config.lineParams.data());
-    if (stored == line::HiveState::Ok)
-        stored = line::checkStored(config.lineParams.data());
+    const line::HiveState stored = line::checkStoredAfterPut(config.lineParams.data());
     if (stored != line::HiveState::Ok) {
         complain("the blocks were written, but the line parameters could not be stored in " +
                  registry::hivePath() + ": " + line::describe(stored));

@@ -68,7 +68,7 @@ bool isHelp(const QString& arg) { return arg == "--help" || arg == "-h" || arg =
 
 void complain(const std::string& message)
 {
-    std::cerr << "ql310ctl: " << message << "\n";
+    std::cerr << "ql310ctl: " << terminalSafe(message) << "\n";
 }
 
 bool parseArguments(QCommandLineParser& parser, const QStringList& args, int maxPositional)

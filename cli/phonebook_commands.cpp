@@ -12,9 +12,10 @@
 #include "phone_book_export.h"
 #include "phone_book_import.h"
 #include "ql310.h"
+#include "setting_files.h"
 #include "text_table.h"
 
-#include <QSaveFile>
+#include <QFile>
 
 #include <iostream>
 
@@ -99,13 +100,13 @@ int exportBook(const QStringList& args)
         homeRegion(config));
     const QString path = parser.positionalArguments().value(0);
     if (path.isEmpty() || path == "-") {
-        std::cout.write(bytes.constData(), bytes.size());
-        std::cout.flush();
-        return std::cout ? kSuccess : kFileUnwritable;
+        return writeOutput(bytes) ? kSuccess : kFileUnwritable;
     }
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        complain(path.toStdString() + ": " + out.errorString().toStdString() + "; the file was not changed");
+    std::string reason;
+    if (!files::saveBytes(QFile::encodeName(path).toStdString(),
+                          reinterpret_cast<const uint8_t*>(bytes.constData()),
+                          static_cast<size_t>(bytes.size()), reason)) {
+        complain(path.toStdString() + ": cannot be saved: " + reason + ". The file was not changed.");
         return kFileUnwritable;
     }
     return kSuccess;
@@ -152,7 +153,20 @@ int importBook(const QStringList& args)
         }
         file.contacts = phonebook::contactsFromCsv(file.csv, columns);
     }
+    if (phonebook::numbersToImport(file.contacts) == 0) {
+        complain("no telephone number found in " + path.toStdString() + "; nothing was changed");
+        return kFileUnreadable;
+    }
 
+    // The read, the change and the write back are one: no other process
+    // writes the adapter in between.
+    if (const uint8_t locked = QL310_LockDevice(); locked != QL310_OK) {
+        complain(transferMessage(kWriteFailText, locked));
+        return exitCodeOfTransfer(locked);
+    }
+    const struct Unlock {
+        ~Unlock() { QL310_UnlockDevice(); }
+    } unlock;
     Configuration config;
     std::string message;
     if (const ExitCode code = readAdapter(config, message); code != kSuccess) {
@@ -160,9 +174,10 @@ int importBook(const QStringList& args)
         return code;
     }
     const phonebook::PhoneBook before = phoneBookOf(config);
-    const phonebook::ImportPlan plan = phonebook::planImport(before, file.contacts, homeRegion(config));
+    phonebook::ImportPlan plan = phonebook::planImport(before, file.contacts, homeRegion(config));
+    plan.notExamined += file.leftOut;
     for (const QString& line : phonebook::importReport(plan, parser.isSet(updateNames)))
-        std::cout << line.toStdString() << "\n";
+        std::cout << terminalSafe(line.toStdString()) << "\n";
     const phonebook::PhoneBook after = phonebook::applyImport(before, plan, parser.isSet(updateNames));
     if (parser.isSet(dryRun) || after == before)
         return kSuccess;

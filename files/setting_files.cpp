@@ -16,6 +16,54 @@ namespace {
 
 std::string systemReason() { return std::strerror(errno); }
 
+// Appends to `content` the bytes of the regular file `path` beyond its size;
+// nothing when the file is missing or not longer.
+bool appendRest(const std::string& path, std::vector<uint8_t>& content, std::string& reason)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            return true;
+        reason = systemReason();
+        return false;
+    }
+    struct stat status {};
+    bool ok = ::fstat(fd, &status) == 0;
+    if (!ok)
+        reason = systemReason();
+    else if (!S_ISREG(status.st_mode)) {
+        reason = "it is not a regular file";
+        ok = false;
+    } else if (static_cast<unsigned long long>(status.st_size) > kMaxKeptFileSize) {
+        reason = "the file is larger than 16 MB";
+        ok = false;
+    }
+    const off_t start = static_cast<off_t>(content.size());
+    if (ok && status.st_size > start) {
+        const size_t rest = static_cast<size_t>(status.st_size - start);
+        content.resize(content.size() + rest);
+        size_t done = 0;
+        while (ok && done < rest) {
+            const ssize_t n = ::pread(fd, content.data() + start + done, rest - done,
+                                      start + static_cast<off_t>(done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                // A file that shrank meanwhile keeps what it still had.
+                if (n < 0) {
+                    reason = systemReason();
+                    ok = false;
+                }
+                break;
+            }
+            done += static_cast<size_t>(n);
+        }
+        content.resize(static_cast<size_t>(start) + done);
+    }
+    ::close(fd);
+    return ok;
+}
+
 } // namespace
 
 size_t fileSize(FileKind kind)
@@ -62,15 +110,24 @@ bool saveFile(const std::string& path, FileKind kind, const Images& images, std:
     if (kind == FileKind::Settings)
         append(images.lineParams, kLineParamsSize);
 
-    // Only over a regular file the user may write or under a new name; a
-    // symbolic link saves into its file (made when the link dangles).
+    std::string target;
+    if (!saveTarget(path, target, reason))
+        return false;
+    // What lies beyond the new images in a longer file stays.
+    if (!appendRest(target, content, reason))
+        return false;
+    return saveBytes(target, content.data(), content.size(), reason);
+}
+
+bool saveBytes(const std::string& path, const uint8_t* data, size_t size, std::string& reason)
+{
     std::string target;
     if (!saveTarget(path, target, reason))
         return false;
     // A new file gets the usual mode; one saved over keeps its own.
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    return replaceFileAtomically(target, content.data(), content.size(), 0666 & ~mask, reason);
+    return replaceFileAtomically(target, data, size, 0666 & ~mask, reason);
 }
 
 bool readFile(const std::string& path, FileKind kind, std::vector<uint8_t>& content,

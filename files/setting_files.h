@@ -37,12 +37,22 @@ struct Images {
     uint8_t* lineParams = nullptr;  // kLineParamsSize bytes
 };
 
-// Writes the file of `kind` from `images`: a temporary file beside it, then
-// a rename, so the file holds exactly the new images or, after any failure,
-// what it held before. Saved only over a regular file the user may write or
-// under a new name; a symbolic link is kept and its file replaced (created
-// when the link dangles); anything else (a read-only file, a named pipe, a
-// device) is refused. False with the reason in `reason`.
+// The one way every file the user names is written: `size` bytes become the
+// whole file, through a temporary file beside it and a rename, so the file
+// holds exactly the new bytes or, after any failure, what it held before.
+// Saved only over a regular file the user may write or under a new name; a
+// symbolic link is kept and its file replaced; anything else (a read-only
+// file, a named pipe, a device, a directory, a dangling link) is refused.
+// False with the reason in `reason`.
+bool saveBytes(const std::string& path, const uint8_t* data, size_t size, std::string& reason);
+
+// A file saved over keeps what lies beyond the new images, up to this size.
+inline constexpr size_t kMaxKeptFileSize = 16u << 20;
+
+// Writes the images of `kind` from `images` over the start of the file by
+// the rule of saveBytes(); an existing longer file keeps the rest of its
+// bytes (a phone book saved over a settings file leaves a settings file with
+// a new phone book). A file over kMaxKeptFileSize is refused.
 bool saveFile(const std::string& path, FileKind kind, const Images& images, std::string& reason);
 
 // Reads the first fileSize(kind) bytes of the file into `content`. False,

@@ -99,7 +99,11 @@ bool saveTarget(const std::string& path, std::string& target, std::string& reaso
                 reason = std::strerror(errno);
                 return false;
             }
-            // A new name, or the missing file of a dangling link.
+            // A link that names no file would make one wherever it points.
+            if (links > 0) {
+                reason = "it is a link to a file that does not exist";
+                return false;
+            }
             if (!writableFolder(directoryOf(current), reason))
                 return false;
             target = current;

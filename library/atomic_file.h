@@ -23,9 +23,9 @@ bool replaceFileAtomically(const std::string& path, const uint8_t* data, size_t 
 // Where a save to `path` goes, by the one rule for files the user names:
 // a regular file this user may write, or a new name in a folder this user
 // may write; a symbolic link saves into the file it points to (following
-// links to links), which is created when the link dangles inside a
-// writable folder. Anything else (a read-only file, a named pipe, a device,
-// a directory, a socket, a link loop) is refused: false with the reason.
+// links to links). Anything else (a read-only file, a named pipe, a device,
+// a directory, a socket, a link loop, a link to a file that does not exist)
+// is refused: false with the reason.
 bool saveTarget(const std::string& path, std::string& target, std::string& reason);
 
 // Removes temporary files that killed writes of `path` left behind: files

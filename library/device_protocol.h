@@ -49,6 +49,14 @@ std::string deviceDirectory();
 std::string devicePath(const std::string& name);
 // The bounded wait in milliseconds.
 int timeoutMs();
+// The lock file beside the device socket: whoever holds it reads or writes
+// the two configuration blocks as one.
+std::string lockPath();
+
+enum class LockResult { Locked, TimedOut, Failed };
+// Takes an exclusive advisory lock (flock) on `fd`, trying again with short
+// pauses until `timeoutMs` have passed.
+LockResult lockWithin(int fd, int timeoutMs);
 
 struct RequestHeader {
     uint32_t code = 0;

@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+#include <sys/stat.h>
+
 namespace ql310::line {
 
 namespace {
@@ -22,13 +24,21 @@ HiveState stateOf(registry::OpenStatus status)
     return HiveState::NoFile;
 }
 
-HiveState check(const char* key, registry::Access access, const std::string& path)
+bool tooLarge(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+           static_cast<unsigned long long>(info.st_size) > registry::kMaxHiveSize;
+}
+
+HiveState check(const char* key, registry::Access access, const std::string& path, int lockWaitMs = -1)
 {
     try {
         registry::RegistryKey opened;
+        opened.setLockWait(lockWaitMs);
         const HiveState state = stateOf(opened.open(key, access, path));
         opened.close();
-        return state;
+        return state == HiveState::Malformed && tooLarge(path) ? HiveState::TooLarge : state;
     } catch (...) {
         return HiveState::NoFile;
     }
@@ -53,9 +63,19 @@ HiveState checkReadable(const std::string& path)
     return check(kReadKey, registry::Access::Read, path);
 }
 
-HiveState checkWritable(const std::string& path)
+HiveState checkWritable(const std::string& path, int lockWaitMs)
 {
-    return check(kStoreKey, registry::Access::Full, path);
+    return check(kStoreKey, registry::Access::Full, path, lockWaitMs);
+}
+
+HiveState checkStoredAfterPut(const uint8_t* record, const std::string& path)
+{
+    const HiveState stored = checkStored(record, path);
+    if (stored == HiveState::Ok)
+        return stored;
+    // Only a look at the lock: the store has waited for it already.
+    const HiveState writable = checkWritable(path, 0);
+    return writable == HiveState::Ok ? stored : writable;
 }
 
 HiveState checkStored(const uint8_t* record, const std::string& path)
@@ -64,7 +84,7 @@ HiveState checkStored(const uint8_t* record, const std::string& path)
         registry::RegistryKey key;
         const HiveState state = stateOf(key.open(kReadKey, registry::Access::Read, path));
         if (state != HiveState::Ok)
-            return state;
+            return state == HiveState::Malformed && tooLarge(path) ? HiveState::TooLarge : state;
         registry::Value value;
         for (const NumberField& field : kNumbers)
             if (!key.query(field.name, value) || value.type != registry::ValueType::Dword ||
@@ -90,6 +110,7 @@ const char* describe(HiveState state)
     case HiveState::NotWritable: return "not writable for this user";
     case HiveState::NotStored: return "the values did not stay";
     case HiveState::Busy: return "locked by another program";
+    case HiveState::TooLarge: return "larger than 16 MB";
     }
     return "";
 }

@@ -21,13 +21,19 @@ enum class HiveState {
     NotWritable, // this user may not write the hive
     NotStored,   // the hive does not hold the values of the record
     Busy,        // another process held the hive's lock for longer than the library waits
+    TooLarge,    // the hive file is larger than 16 MB
 };
 
 // The key opens for reading, as QL_GetDataFromRegistry opens it.
 HiveState checkReadable(const std::string& path = registry::hivePath());
 // The key opens with full access, as QL_PutDataToRegistry opens it; nothing
-// is written.
-HiveState checkWritable(const std::string& path = registry::hivePath());
+// is written. The hive's lock is waited for `lockWaitMs` (negative: as long
+// as the library waits).
+HiveState checkWritable(const std::string& path = registry::hivePath(), int lockWaitMs = -1);
+// After QL_PutDataToRegistry(record): Ok when the hive holds the record,
+// else why not, found without waiting for the hive's lock again, so that a
+// store and its check together wait no longer than the library's bound.
+HiveState checkStoredAfterPut(const uint8_t* record, const std::string& path = registry::hivePath());
 // The hive holds the eight numbers and the eleven texts of the 673-byte
 // `record` as QL_PutDataToRegistry stores them.
 HiveState checkStored(const uint8_t* record, const std::string& path = registry::hivePath());

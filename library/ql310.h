@@ -46,6 +46,15 @@ QL310_EXPORT uint8_t QL310_SaveSetting(uint8_t* table, uint8_t* setting);
 QL310_EXPORT uint8_t QL310_LoadDefault(uint8_t* table, uint8_t* setting);
 QL310_EXPORT uint8_t QL_GetCallHistoryData(uint8_t* history);
 
+// The two-block read and write each hold the device's lock (a lock file
+// beside the device socket), so that another process never sees the table
+// block of one configuration with the setting block of another. A caller
+// that reads, changes and writes back holds it around all three: 0, or
+// QL310_BUSY when another process held it for longer than QL310_TIMEOUT_MS.
+// Every successful QL310_LockDevice is matched by one QL310_UnlockDevice.
+QL310_EXPORT uint8_t QL310_LockDevice(void);
+QL310_EXPORT void QL310_UnlockDevice(void);
+
 // Dial-digit packing: two dial symbols per byte, high nibble first.
 QL310_EXPORT uint8_t QL_Xcopy(uint8_t* out, const uint8_t* packed, int32_t n, int32_t skipFirst);
 QL310_EXPORT uint8_t QL_Ycopy(uint8_t* out, const char16_t* text, int32_t n, int32_t leadZero,

@@ -28,9 +28,6 @@ constexpr const char* kLockSuffix = ".lock";
 constexpr mode_t kNewFileMode = 0644;
 // A new folder of the hive: never writable by others, whatever the umask.
 constexpr mode_t kNewFolderMode = 0775;
-// The line parameters take a few kilobytes; anything this large is not a
-// hive this system wrote (a link to /dev/zero would never end).
-constexpr size_t kMaxHiveSize = 16u << 20;
 
 std::string lower(std::string text)
 {
@@ -252,28 +249,6 @@ void makeHiveFolder(const std::string& directory)
     if (::stat(directory.c_str(), &status) == 0 && S_ISDIR(status.st_mode) &&
         status.st_uid == ::geteuid() && (status.st_mode & S_IWOTH) && !(status.st_mode & S_ISVTX))
         ::chmod(directory.c_str(), status.st_mode & 07777 & ~S_IWOTH);
-}
-
-enum class LockResult { Locked, TimedOut, Failed };
-
-// Takes the lock on `fd`, waiting no longer than the library's bound.
-LockResult lockWithin(int fd, int timeoutMs)
-{
-    using Clock = std::chrono::steady_clock;
-    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-    std::chrono::milliseconds pause(1);
-    for (;;) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
-            return LockResult::Locked;
-        if (errno != EWOULDBLOCK && errno != EINTR)
-            return LockResult::Failed;
-        const Clock::time_point now = Clock::now();
-        if (now >= deadline)
-            return LockResult::TimedOut;
-        std::this_thread::sleep_for(
-            std::min<Clock::duration>(pause, deadline - now));
-        pause = std::min(pause * 2, std::chrono::milliseconds(50));
-    }
 }
 
 // Replaces the file at `path` by `text` in one rename. The hive holds the
@@ -585,10 +560,11 @@ OpenStatus RegistryKey::openLocked(const std::string& subKey, bool create, bool*
                               O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW, kNewFileMode);
             if (m_lockFd < 0)
                 return OpenStatus::NotWritable;
-            const LockResult lock = lockWithin(m_lockFd, device::timeoutMs());
-            if (lock != LockResult::Locked) {
+            const device::LockResult lock =
+                device::lockWithin(m_lockFd, m_lockWaitMs < 0 ? device::timeoutMs() : m_lockWaitMs);
+            if (lock != device::LockResult::Locked) {
                 close();
-                return lock == LockResult::TimedOut ? OpenStatus::Busy : OpenStatus::NotWritable;
+                return lock == device::LockResult::TimedOut ? OpenStatus::Busy : OpenStatus::NotWritable;
             }
         }
         auto fail = [this](OpenStatus status) {

@@ -86,6 +86,10 @@ private:
     std::unique_ptr<Impl> m_impl;
 };
 
+// The line parameters take a few kilobytes; a larger file is not a hive
+// this system wrote (a link to /dev/zero would never end).
+inline constexpr size_t kMaxHiveSize = 16u << 20;
+
 // One open key of the local-machine hive, as a program sees it.
 class RegistryKey {
 public:
@@ -104,6 +108,9 @@ public:
     OpenStatus create(const std::string& subKey, bool& created,
                       const std::string& path = hivePath());
     bool isOpen() const { return m_document != nullptr; }
+    // How long an open with full access waits for the hive's lock; a
+    // negative value (the default) stands for QL310_TIMEOUT_MS.
+    void setLockWait(int milliseconds) { m_lockWaitMs = milliseconds; }
 
     bool query(const std::string& name, Value& out) const;
     // Only with full access; written to the file when the key is closed.
@@ -125,6 +132,7 @@ private:
     bool m_full = false;
     bool m_dirty = false;
     int m_lockFd = -1;
+    int m_lockWaitMs = -1;
 };
 
 } // namespace ql310::registry

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Configuration transfer and call-history fetch over one device channel.
 #include "device_channel.h"
+#include "device_lock.h"
 #include "device_protocol.h"
 #include "ql310.h"
 
@@ -38,6 +39,9 @@ extern "C" {
 
 uint8_t QL310_LoadSetting(uint8_t* table, uint8_t* setting)
 {
+    const ql310::DeviceLock lock;
+    if (lock.busy())
+        return QL310_BUSY;
     DeviceChannel channel;
     if (!channel.open())
         return QL310_NO_DEVICE;
@@ -52,6 +56,9 @@ uint8_t QL310_LoadSetting(uint8_t* table, uint8_t* setting)
 
 uint8_t QL310_SaveSetting(uint8_t* table, uint8_t* setting)
 {
+    const ql310::DeviceLock lock;
+    if (lock.busy())
+        return QL310_BUSY;
     DeviceChannel channel;
     if (!channel.open())
         return QL310_NO_DEVICE;

@@ -7,7 +7,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace ql310::phonebook {
+
+// The readers keep the contacts of an address book up to this many numbers
+// (CSV: rows) and only count the rest: the phone book holds 40, and each
+// number costs libphonenumber's time.
+inline constexpr int kMaxNumbersRead = 5000;
 
 struct ContactNumber {
     QString value;      // as written: "+49 30 1234567", "tel:+1-555-0100;ext=7"
@@ -17,6 +24,11 @@ struct ContactNumber {
 struct Contact {
     QString name;  // the full name as the file gives it, unchanged
     QList<ContactNumber> numbers;
+    bool cutOff = false;  // the file ends inside this card: nothing of it is imported
+    // A name far longer than any the phone book takes is kept cut; this is
+    // its whole length then (0 otherwise).
+    qsizetype nameLength = 0;
+    qsizetype fullNameLength() const { return std::max(nameLength, name.size()); }
 };
 
 } // namespace ql310::phonebook

@@ -27,11 +27,31 @@ bool binary(const QByteArray& bytes)
     return controls * 100 > start.size();
 }
 
+// Text in UTF-16 without its byte-order mark: in the first pairs of bytes,
+// nearly always one of the two is NUL, and always the same one.
+bool utf16WithoutMark(const QByteArray& bytes)
+{
+    const qsizetype pairs = std::min<qsizetype>(bytes.size() / 2, 4096);
+    if (pairs < 2)
+        return false;
+    qsizetype evenNul = 0, oddNul = 0;
+    for (qsizetype i = 0; i < pairs; ++i) {
+        evenNul += bytes[2 * i] == '\0' && bytes[2 * i + 1] != '\0';
+        oddNul += bytes[2 * i + 1] == '\0' && bytes[2 * i] != '\0';
+    }
+    return std::max(evenNul, oddNul) * 10 >= pairs * 9;
+}
+
 } // namespace
 
 bool readContactFile(const QByteArray& raw, const QString& fileName, ContactFile& file, QString& reason)
 {
     const QByteArray bytes = withoutByteOrderMark(raw);
+    if (utf16WithoutMark(bytes)) {
+        reason = QStringLiteral("it is UTF-16 text without a byte-order mark; save it as UTF-8 "
+                                "or as UTF-16 with a byte-order mark");
+        return false;
+    }
     if (binary(bytes)) {
         reason = QStringLiteral("it is a binary file, not an address book");
         return false;
@@ -40,7 +60,7 @@ bool readContactFile(const QByteArray& raw, const QString& fileName, ContactFile
     const QString suffix = QFileInfo(fileName).suffix().toLower();
     if (looksLikeVCard(bytes) || suffix == u"vcf" || suffix == u"vcard") {
         read.kind = ContactFile::Kind::VCard;
-        read.contacts = readVCards(bytes);
+        read.contacts = readVCards(bytes, &read.leftOut);
         if (read.contacts.isEmpty()) {
             reason = QStringLiteral("it holds no card");
             return false;
@@ -48,10 +68,15 @@ bool readContactFile(const QByteArray& raw, const QString& fileName, ContactFile
     } else {
         read.kind = ContactFile::Kind::Csv;
         read.csv = readCsv(decodeText(bytes));
+        if (read.csv.unclosedQuoteLine > 0) {
+            reason = QStringLiteral("the quote opened in line %1 is never closed").arg(read.csv.unclosedQuoteLine);
+            return false;
+        }
         if (read.csv.rows.isEmpty()) {
             reason = QStringLiteral("it holds no card and no row of contacts after a header row");
             return false;
         }
+        read.leftOut = read.csv.rowsLeftOut;
         read.columns = recogniseColumns(read.csv.header);
         if (read.columns.complete())
             read.contacts = contactsFromCsv(read.csv, read.columns);

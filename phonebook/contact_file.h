@@ -20,6 +20,8 @@ struct ContactFile {
     QList<Contact> contacts;  // vCard; CSV once its columns are known
     CsvTable csv;             // CSV only
     CsvColumns columns;       // CSV only: the columns recognised
+    // Numbers (CSV: rows) past kMaxNumbersRead, counted but not read.
+    qsizetype leftOut = 0;
 };
 
 // Reads `bytes` (a file's content; `fileName` only for its extension). False,

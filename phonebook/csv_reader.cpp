@@ -72,19 +72,32 @@ CsvTable readCsv(const QString& text)
     QString field;
     bool quoted = false;
     bool fieldStarted = false;
+    int line = 1;
+    int quoteLine = 0;
+    qsizetype leftOut = 0;
     auto endField = [&] {
-        row.append(field);
+        if (field.size() >= 2 && field[0] == u'\'' && QStringView(u"=+-@\t\r").contains(field[1]))
+            field.remove(0, 1);
+        if (row.size() < kMaxCsvColumns)
+            row.append(field);
         field.clear();
         fieldStarted = false;
     };
     auto endRow = [&] {
         endField();
-        if (!blank(row))
-            rows.append(row);
+        if (!blank(row)) {
+            // The header and the rows an import can use.
+            if (rows.size() <= kMaxNumbersRead)
+                rows.append(row);
+            else
+                ++leftOut;
+        }
         row.clear();
     };
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
+        if (c == u'\n' || (c == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n')))
+            ++line;
         if (quoted) {
             if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
                 field += c;
@@ -96,12 +109,15 @@ CsvTable readCsv(const QString& text)
             }
         } else if (c == u'"' && !fieldStarted) {
             quoted = true;
+            quoteLine = line;
             fieldStarted = true;
         } else if (c == separator) {
             endField();
         } else if (c == u'\r' || c == u'\n') {
-            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
                 ++i;
+                ++line;
+            }
             endRow();
         } else {
             field += c;
@@ -111,6 +127,9 @@ CsvTable readCsv(const QString& text)
     if (!field.isEmpty() || !row.isEmpty())
         endRow();
     CsvTable table;
+    if (quoted)
+        table.unclosedQuoteLine = quoteLine;
+    table.rowsLeftOut = leftOut;
     if (!rows.isEmpty())
         table.header = rows.takeFirst();
     table.rows = rows;

@@ -16,10 +16,18 @@ namespace ql310::phonebook {
 struct CsvTable {
     QStringList header;
     QList<QStringList> rows;  // the rows after the header; blank rows left out
+    int unclosedQuoteLine = 0; // the line (from 1) of a quote never closed; 0: none
+    qsizetype rowsLeftOut = 0; // rows past kMaxNumbersRead, only counted
 };
 
+// A row keeps at most this many fields; the rest are dropped.
+inline constexpr int kMaxCsvColumns = 1000;
+
 // The text split into rows and fields. The separator is the one of ",", ";"
-// and tab found most often outside quotes in the first row.
+// and tab found most often outside quotes in the first row. Rows past
+// kMaxNumbersRead after the header are counted, not kept. A field that a
+// spreadsheet would take for a formula was written with an apostrophe before
+// it ("'=1+2", "'+49 30 1"): that apostrophe is removed.
 CsvTable readCsv(const QString& text);
 
 // Which columns (indexes into the header) hold the name and the numbers.

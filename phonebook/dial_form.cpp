@@ -55,7 +55,9 @@ std::string symbols(const std::string& text)
 
 // The dial symbols of a value without extension or letters, as dialled
 // from `region`; false for an international number that cannot be read.
-bool dialledFromHome(const std::string& raw, const std::string& region, std::string& dial)
+// `incomplete` tells a number libphonenumber finds invalid or too short.
+bool dialledFromHome(const std::string& raw, const std::string& region, std::string& dial,
+                     bool* incomplete = nullptr)
 {
     const PhoneNumberUtil& util = *PhoneNumberUtil::GetInstance();
     PhoneNumber number;
@@ -81,14 +83,34 @@ bool dialledFromHome(const std::string& raw, const std::string& region, std::str
     if (international) {
         // From home: the national form for the home country, else the
         // home's international prefix, the country code and the number.
+        const bool valid = util.IsValidNumber(number);
         std::string formatted;
         util.FormatOutOfCountryCallingNumber(number, region, &formatted);
         dial = symbols(formatted);
+        std::string trunk;
+        util.GetNddPrefixForRegion(region, true, &trunk);
+        if (!valid && number.country_code() == util.GetCountryCodeForRegion(region) && !trunk.empty() &&
+            dial.compare(0, trunk.size(), trunk) != 0) {
+            // Dialled at home, a number without its trunk prefix reaches
+            // another line; one too short to format keeps it all the same.
+            std::string national;
+            util.GetNationalSignificantNumber(number, &national);
+            dial = trunk + national;
+        }
+        if (incomplete)
+            *incomplete = !valid;
         return true;
     }
     if (plus)
         return false;
     dial = symbols(raw);
+    // A national form with its trunk prefix that libphonenumber finds short
+    // or invalid.
+    std::string trunk;
+    util.GetNddPrefixForRegion(region, true, &trunk);
+    if (incomplete && parsed == PhoneNumberUtil::NO_PARSING_ERROR && !trunk.empty() &&
+        dial.compare(0, trunk.size(), trunk) == 0 && dial.compare(0, 2, "00") != 0)
+        *incomplete = !util.IsValidNumber(number);
     return true;
 }
 
@@ -97,6 +119,10 @@ bool dialledFromHome(const std::string& raw, const std::string& region, std::str
 DialForm dialForm(const QString& value, const std::string& region)
 {
     DialForm form;
+    if (value.size() > kMaxNumberLength) {
+        form.refusal = Refusal::ValueTooLong;
+        return form;
+    }
     QString text = value.trimmed();
     if (text.startsWith(QStringLiteral("tel:"), Qt::CaseInsensitive))
         text = fromTelUri(text, form.extension);
@@ -114,7 +140,7 @@ DialForm dialForm(const QString& value, const std::string& region)
     }
 
     std::string dial;
-    if (!dialledFromHome(text.toStdString(), region, dial)) {
+    if (!dialledFromHome(text.toStdString(), region, dial, &form.incomplete)) {
         form.refusal = Refusal::NotANumber;
         return form;
     }
@@ -140,7 +166,7 @@ DialForm dialForm(const QString& value, const std::string& region)
     return form;
 }
 
-QString refusalText(Refusal refusal)
+QString refusalText(Refusal refusal, qsizetype length)
 {
     switch (refusal) {
     case Refusal::None: return {};
@@ -149,6 +175,11 @@ QString refusalText(Refusal refusal)
     case Refusal::NotANumber: return QStringLiteral("not an international number (unknown country code)");
     case Refusal::TooLong: return QStringLiteral("more than 25 dial symbols");
     case Refusal::NoDialSymbol: return QStringLiteral("nothing dialable left");
+    case Refusal::ValueTooLong:
+        return QStringLiteral("%1 characters, more than %2").arg(length).arg(kMaxNumberLength);
+    case Refusal::NameTooLong:
+        return QStringLiteral("a name of %1 characters, more than 256").arg(length);
+    case Refusal::CutOff: return QStringLiteral("the file ends inside a card");
     }
     return {};
 }

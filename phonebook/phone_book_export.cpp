@@ -25,14 +25,19 @@ bool parse(const QString& stored, const std::string& region, PhoneNumber& number
     return dialForm(QString::fromStdString(e164), region).number == stored;
 }
 
-// A text value of vCard 4.0 with its backslash, comma and semicolon escaped.
+// A text value of vCard 4.0 with its backslash, comma and semicolon
+// escaped and each line break as "\n": the carriage return of a CR LF is
+// dropped, a carriage return alone breaks the line as well.
 QString escaped(const QString& text)
 {
     QString out;
-    for (const QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            continue;
         if (c == u'\\' || c == u',' || c == u';')
             out += u'\\';
-        if (c == u'\n')
+        if (c == u'\n' || c == u'\r')
             out += QStringLiteral("\\n");
         else
             out += c;
@@ -42,12 +47,19 @@ QString escaped(const QString& text)
 
 QString csvField(const QString& text)
 {
-    QString quoted = text;
+    QString quoted = formulaSafe(text);
     quoted.replace(u'"', QStringLiteral("\"\""));
     return u'"' + quoted + u'"';
 }
 
 } // namespace
+
+QString formulaSafe(const QString& cell)
+{
+    if (!cell.isEmpty() && QStringView(u"=+-@\t\r").contains(cell[0]))
+        return u'\'' + cell;
+    return cell;
+}
 
 QString internationalForm(const QString& stored, const std::string& region)
 {

@@ -23,6 +23,11 @@ QString internationalForm(const QString& stored, const std::string& region);
 
 QByteArray exportPhoneBook(const PhoneBook& book, ExportFormat format, const std::string& region);
 
+// A CSV cell a spreadsheet would take for a formula (it begins with =, +,
+// -, @, a tab or a carriage return) with an apostrophe before it; the CSV
+// reader removes exactly that apostrophe.
+QString formulaSafe(const QString& cell);
+
 // The format a file name asks for: ".csv" CSV, anything else vCard.
 ExportFormat formatForFileName(const QString& fileName);
 

@@ -7,6 +7,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <climits>
 
 namespace ql310::phonebook {
 
@@ -34,34 +35,50 @@ ImportPlan planImport(const PhoneBook& current, const QList<Contact>& contacts, 
             ++nextFree;
     };
     findFree();
-    QSet<QString> seen;  // number and name of the numbers taken so far
+    // The lines the file has filled records with (by libphonenumber's rule),
+    // and the dial forms of those that found no room.
+    numbers::LineSet filled(region);
+    QSet<QString> noRoom;
 
     ImportPlan plan;
     for (const Contact& contact : contacts) {
-        for (const ContactNumber& n : contact.numbers) {
+        const bool nameTooLong = contact.fullNameLength() > kMaxNameLength;
+        // A card cut off by the file's end is named once, numbers or not.
+        const QList<ContactNumber> cutOff{{contact.numbers.value(0).value, {}}};
+        for (const ContactNumber& n : contact.cutOff ? cutOff : contact.numbers) {
+            if (plan.items.size() >= kMaxExamined) {
+                ++plan.notExamined;
+                continue;
+            }
             ImportItem item;
             item.contact = contact.name;
             item.value = n.value;
-            const DialForm form = dialForm(n.value, region);
+            const DialForm form = contact.cutOff  ? DialForm{{}, {}, Refusal::CutOff}
+                                  : nameTooLong ? DialForm{{}, {}, Refusal::NameTooLong}
+                                                : dialForm(n.value, region);
             item.extension = form.extension;
             if (form.refused()) {
                 item.outcome = ImportItem::Outcome::Refused;
                 item.refusal = form.refusal;
+                item.tooLong = form.refusal == Refusal::NameTooLong ? contact.fullNameLength() : n.value.size();
                 plan.items.append(item);
                 continue;
             }
             item.number = form.number;
+            item.incomplete = form.incomplete;
             item.name = peerName(contact.name);
-            if (const int record = there.find(form.number.toStdString()); record >= 0) {
+            const std::string line = form.number.toStdString();
+            if (const int record = there.find(line); record >= 0) {
                 item.outcome = ImportItem::Outcome::AlreadyThere;
                 item.record = record;
                 item.oldName = current[static_cast<size_t>(record)].name;
-            } else if (const QString key = item.number + u'\n' + item.name; seen.contains(key)) {
+            } else if (filled.find(line) >= 0 || noRoom.contains(form.number)) {
                 item.outcome = ImportItem::Outcome::Twice;
             } else if (nextFree >= kEntries) {
                 item.outcome = ImportItem::Outcome::NoRoom;
+                noRoom.insert(form.number);
             } else {
-                seen.insert(key);
+                filled.add(line);
                 item.outcome = ImportItem::Outcome::Fill;
                 item.record = nextFree++;
                 findFree();
@@ -72,11 +89,22 @@ ImportPlan planImport(const PhoneBook& current, const QList<Contact>& contacts, 
     return plan;
 }
 
+int numbersToImport(const QList<Contact>& contacts)
+{
+    qsizetype count = 0;
+    for (const Contact& c : contacts)
+        if (!c.cutOff)
+            count += c.numbers.size();
+    return static_cast<int>(std::min<qsizetype>(count, INT_MAX));
+}
+
 PhoneBook applyImport(const PhoneBook& current, const ImportPlan& plan, bool updateNames)
 {
     PhoneBook book = current;
     QSet<int> renamed;
     for (const ImportItem& item : plan.items) {
+        if (!item.ticked)
+            continue;
         if (item.outcome == ImportItem::Outcome::Fill)
             book[static_cast<size_t>(item.record)] = {item.number, item.name};
         else if (item.outcome == ImportItem::Outcome::AlreadyThere && updateNames && !renamed.contains(item.record)) {
@@ -88,25 +116,57 @@ PhoneBook applyImport(const PhoneBook& current, const ImportPlan& plan, bool upd
     return book;
 }
 
+QString notExaminedText(qsizetype notExamined)
+{
+    return QStringLiteral("%1 more numbers were not looked at: an import takes the first %2")
+        .arg(notExamined).arg(kMaxExamined);
+}
+
 QString fullText(int notImported)
 {
     return QStringLiteral("the phone book is full: %1 numbers were not imported").arg(notImported);
 }
 
-QStringList importReport(const ImportPlan& plan, bool updateNames)
+QString printable(const QString& text, int limit)
+{
+    const bool cut = limit >= 0 && text.size() > limit;
+    QString out = cut ? text.left(limit) : text;
+    for (QChar& c : out)
+        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0))
+            c = u'?';
+    if (cut) {
+        // Not half of a surrogate pair at the cut.
+        if (out.back().isHighSurrogate())
+            out.chop(1);
+        out += QStringLiteral("...");
+    }
+    return out;
+}
+
+QStringList importReport(const ImportPlan& all, bool updateNames)
 {
     using Outcome = ImportItem::Outcome;
+    ImportPlan plan;
+    for (const ImportItem& i : all.items)
+        if (i.ticked)
+            plan.items.append(i);
     QStringList lines;
     auto source = [](const ImportItem& i) {
-        return QStringLiteral("\"%1\" of \"%2\"").arg(i.value, i.contact);
+        return QStringLiteral("\"%1\" of \"%2\"").arg(printable(i.value), printable(i.contact));
     };
     auto extension = [](const ImportItem& i) {
-        return i.extension.isEmpty() ? QString() : QStringLiteral(" (extension %1 dropped)").arg(i.extension);
+        QString notes = i.extension.isEmpty()
+                            ? QString()
+                            : QStringLiteral(" (extension %1 dropped)").arg(printable(i.extension));
+        if (i.incomplete)
+            notes += QStringLiteral(" (looks incomplete)");
+        return notes;
     };
     for (const ImportItem& i : plan.items)
         if (i.outcome == Outcome::Fill)
             lines.append(QStringLiteral("%1 %2 \"%3\": new, from %4%5")
-                             .arg(kFirstEntry + i.record).arg(i.number, i.name, source(i), extension(i)));
+                             .arg(kFirstEntry + i.record)
+                             .arg(i.number, printable(i.name), source(i), extension(i)));
     QSet<int> named;
     for (const ImportItem& i : plan.items) {
         if (i.outcome != Outcome::AlreadyThere)
@@ -116,20 +176,22 @@ QStringList importReport(const ImportPlan& plan, bool updateNames)
         const bool rename = updateNames && first && i.name != i.oldName;
         lines.append(QStringLiteral("%1 %2 \"%3\": already in the phone book, %4, from %5%6")
                          .arg(kFirstEntry + i.record)
-                         .arg(i.number, i.oldName,
-                              rename ? QStringLiteral("name updated to \"%1\"").arg(i.name)
+                         .arg(i.number, printable(i.oldName),
+                              rename ? QStringLiteral("name updated to \"%1\"").arg(printable(i.name))
                                      : QStringLiteral("skipped"),
                               source(i), extension(i)));
     }
     for (const ImportItem& i : plan.items)
         if (i.outcome == Outcome::Twice)
             lines.append(QStringLiteral("%1 \"%2\": twice in the file, skipped, from %3")
-                             .arg(i.number, i.name, source(i)));
+                             .arg(i.number, printable(i.name), source(i)));
     for (const ImportItem& i : plan.items)
         if (i.outcome == Outcome::Refused)
-            lines.append(QStringLiteral("refused: %1: %2").arg(source(i), refusalText(i.refusal)));
+            lines.append(QStringLiteral("refused: %1: %2").arg(source(i), refusalText(i.refusal, i.tooLong)));
     if (const int full = plan.count(Outcome::NoRoom))
         lines.append(fullText(full));
+    if (all.notExamined)
+        lines.append(notExaminedText(all.notExamined));
     return lines;
 }
 

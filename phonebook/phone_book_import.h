@@ -19,6 +19,14 @@ namespace ql310::phonebook {
 
 inline constexpr int kEntries = 40;       // records 0..39
 inline constexpr int kFirstEntry = 801;   // the number of record 0
+// A contact's name longer than this refuses its numbers before anything
+// looks at it.
+inline constexpr int kMaxNameLength = 256;
+// Report lines quote at most this many characters of a value.
+inline constexpr int kMaxQuoted = 60;
+// An import looks at no more numbers than this: the phone book holds 40,
+// and each number costs libphonenumber's time.
+inline constexpr int kMaxExamined = kMaxNumbersRead;
 
 struct Entry {
     QString number;
@@ -34,7 +42,7 @@ struct ImportItem {
     enum class Outcome {
         Fill,          // fills the free record `record`
         AlreadyThere,  // the number is in record `record` already
-        Twice,         // the same number and name came earlier in the file
+        Twice,         // the same line came earlier in the file
         Refused,       // `refusal` says why
         NoRoom         // the phone book is full
     };
@@ -45,12 +53,16 @@ struct ImportItem {
     QString name;       // the name as the phone book stores it
     QString extension;  // the extension dropped, if any
     Refusal refusal = Refusal::None;
+    qsizetype tooLong = 0;  // ValueTooLong, NameTooLong: the length
+    bool incomplete = false;  // libphonenumber finds it too short or invalid
     int record = -1;    // Fill, AlreadyThere
     QString oldName;    // AlreadyThere: the name in the record
+    bool ticked = true; // the user leaves out a number by clearing its tick
 };
 
 struct ImportPlan {
     QList<ImportItem> items;  // in file order
+    qsizetype notExamined = 0; // numbers after the first kMaxExamined, not looked at
     int count(ImportItem::Outcome outcome) const;
     // AlreadyThere items whose name differs: what ticking "update names" changes.
     int renames() const;
@@ -59,19 +71,31 @@ struct ImportPlan {
 // Every number of every contact against the phone book `current`, for an
 // adapter in `region` (empty: none). Free records are filled in order 801
 // to 840; a number that names the same line as a number of `current` is
-// already there; the same number and name a second time in the file is
-// counted once.
+// already there; a line that came earlier in the file, under whatever
+// name, is twice in the file and never takes a second record.
 ImportPlan planImport(const PhoneBook& current, const QList<Contact>& contacts, const std::string& region);
 
-// The phone book after the import; with `updateNames` the records of
-// numbers already there take the file's name.
+// How many numbers the contacts offer (a card cut off by the file's end
+// offers none).
+int numbersToImport(const QList<Contact>& contacts);
+
+// The phone book after the import of the ticked items; with `updateNames`
+// the records of numbers already there take the file's name.
 PhoneBook applyImport(const PhoneBook& current, const ImportPlan& plan, bool updateNames);
 
-// The report of the plan, one line per number, in the order: filled,
-// already there, refused, then "the phone book is full: N numbers were not
-// imported" when numbers found no room.
+// The report of the plan's ticked items, one line per number, in the
+// order: filled, already there, twice, refused, then "the phone book is
+// full: N numbers were not imported" when numbers found no room, and how
+// many numbers were not looked at. Values are
+// quoted with at most 60 characters, control characters shown as "?".
 QStringList importReport(const ImportPlan& plan, bool updateNames);
+// `text` fit for a report line or a terminal: control characters (C0, C1,
+// DEL) as "?", and at most `limit` characters, "..." marking a cut
+// (limit < 0: no cut).
+QString printable(const QString& text, int limit = kMaxQuoted);
 // "the phone book is full: N numbers were not imported".
 QString fullText(int notImported);
+// "N more numbers were not looked at: an import takes the first 5000".
+QString notExaminedText(qsizetype notExamined);
 
 } // namespace ql310::phonebook

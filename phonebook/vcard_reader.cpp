@@ -4,6 +4,8 @@
 #include "text_decoding.h"
 
 #include <QList>
+
+#include <algorithm>
 #include <utility>
 
 namespace ql310::phonebook {
@@ -24,68 +26,83 @@ struct Property {
     }
 };
 
-QList<QByteArray> physicalLines(const QByteArray& bytes)
+// Calls `take` with each line of `bytes` (CR, LF or CR LF ends a line).
+template <class Take>
+void forEachPhysicalLine(const QByteArray& bytes, Take&& take)
 {
-    QList<QByteArray> lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         if (bytes[i] != '\r' && bytes[i] != '\n')
             continue;
-        lines.append(bytes.mid(start, i - start));
+        take(QByteArrayView(bytes).sliced(start, i - start));
         if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
             ++i;
         start = i + 1;
     }
     if (start < bytes.size())
-        lines.append(bytes.mid(start));
-    return lines;
+        take(QByteArrayView(bytes).sliced(start));
 }
 
 // The part of a line before its value: "item1.TEL;TYPE=cell".
-QByteArray head(const QByteArray& line)
+QByteArray head(QByteArrayView line)
 {
     bool quoted = false;
     for (qsizetype i = 0; i < line.size(); ++i) {
         if (line[i] == '"')
             quoted = !quoted;
         else if (line[i] == ':' && !quoted)
-            return line.left(i);
+            return line.first(i).toByteArray();
     }
     return {};
 }
 
-bool quotedPrintable(const QByteArray& line)
+bool quotedPrintable(QByteArrayView line)
 {
     return head(line).toUpper().contains("QUOTED-PRINTABLE");
 }
 
-bool isEnd(const QByteArray& line)
+bool isEnd(QByteArrayView line)
 {
-    return line.trimmed().toUpper().startsWith("END:VCARD");
+    return line.trimmed().toByteArray().toUpper().startsWith("END:VCARD");
 }
 
-// Folded lines joined: a line that starts with a blank or a tab continues
-// the one before; a quoted-printable value that ends with "=" continues on
-// the next line.
-QList<QByteArray> logicalLines(const QByteArray& bytes)
+// Calls `take` with each line after folded lines are joined: a line that
+// starts with a blank or a tab continues the one before; a quoted-printable
+// value that ends with "=" continues on the next line. Whether a line is
+// quoted-printable is decided once, by the head of its first part, so that
+// a long run of folded parts costs no more than reading them.
+template <class Take>
+void forEachLogicalLine(const QByteArray& bytes, Take&& take)
 {
-    QList<QByteArray> lines;
-    for (const QByteArray& line : physicalLines(bytes)) {
-        if (!lines.isEmpty() && !line.isEmpty() && (line[0] == ' ' || line[0] == '\t')) {
+    QByteArray pending;
+    bool have = false;
+    int qp = -1; // unknown
+    auto pendingQp = [&] {
+        if (qp < 0)
+            qp = quotedPrintable(pending) ? 1 : 0;
+        return qp == 1;
+    };
+    forEachPhysicalLine(bytes, [&](QByteArrayView line) {
+        if (have && !line.isEmpty() && (line[0] == ' ' || line[0] == '\t')) {
             // A folded quoted-printable line may still end with its soft break.
-            if (lines.last().endsWith('=') && quotedPrintable(lines.last()))
-                lines.last().chop(1);
-            lines.last() += line.mid(1);
-            continue;
+            if (pending.endsWith('=') && pendingQp())
+                pending.chop(1);
+            pending += line.sliced(1);
+            return;
         }
-        if (!lines.isEmpty() && lines.last().endsWith('=') && quotedPrintable(lines.last()) && !isEnd(line)) {
-            lines.last().chop(1);
-            lines.last() += line;
-            continue;
+        if (have && pending.endsWith('=') && pendingQp() && !isEnd(line)) {
+            pending.chop(1);
+            pending += line;
+            return;
         }
-        lines.append(line);
-    }
-    return lines;
+        if (have)
+            take(pending);
+        pending = line.toByteArray();
+        have = true;
+        qp = -1;
+    });
+    if (have)
+        take(pending);
 }
 
 // A parameter without a name is a TYPE, or an ENCODING for the encodings.
@@ -210,17 +227,27 @@ QStringList types(const Property& p)
     return out;
 }
 
+// A name is kept up to this many characters; only its length counts beyond.
+constexpr qsizetype kMaxKeptName = 4096;
+
 struct CardBuilder {
     QString fn;
     QString n;
     QString org;
     QList<ContactNumber> numbers;
+    qsizetype nameLength = 0;
 
     void take(const Property& p)
     {
         QString text;
         if (!valueText(p, text))
             return;
+        if (text.size() > kMaxKeptName && p.name != "TEL") {
+            if ((p.name == "FN" && fn.isEmpty()) || (p.name == "N" && n.isEmpty()) ||
+                (p.name == "ORG" && org.isEmpty()))
+                nameLength = std::max(nameLength, text.size());
+            text.truncate(kMaxKeptName);
+        }
         if (p.name == "FN" && fn.isEmpty())
             fn = joined({components(text).join(u';')});
         else if (p.name == "N" && n.isEmpty()) {
@@ -234,7 +261,9 @@ struct CardBuilder {
     }
     Contact contact() const
     {
-        return {!fn.isEmpty() ? fn : !n.isEmpty() ? n : org, numbers};
+        Contact c{!fn.isEmpty() ? fn : !n.isEmpty() ? n : org, numbers};
+        c.nameLength = nameLength;
+        return c;
     }
 };
 
@@ -242,40 +271,63 @@ struct CardBuilder {
 
 bool looksLikeVCard(const QByteArray& bytes)
 {
-    for (const QByteArray& line : physicalLines(bytes.left(1 << 16)))
-        if (!line.trimmed().isEmpty())
-            return line.trimmed().toUpper().startsWith("BEGIN:VCARD");
-    return false;
+    bool found = false, decided = false;
+    forEachPhysicalLine(bytes.left(1 << 16), [&](QByteArrayView line) {
+        if (decided || line.trimmed().isEmpty())
+            return;
+        decided = true;
+        found = line.trimmed().toByteArray().toUpper().startsWith("BEGIN:VCARD");
+    });
+    return found;
 }
 
-QList<Contact> readVCards(const QByteArray& bytes)
+QList<Contact> readVCards(const QByteArray& bytes, qsizetype* numbersLeftOut)
 {
     QList<Contact> cards;
+    qsizetype kept = 0, leftOut = 0, counted = 0;
+    auto keep = [&](const Contact& contact) {
+        if (kept >= kMaxNumbersRead) {
+            leftOut += std::max<qsizetype>(counted, contact.cutOff ? 1 : 0);
+            counted = 0;
+            return;
+        }
+        kept += contact.numbers.size();
+        cards.append(contact);
+    };
     CardBuilder card;
     int depth = 0;
-    for (const QByteArray& line : logicalLines(bytes)) {
+    forEachLogicalLine(bytes, [&](const QByteArray& line) {
         Property p;
         if (!parseProperty(line, p))
-            continue;
-        const QByteArray value = p.value.trimmed().toUpper();
+            return;
+        const bool edge = p.name == "BEGIN" || p.name == "END";
+        const QByteArray value = edge ? p.value.trimmed().toUpper() : QByteArray();
         if (p.name == "BEGIN" && value == "VCARD") {
             if (++depth == 1)
                 card = CardBuilder();
-            continue;
+            return;
         }
         if (p.name == "END" && value == "VCARD") {
             if (depth == 1)
-                cards.append(card.contact());
+                keep(card.contact());
             depth = std::max(0, depth - 1);
-            continue;
+            return;
         }
         // A 2.1 AGENT may hold a whole card of its own: BEGIN:VCARD
-        // follows on the next line and raises the depth.
-        if (depth == 1)
+        // follows on the next line and raises the depth. Cards past the
+        // numbers kept are only counted.
+        if (depth == 1 && kept >= kMaxNumbersRead)
+            counted += p.name == "TEL";
+        else if (depth == 1)
             card.take(p);
+    });
+    if (depth >= 1) {
+        Contact cut = card.contact();
+        cut.cutOff = true;
+        keep(cut);
     }
-    if (depth >= 1)
-        cards.append(card.contact());
+    if (numbersLeftOut)
+        *numbersLeftOut = leftOut;
     return cards;
 }
 

@@ -18,7 +18,9 @@ bool looksLikeVCard(const QByteArray& bytes);
 
 // Every card of the file, in file order, each with its name (FN, else the
 // parts of N put together, else ORG) and its telephone numbers (TEL) as
-// written. A card never ended by END:VCARD at the end of the file counts.
-QList<Contact> readVCards(const QByteArray& bytes);
+// written. A card never ended by END:VCARD at the end of the file (a file
+// cut off) comes last, marked cutOff. Past kMaxNumbersRead numbers, cards
+// are only counted: their numbers in `numbersLeftOut`.
+QList<Contact> readVCards(const QByteArray& bytes, qsizetype* numbersLeftOut = nullptr);
 
 } // namespace ql310::phonebook

@@ -207,9 +207,12 @@ private slots:
         // A binary file, a file without a card: a message, no preview.
         run("mnuImportPhoneBook", write("program.vcf", QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0\0\0", 12)));
         run("mnuImportPhoneBook", write("empty.vcf", "FN:nobody\r\n"));
-        QCOMPARE(m_interaction.asked().size(), 2);
+        // Cards without a number, or one cut off by the file's end.
+        run("mnuImportPhoneBook", write("nonumber.vcf", "BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\nBEGIN:VCARD\r\nTEL:1\r\n"));
+        QCOMPARE(m_interaction.asked().size(), 3);
         QVERIFY(m_interaction.asked()[0].text.contains("binary"));
         QVERIFY(m_interaction.asked()[1].text.contains("holds no card"));
+        QVERIFY(m_interaction.asked()[2].text.contains("no telephone number found in " + filePath("nonumber.vcf")));
         for (const auto& asked : m_interaction.asked()) {
             QVERIFY(asked.text.endsWith("Nothing was changed."));
             QCOMPARE(asked.icon, UserInteraction::Icon::Exclamation);
@@ -258,6 +261,18 @@ private slots:
         QVERIFY(importEnabled);
         QCOMPARE(entry(5).mid(0, 2), (QStringList{"0301000105", "Renamed"}));
         QCOMPARE(entry(6).mid(0, 2), (QStringList{"0301000106", "Entry 6"}));
+    }
+    void aNumberWhoseTickIsClearedIsLeftOut()
+    {
+        QVERIFY(started());
+        m_interaction.answerDialog([](QDialog& dialog) {
+            auto* preview = qobject_cast<PhoneBookImportDialog*>(&dialog);
+            preview->setTicked(0, false);
+            return int(QDialog::Accepted);
+        });
+        run("mnuImportPhoneBook", write("two.csv", "Name,Mobile\r\nFirst,0401\r\nSecond,0402\r\n"));
+        QCOMPARE(entry(0).mid(0, 2), (QStringList{QString(), QString()}));
+        QCOMPARE(entry(1).mid(0, 2), (QStringList{"0402", "Second"}));
     }
 
     void anExportImportedIntoAnEmptyPhoneBookGivesBackTheSame40Entries()

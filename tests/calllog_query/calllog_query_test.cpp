@@ -326,6 +326,16 @@ TEST_F(CallQuery, AnExportThatCannotBeWrittenSaysSo)
     EXPECT_FALSE(error.isEmpty());
 }
 
+TEST(CallExport, ACellASpreadsheetWouldRunGetsAnApostrophe)
+{
+    for (const char* cell : {"=HYPERLINK(\"x\")", "+1", "-PT49S", "@A1", "\tx", "\rx"})
+        EXPECT_TRUE(csvField(QString::fromLatin1(cell)).startsWith(u"'") ||
+                    csvField(QString::fromLatin1(cell)).startsWith(u"\"'"))
+            << cell;
+    EXPECT_EQ(csvField(QStringLiteral("=1,2")), "\"'=1,2\"");
+    EXPECT_EQ(csvField(QStringLiteral("Anna")), "Anna");
+}
+
 TEST_F(CallQuery, StatisticsAddUpToTheLogsTotals)
 {
     CallStatistics s;

@@ -81,6 +81,21 @@ TEST(PhoneBookCliWithoutAdapter, RefusesBadArgumentsAndFilesBeforeTheAdapter)
     const Result odd = ctl({"phonebook", "import", QString::fromStdString(dir.path() + "/odd.csv")});
     EXPECT_EQ(odd.status, 2);
     EXPECT_TRUE(odd.err.contains("--number-column")) << odd.err.toStdString();
+    // A file without a number fails; so does one that ends inside its card.
+    for (const QByteArray& cards : {QByteArray("BEGIN:VCARD\r\nFN:Anna\r\nEND:VCARD\r\n"),
+                                    QByteArray("BEGIN:VCARD\r\nFN:Anna\r\nTEL:0301\r\n")}) {
+        ASSERT_TRUE(spit(dir.path() + "/none.vcf", cards));
+        const QString none = QString::fromStdString(dir.path() + "/none.vcf");
+        const Result result = ctl({"phonebook", "import", none});
+        EXPECT_EQ(result.status, 6);
+        EXPECT_TRUE(result.err.contains("no telephone number found in " + none)) << result.err.toStdString();
+    }
+    // Messages show control characters as "?".
+    const QString escape = QString::fromStdString(dir.path() + "/\x1b[2J.vcf");
+    const Result missing = ctl({"phonebook", "import", escape});
+    EXPECT_EQ(missing.status, 6);
+    EXPECT_FALSE(missing.err.contains(u'\x1b'));
+    EXPECT_TRUE(missing.err.contains("/?[2J.vcf")) << missing.err.toStdString();
     // A readable file but no adapter.
     ASSERT_TRUE(spit(dir.path() + "/a.vcf", kCards));
     EXPECT_EQ(ctl({"phonebook", "import", QString::fromStdString(dir.path() + "/a.vcf")}).status, 3);

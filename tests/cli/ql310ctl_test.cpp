@@ -14,12 +14,14 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -233,6 +235,32 @@ TEST_F(Ql310ctl, AHiveThatCannotGiveOrTakeTheLineParametersFailsTheCommand)
     }
     const std::vector<std::string> codes = m_adapter.journalCodes();
     EXPECT_NE(std::find(codes.begin(), codes.end(), "800120DC"), codes.end());
+    // A hive too large to be one says so.
+    std::ofstream(hivePath, std::ios::binary | std::ios::trunc) << "REGEDIT4\n";
+    ::truncate(hivePath.c_str(), (16 << 20) + 1);
+    const Result large = ctl({"read", path("bad.310")});
+    EXPECT_EQ(large.status, 9);
+    EXPECT_NE(large.err.find("larger than 16 MB"), std::string::npos) << large.err;
+}
+
+TEST_F(Ql310ctl, AWriteBesideAHeldHiveLockWaitsOneBoundInAll)
+{
+    start();
+    ASSERT_EQ(ctl({"read", path("a.310")}).status, 0);
+    // Another process holds the hive's lock for the whole write.
+    const int lock = open((m_adapter.registryPath() + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_GE(lock, 0);
+    ASSERT_EQ(flock(lock, LOCK_EX), 0);
+    constexpr int kBoundMs = 1500;
+    setenv("QL310_TIMEOUT_MS", std::to_string(kBoundMs).c_str(), 1);
+    const auto since = std::chrono::steady_clock::now();
+    const Result write = ctl({"write", path("a.310")});
+    const auto took = std::chrono::steady_clock::now() - since;
+    close(lock);
+    EXPECT_EQ(write.status, 9);
+    EXPECT_NE(write.err.find("locked by another program"), std::string::npos) << write.err;
+    // One wait for the lock, not one per look at the hive.
+    EXPECT_LT(took, std::chrono::milliseconds(kBoundMs * 5 / 3));
 }
 
 TEST_F(Ql310ctl, ADryRunShowsTheChangesAndWritesNothing)
@@ -484,7 +512,8 @@ TEST_F(Ql310ctl, AnExportFiltersAndNamesCallsAndQuietCommandsSayNothing)
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[1][2], "0301234567");
     EXPECT_EQ(rows[1][8], "Alice");
-    rows = readCsv(ctl({"calllog", "export", "--direction", "out", "--port", "Port2"}).out);
+    // --port ignores case, as --name does.
+    rows = readCsv(ctl({"calllog", "export", "--direction", "out", "--port", "pORT2"}).out);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[1][2], "08912345678");
     rows = readCsv(ctl({"calllog", "export", "--number", "555", "--in-progress"}).out);
@@ -494,6 +523,8 @@ TEST_F(Ql310ctl, AnExportFiltersAndNamesCallsAndQuietCommandsSayNothing)
     EXPECT_EQ(ctl({"calllog", "export", "--direction", "sideways"}).status, 2);
     EXPECT_EQ(ctl({"calllog", "export", "--port", "Port9"}).status, 2);
     EXPECT_EQ(ctl({"calllog", "export", "--from", "2026-03-02", "--to", "2026-03-01"}).status, 2);
+    for (const char* day : {"2026-03-01x", "2026-03-01T10:00", " 2026-03-01", "2026-3-1"})
+        EXPECT_EQ(ctl({"calllog", "export", "--from", day}).status, 2) << day;
     EXPECT_EQ(ctl({"calllog", "export", "--phonebook", path("missing.pb")}).status, 6);
 
     ASSERT_EQ(ctl({"read", path("a.310")}).status, 0);
@@ -588,7 +619,11 @@ TEST_F(Ql310ctl, ReadSavesOnlyOverAWritableFileOrThroughALinkIntoItsFile)
     ASSERT_EQ(lstat(path("pipe.310").c_str(), &info), 0);
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
 
+    // A link that names no file is refused; one to a file saves into it.
     ASSERT_EQ(symlink("made.310", path("link.310").c_str()), 0);
+    EXPECT_EQ(ctl({"read", path("link.310")}).status, 7);
+    EXPECT_FALSE(std::ifstream(path("made.310")).good());
+    std::ofstream(path("made.310")) << "old";
     ASSERT_EQ(ctl({"read", path("link.310")}).status, 0);
     ASSERT_EQ(lstat(path("link.310").c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));

@@ -7,6 +7,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
@@ -83,21 +84,32 @@ TEST_F(SettingFiles, SaveThenLoadGivesTheSameImages)
     EXPECT_EQ(loaded.lineParams, saved.lineParams);
 }
 
-TEST_F(SettingFiles, ASaveReplacesTheWholeFile)
+TEST_F(SettingFiles, ASaveOverALongerFileKeepsItsRest)
 {
-    // A phone book saved over a settings file leaves a phone-book file, not
-    // a mixture of both.
+    // A phone book saved over a settings file leaves a settings file whose
+    // start is the new phone book; the rest stays, the mode too.
     writeBytes(path("c.310"), 4513, 0xEE);
     ::chmod(path("c.310").c_str(), 0640);
     Memory memory(1);
     std::string reason;
-    ASSERT_TRUE(saveFile(path("c.310"), FileKind::PhoneBook, memory.images(), reason));
-    EXPECT_EQ(contentOf(path("c.310")).size(), 1792u);
+    ASSERT_TRUE(saveFile(path("c.310"), FileKind::PhoneBook, memory.images(), reason)) << reason;
+    std::vector<uint8_t> expected(memory.table.begin(), memory.table.end());
+    expected.resize(4513, 0xEE);
+    EXPECT_EQ(contentOf(path("c.310")), expected);
+    // An LCR file over it: its first 2048 bytes are new, the rest stays.
+    ASSERT_TRUE(saveFile(path("c.310"), FileKind::Lcr, memory.images(), reason)) << reason;
+    std::copy(memory.setting.begin(), memory.setting.end(), expected.begin());
+    EXPECT_EQ(contentOf(path("c.310")), expected);
     struct stat st {};
     ASSERT_EQ(::stat(path("c.310").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
     // No temporary file is left behind.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+    // A file too large to keep is refused and stays as it was.
+    fs::resize_file(path("c.310"), kMaxKeptFileSize + 1);
+    EXPECT_FALSE(saveFile(path("c.310"), FileKind::PhoneBook, memory.images(), reason));
+    EXPECT_EQ(reason, "the file is larger than 16 MB");
+    EXPECT_EQ(fs::file_size(path("c.310")), kMaxKeptFileSize + 1);
 }
 
 TEST_F(SettingFiles, ASaveThroughALinkReplacesTheFileItPointsTo)
@@ -109,8 +121,9 @@ TEST_F(SettingFiles, ASaveThroughALinkReplacesTheFileItPointsTo)
     std::string reason;
     ASSERT_TRUE(saveFile(path("link.310"), FileKind::Lcr, memory.images(), reason)) << reason;
     EXPECT_TRUE(fs::is_symlink(path("link.310")));
-    EXPECT_EQ(contentOf(path("kept/f.310")),
-              std::vector<uint8_t>(memory.setting.begin(), memory.setting.end()));
+    std::vector<uint8_t> expected(memory.setting.begin(), memory.setting.end());
+    expected.resize(4513, 0xEE);
+    EXPECT_EQ(contentOf(path("kept/f.310")), expected);
 }
 
 // Saved over only a regular file the user may write, or a new name; the
@@ -137,19 +150,20 @@ TEST_F(SettingFiles, ASaveOverWhatIsNoWritableFileIsRefused)
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 4);
 }
 
-TEST_F(SettingFiles, ASaveThroughADanglingLinkCreatesTheFileItNames)
+TEST_F(SettingFiles, ASaveThroughADanglingLinkIsRefused)
 {
+    // The link would make a file wherever it points.
     fs::create_directory(path("kept"));
     fs::create_symlink("kept/new.310", path("link.310"));
+    fs::create_symlink("gone/new.310", path("nowhere.310"));
     Memory memory(4);
     std::string reason;
-    ASSERT_TRUE(saveFile(path("link.310"), FileKind::PhoneBook, memory.images(), reason)) << reason;
-    EXPECT_TRUE(fs::is_symlink(path("link.310")));
-    EXPECT_EQ(contentOf(path("kept/new.310")),
-              std::vector<uint8_t>(memory.table.begin(), memory.table.end()));
-    // A link into a folder that does not exist saves nothing.
-    fs::create_symlink("gone/new.310", path("nowhere.310"));
-    EXPECT_FALSE(saveFile(path("nowhere.310"), FileKind::PhoneBook, memory.images(), reason));
+    for (const char* name : {"link.310", "nowhere.310"}) {
+        EXPECT_FALSE(saveFile(path(name), FileKind::PhoneBook, memory.images(), reason));
+        EXPECT_EQ(reason, "it is a link to a file that does not exist");
+        EXPECT_TRUE(fs::is_symlink(path(name)));
+    }
+    EXPECT_TRUE(fs::is_empty(path("kept")));
     EXPECT_FALSE(fs::exists(path("gone")));
 }
 

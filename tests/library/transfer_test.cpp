@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <array>
 #include <chrono>
 #include <cstdlib>
@@ -209,6 +212,61 @@ TEST_F(Transfer, WriteOfNothingGivesFourAndEndsTheWrite)
               (Codes{"800120E8", "800120DC", "800120D8", "800120EC"}));
     // The setting block had already gone to the adapter.
     EXPECT_EQ(adapterImages().setting, Images(0x44).setting);
+}
+
+TEST_F(Transfer, ARejectedWriteStoresNothing)
+{
+    const Images before = adapterImages();
+    Images images(0x55);
+    for (const char* fault : {"reject write-setting", "reject write-table"}) {
+        ASSERT_EQ(adapter.command("clear"), "ok");
+        ASSERT_EQ(adapter.command(fault), "ok");
+        EXPECT_EQ(QL310_SaveSetting(images.table.data(), images.setting.data()), QL310_WRITE_EMPTY);
+        if (std::string(fault) == "reject write-setting")
+            EXPECT_EQ(adapterImages().setting, before.setting) << fault;
+        EXPECT_EQ(adapterImages().table, before.table) << fault;
+        EXPECT_EQ(stateFile("table.bin"), bytesOf(before.table)) << fault;
+    }
+}
+
+// Another process holds the device (as around its read and write back):
+// a read and a write wait for it no longer than the bound, then say busy
+// and change nothing; once it is given back both go through.
+TEST_F(Transfer, AReadAndAWriteWaitForTheDeviceAnotherProcessHolds)
+{
+    Images images(0x66);
+    const Images before = adapterImages();
+    int hold[2], release[2];
+    ASSERT_EQ(::pipe(hold), 0);
+    ASSERT_EQ(::pipe(release), 0);
+    const pid_t holder = ::fork();
+    ASSERT_GE(holder, 0);
+    if (holder == 0) {
+        char c = QL310_LockDevice() == QL310_OK ? 'y' : 'n';
+        (void)!::write(hold[1], &c, 1);
+        (void)!::read(release[0], &c, 1);
+        QL310_UnlockDevice();
+        ::_exit(0);
+    }
+    char held = 0;
+    ASSERT_EQ(::read(hold[0], &held, 1), 1);
+    ASSERT_EQ(held, 'y');
+    Images read(0);
+    EXPECT_EQ(QL310_LoadSetting(read.table.data(), read.setting.data()), QL310_BUSY);
+    EXPECT_EQ(read.setting, Images(0).setting);
+    EXPECT_EQ(QL310_SaveSetting(images.table.data(), images.setting.data()), QL310_BUSY);
+    EXPECT_EQ(stateFile("table.bin"), bytesOf(before.table));
+    EXPECT_EQ(stateFile("setting.bin"), bytesOf(before.setting));
+    // Taken again inside one process, the lock is only counted.
+    ASSERT_EQ(::write(release[1], "x", 1), 1);
+    ASSERT_EQ(::waitpid(holder, nullptr, 0), holder);
+    ASSERT_EQ(QL310_LockDevice(), QL310_OK);
+    EXPECT_EQ(QL310_SaveSetting(images.table.data(), images.setting.data()), QL310_OK);
+    EXPECT_EQ(QL310_LoadSetting(read.table.data(), read.setting.data()), QL310_OK);
+    QL310_UnlockDevice();
+    EXPECT_EQ(read.table, images.table);
+    for (int fd : {hold[0], hold[1], release[0], release[1]})
+        ::close(fd);
 }
 
 TEST_F(Transfer, HistoryFetchOfNothingGivesThree)

@@ -103,6 +103,7 @@ TEST(VCardReader, TakesEveryLineEndAndCharacterSetAndSkipsNestedCards)
     const QList<Contact> cr = readVCards("BEGIN:VCARD\rFN:\xc5\x81ukasz\rTEL:1\r");
     ASSERT_EQ(cr.size(), 1);
     EXPECT_EQ(cr[0].name, QString::fromUtf8("Łukasz"));
+    EXPECT_TRUE(cr[0].cutOff);
 }
 
 // CSV
@@ -305,4 +306,130 @@ TEST(Export, ExportThenImportIntoAnEmptyPhoneBookGivesBackTheSameEntries)
     EXPECT_TRUE(vcard.contains("TEL;VALUE=text:1234567\r\n"));  // no area: kept as stored
     EXPECT_EQ(formatForFileName("a.CSV"), ExportFormat::Csv);
     EXPECT_EQ(formatForFileName("a.vcf"), ExportFormat::VCard);
+}
+
+// Hostile input
+
+TEST(HostileImport, LongValuesAreRefusedWithTheirLengthAndQuotedShort)
+{
+    using O = ImportItem::Outcome;
+    const QString digits = QStringLiteral("+49 ") + QString(20000, u'1');
+    EXPECT_EQ(dialForm(digits, "DE").refusal, Refusal::ValueTooLong);
+    // A long run of blanks before an extension never reaches the pattern.
+    EXPECT_EQ(dialForm(QStringLiteral("030 1") + QString(100000, u' ') + QStringLiteral("ext 12"), "DE").refusal,
+              Refusal::ValueTooLong);
+    const QString longName(300, u'N');
+    const ImportPlan plan =
+        planImport(PhoneBook{}, {{"Anna", {{digits, {}}}}, {longName, {{"030 1234567", {}}}}}, "DE");
+    ASSERT_EQ(plan.count(O::Refused), 2);
+    const QStringList report = importReport(plan, false);
+    EXPECT_EQ(report[0], QStringLiteral("refused: \"+49 %1...\" of \"Anna\": 20004 characters, more than 64")
+                             .arg(QString(56, u'1')));
+    EXPECT_EQ(report[1], QStringLiteral("refused: \"030 1234567\" of \"%1...\": a name of 300 characters, more "
+                                        "than 256").arg(QString(60, u'N')));
+}
+
+TEST(HostileImport, ALineGoesIntoOneEntryWhateverNameItCarries)
+{
+    using O = ImportItem::Outcome;
+    const ImportPlan plan = planImport(
+        PhoneBook{}, {{"Anna", {{"+49 30 1234567", {}}}}, {"Bob", {{"030 1234567", {}}}}, {"Carl", {{"0302", {}}}}},
+        "DE");
+    EXPECT_EQ(plan.count(O::Fill), 2);
+    EXPECT_EQ(plan.items[1].outcome, O::Twice);
+    EXPECT_TRUE(importReport(plan, false).join('\n').contains("0301234567 \"Bob\": twice in the file"));
+    // Duplicates of numbers that find no room are not counted as full.
+    const ImportPlan full = planImport(fullBook(), {{"X", {{"0301", {}}, {"0301", {}}, {"0302", {}}}}}, "DE");
+    EXPECT_EQ(full.count(O::NoRoom), 2);
+    EXPECT_EQ(full.count(O::Twice), 1);
+    // A number whose tick is cleared is neither imported nor reported.
+    ImportPlan ticked = plan;
+    ticked.items[0].ticked = false;
+    const PhoneBook book = applyImport(PhoneBook{}, ticked, false);
+    EXPECT_EQ(book[0], Entry{});
+    EXPECT_EQ(book[1], (Entry{"0302", "Carl"}));
+    EXPECT_FALSE(importReport(ticked, false).join('\n').contains("Anna"));
+    // Past the first 5000 numbers an import looks no further, and says so.
+    Contact many{"Many", {}};
+    for (int i = 0; i < kMaxExamined + 3; ++i)
+        many.numbers.append({QStringLiteral("0301"), {}});
+    const ImportPlan capped = planImport(PhoneBook{}, {many}, "DE");
+    EXPECT_EQ(capped.items.size(), kMaxExamined);
+    EXPECT_EQ(importReport(capped, false).last(), "3 more numbers were not looked at: an import takes the first 5000");
+    // The readers keep no more than that: the rest is counted.
+    ContactFile file;
+    QString reason;
+    ASSERT_TRUE(readContactFile(QByteArray("BEGIN:VCARD\r\nFN:A\r\nTEL:0301\r\nEND:VCARD\r\n").repeated(kMaxNumbersRead + 2),
+                                "a.vcf", file, reason));
+    EXPECT_EQ(file.contacts.size(), kMaxNumbersRead);
+    EXPECT_EQ(file.leftOut, 2);
+    ASSERT_TRUE(readContactFile("Name,Phone\r\n" + QByteArray("A,0301\r\n").repeated(kMaxNumbersRead + 3), "a.csv",
+                                file, reason));
+    EXPECT_EQ(file.contacts.size(), kMaxNumbersRead);
+    EXPECT_EQ(file.leftOut, 3);
+    // A name far too long is kept cut, its length known.
+    ASSERT_TRUE(readContactFile("BEGIN:VCARD\r\nFN:" + QByteArray(100000, 'N') + "\r\nTEL:0301\r\nEND:VCARD\r\n", "a.vcf",
+                                file, reason));
+    EXPECT_EQ(file.contacts[0].fullNameLength(), 100000);
+}
+
+TEST(HostileImport, HomeNumbersKeepTheirTrunkPrefixAndCutCardsAreLeftOut)
+{
+    const DialForm shortNumber = dialForm("+49 30 12", "DE");
+    EXPECT_EQ(shortNumber.number, "03012");
+    EXPECT_TRUE(shortNumber.incomplete);
+    EXPECT_TRUE(dialForm("030 12", "DE").incomplete);
+    EXPECT_FALSE(dialForm("+49 30 1234567", "DE").incomplete);
+    EXPECT_FALSE(dialForm("+44 20 7946 0000", "DE").incomplete);
+
+    ContactFile file;
+    QString reason;
+    ASSERT_TRUE(readContactFile("BEGIN:VCARD\r\nFN:A\r\nTEL:+49 30 12\r\nEND:VCARD\r\n"
+                                "BEGIN:VCARD\r\nFN:B\r\nTEL:0302222\r\n",
+                                "a.vcf", file, reason));
+    EXPECT_EQ(numbersToImport(file.contacts), 1);
+    const ImportPlan plan = planImport(PhoneBook{}, file.contacts, "DE");
+    EXPECT_EQ(plan.count(ImportItem::Outcome::Fill), 1);
+    EXPECT_EQ(importReport(plan, false),
+              (QStringList{"801 03012 \"A\": new, from \"+49 30 12\" of \"A\" (looks incomplete)",
+                           "refused: \"0302222\" of \"B\": the file ends inside a card"}));
+}
+
+TEST(HostileImport, UnclosedQuotesAndUtf16WithoutMarkAreNamed)
+{
+    ContactFile file;
+    QString reason;
+    EXPECT_FALSE(readContactFile("Name,Phone\r\nAnna,0301\r\n\"Bob,0302\r\nCarl,0303\r\n", "a.csv", file, reason));
+    EXPECT_EQ(reason, "the quote opened in line 3 is never closed");
+    EXPECT_TRUE(readContactFile("Name,Phone\r\n\"Anna\r\nBerg\",0301\r\n", "a.csv", file, reason));
+    const QString text = QStringLiteral("Name,Phone\r\nAnna,0301\r\n");
+    const QByteArray utf16(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    EXPECT_FALSE(readContactFile(utf16, "a.csv", file, reason));
+    EXPECT_TRUE(reason.startsWith("it is UTF-16 text without a byte-order mark")) << reason.toStdString();
+}
+
+TEST(HostileExport, CellsAreNoFormulasAndNamesComeBack)
+{
+    PhoneBook book;
+    const QStringList names = {"=1+2", "@SUM(A1)", "-x", "\tTab", "A;B,C\\D", "Cr\rLf\nEsc\x1b"};
+    for (int i = 0; i < names.size(); ++i)
+        book[static_cast<size_t>(i)] = {QStringLiteral("030100%1").arg(i), names[i]};
+    const QByteArray csv = exportPhoneBook(book, ExportFormat::Csv, "DE");
+    EXPECT_TRUE(csv.contains("\"'=1+2\",\"'+49 30 1000\""));
+    EXPECT_TRUE(csv.contains("\"'@SUM(A1)\""));
+    const QByteArray vcard = exportPhoneBook(book, ExportFormat::VCard, "DE");
+    EXPECT_TRUE(vcard.contains("FN:Cr\\nLf\\nEsc\x1b\r\n"));
+    EXPECT_TRUE(vcard.contains("FN:A\\;B\\,C\\\\D\r\n"));
+    for (ExportFormat format : {ExportFormat::Csv, ExportFormat::VCard}) {
+        ContactFile file;
+        QString reason;
+        ASSERT_TRUE(readContactFile(format == ExportFormat::Csv ? csv : vcard,
+                                    format == ExportFormat::Csv ? "b.csv" : "b.vcf", file, reason));
+        ASSERT_EQ(file.contacts.size(), names.size());
+        for (int i = 0; i < names.size(); ++i)
+            EXPECT_EQ(peerName(file.contacts[i].name), peerName(names[i])) << i;
+    }
+    // What PeerName keeps of a name with control characters: blanks.
+    EXPECT_EQ(peerName(names[5]), "Cr Lf Esc");
+    EXPECT_EQ(printable(QStringLiteral("A\x1b[31mB\x7f\u0085C")), "A?[31mB??C");
 }
