@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -240,6 +241,12 @@ EditorWindow::EditorWindow(QWidget* parent) : QMainWindow(parent)
     // A long message on the help line never widens the window past the
     // screen; the panel's tool tip holds it whole.
     m_panels[0]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_warning = new QLabel(bar);
+    m_warning->setObjectName(QStringLiteral("StatusWarning"));
+    const int side = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+    m_warning->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(side, side));
+    m_warning->hide();
+    bar->addPermanentWidget(m_warning);
     setupKeys();
 }
 
@@ -738,6 +745,19 @@ void EditorWindow::setStatusPanel(int panel, const QString& text)
     if (panel == 1)
         m_panels[0]->setToolTip(text);
     emit statusPanelChanged(panel, text);
+}
+
+void EditorWindow::setStatusWarning(const QString& reason)
+{
+    m_warning->setToolTip(reason);
+    m_warning->setAccessibleName(reason.isEmpty() ? QString() : QStringLiteral("Warning"));
+    m_warning->setAccessibleDescription(reason);
+    m_warning->setVisible(!reason.isEmpty());
+}
+
+QString EditorWindow::statusWarning() const
+{
+    return m_warning->isHidden() ? QString() : m_warning->toolTip();
 }
 
 QString EditorWindow::statusPanel(int panel) const
