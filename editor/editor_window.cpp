@@ -195,6 +195,9 @@ QWidget* scrollingPage(QTabWidget* tabs, const char* name)
     auto* area = new PageScrollArea;
     area->setObjectName(QString::fromLatin1(name) + QStringLiteral("Scroll"));
     area->setFrameShape(QFrame::NoFrame);
+    // A click on a control that takes no focus (a spinner arrow) or on the
+    // page's background leaves the focus in the box it was in.
+    area->setFocusPolicy(Qt::NoFocus);
     area->setWidgetResizable(true);
     auto* widget = new QWidget;
     widget->setObjectName(QString::fromLatin1(name));
