@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QSaveFile>
+#include <QLocale>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -133,6 +134,17 @@ void CallLogWorkbench::showCount()
     m_bar->showCount(m_model->rowCount(), qMax<qint64>(total, 0));
 }
 
+QString exportedText(qint64 calls, const QString& path)
+{
+    // Grouped digits, also in the C locale, which leaves them out by default.
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    const QString count = locale.toString(calls);
+    const QString name = QFileInfo(path).fileName();
+    return calls == 1 ? QObject::tr("1 call written to %1").arg(name)
+                      : QObject::tr("%1 calls written to %2").arg(count, name);
+}
+
 void CallLogWorkbench::exportShown()
 {
     UserInteraction::FileRequest request;
@@ -151,12 +163,17 @@ void CallLogWorkbench::exportShown()
     } else if (!file.open(QIODevice::WriteOnly)) {
         error = file.errorString();
     } else {
+        const qint64 calls = countRows(*m_model->store(), m_model->condition());
         done = exportCalls(*m_model->store(), m_model->condition(), m_model->rowOrder(),
                            m_model->nameSql(), [this](const QString& n) { return nameOf(n); },
                            exportFormatOf(path), file, error) &&
                file.commit();
-        if (done)
+        if (done) {
+            // What was written, in the user's own figures: "1,234 calls
+            // written to calls.csv".
+            m_window.setStatusPanel(1, exportedText(qMax<qint64>(calls, 0), path));
             return;
+        }
         if (error.isEmpty())
             error = file.errorString();
         file.cancelWriting();
@@ -170,8 +187,7 @@ void CallLogWorkbench::showStatistics()
     if (!m_statisticsWindow)
         m_statisticsWindow = new StatisticsWindow(m_store, m_interaction, text(kMessageTitle), &m_window);
     m_statisticsWindow->showFigures(m_model->condition(), [this](const QString& n) { return nameOf(n); });
-    m_statisticsWindow->show();
-    m_statisticsWindow->raise();
+    m_statisticsWindow->showOver(m_window);
 }
 
 } // namespace ql310::calllog

@@ -261,7 +261,10 @@ void EditorWindow::setupKeys()
         {"mnuLoad", QKeySequence(QKeySequence::Open)},
         {"mnuSave", QKeySequence(QKeySequence::Save)},
         {"mnuExit", QKeySequence(QKeySequence::Quit)},
-        {"mnuReset", QKeySequence(Qt::Key_F5)}};
+        {"mnuReset", QKeySequence(Qt::Key_F5)},
+        // Shown beside the item; the key itself goes to the on-line help,
+        // which the item sends it to.
+        {"mnuOnLineMenu", QKeySequence(QKeySequence::HelpContents)}};
     for (const auto& [name, key] : keys)
         findChild<QAction*>(QString::fromLatin1(name))->setShortcut(key);
 
@@ -297,9 +300,10 @@ void EditorWindow::buildMenus()
     };
 
     QMenu* file = addMenu(nullptr, "mnuFile");
+    // The address-book items join the file items; Exit stays last.
     addItems(file, {"mnuLoad", "mnuSave", nullptr, "mnuLoadLCR", "mnuSaveLCR", nullptr,
-                    "mnuLoadPhoneBook", "mnuSavePhoneBook", nullptr, "mnuExit",
-                    nullptr, "mnuImportPhoneBook", "mnuExportPhoneBook"});
+                    "mnuLoadPhoneBook", "mnuSavePhoneBook", nullptr, "mnuImportPhoneBook",
+                    "mnuExportPhoneBook", nullptr, "mnuExit"});
     QMenu* command = addMenu(nullptr, "mnuCommand");
     addItems(command, {"mnuReset", "mnuResetToDefault", nullptr, "mnuWrite"});
     QMenu* callLogging = addMenu(nullptr, "mnuCallLogging");
