@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QLabel>
 #include <QtTest>
 
 using namespace ql310::calllog;
@@ -24,6 +25,7 @@ QString texts(int id)
     case 384: return QStringLiteral(" IN");
     case 385: return QStringLiteral("OUT");
     case 387: return QStringLiteral("&Clear");
+    case 390: return QStringLiteral("  Month  / Day  /  Year      -->   Month  /  Day   / Year");
     default: return QStringLiteral("text %1").arg(id);
     }
 }
@@ -283,6 +285,38 @@ private slots:
         // Emptying a box takes Yes away again.
         form.box(ClearCCllForm::EndDay)->clear();
         QVERIFY(!yes->isEnabled());
+    }
+    void eachDateBoxStandsUnderItsWordAtEveryFontSize()
+    {
+        const QStringList words = {"Month", "Day", "Year", "Month", "Day", "Year"};
+        for (const int points : {7, 10, 16, 24}) {
+            ClearCCllForm form(*m_store, texts);
+            QFont font = form.font();
+            font.setPointSize(points);
+            form.setFont(font);
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            const auto* label = form.findChild<QLabel*>(QStringLiteral("PointLabel"));
+            const QFontMetrics metrics(label->font());
+            const QString caption = label->text();
+            qsizetype from = 0;
+            int previousRight = -1;
+            for (int i = 0; i < ClearCCllForm::kBoxCount; ++i) {
+                const qsizetype at = caption.indexOf(words[i], from);
+                QVERIFY(at >= 0);
+                from = at + words[i].size();
+                const int wordCentre = label->mapToGlobal(label->contentsRect().topLeft()).x() +
+                                       metrics.horizontalAdvance(caption.left(at)) +
+                                       metrics.horizontalAdvance(words[i]) / 2;
+                const QLineEdit* box = form.box(ClearCCllForm::Box(i));
+                const QRect place(box->mapToGlobal(QPoint()), box->size());
+                QVERIFY2(qAbs(place.center().x() - wordCentre) <= 2,
+                         qPrintable(QStringLiteral("%1 pt, box %2: %3 under %4")
+                                        .arg(points).arg(i).arg(place.center().x()).arg(wordCentre)));
+                QVERIFY(place.left() > previousRight);
+                previousRight = place.right();
+            }
+        }
     }
     void aYearBeyond9999NeverEnablesYesNorDeletesOutsideTheRange()
     {
