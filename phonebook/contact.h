@@ -15,7 +15,9 @@ struct ContactNumber {
 };
 
 struct Contact {
-    QString name;  // the full name as the file gives it, unchanged
+    // Given and family name from the structured name when the card has
+    // them (no titles), else the full name, else the organisation.
+    QString name;
     QList<ContactNumber> numbers;
 };
 
