@@ -25,6 +25,9 @@ CallLogGrid::CallLogGrid(QWidget* parent)
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setMinimumSectionSize(0);
+    // The Name column, the last shown, takes the room the others leave: a
+    // maximised window shows its calls across the whole width.
+    horizontalHeader()->setStretchLastSection(true);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

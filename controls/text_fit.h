@@ -10,5 +10,11 @@ namespace ql310 {
 void fitTextWidth(QLineEdit* box, int textWidth);
 // Makes `box` at least wide enough for `digits` digits.
 void fitDigits(QLineEdit* box, int digits);
+// The width of a box that shows `textWidth` pixels of text.
+int boxWidthForText(const QLineEdit* box, int textWidth);
+// Makes `box` at least wide enough for `least` digits and at most for
+// `most` (its longest content): it grows with the room it gets, never wider
+// than what it can hold.
+void fitDigitRange(QLineEdit* box, int least, int most);
 
 } // namespace ql310

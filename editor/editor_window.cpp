@@ -54,15 +54,18 @@ QLineEdit* textBox(QWidget* parent, const char* name, int index, int maxLength)
     return box;
 }
 
-// Digits and letters a box shows whole at its narrowest: 16 of a number
-// (the box scrolls for the rest of its 26), a port name's 18 letters.
-constexpr int kNumberDigitsShown = 16;
+// Digits and letters a box shows whole at its narrowest: 10 of a number
+// (an MSN's length; the box scrolls for the rest of its 26 and grows with
+// the room up to all of them), a port name's 18 letters. Narrow enough for
+// the MSN page to fit a 1366-pixel screen at a scale of 1.5.
+constexpr int kNumberDigitsShown = 10;
 constexpr int kNameLettersShown = 18;
 
 QLineEdit* numberBox(QWidget* parent, const char* name, int index, int maxLength)
 {
     QLineEdit* box = textBox(parent, name, index, maxLength);
-    fitDigits(box, qMin(maxLength, kNumberDigitsShown));
+    // As wide as its longest content, not wider.
+    fitDigitRange(box, qMin(maxLength, kNumberDigitsShown), maxLength);
     return box;
 }
 
@@ -74,6 +77,7 @@ QLineEdit* nameBox(QWidget* parent, const char* name, int index, int maxLength)
     // As many letters of average width.
     const int letters = qMin(maxLength, kNameLettersShown);
     fitTextWidth(box, box->fontMetrics().horizontalAdvance(kLetters) * letters / kLetters.size());
+    box->setMaximumWidth(box->minimumWidth());
     return box;
 }
 
@@ -337,21 +341,25 @@ void EditorWindow::buildMsnPage()
 
     grid->addWidget(label(msn, "MSNPortNumber"), 1, 0);
     grid->addWidget(label(msn, "MSNName"), 2, 0);
-    grid->addWidget(label(msn, "MSNIncomingMSN"), 3, 0);
+    // The long row captions wrap where the window is narrow.
+    for (const char* name : {"MSNIncomingMSN", "MSNOutgoingPN"}) {
+        QLabel* caption = label(msn, name);
+        caption->setWordWrap(true);
+        grid->addWidget(caption, QString::fromLatin1(name) == QLatin1String("MSNIncomingMSN") ? 3 : 9, 0);
+    }
     grid->addWidget(label(msn, "Label3", -1, QStringLiteral("1")), 4, 0);
     grid->addWidget(label(msn, "Label4", -1, QStringLiteral("2")), 5, 0);
     grid->addWidget(label(msn, "Label5", -1, QStringLiteral("3")), 6, 0);
-    grid->addWidget(label(msn, "MSNOutgoingPN"), 9, 0);
 
     static const char* const kInitialNumbers[] = {"10", "20", "30", "40"};
     static const char* const kMsnBoxes[] = {"PortMSN1", "PortMSN2", "PortMSN3"};
     static const char* const kTypeCombos[] = {"PortMSNType1", "PortMSNType2", "PortMSNType3"};
     for (int i = 0; i < kPortCount; ++i) {
-        QLineEdit* number = textBox(msn, "PortNumber", i, 4);
+        QLineEdit* number = numberBox(msn, "PortNumber", i, 4);
         number->setAlignment(Qt::AlignCenter);
         number->setText(QString::fromLatin1(kInitialNumbers[i]));
-        grid->addWidget(number, 1, i + 1);
-        grid->addWidget(nameBox(msn, "PortName", i, 18), 2, i + 1);
+        grid->addWidget(number, 1, i + 1, Qt::AlignLeft);
+        grid->addWidget(nameBox(msn, "PortName", i, 18), 2, i + 1, Qt::AlignLeft);
         grid->addWidget(make<QCheckBox>(msn, "AcceptAllMSN", i), 3, i + 1);
         for (int row = 0; row < 3; ++row) {
             auto* cell = new QHBoxLayout;
@@ -368,10 +376,13 @@ void EditorWindow::buildMsnPage()
         const QByteArray name = "DataMSN" + QByteArray::number(k);
         grid->addWidget(numberBox(msn, name.constData(), -1, 26), 3 + k, 5);
     }
+    // The DDI function ends the data column's last row; it takes the room
+    // of the columns beside it rather than widening its own.
     auto* ddi = new QHBoxLayout;
+    ddi->addStretch();
     ddi->addWidget(label(msn, "DDILabel"));
     ddi->addWidget(comboBox(msn, "DDICombo"));
-    grid->addLayout(ddi, 10, 5);
+    grid->addLayout(ddi, 10, 3, 1, 3);
     grid->addWidget(numberBox(msn, "DataOwnNumber", -1, 26), 9, 5);
     grid->setRowStretch(11, 1);
 }
