@@ -177,6 +177,8 @@ void CellEditor::open(FixedCellGrid* grid, int row, int column)
     m_widget->setGeometry(topLeft.x(), topLeft.y(), cell.width(), height);
 
     setText(grid->cellText(row, column));
+    // A screen reader names the editor by the cell's column.
+    m_widget->setAccessibleName(grid->model()->headerData(column, Qt::Horizontal).toString());
     // What Escape brings back: the row as it was (a choice may change more
     // than its own cell).
     m_rowBefore.clear();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor_window.h"
 
+#include "accessible_names.h"
 #include "call_log_grid.h"
 #include "fixed_cell_grid.h"
 #include "text_fit.h"
@@ -704,6 +705,7 @@ void EditorWindow::setupEditorTexts()
     setCaption(this, "LCREActive", 149);
 
     setupGridHeaders();
+    nameForAccessibility(*this);
 }
 
 void EditorWindow::setupGridHeaders()

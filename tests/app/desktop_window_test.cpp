@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QWindow>
+#include <QAccessible>
 #include <QtTest>
 
 using ql310::MainWindow;
@@ -205,6 +206,51 @@ private slots:
         QCOMPARE(lcr->cellText(2, 3), QStringLiteral("301"));
     }
 
+    void everyControlGridAndPanelIsNamedForScreenReaders()
+    {
+        QVERIFY(shownOnline());
+        QStringList unnamed;
+        auto name = [](QObject* object) {
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+            return face ? face->text(QAccessible::Name).trimmed() : QString();
+        };
+        QTabWidget* tabs = window().tabs();
+        auto* inner = control<QTabWidget>("SSTab3");
+        for (int page = 0; page < tabs->count(); ++page) {
+            for (int sub = 0; sub < (tabs->widget(page)->isAncestorOf(inner) ? inner->count() : 1); ++sub) {
+                tabs->setCurrentIndex(page);
+                inner->setCurrentIndex(sub);
+                QCoreApplication::processEvents();
+                for (QWidget* widget : window().findChildren<QWidget*>())
+                    if (widget->isVisible() && (widget->focusPolicy() & Qt::TabFocus) && name(widget).isEmpty())
+                        unnamed << QStringLiteral("%1 on page %2").arg(widget->objectName().isEmpty()
+                                                                           ? QString::fromLatin1(widget->metaObject()->className())
+                                                                           : widget->objectName())
+                                                       .arg(tabs->tabText(page));
+            }
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u'\n')));
+        QCOMPARE(name(control<QWidget>("PortNumber", 2)), QStringLiteral("Port Number, Port 3"));
+        for (const char* panel : {"StatusPanel1", "StatusPanel2", "StatusPanel3"})
+            QVERIFY2(!name(window().findChild<QWidget*>(QLatin1String(panel))).isEmpty(), panel);
+
+        // Every grid cell reports its column header.
+        QList<std::pair<QAbstractItemView*, QPoint>> cells;
+        for (const char* grid : {"ForwardGrid", "ShortDialGrid", "PhoneBookGrid", "PhoneBookGrid2", "LCRGrid"})
+            cells.append({window().grid(grid), QPoint(window().grid(grid)->columnCount() - 1,
+                                                      window().grid(grid)->fixedRows())});
+        cells.append({window().callLogGrid(), QPoint(3, 0)});
+        for (const auto& [view, cell] : cells) {
+            QVERIFY2(!name(view).isEmpty(), qPrintable(view->objectName()));
+            QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(view)->tableInterface();
+            QVERIFY(table);
+            QAccessibleInterface* at = table->cellAt(cell.y(), cell.x());
+            QVERIFY2(at && at->tableCellInterface(), qPrintable(view->objectName()));
+            const QList<QAccessibleInterface*> headers = at->tableCellInterface()->columnHeaderCells();
+            QVERIFY2(!headers.isEmpty() && !headers.first()->text(QAccessible::Name).isEmpty(),
+                     qPrintable(view->objectName()));
+        }
+    }
     void theCaptionMarksEditsUntilTheyAreWrittenOrSaved()
     {
         QVERIFY(shownOnline());
