@@ -444,6 +444,11 @@ private slots:
     // Pictures
     void screenshotsOfEveryPage()
     {
+        // A call in progress that the next fetch no longer holds: lost.
+        const QString empty = m_home.filePath(QStringLiteral("no-calls.bin"));
+        QVERIFY(ql310::test::writeAll(empty, QByteArray(QL310_CALL_HISTORY_SIZE, '\0')));
+        QCOMPARE(m_adapter->command("history " + empty.toStdString()), std::string("ok"));
+        window().mnuCLReadClick();
         const QPalette light = QApplication::palette();
         for (const auto& [palette, look] : {std::pair{light, QStringLiteral("light")},
                                             std::pair{darkPalette(), QStringLiteral("dark")}}) {
@@ -457,6 +462,26 @@ private slots:
                                             .arg(window().tabs()->currentWidget()->objectName(), look));
                 }
             }
+            // The MSN page on a screen of 1366x768 device pixels, the call
+            // log (with its lost call) across the whole screen, and the
+            // Clear dialog with its date boxes.
+            const QSize before = window().size();
+            const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                                     ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                                     : 1.0;
+            window().resize(QSize(qRound(1366 / scale), qRound(768 / scale)));
+            showPage(0);
+            saveShot(&window(), QStringLiteral("msn-1366x768-") + look);
+            window().resize(window().screen()->availableGeometry().size());
+            showPage(7);
+            saveShot(&window(), QStringLiteral("calllog-whole-screen-") + look);
+            window().resize(before);
+            ql310::calllog::ClearCCllForm clear(window().callLog().store(),
+                                                [](int id) { return ql310::text(id); }, &window());
+            clear.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&clear));
+            clear.findChild<QAbstractButton*>("RangeOption")->click();
+            saveShot(&clear, QStringLiteral("dialog-clear-") + look);
         }
         QApplication::setPalette(light);
         showPage(0);
