@@ -200,8 +200,7 @@ QWidget* scrollingPage(QTabWidget* tabs, const char* name)
     auto* area = new PageScrollArea;
     area->setObjectName(QString::fromLatin1(name) + QStringLiteral("Scroll"));
     area->setFrameShape(QFrame::NoFrame);
-    // A click on a control that takes no focus (a spinner arrow) or on the
-    // page's background leaves the focus in the box it was in.
+    // A click on a spinner arrow or the page's background keeps the focus.
     area->setFocusPolicy(Qt::NoFocus);
     area->setWidgetResizable(true);
     auto* widget = new QWidget;
@@ -343,10 +342,9 @@ void EditorWindow::buildMsnPage()
     grid->addWidget(label(msn, "MSNPortNumber"), 1, 0);
     grid->addWidget(label(msn, "MSNName"), 2, 0);
     // The long row captions wrap where the window is narrow.
-    for (const char* name : {"MSNIncomingMSN", "MSNOutgoingPN"}) {
-        QLabel* caption = label(msn, name);
-        caption->setWordWrap(true);
-        grid->addWidget(caption, QString::fromLatin1(name) == QLatin1String("MSNIncomingMSN") ? 3 : 9, 0);
+    for (const auto& [name, row] : {std::pair{"MSNIncomingMSN", 3}, std::pair{"MSNOutgoingPN", 9}}) {
+        grid->addWidget(label(msn, name), row, 0);
+        static_cast<QLabel*>(grid->itemAtPosition(row, 0)->widget())->setWordWrap(true);
     }
     grid->addWidget(label(msn, "Label3", -1, QStringLiteral("1")), 4, 0);
     grid->addWidget(label(msn, "Label4", -1, QStringLiteral("2")), 5, 0);
