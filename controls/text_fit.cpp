@@ -36,4 +36,18 @@ void fitDigitRange(QLineEdit* box, int least, int most)
     box->setMaximumWidth(boxWidthForText(box, metrics.horizontalAdvance(QString(most, u'0'))));
 }
 
+WrappingCaption::WrappingCaption(QWidget* parent) : QLabel(parent)
+{
+    setWordWrap(true);
+}
+
+QSize WrappingCaption::sizeHint() const
+{
+    // QLabel would wrap even a short caption to a quarter of 80 letters.
+    const QSize wrapped = QLabel::sizeHint();
+    const int oneLine = fontMetrics().horizontalAdvance(text()) + 2 * margin() +
+                        contentsMargins().left() + contentsMargins().right();
+    return {qMax(wrapped.width(), oneLine), wrapped.height()};
+}
+
 } // namespace ql310

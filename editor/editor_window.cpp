@@ -342,10 +342,8 @@ void EditorWindow::buildMsnPage()
     grid->addWidget(label(msn, "MSNPortNumber"), 1, 0);
     grid->addWidget(label(msn, "MSNName"), 2, 0);
     // The long row captions wrap where the window is narrow.
-    for (const auto& [name, row] : {std::pair{"MSNIncomingMSN", 3}, std::pair{"MSNOutgoingPN", 9}}) {
-        grid->addWidget(label(msn, name), row, 0);
-        static_cast<QLabel*>(grid->itemAtPosition(row, 0)->widget())->setWordWrap(true);
-    }
+    for (const auto& [name, row] : {std::pair{"MSNIncomingMSN", 3}, std::pair{"MSNOutgoingPN", 9}})
+        grid->addWidget(make<WrappingCaption>(msn, name), row, 0);
     grid->addWidget(label(msn, "Label3", -1, QStringLiteral("1")), 4, 0);
     grid->addWidget(label(msn, "Label4", -1, QStringLiteral("2")), 5, 0);
     grid->addWidget(label(msn, "Label5", -1, QStringLiteral("3")), 6, 0);
