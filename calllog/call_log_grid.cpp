@@ -10,6 +10,7 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
 
 namespace ql310::calllog {
 
@@ -25,9 +26,11 @@ CallLogGrid::CallLogGrid(QWidget* parent)
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setMinimumSectionSize(0);
-    // The Name column, the last shown, takes the room the others leave: a
-    // maximised window shows its calls across the whole width.
-    horizontalHeader()->setStretchLastSection(true);
+    // The Name column takes the room the others leave.
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
+        if (column != CallLogModel::kNameColumn)
+            fitNameColumn();
+    });
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -64,7 +67,11 @@ bool CallLogGrid::viewportEvent(QEvent* event)
 {
     if (event->type() == QEvent::ToolTip)
         return showCutCellText(*this, static_cast<QHelpEvent*>(event));
-    return QTableView::viewportEvent(event);
+    const bool handled = QTableView::viewportEvent(event);
+    // A wider or narrower grid (or a scroll bar come or gone): Name refits.
+    if (event->type() == QEvent::Resize)
+        fitNameColumn();
+    return handled;
 }
 
 void CallLogGrid::setColumnWidthTwips(int column, int twips)
@@ -91,6 +98,22 @@ void CallLogGrid::sortByCurrentColumn(Qt::SortOrder order)
     const int column = current.isValid() && current.column() > 0 ? current.column()
                                                                   : CallLogModel::kStartColumn;
     m_model->sort(column, order);
+}
+
+void CallLogGrid::fitNameColumn()
+{
+    constexpr int name = CallLogModel::kNameColumn;
+    if (isColumnHidden(name))
+        return;
+    int others = 0;
+    for (int column = 0; column < name; ++column)
+        others += isColumnHidden(column) ? 0 : columnWidth(column);
+    const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader());
+    const int least = horizontalHeader()->fontMetrics().horizontalAdvance(
+                          model()->headerData(name, Qt::Horizontal).toString()) + 4 * margin;
+    const int wanted = qMax(least, viewport()->width() - others);
+    if (columnWidth(name) != wanted)
+        setColumnWidth(name, wanted);
 }
 
 void CallLogGrid::changeEvent(QEvent* event)
