@@ -104,6 +104,8 @@ void DeviceCommands::mnuResetClick()
 {
     if (m_running)
         return;
+    if (!m_window.mayDiscardEdits())
+        return;
     Busy busy(m_running);
     m_window.clearStatusPanels();
     m_window.paintStatusPanels();
@@ -113,7 +115,7 @@ void DeviceCommands::mnuResetClick()
         m_window.setStatusPanel(1, text(kOpenFailText));
         return;
     }
-    m_window.setStatusPanel(1, m_window.openSuccessText());
+    m_window.setStatusPanel(1, text(kOpenSuccessText));
     m_window.setClearStatusOnTabFocus(kTrue);
     decodeImages();
 }
@@ -153,11 +155,13 @@ void DeviceCommands::write()
     if (stored != line::HiveState::Ok) {
         const QString message = lineParamsNotStoredText(stored);
         m_window.setStatusPanel(1, message);
+        m_window.setStatusWarning(message);
         m_interaction.warn(message + QStringLiteral(". The rest was written to ISDN TA."), text(kTitleText),
                            UserInteraction::Icon::Exclamation);
         return;
     }
     m_window.setStatusPanel(1, text(kWriteSuccessText));
+    m_window.setStatusWarning(QString());
     m_window.setWindowModified(false);
 }
 
@@ -199,6 +203,8 @@ void DeviceCommands::resetToDefault()
 {
     if (m_running)
         return;
+    if (!m_window.mayDiscardEdits())
+        return;
     {
         Busy busy(m_running);
         image::LineRecord(bytes(m_window.lineParams())).resetToFactory();
@@ -222,6 +228,9 @@ void DeviceCommands::resetToDefault()
         if (const LibraryFunctions* library = m_window.library().functions())
             library->QL310_LoadDefault(bytes(m_window.tableBlock()), bytes(m_window.settingBlock()));
         decodeImages();
+        // The editor holds values the adapter does not have until the
+        // write below succeeds.
+        m_window.setWindowModified(true);
         m_window.setStatusPanel(1, text(kOpenSuccessText));
     }
     const auto answer = m_interaction.ask(text(kWriteQuestionText), text(kTitleText),

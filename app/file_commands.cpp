@@ -47,7 +47,9 @@ QString FileCommands::chooseFile(files::FileKind kind, bool forSaving)
     // Every dialog starts with an empty file name.
     UserInteraction::FileRequest request;
     request.filter = QString::fromLatin1(files::fileFilter(kind));
-    request.defaultSuffix = QString::fromLatin1(files::fileExtension(kind));
+    // Only a save adds the kind's extension to a name typed without one.
+    if (forSaving)
+        request.defaultSuffix = QString::fromLatin1(files::fileExtension(kind));
     const QString path = forSaving ? m_interaction.chooseFileToSave(request, text(kTitleText))
                                    : m_interaction.chooseFile(request);
     if (!path.isEmpty())
@@ -120,6 +122,8 @@ void FileCommands::mnuSavePhoneBookClick()
 
 void FileCommands::mnuLoadClick()
 {
+    if (!m_window.mayDiscardEdits())
+        return;
     load(files::FileKind::Settings, [this](const std::vector<uint8_t>& content) {
         // The line parameters reach the registry and the driver only with
         // the next successful Write.

@@ -175,9 +175,6 @@ bool MainWindow::formLoad()
             m_timer1.start();
         }
         refreshCallLog();
-        // In place of the call log's count, which takes panel 1 at every start.
-        if (m_lineParamsRead != line::HiveState::Ok)
-            setStatusPanel(1, lineParamsNotReadText(m_lineParamsRead));
         return true;
     }
 
@@ -219,9 +216,19 @@ void MainWindow::timer1Timer()
 
 void MainWindow::blocksRead()
 {
-    setStatusPanel(1, openSuccessText());
+    setStatusPanel(1, text(171));
     m_settingsRead = kTrue;
     decodeImagesIntoEditor();
+}
+
+bool MainWindow::mayDiscardEdits()
+{
+    if (!isWindowModified())
+        return true;
+    return m_interaction.askWithDefault(QStringLiteral("Discard the changes that are not written to the ISDN TA?"),
+                                        text(101), UserInteraction::Icon::Question,
+                                        UserInteraction::Yes | UserInteraction::No,
+                                        UserInteraction::No) == UserInteraction::Yes;
 }
 
 void MainWindow::writingDot()
@@ -303,14 +310,11 @@ quint8 MainWindow::getLineParams()
         return QL310_NO_DEVICE;
     const quint8 result = library->QL_GetDataFromRegistry(bytes(m_lineParams));
     m_lineParamsRead = line::checkReadable();
+    // The status line keeps its own texts; the sign beside it tells why the
+    // line parameters could not be read.
+    setStatusWarning(m_lineParamsRead == line::HiveState::Ok ? QString()
+                                                             : lineParamsNotReadText(m_lineParamsRead));
     return result;
-}
-
-QString MainWindow::openSuccessText() const
-{
-    if (m_lineParamsRead == line::HiveState::Ok)
-        return text(171);
-    return text(171) + QStringLiteral(" ") + lineParamsNotReadText(m_lineParamsRead);
 }
 
 } // namespace ql310

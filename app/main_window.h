@@ -58,6 +58,11 @@ public:
     // (the window has been closed by then).
     bool formLoad();
 
+    // True when nothing unwritten would be lost, or the user agreed to
+    // discard it: while the caption shows the modified marker, asks
+    // "Discard the changes that are not written to the ISDN TA?" (No first).
+    bool mayDiscardEdits();
+
     // Appends one progress dot to status panel 1.
     void writingDot();
 
@@ -129,9 +134,6 @@ private:
     quint8 loadSetting();
     quint8 getCallHistory();
     quint8 getLineParams();
-    // "Open Success !", followed by why the line parameters could not be
-    // read when the last registry read found no readable key.
-    QString openSuccessText() const;
 
     LibraryBinding& m_library;
     UserInteraction& m_interaction;

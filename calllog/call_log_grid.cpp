@@ -10,6 +10,7 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
 
 namespace ql310::calllog {
 
@@ -29,6 +30,11 @@ CallLogGrid::CallLogGrid(QWidget* parent)
     horizontalHeader()->viewport()->installEventFilter(this);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setMinimumSectionSize(0);
+    // The Name column takes the room the others leave.
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
+        if (column != CallLogModel::kNameColumn)
+            fitNameColumn();
+    });
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -67,7 +73,11 @@ bool CallLogGrid::viewportEvent(QEvent* event)
 {
     if (event->type() == QEvent::ToolTip)
         return showCutCellText(*this, static_cast<QHelpEvent*>(event));
-    return QTableView::viewportEvent(event);
+    const bool handled = QTableView::viewportEvent(event);
+    // A wider or narrower grid (or a scroll bar come or gone): Name refits.
+    if (event->type() == QEvent::Resize)
+        fitNameColumn();
+    return handled;
 }
 
 void CallLogGrid::setColumnWidthTwips(int column, int twips)
@@ -123,6 +133,22 @@ bool CallLogGrid::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QTableView::eventFilter(watched, event);
+}
+
+void CallLogGrid::fitNameColumn()
+{
+    constexpr int name = CallLogModel::kNameColumn;
+    if (isColumnHidden(name))
+        return;
+    int others = 0;
+    for (int column = 0; column < name; ++column)
+        others += isColumnHidden(column) ? 0 : columnWidth(column);
+    const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader());
+    const int least = horizontalHeader()->fontMetrics().horizontalAdvance(
+                          model()->headerData(name, Qt::Horizontal).toString()) + 4 * margin;
+    const int wanted = qMax(least, viewport()->width() - others);
+    if (columnWidth(name) != wanted)
+        setColumnWidth(name, wanted);
 }
 
 void CallLogGrid::changeEvent(QEvent* event)

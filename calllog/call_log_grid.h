@@ -61,6 +61,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The Name column, the last shown, takes the width the others leave
+    // (no less than its header text), so the calls span the whole grid.
+    void fitNameColumn();
     CallLogModel* m_model;
     QList<int> m_widthsTwips;
     FrozenCells* m_frozen = nullptr;

@@ -3,6 +3,9 @@
 
 #include "theme_colours.h"
 
+#include <QPainter>
+#include <QPixmap>
+
 #include <QBrush>
 
 
@@ -152,10 +155,33 @@ QString CallLogModel::cellText(int row, int column) const
     return decorated(column, texts[column], v.inOut, r->recording);
 }
 
+namespace {
+
+// The sign of a lost call: a ring with a cross, in the header cells' text
+// colour, so that it reads in either palette without colour.
+QIcon lostIcon(const QColor& colour)
+{
+    constexpr int kSide = 32;  // drawn at twice the size the grid shows
+    QPixmap pixmap(kSide, kSide);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour, 3.5, Qt::SolidLine, Qt::RoundCap));
+    painter.drawEllipse(QRectF(3, 3, kSide - 6, kSide - 6));
+    painter.drawLine(QPointF(11, 11), QPointF(kSide - 11, kSide - 11));
+    painter.drawLine(QPointF(kSide - 11, 11), QPointF(11, kSide - 11));
+    painter.end();
+    return QIcon(pixmap);
+}
+
+} // namespace
+
 void CallLogModel::setPalette(const QPalette& palette)
 {
     m_palette = palette;
-    m_headerBackground = theme::headerColours(palette).background;
+    const theme::HeaderColours header = theme::headerColours(palette);
+    m_headerBackground = header.background;
+    m_lostIcon = lostIcon(header.text);
 }
 
 QVariant CallLogModel::data(const QModelIndex& index, int role) const
@@ -172,7 +198,23 @@ QVariant CallLogModel::data(const QModelIndex& index, int role) const
         const QColor& colour = r->lost ? kLostColour : r->view.inOut ? kOutgoingColour : kIncomingColour;
         const QColor background =
             index.column() <= kInOutColumn ? m_headerBackground : m_palette.color(QPalette::Base);
-        return QBrush(theme::inPalette(colour, background, m_palette));
+        if (!theme::isDark(m_palette))
+            return QBrush(colour);
+        return QBrush(r->lost ? theme::faintestReadable(colour, background)
+                              : theme::readableAgainst(colour, background, kDirectionContrastDark));
+    }
+    case Qt::DecorationRole:
+    case Qt::ToolTipRole: {
+        if (index.column() != kInOutColumn)
+            return {};
+        const Row* r = rowAt(index.row());
+        if (!r || !r->lost)
+            return {};
+        if (role == Qt::ToolTipRole)
+            return QStringLiteral("Lost");
+        if (m_lostIcon.isNull())
+            m_lostIcon = lostIcon(theme::headerColours(m_palette).text);
+        return m_lostIcon;
     }
     case Qt::BackgroundRole:
         if (index.column() <= kInOutColumn)

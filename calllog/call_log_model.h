@@ -13,6 +13,7 @@
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QHash>
+#include <QIcon>
 #include <QPalette>
 
 #include <functional>
@@ -35,6 +36,9 @@ public:
     static inline const QColor kOutgoingColour{255, 0, 0};
     static inline const QColor kIncomingColour{0, 0, 255};
     static inline const QColor kLostColour{255, 192, 192};
+    // In a dark palette the directions stand out more than lost calls,
+    // which keep the least contrast that still reads.
+    static constexpr double kDirectionContrastDark = 7.0;
 
     explicit CallLogModel(QObject* parent = nullptr);
 
@@ -44,7 +48,8 @@ public:
     void setHeaderBackground(const QColor& colour) { m_headerBackground = colour; }
     // The palette the grid shows the rows in: the header background is its
     // button colour, and in a dark palette the row colours become readable
-    // on the cells' backgrounds.
+    // on the cells' backgrounds, lost calls the least prominent. Lost calls
+    // carry an icon in their In/Out cell (tool tip "Lost") in either palette.
     void setPalette(const QPalette& palette);
 
     // Binds the model to a fresh view of `store` (null: no rows), in start
@@ -105,6 +110,7 @@ private:
     std::function<QString(int)> m_text;
     QColor m_headerBackground{Qt::lightGray};
     QPalette m_palette;
+    mutable QIcon m_lostIcon;  // made at the first lost row when no palette came yet
 };
 
 } // namespace ql310::calllog

@@ -5,6 +5,7 @@
 #include "text_fit.h"
 #include "text_table.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -51,6 +52,91 @@ QDate dateFrom(const QLineEdit* month, const QLineEdit* day, const QLineEdit* ye
     return start.addDays(int(d) - 1);
 }
 
+// The six date boxes and their separators, each box centred under its
+// word of the label above ("  Month  / Day  /  Year      -->   Month ..."),
+// measured with the label's font, so that they line up at every font size.
+// The row and the label start at the same left edge.
+class DateBoxRow : public QWidget {
+public:
+    DateBoxRow(const QLabel* label, QWidget* parent) : QWidget(parent), m_label(label) {}
+
+    void addBox(QLineEdit* box)
+    {
+        box->setParent(this);
+        m_boxes.append(box);
+    }
+    void addSeparator(const QString& text)
+    {
+        auto* separator = new QLabel(text, this);
+        separator->setAlignment(Qt::AlignCenter);
+        m_separators.append(separator);
+    }
+
+    QSize sizeHint() const override
+    {
+        const QList<QRect> places = boxPlaces();
+        int height = 0;
+        for (const QLineEdit* box : m_boxes)
+            height = qMax(height, box->sizeHint().height());
+        return {places.isEmpty() ? 0 : places.last().right() + 1, height};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void resizeEvent(QResizeEvent*) override { placeChildren(); }
+    void showEvent(QShowEvent*) override { placeChildren(); }
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::FontChange)
+            updateGeometry();
+        QWidget::changeEvent(event);
+    }
+
+private:
+    // Where each box goes: centred under its word, never over the box before.
+    QList<QRect> boxPlaces() const
+    {
+        const QFontMetrics metrics(m_label->font());
+        const QString caption = m_label->text();
+        static const QRegularExpression word(QStringLiteral("\\w+"));
+        QList<int> centres;
+        for (auto it = word.globalMatch(caption); it.hasNext();) {
+            const QRegularExpressionMatch found = it.next();
+            const int left = metrics.horizontalAdvance(caption.left(found.capturedStart()));
+            centres.append(left + metrics.horizontalAdvance(found.captured()) / 2);
+        }
+        const int textLeft = m_label->contentsMargins().left() + m_label->margin();
+        QList<QRect> places;
+        int next = 0;
+        for (qsizetype i = 0; i < m_boxes.size(); ++i) {
+            const int width = m_boxes[i]->minimumWidth();
+            // Without a word for every box, the boxes stand side by side.
+            int left = centres.size() == m_boxes.size() ? textLeft + centres[i] - width / 2 : next;
+            left = qMax(left, next);
+            places.append(QRect(left, 0, width, m_boxes[i]->sizeHint().height()));
+            next = left + width + 2;
+        }
+        return places;
+    }
+
+    void placeChildren()
+    {
+        const QList<QRect> places = boxPlaces();
+        for (qsizetype i = 0; i < m_boxes.size(); ++i)
+            m_boxes[i]->setGeometry(places[i]);
+        // Each separator in the middle of the gap between its two boxes.
+        for (qsizetype i = 0; i < m_separators.size() && i + 1 < places.size(); ++i) {
+            const int width = m_separators[i]->sizeHint().width();
+            const int middle = (places[i].right() + places[i + 1].left()) / 2;
+            m_separators[i]->setGeometry(middle - width / 2, 0, width, places[i].height());
+        }
+    }
+
+    const QLabel* m_label;
+    QList<QLineEdit*> m_boxes;
+    QList<QLabel*> m_separators;
+};
+
 } // namespace
 
 bool readNumber(const QString& text, double* value)
@@ -84,20 +170,18 @@ ClearCCllForm::ClearCCllForm(CallLogStore& store, std::function<QString(int)> te
     m_cancel->setObjectName(QStringLiteral("CanelCommand"));
     m_cancel->setAutoDefault(false);
 
-    auto* boxes = new QHBoxLayout;
+    auto* boxes = new DateBoxRow(m_pointLabel, this);
     for (int i = 0; i < kBoxCount; ++i) {
         m_boxes[i] = new QLineEdit(this);
         m_boxes[i]->setObjectName(QString::fromLatin1(kRules[i].name));
         m_boxes[i]->setEnabled(false);
         // As wide as the digits of a month, a day or a year.
         fitDigits(m_boxes[i], i == StartYear || i == EndYear ? 4 : 2);
-        m_boxes[i]->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
-        m_boxes[i]->setMaximumWidth(m_boxes[i]->minimumWidth() * 2);
-        boxes->addWidget(m_boxes[i]);
+        boxes->addBox(m_boxes[i]);
         if (i == StartYear)
-            boxes->addWidget(new QLabel(QStringLiteral("-->"), this));
+            boxes->addSeparator(QStringLiteral("-->"));
         else if (i != EndYear)
-            boxes->addWidget(new QLabel(QStringLiteral("/"), this));
+            boxes->addSeparator(QStringLiteral("/"));
         connect(m_boxes[i], &QLineEdit::textChanged, this, [this, i] { boxChanged(Box(i)); });
     }
     auto* buttons = new QHBoxLayout;
@@ -107,8 +191,9 @@ ClearCCllForm::ClearCCllForm(CallLogStore& store, std::function<QString(int)> te
     auto* layout = new QGridLayout(this);
     layout->addWidget(m_all, 0, 0);
     layout->addWidget(m_range, 1, 0);
-    layout->addWidget(m_pointLabel, 2, 0);
-    layout->addLayout(boxes, 3, 0);
+    // The label and the boxes under its words start at one left edge.
+    layout->addWidget(m_pointLabel, 2, 0, Qt::AlignLeft);
+    layout->addWidget(boxes, 3, 0, Qt::AlignLeft);
     layout->addLayout(buttons, 4, 0);
 
     QWidget* order[] = {m_all, m_range, m_boxes[0], m_boxes[1], m_boxes[2], m_boxes[3],

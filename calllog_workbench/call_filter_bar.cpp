@@ -36,21 +36,28 @@ CallFilterBar::CallFilterBar(const std::function<QString(int)>& text, QWidget* p
     m_search->setObjectName(QStringLiteral("CallSearch"));
     m_search->setPlaceholderText(tr("Number or name"));
     m_search->setClearButtonEnabled(true);
+    m_search->setAccessibleName(tr("Search calls by number or name"));
     m_search->setMinimumWidth(m_search->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 16);
 
     m_direction = new QComboBox(this);
     m_direction->setObjectName(QStringLiteral("CallDirection"));
+    m_direction->setAccessibleName(tr("Direction"));
     m_direction->addItems({tr("All directions"), tr("Incoming"), tr("Outgoing")});
 
     m_port = new QComboBox(this);
     m_port->setObjectName(QStringLiteral("CallPort"));
+    m_port->setAccessibleName(tr("Port"));
     m_port->addItem(tr("All ports"));
     for (int id : kPortTexts)
         m_port->addItem(text(id), text(id));
 
-    auto dateEdit = [this](const char* name) {
+    auto dateEdit = [this](const char* name, const QString& spoken) {
         auto* edit = new QDateEdit(QDate::currentDate(), this);
         edit->setObjectName(QLatin1String(name));
+        // The date's text box, which takes the focus, is said by the name too.
+        edit->setAccessibleName(spoken);
+        for (QLineEdit* box : edit->findChildren<QLineEdit*>())
+            box->setAccessibleName(spoken);
         edit->setCalendarPopup(true);
         edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
         edit->setEnabled(false);
@@ -61,10 +68,10 @@ CallFilterBar::CallFilterBar(const std::function<QString(int)>& text, QWidget* p
     };
     m_fromOn = new QCheckBox(tr("From"), this);
     m_fromOn->setObjectName(QStringLiteral("CallFromOn"));
-    m_from = dateEdit("CallFrom");
+    m_from = dateEdit("CallFrom", tr("First day"));
     m_toOn = new QCheckBox(tr("To"), this);
     m_toOn->setObjectName(QStringLiteral("CallToOn"));
-    m_to = dateEdit("CallTo");
+    m_to = dateEdit("CallTo", tr("Last day"));
 
     m_lost = new QCheckBox(tr("Lost only"), this);
     m_lost->setObjectName(QStringLiteral("CallLostOnly"));

@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QLocale>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -134,6 +135,17 @@ void CallLogWorkbench::showCount()
     m_bar->showCount(m_model->rowCount(), qMax<qint64>(total, 0));
 }
 
+QString exportedText(qint64 calls, const QString& path)
+{
+    // Grouped digits, also in the C locale, which leaves them out by default.
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    const QString count = locale.toString(calls);
+    const QString name = QFileInfo(path).fileName();
+    return calls == 1 ? QObject::tr("1 call written to %1").arg(name)
+                      : QObject::tr("%1 calls written to %2").arg(count, name);
+}
+
 void CallLogWorkbench::exportShown()
 {
     UserInteraction::FileRequest request;
@@ -154,12 +166,17 @@ void CallLogWorkbench::exportShown()
     } else if (exportCalls(*m_model->store(), m_model->condition(), m_model->rowOrder(),
                            m_model->nameSql(), [this](const QString& n) { return nameOf(n); },
                            exportFormatOf(path), buffer, error)) {
+        const qint64 calls = countRows(*m_model->store(), m_model->condition());
         std::string reason;
         const QByteArray& bytes = buffer.data();
         if (files::saveBytes(QFile::encodeName(path).toStdString(),
                              reinterpret_cast<const uint8_t*>(bytes.constData()),
-                             static_cast<size_t>(bytes.size()), reason))
+                             static_cast<size_t>(bytes.size()), reason)) {
+            // What was written, in the user's own figures: "1,234 calls
+            // written to calls.csv".
+            m_window.setStatusPanel(1, exportedText(qMax<qint64>(calls, 0), path));
             return;
+        }
         error = QString::fromLocal8Bit(reason);
     }
     m_interaction.warn(tr("The calls could not be exported to %1: %2. The file was not changed.").arg(path, error),
@@ -171,8 +188,7 @@ void CallLogWorkbench::showStatistics()
     if (!m_statisticsWindow)
         m_statisticsWindow = new StatisticsWindow(m_store, m_interaction, text(kMessageTitle), &m_window);
     m_statisticsWindow->showFigures(m_model->condition(), [this](const QString& n) { return nameOf(n); });
-    m_statisticsWindow->show();
-    m_statisticsWindow->raise();
+    m_statisticsWindow->showOver(m_window);
 }
 
 } // namespace ql310::calllog

@@ -30,6 +30,9 @@ class CallFilterBar;
 class CallLogModel;
 class StatisticsWindow;
 
+// What the status line says after an export: "1,234 calls written to calls.csv".
+QString exportedText(qint64 calls, const QString& path);
+
 class CallLogWorkbench : public QObject {
     Q_OBJECT
 

@@ -17,6 +17,8 @@
 #include <QHBoxLayout>
 #include <QHorizontalBarSeries>
 #include <QLabel>
+#include <QScreen>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QStackedBarSeries>
@@ -187,7 +189,43 @@ StatisticsWindow::StatisticsWindow(CallLogStore& store, UserInteraction& interac
     for (const QString& title : {tr("Calls a Day"), tr("Talk Time per Port"), tr("Lost Calls a Day"),
                                  tr("Most Calls"), tr("Longest Talk Time")})
         addChart(title, newChart(title));
-    resize(900, 600);
+}
+
+void StatisticsWindow::showOver(const QWidget& owner)
+{
+    const bool placed = isVisible();
+    show();
+    if (!placed) {
+        // The window frame, known once the window is shown, counts too.
+        const QSize frame = frameGeometry().size() - size();
+        const QScreen* screen = owner.screen();
+        const QRect room = screen ? screen->availableGeometry() : QRect();
+        QSize inner = QSize(900, 600).expandedTo(minimumSizeHint());
+        if (room.isValid())
+            inner = inner.boundedTo(room.size() - frame);
+        resize(inner);
+        // Centred over the owner, then moved inside the screen.
+        QRect outer(QPoint(), inner + frame);
+        outer.moveCenter(owner.frameGeometry().center());
+        if (room.isValid()) {
+            outer.moveRight(qMin(outer.right(), room.right()));
+            outer.moveBottom(qMin(outer.bottom(), room.bottom()));
+            outer.moveLeft(qMax(outer.left(), room.left()));
+            outer.moveTop(qMax(outer.top(), room.top()));
+        }
+        move(outer.topLeft());
+    }
+    raise();
+    activateWindow();
+}
+
+void StatisticsWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 int StatisticsWindow::chartCount() const

@@ -42,6 +42,13 @@ public:
     // could not be written.
     bool saveChart(int i, const QString& path, QString* reason = nullptr);
 
+    // Shows the window centred over `owner`, inside the screen it is on.
+    void showOver(const QWidget& owner);
+
+protected:
+    // Escape closes the window.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void addChart(const QString& title, QChart* chart);
     void replaceChart(int i, QChart* chart);

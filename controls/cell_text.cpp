@@ -13,7 +13,15 @@ int cellTextRoom(const QAbstractItemView& view, const QModelIndex& index)
 {
     // The delegate keeps a margin on either side of the text.
     const int margin = view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1;
-    return view.visualRect(index).width() - 2 * margin;
+    int room = view.visualRect(index).width() - 2 * margin;
+    // An icon before the text takes its width and a margin.
+    if (index.data(Qt::DecorationRole).isValid()) {
+        const int icon = view.iconSize().isValid()
+                             ? view.iconSize().width()
+                             : view.style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, &view);
+        room -= icon + 2 * margin;
+    }
+    return room;
 }
 
 bool cellTextFits(const QAbstractItemView& view, const QModelIndex& index)
@@ -30,7 +38,10 @@ bool cellTextFits(const QAbstractItemView& view, const QModelIndex& index)
 bool showCutCellText(const QAbstractItemView& view, QHelpEvent* event)
 {
     const QModelIndex index = view.indexAt(event->pos());
-    if (index.isValid() && !cellTextFits(view, index))
+    // A cell's own tool tip comes first (a lost call's "Lost").
+    if (const QString own = index.data(Qt::ToolTipRole).toString(); index.isValid() && !own.isEmpty())
+        QToolTip::showText(event->globalPos(), own, view.viewport());
+    else if (index.isValid() && !cellTextFits(view, index))
         QToolTip::showText(event->globalPos(), index.data(Qt::DisplayRole).toString(),
                            view.viewport());
     else

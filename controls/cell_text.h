@@ -16,8 +16,9 @@ namespace ql310 {
 int cellTextRoom(const QAbstractItemView& view, const QModelIndex& index);
 // True when the cell at `index` shows its whole text.
 bool cellTextFits(const QAbstractItemView& view, const QModelIndex& index);
-// Answers a tool-tip request on the view's viewport: the whole text of a
-// cell that does not fit, no tip otherwise. Always handles the event.
+// Answers a tool-tip request on the view's viewport: the cell's own tool
+// tip when it has one, else the whole text of a cell that does not fit, no
+// tip otherwise. Always handles the event.
 bool showCutCellText(const QAbstractItemView& view, QHelpEvent* event);
 
 } // namespace ql310

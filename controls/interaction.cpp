@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -62,14 +63,37 @@ QString dialogFilters(const QString& filterList)
     return filters.join(QStringLiteral(";;"));
 }
 
+void configureFileDialog(QFileDialog& dialog, const UserInteraction::FileRequest& request)
+{
+    dialog.setWindowTitle(request.title);
+    dialog.setNameFilter(dialogFilters(request.filter));
+    dialog.setAcceptMode(request.forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The default extension belongs to saves alone: a name typed into an
+    // open dialog is the file to load, with or without an extension.
+    dialog.setDefaultSuffix(request.forSaving ? request.defaultSuffix : QString());
+}
+
 bool WidgetInteraction::headless()
 {
     const QString platform = QGuiApplication::platformName();
     return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
 }
 
+UserInteraction::Button UserInteraction::askWithDefault(const QString& text, const QString& title, Icon icon,
+                                                        Buttons buttons, Button)
+{
+    return ask(text, title, icon, buttons);
+}
+
 UserInteraction::Button WidgetInteraction::ask(const QString& text, const QString& title,
                                                Icon icon, Buttons buttons)
+{
+    return askWithDefault(text, title, icon, buttons, Button(0));
+}
+
+UserInteraction::Button WidgetInteraction::askWithDefault(const QString& text, const QString& title, Icon icon,
+                                                          Buttons buttons, Button defaultButton)
 {
     if (headless()) {
         printMessage(title, text);
@@ -84,8 +108,11 @@ UserInteraction::Button WidgetInteraction::ask(const QString& text, const QStrin
         {Ok, QMessageBox::Ok}, {Cancel, QMessageBox::Cancel},
         {Yes, QMessageBox::Yes}, {No, QMessageBox::No}};
     for (const auto& [ours, theirs] : kinds)
-        if (buttons & ours)
-            box.addButton(theirs);
+        if (buttons & ours) {
+            QPushButton* button = box.addButton(theirs);
+            if (ours == defaultButton)
+                box.setDefaultButton(button);
+        }
     const auto chosen = static_cast<QMessageBox::StandardButton>(box.exec());
     for (const auto& [ours, theirs] : kinds)
         if (chosen == theirs)
@@ -108,10 +135,8 @@ QString WidgetInteraction::chooseFile(const FileRequest& request)
 {
     if (headless())
         return {};
-    QFileDialog dialog(m_parent, request.title, QString(), dialogFilters(request.filter));
-    dialog.setAcceptMode(request.forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(request.defaultSuffix);
+    QFileDialog dialog(m_parent);
+    configureFileDialog(dialog, request);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 class QDialog;
+class QFileDialog;
 class QPrinter;
 class QWidget;
 
@@ -33,6 +34,10 @@ public:
 
     // A message box with `buttons`; returns the button chosen.
     virtual Button ask(const QString& text, const QString& title, Icon icon, Buttons buttons) = 0;
+    // The same with `defaultButton` as the answer of Enter; by default the
+    // question is asked as ask() asks it.
+    virtual Button askWithDefault(const QString& text, const QString& title, Icon icon, Buttons buttons,
+                                  Button defaultButton);
     // A message box with an OK button only.
     virtual void warn(const QString& text, const QString& title, Icon icon) = 0;
     // A file chosen by the user; empty when the dialog was cancelled.
@@ -64,6 +69,8 @@ public:
     void setParent(QWidget* parent) { m_parent = parent; }
 
     Button ask(const QString& text, const QString& title, Icon icon, Buttons buttons) override;
+    Button askWithDefault(const QString& text, const QString& title, Icon icon, Buttons buttons,
+                          Button defaultButton) override;
     void warn(const QString& text, const QString& title, Icon icon) override;
     QString chooseFile(const FileRequest& request) override;
     bool choosePrinter(QPrinter& printer) override;
@@ -80,5 +87,9 @@ private:
 // "description (patterns)" per line of ";;", where "*.*" stands for every
 // file, with or without a dot. A list without "|" is taken as it is.
 QString dialogFilters(const QString& filterList);
+
+// Sets up `dialog` for `request`: title, filters, open or save, and the
+// default suffix, which only a save adds to a name typed without one.
+void configureFileDialog(QFileDialog& dialog, const UserInteraction::FileRequest& request);
 
 } // namespace ql310

@@ -150,6 +150,15 @@ bool OnlineHelp::belongsToWindow(const QObject* object) const
 
 bool OnlineHelp::eventFilter(QObject* watched, QEvent* event)
 {
+    // F1 reaches the help as a key, also where a menu item shows it as its
+    // shortcut: the item's shortcut gives way to the key press.
+    if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType()) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier && belongsToWindow(watched)) {
+            event->accept();
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         const auto* key = static_cast<QKeyEvent*>(event);
         // F1 inside the help window itself leaves it on its page.

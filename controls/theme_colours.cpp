@@ -56,6 +56,22 @@ QColor readableAgainst(const QColor& colour, const QColor& other, double ratio)
     return lighter ? QColor(Qt::white) : QColor(Qt::black);
 }
 
+QColor faintestReadable(const QColor& colour, const QColor& other, double ratio)
+{
+    const bool lighter = contrastRatio(Qt::white, other) >= contrastRatio(Qt::black, other);
+    const QColor hsl = colour.toHsl();
+    const float hue = std::max(hsl.hslHueF(), 0.0f);
+    const float saturation = hsl.hslSaturationF() / 2;
+    // From the lightness of `other` away from it, the first that reads.
+    for (double lightness = other.toHsl().lightnessF(); lightness >= 0.0 && lightness <= 1.0;
+         lightness += lighter ? kLightnessStep : -kLightnessStep) {
+        const QColor candidate = QColor::fromHslF(hue, saturation, static_cast<float>(lightness)).toRgb();
+        if (contrastRatio(candidate, other) >= ratio)
+            return candidate;
+    }
+    return lighter ? QColor(Qt::white) : QColor(Qt::black);
+}
+
 QColor inPalette(const QColor& colour, const QColor& other, const QPalette& palette)
 {
     return isDark(palette) ? readableAgainst(colour, other) : colour;

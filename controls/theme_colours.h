@@ -28,6 +28,11 @@ bool isDark(const QPalette& palette);
 // darker, away from `other`) with at least `ratio` against `other`.
 QColor readableAgainst(const QColor& colour, const QColor& other, double ratio = kMinimumContrast);
 
+// The least prominent colour of `colour`'s hue, at half its saturation,
+// that still reads against `other` with at least `ratio`: the faintest
+// readable colour on the side of `other` that has more room.
+QColor faintestReadable(const QColor& colour, const QColor& other, double ratio = kMinimumContrast);
+
 // A colour of the program's own as `palette` shows it: itself in a light
 // palette, made readable against `other` in a dark one. `other` is the
 // background of a text colour, or the text on a background colour.

@@ -7,6 +7,7 @@
 
 #include <QAbstractItemModel>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPersistentModelIndex>
@@ -65,14 +66,34 @@ protected:
 private:
     bool keyPressed(const QKeyEvent* key)
     {
-        if (key->key() != Qt::Key_F2 && !isEnterKey(key))
+        const bool typed = startsText(key);
+        if (key->key() != Qt::Key_F2 && !isEnterKey(key) && !typed)
             return false;
         const int row = m_grid->currentRow();
         const int column = m_grid->currentColumn();
         if (row < 0 || column < 0)
             return false;
         m_open(row, column);
+        if (!typed)
+            return true;
+        // A printable key opens the cell's editor as a click does and starts
+        // its text; a cell that opens nothing takes nothing.
+        QWidget* editor = m_grid->window()->focusWidget();
+        if (!editor || editor == m_grid || !editor->isVisible())
+            return false;
+        if (auto* line = qobject_cast<QLineEdit*>(editor))
+            line->selectAll();
+        QKeyEvent copy(QEvent::KeyPress, key->key(), key->modifiers(), key->text(), key->isAutoRepeat(),
+                       ushort(key->count()));
+        QCoreApplication::sendEvent(editor, &copy);
         return true;
+    }
+
+    static bool startsText(const QKeyEvent* key)
+    {
+        const QString text = key->text();
+        return !text.isEmpty() && text.at(0).isPrint() &&
+               !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     }
 
     FixedCellGrid* m_grid;
@@ -156,6 +177,13 @@ void CellEditor::open(FixedCellGrid* grid, int row, int column)
     m_widget->setGeometry(topLeft.x(), topLeft.y(), cell.width(), height);
 
     setText(grid->cellText(row, column));
+    // A screen reader names the editor by the cell's column.
+    m_widget->setAccessibleName(grid->model()->headerData(column, Qt::Horizontal).toString());
+    // What Escape brings back: the row as it was (a choice may change more
+    // than its own cell).
+    m_rowBefore.clear();
+    for (int c = 0; c < grid->columnCount(); ++c)
+        m_rowBefore.append(grid->cellText(row, c));
     m_widget->show();
     m_widget->raise();
     m_widget->setFocus(Qt::OtherFocusReason);
@@ -211,10 +239,34 @@ void CellEditor::cellsChanged(const QModelIndex& topLeft, const QModelIndex& bot
         setText(cell);
 }
 
+void CellEditor::commitAndMoveDown()
+{
+    hide();
+    // The next row's cell of the same column becomes current, as in a
+    // spreadsheet; the grid keeps the focus.
+    if (m_grid && m_row + 1 < m_grid->rowCount())
+        m_grid->setCurrentCell(m_row + 1, m_column);
+}
+
+void CellEditor::cancel()
+{
+    if (m_grid && m_rowBefore.size() == m_grid->columnCount())
+        for (int c = 0; c < m_rowBefore.size(); ++c)
+            if (m_grid->cellText(m_row, c) != m_rowBefore[c])
+                m_grid->setCellText(m_row, c, m_rowBefore[c]);
+    hide();
+}
+
 bool CellEditor::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_widget && isEnterKey(event)) {
-        hide();
+    if (watched != m_widget || event->type() != QEvent::KeyPress)
+        return false;
+    if (isEnterKey(event)) {
+        commitAndMoveDown();
+        return true;
+    }
+    if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        cancel();
         return true;
     }
     return false;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One of the grids' hidden in-place editors: a text box or a pick-only combo
 // that is laid over one cell at a time, shows that cell's text and writes
-// every change by the user straight back into the cell. Enter hides it.
+// every change by the user straight back into the cell. Enter hides it and
+// makes the cell below current; Escape hides it and gives the row back the
+// texts it had when the editor opened.
 //
 // The editor stays bound to the cell it was opened over until it is opened
 // again, so a later change of the grid's current cell never makes it write
@@ -12,6 +14,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -73,6 +76,8 @@ protected:
 
 private:
     void userEdit(const QString& text);
+    void commitAndMoveDown();
+    void cancel();
     void cellsChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight);
 
     QWidget* m_widget;
@@ -84,12 +89,15 @@ private:
     bool m_writesBack = true;
     bool m_dialSymbolsOnly = false;
     QMetaObject::Connection m_cellWatch;
+    QStringList m_rowBefore;
 };
 
 // Runs `open(row, column)` when the user clicks a cell of `grid` with the
 // left button (on the release, for the cell pressed; header cells too, so
-// that the grid's click hides its editors), or presses F2 or Enter on the
-// grid's current cell. `open` decides which cells get an editor.
+// that the grid's click hides its editors), or presses F2, Enter or a
+// printable key on the grid's current cell. `open` decides which cells get
+// an editor; a printable key then goes to the editor that opened, starting
+// its text.
 void onCellOpenRequest(FixedCellGrid* grid, QObject* context,
                        std::function<void(int row, int column)> open);
 

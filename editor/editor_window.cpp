@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor_window.h"
 
+#include "accessible_names.h"
 #include "call_log_grid.h"
 #include "fixed_cell_grid.h"
 #include "text_fit.h"
@@ -19,6 +20,7 @@
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -53,15 +55,18 @@ QLineEdit* textBox(QWidget* parent, const char* name, int index, int maxLength)
     return box;
 }
 
-// Digits and letters a box shows whole at its narrowest: 16 of a number
-// (the box scrolls for the rest of its 26), a port name's 18 letters.
-constexpr int kNumberDigitsShown = 16;
+// Digits and letters a box shows whole at its narrowest: 10 of a number
+// (an MSN's length; the box scrolls for the rest of its 26 and grows with
+// the room up to all of them), a port name's 18 letters. Narrow enough for
+// the MSN page to fit a 1366-pixel screen at a scale of 1.5.
+constexpr int kNumberDigitsShown = 10;
 constexpr int kNameLettersShown = 18;
 
 QLineEdit* numberBox(QWidget* parent, const char* name, int index, int maxLength)
 {
     QLineEdit* box = textBox(parent, name, index, maxLength);
-    fitDigits(box, qMin(maxLength, kNumberDigitsShown));
+    // As wide as its longest content, not wider.
+    fitDigitRange(box, qMin(maxLength, kNumberDigitsShown), maxLength);
     return box;
 }
 
@@ -73,6 +78,7 @@ QLineEdit* nameBox(QWidget* parent, const char* name, int index, int maxLength)
     // As many letters of average width.
     const int letters = qMin(maxLength, kNameLettersShown);
     fitTextWidth(box, box->fontMetrics().horizontalAdvance(kLetters) * letters / kLetters.size());
+    box->setMaximumWidth(box->minimumWidth());
     return box;
 }
 
@@ -194,6 +200,8 @@ QWidget* scrollingPage(QTabWidget* tabs, const char* name)
     auto* area = new PageScrollArea;
     area->setObjectName(QString::fromLatin1(name) + QStringLiteral("Scroll"));
     area->setFrameShape(QFrame::NoFrame);
+    // A click on a spinner arrow or the page's background keeps the focus.
+    area->setFocusPolicy(Qt::NoFocus);
     area->setWidgetResizable(true);
     auto* widget = new QWidget;
     widget->setObjectName(QString::fromLatin1(name));
@@ -240,6 +248,12 @@ EditorWindow::EditorWindow(QWidget* parent) : QMainWindow(parent)
     // A long message on the help line never widens the window past the
     // screen; the panel's tool tip holds it whole.
     m_panels[0]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_warning = new QLabel(bar);
+    m_warning->setObjectName(QStringLiteral("StatusWarning"));
+    const int side = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+    m_warning->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(side, side));
+    m_warning->hide();
+    bar->addPermanentWidget(m_warning);
     setupKeys();
 }
 
@@ -251,7 +265,10 @@ void EditorWindow::setupKeys()
         {"mnuLoad", QKeySequence(QKeySequence::Open)},
         {"mnuSave", QKeySequence(QKeySequence::Save)},
         {"mnuExit", QKeySequence(QKeySequence::Quit)},
-        {"mnuReset", QKeySequence(Qt::Key_F5)}};
+        {"mnuReset", QKeySequence(Qt::Key_F5)},
+        // Shown beside the item; the key itself goes to the on-line help,
+        // which the item sends it to.
+        {"mnuOnLineMenu", QKeySequence(QKeySequence::HelpContents)}};
     for (const auto& [name, key] : keys)
         findChild<QAction*>(QString::fromLatin1(name))->setShortcut(key);
 
@@ -287,9 +304,10 @@ void EditorWindow::buildMenus()
     };
 
     QMenu* file = addMenu(nullptr, "mnuFile");
+    // The address-book items join the file items; Exit stays last.
     addItems(file, {"mnuLoad", "mnuSave", nullptr, "mnuLoadLCR", "mnuSaveLCR", nullptr,
-                    "mnuLoadPhoneBook", "mnuSavePhoneBook", nullptr, "mnuExit",
-                    nullptr, "mnuImportPhoneBook", "mnuExportPhoneBook"});
+                    "mnuLoadPhoneBook", "mnuSavePhoneBook", nullptr, "mnuImportPhoneBook",
+                    "mnuExportPhoneBook", nullptr, "mnuExit"});
     QMenu* command = addMenu(nullptr, "mnuCommand");
     addItems(command, {"mnuReset", "mnuResetToDefault", nullptr, "mnuWrite"});
     QMenu* callLogging = addMenu(nullptr, "mnuCallLogging");
@@ -323,21 +341,22 @@ void EditorWindow::buildMsnPage()
 
     grid->addWidget(label(msn, "MSNPortNumber"), 1, 0);
     grid->addWidget(label(msn, "MSNName"), 2, 0);
-    grid->addWidget(label(msn, "MSNIncomingMSN"), 3, 0);
+    // The long row captions wrap where the window is narrow.
+    for (const auto& [name, row] : {std::pair{"MSNIncomingMSN", 3}, std::pair{"MSNOutgoingPN", 9}})
+        grid->addWidget(make<WrappingCaption>(msn, name), row, 0);
     grid->addWidget(label(msn, "Label3", -1, QStringLiteral("1")), 4, 0);
     grid->addWidget(label(msn, "Label4", -1, QStringLiteral("2")), 5, 0);
     grid->addWidget(label(msn, "Label5", -1, QStringLiteral("3")), 6, 0);
-    grid->addWidget(label(msn, "MSNOutgoingPN"), 9, 0);
 
     static const char* const kInitialNumbers[] = {"10", "20", "30", "40"};
     static const char* const kMsnBoxes[] = {"PortMSN1", "PortMSN2", "PortMSN3"};
     static const char* const kTypeCombos[] = {"PortMSNType1", "PortMSNType2", "PortMSNType3"};
     for (int i = 0; i < kPortCount; ++i) {
-        QLineEdit* number = textBox(msn, "PortNumber", i, 4);
+        QLineEdit* number = numberBox(msn, "PortNumber", i, 4);
         number->setAlignment(Qt::AlignCenter);
         number->setText(QString::fromLatin1(kInitialNumbers[i]));
-        grid->addWidget(number, 1, i + 1);
-        grid->addWidget(nameBox(msn, "PortName", i, 18), 2, i + 1);
+        grid->addWidget(number, 1, i + 1, Qt::AlignLeft);
+        grid->addWidget(nameBox(msn, "PortName", i, 18), 2, i + 1, Qt::AlignLeft);
         grid->addWidget(make<QCheckBox>(msn, "AcceptAllMSN", i), 3, i + 1);
         for (int row = 0; row < 3; ++row) {
             auto* cell = new QHBoxLayout;
@@ -354,10 +373,13 @@ void EditorWindow::buildMsnPage()
         const QByteArray name = "DataMSN" + QByteArray::number(k);
         grid->addWidget(numberBox(msn, name.constData(), -1, 26), 3 + k, 5);
     }
+    // The DDI function ends the data column's last row; it takes the room
+    // of the columns beside it rather than widening its own.
     auto* ddi = new QHBoxLayout;
+    ddi->addStretch();
     ddi->addWidget(label(msn, "DDILabel"));
     ddi->addWidget(comboBox(msn, "DDICombo"));
-    grid->addLayout(ddi, 10, 5);
+    grid->addLayout(ddi, 10, 3, 1, 3);
     grid->addWidget(numberBox(msn, "DataOwnNumber", -1, 26), 9, 5);
     grid->setRowStretch(11, 1);
 }
@@ -679,6 +701,7 @@ void EditorWindow::setupEditorTexts()
     setCaption(this, "LCREActive", 149);
 
     setupGridHeaders();
+    nameForAccessibility(*this);
 }
 
 void EditorWindow::setupGridHeaders()
@@ -738,6 +761,19 @@ void EditorWindow::setStatusPanel(int panel, const QString& text)
     if (panel == 1)
         m_panels[0]->setToolTip(text);
     emit statusPanelChanged(panel, text);
+}
+
+void EditorWindow::setStatusWarning(const QString& reason)
+{
+    m_warning->setToolTip(reason);
+    m_warning->setAccessibleName(reason.isEmpty() ? QString() : QStringLiteral("Warning"));
+    m_warning->setAccessibleDescription(reason);
+    m_warning->setVisible(!reason.isEmpty());
+}
+
+QString EditorWindow::statusWarning() const
+{
+    return m_warning->isHidden() ? QString() : m_warning->toolTip();
 }
 
 QString EditorWindow::statusPanel(int panel) const

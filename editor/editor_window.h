@@ -52,6 +52,10 @@ public:
     void setStatusPanel(int panel, const QString& text);
     QString statusPanel(int panel) const;
     void clearStatusPanels();
+    // The warning sign at the right of the status bar, with `reason` as its
+    // tool tip; an empty reason hides it. The panels keep their texts.
+    void setStatusWarning(const QString& reason);
+    QString statusWarning() const;
     // Paints the status panels now, for a command about to block in a
     // library call: the user sees the new text, and no input gets in.
     void paintStatusPanels();
@@ -88,6 +92,7 @@ private:
     QTabWidget* m_tabs = nullptr;
     QTabWidget* m_lcrTabs = nullptr;
     std::array<QLabel*, 3> m_panels{};
+    QLabel* m_warning = nullptr;
     std::array<CtlTimeSet*, kPortCount> m_timeSet{};
     calllog::CallLogGrid* m_callLogGrid = nullptr;
 };

@@ -27,6 +27,10 @@ FixedCellGrid::FixedCellGrid(QWidget* parent) : QTableWidget(parent)
     m_frozen = new FrozenCells(this);
     // No wider than its columns; as tall as there is room for.
     setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Expanding);
+    // Where the rows come to scroll (a short window), the width asked for
+    // takes in the scroll bar, so that the columns never scroll sideways by
+    // its few pixels while room lies beside the grid.
+    connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, [this] { updateGeometry(); });
 }
 
 void FixedCellGrid::setGeometryInCells(int rows, int fixedRows, int columns, int fixedColumns)
@@ -63,7 +67,7 @@ QSize FixedCellGrid::sizeHint() const
         if (!isRowHidden(row))
             height += rowHeight(row);
     // Room for the scroll bar of the rows not shown.
-    if (shown < rowCount())
+    if (shown < rowCount() || verticalScrollBar()->maximum() > 0)
         width += verticalScrollBar()->sizeHint().width();
     return {width, height};
 }

@@ -22,7 +22,9 @@ struct ContactNumber {
 };
 
 struct Contact {
-    QString name;  // the full name as the file gives it, unchanged
+    // Given and family name from the structured name when the card has
+    // them (no titles), else the full name, else the organisation.
+    QString name;
     QList<ContactNumber> numbers;
     bool cutOff = false;  // the file ends inside this card: nothing of it is imported
     // A name far longer than any the phone book takes is kept cut; this is

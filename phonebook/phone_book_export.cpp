@@ -5,6 +5,8 @@
 
 #include <phonenumbers/phonenumberutil.h>
 
+#include <array>
+
 namespace ql310::phonebook {
 
 namespace {
@@ -52,6 +54,21 @@ QString csvField(const QString& text)
     return u'"' + quoted + u'"';
 }
 
+// The TEL line of a stored number: a tel: URI where the number is valid in
+// the home region, else the digits as text.
+QString telLine(const QString& stored, const std::string& region)
+{
+    PhoneNumber number;
+    if (parse(stored, region, number)) {
+        std::string uri;
+        PhoneNumberUtil::GetInstance()->Format(number, PhoneNumberUtil::RFC3966, &uri);
+        return QStringLiteral("TEL;VALUE=uri:%1\r\n").arg(QString::fromStdString(uri));
+    }
+    if (stored.isEmpty())
+        return {};
+    return QStringLiteral("TEL;VALUE=text:%1\r\n").arg(escaped(stored));
+}
+
 } // namespace
 
 QString formulaSafe(const QString& cell)
@@ -76,26 +93,27 @@ QByteArray exportPhoneBook(const PhoneBook& book, ExportFormat format, const std
     QString out;
     if (format == ExportFormat::Csv)
         out += QStringLiteral("Entry,Name,Number\r\n");
+    std::array<bool, kEntries> written{};
     for (int i = 0; i < kEntries; ++i) {
         const Entry& e = book[static_cast<size_t>(i)];
-        if (e.free())
+        if (e.free() || written[static_cast<size_t>(i)])
             continue;
-        const QString international = internationalForm(e.number, region);
         if (format == ExportFormat::Csv) {
+            const QString international = internationalForm(e.number, region);
             out += QStringLiteral("%1,%2,%3\r\n")
                        .arg(kFirstEntry + i)
                        .arg(csvField(e.name), csvField(international.isEmpty() ? e.number : international));
             continue;
         }
+        // One card per name, with every number of that name in entry order.
         out += QStringLiteral("BEGIN:VCARD\r\nVERSION:4.0\r\nFN:%1\r\n").arg(escaped(e.name));
-        if (!international.isEmpty()) {
-            PhoneNumber number;
-            parse(e.number, region, number);
-            std::string uri;
-            PhoneNumberUtil::GetInstance()->Format(number, PhoneNumberUtil::RFC3966, &uri);
-            out += QStringLiteral("TEL;VALUE=uri:%1\r\n").arg(QString::fromStdString(uri));
-        } else if (!e.number.isEmpty()) {
-            out += QStringLiteral("TEL;VALUE=text:%1\r\n").arg(escaped(e.number));
+        for (int j = i; j < kEntries; ++j) {
+            const Entry& same = book[static_cast<size_t>(j)];
+            if (same.free() || written[static_cast<size_t>(j)] ||
+                (j != i && (e.name.isEmpty() || same.name != e.name)))
+                continue;
+            written[static_cast<size_t>(j)] = true;
+            out += telLine(same.number, region);
         }
         out += QStringLiteral("END:VCARD\r\n");
     }

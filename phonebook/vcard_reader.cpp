@@ -251,9 +251,11 @@ struct CardBuilder {
         if (p.name == "FN" && fn.isEmpty())
             fn = joined({components(text).join(u';')});
         else if (p.name == "N" && n.isEmpty()) {
-            // Family; Given; Additional; Prefixes; Suffixes.
+            // Family; Given; Additional; Prefixes; Suffixes. The name as
+            // people say it: given name, then family name, without titles
+            // (a list of values in one part is separated by commas).
             const QStringList c = components(text);
-            n = joined({c.value(3), c.value(1), c.value(2), c.value(0), c.value(4)});
+            n = joined({c.value(1).replace(u',', u' '), c.value(0).replace(u',', u' ')});
         } else if (p.name == "ORG" && org.isEmpty())
             org = joined({components(text).value(0)});
         else if (p.name == "TEL")
@@ -261,7 +263,8 @@ struct CardBuilder {
     }
     Contact contact() const
     {
-        Contact c{!fn.isEmpty() ? fn : !n.isEmpty() ? n : org, numbers};
+        // The structured name first: the full name often carries titles.
+        Contact c{!n.isEmpty() ? n : !fn.isEmpty() ? fn : org, numbers};
         c.nameLength = nameLength;
         return c;
     }

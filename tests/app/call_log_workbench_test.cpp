@@ -19,6 +19,7 @@
 #include <QJsonDocument>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QtTest>
 
 using ql310::calllog::CallLogModel;
@@ -135,6 +136,10 @@ private slots:
         QVERIFY(lines[0].startsWith("direction,port,number,start,end,duration,lost,in progress,name,duration_s"));
         for (int i = 1; i <= 4; ++i)
             QVERIFY(lines[i].startsWith("out,"));
+        // The status line says what was written.
+        QCOMPARE(window().statusPanel(1), QStringLiteral("4 calls written to calls.csv"));
+        QCOMPARE(ql310::calllog::exportedText(1234, QStringLiteral("/tmp/calls.csv")),
+                 QStringLiteral("1,234 calls written to calls.csv"));
         m_interaction.chooseFileAnswer(m_home.filePath(QStringLiteral("calls.json")));
         action("mnuCLExport")->trigger();
         QCOMPARE(QJsonDocument::fromJson(ql310::test::readAll(m_home.filePath("calls.json"))).array().size(), 4);
@@ -151,6 +156,18 @@ private slots:
         action("mnuCLStatistics")->trigger();
         ql310::calllog::StatisticsWindow* stats = bench().statisticsWindow();
         QVERIFY(stats && stats->isVisible());
+        // Centred over the main window, inside the screen; Escape closes it.
+        const QRect screen = window().screen()->availableGeometry();
+        QVERIFY2(screen.contains(stats->frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4 in %5x%6").arg(stats->frameGeometry().x()).arg(stats->frameGeometry().y())
+                                .arg(stats->frameGeometry().width()).arg(stats->frameGeometry().height())
+                                .arg(screen.width()).arg(screen.height())));
+        const QPoint offset = stats->frameGeometry().center() - window().frameGeometry().center();
+        QVERIFY2(stats->frameGeometry().width() == screen.width() || offset.manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
+        QTest::keyClick(stats, Qt::Key_Escape);
+        QVERIFY(!stats->isVisible());
+        action("mnuCLStatistics")->trigger();
         QCOMPARE(stats->chartCount(), 5);
         QCOMPARE(stats->figures().calls, 6);
         const QString summary = stats->findChild<QLabel*>("CallStatisticsSummary")->text();

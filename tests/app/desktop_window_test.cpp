@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QWindow>
+#include <QAccessible>
 #include <QtTest>
 
 using ql310::MainWindow;
@@ -101,9 +102,10 @@ private slots:
         QCOMPARE(action("mnuSave")->shortcut(), QKeySequence(QKeySequence::Save));
         QCOMPARE(action("mnuExit")->shortcut(), QKeySequence(QKeySequence::Quit));
         QCOMPARE(action("mnuReset")->shortcut(), QKeySequence(Qt::Key_F5));
+        QCOMPARE(action("mnuOnLineMenu")->shortcut(), QKeySequence(Qt::Key_F1));
+        const QStringList withKeys = {"mnuLoad", "mnuSave", "mnuExit", "mnuReset", "mnuOnLineMenu"};
         for (QAction* item : window().findChildren<QAction*>())
-            if (item->objectName() != QLatin1String("mnuLoad") && item->objectName() != QLatin1String("mnuSave") &&
-                item->objectName() != QLatin1String("mnuExit") && item->objectName() != QLatin1String("mnuReset"))
+            if (!withKeys.contains(item->objectName()))
                 QVERIFY2(item->shortcut().isEmpty(), qPrintable(item->objectName()));
 
         // F5 reads from the adapter.
@@ -204,6 +206,51 @@ private slots:
         QCOMPARE(lcr->cellText(2, 3), QStringLiteral("301"));
     }
 
+    void everyControlGridAndPanelIsNamedForScreenReaders()
+    {
+        QVERIFY(shownOnline());
+        QStringList unnamed;
+        auto name = [](QObject* object) {
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+            return face ? face->text(QAccessible::Name).trimmed() : QString();
+        };
+        QTabWidget* tabs = window().tabs();
+        auto* inner = control<QTabWidget>("SSTab3");
+        for (int page = 0; page < tabs->count(); ++page) {
+            for (int sub = 0; sub < (tabs->widget(page)->isAncestorOf(inner) ? inner->count() : 1); ++sub) {
+                tabs->setCurrentIndex(page);
+                inner->setCurrentIndex(sub);
+                QCoreApplication::processEvents();
+                for (QWidget* widget : window().findChildren<QWidget*>())
+                    if (widget->isVisible() && (widget->focusPolicy() & Qt::TabFocus) && name(widget).isEmpty())
+                        unnamed << QStringLiteral("%1 on page %2").arg(widget->objectName().isEmpty()
+                                                                           ? QString::fromLatin1(widget->metaObject()->className())
+                                                                           : widget->objectName())
+                                                       .arg(tabs->tabText(page));
+            }
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u'\n')));
+        QCOMPARE(name(control<QWidget>("PortNumber", 2)), QStringLiteral("Port Number, Port 3"));
+        for (const char* panel : {"StatusPanel1", "StatusPanel2", "StatusPanel3"})
+            QVERIFY2(!name(window().findChild<QWidget*>(QLatin1String(panel))).isEmpty(), panel);
+
+        // Every grid cell reports its column header.
+        QList<std::pair<QAbstractItemView*, QPoint>> cells;
+        for (const char* grid : {"ForwardGrid", "ShortDialGrid", "PhoneBookGrid", "PhoneBookGrid2", "LCRGrid"})
+            cells.append({window().grid(grid), QPoint(window().grid(grid)->columnCount() - 1,
+                                                      window().grid(grid)->fixedRows())});
+        cells.append({window().callLogGrid(), QPoint(3, 0)});
+        for (const auto& [view, cell] : cells) {
+            QVERIFY2(!name(view).isEmpty(), qPrintable(view->objectName()));
+            QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(view)->tableInterface();
+            QVERIFY(table);
+            QAccessibleInterface* at = table->cellAt(cell.y(), cell.x());
+            QVERIFY2(at && at->tableCellInterface(), qPrintable(view->objectName()));
+            const QList<QAccessibleInterface*> headers = at->tableCellInterface()->columnHeaderCells();
+            QVERIFY2(!headers.isEmpty() && !headers.first()->text(QAccessible::Name).isEmpty(),
+                     qPrintable(view->objectName()));
+        }
+    }
     void theCaptionMarksEditsUntilTheyAreWrittenOrSaved()
     {
         QVERIFY(shownOnline());
@@ -221,6 +268,8 @@ private slots:
         QCheckBox* acceptAll = control<QCheckBox>("AcceptAllMSN", 1);
         QTest::mouseClick(acceptAll, Qt::LeftButton, {}, QPoint(acceptAll->height() / 2, acceptAll->height() / 2));
         checkModified(true);
+        // Read asks first whether the edit may go.
+        m_interaction.answer(UserInteraction::Yes);
         action("mnuReset")->trigger();
         checkModified(false);
 
@@ -241,18 +290,20 @@ private slots:
         QTest::keyClick(hour, Qt::Key_Up);
         QVERIFY(hour->text() != before);
         checkModified(true);
+        m_interaction.answer(UserInteraction::Yes);
         m_interaction.chooseFileAnswer(file);
         action("mnuLoad")->trigger();
         checkModified(false);
 
-        // A phone book loaded from a file is an edit; Reset to Default
-        // (not written) clears the marker.
+        // A phone book loaded from a file is an edit; Reset to Default not
+        // written leaves values the adapter does not have: still marked.
         m_interaction.chooseFileAnswer(file);
         action("mnuLoadPhoneBook")->trigger();
         checkModified(true);
+        m_interaction.answer(UserInteraction::Yes);
         m_interaction.answer(UserInteraction::No);
         action("mnuResetToDefault")->trigger();
-        checkModified(false);
+        checkModified(true);
 
         // A cancelled save and a failed write leave the edit marked.
         typeInto(control<QLineEdit>("DataMSN1"), QStringLiteral("12"));

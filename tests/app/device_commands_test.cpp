@@ -275,6 +275,7 @@ private slots:
         QCOMPARE(readAll(path), broken);
         const QString said = window().statusPanel(1);
         QVERIFY2(said.startsWith(QStringLiteral("Line parameters not stored in \"") + path), qPrintable(said));
+        QCOMPARE(window().statusWarning(), said);
         QCOMPARE(m_interaction.asked().size(), 1);
         QCOMPARE(m_interaction.asked().first().text, said + QStringLiteral(". The rest was written to ISDN TA."));
         QCOMPARE(m_interaction.asked().first().icon, UserInteraction::Icon::Exclamation);
@@ -284,13 +285,20 @@ private slots:
         QVERIFY(writeAll(path, "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Other]\n"));
         m_window.reset();
         QVERIFY(window().formLoad());
-        QVERIFY2(window().statusPanel(1).startsWith(QStringLiteral("Line parameters not read from \"") + path),
+        // The status line keeps its own texts; the sign beside it says why.
+        QVERIFY2(window().statusPanel(1).startsWith(QStringLiteral("This time you got ")),
                  qPrintable(window().statusPanel(1)));
+        QVERIFY2(window().statusWarning().startsWith(QStringLiteral("Line parameters not read from \"") + path),
+                 qPrintable(window().statusWarning()));
+        trigger("mnuReset");
+        QCOMPARE(window().statusPanel(1), QStringLiteral("Open Success !"));
+        QVERIFY(window().statusWarning().startsWith(QStringLiteral("Line parameters not read from")));
         // A hive in order again: the Write says success.
         QVERIFY(writeAll(path, "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\hemlor\\Ririv\\Settings]\n"));
         m_interaction = ScriptedInteraction();
         trigger("mnuWrite");
         QCOMPARE(window().statusPanel(1), QStringLiteral("Write to ISDN TA Success !"));
+        QCOMPARE(window().statusWarning(), QString());
         QVERIFY(m_interaction.asked().isEmpty());
     }
     void theStatusLineIsPaintedBeforeEachBlockingCall()
@@ -408,6 +416,61 @@ private slots:
         m_interaction.answer(UserInteraction::No);
         QVERIFY(restart());
         QCOMPARE(control<QLineEdit>("PortName", 1)->text(), QString());
+    }
+
+    // Edits not yet written
+    void readLoadAndResetAskBeforeDiscardingUnwrittenEdits()
+    {
+        const QString question = QStringLiteral("Discard the changes that are not written to the ISDN TA?");
+        QVERIFY(online());
+        window().show();
+        QVERIFY(QTest::qWaitForWindowActive(&window()));
+        // Without the marker the commands run as they always did.
+        QVERIFY(!window().isWindowModified());
+        QTest::keyClick(&window(), Qt::Key_F5);
+        QCOMPARE(window().statusPanel(1), QStringLiteral("Open Success !"));
+        QVERIFY(m_interaction.asked().isEmpty());
+
+        auto* name = control<QLineEdit>("PortName", 0);
+        const QString adapters = name->text();
+        name->setFocus();
+        QTest::keyClicks(name, QStringLiteral("Typed"));
+        QVERIFY(window().isWindowModified());
+        const QString typed = name->text();
+        // No, the answer of Enter, changes nothing: no read, no file dialog.
+        const size_t journal = m_adapter->journalCodes().size();
+        for (const char* command : {"F5", "mnuReset", "mnuLoad", "mnuResetToDefault"}) {
+            m_interaction = ScriptedInteraction();
+            m_interaction.answer(UserInteraction::No);
+            if (QLatin1String(command) == QLatin1String("F5"))
+                QTest::keyClick(&window(), Qt::Key_F5);
+            else
+                trigger(command);
+            QCOMPARE(m_interaction.asked().size(), 1);
+            QCOMPARE(m_interaction.asked().first().text, question);
+            QCOMPARE(m_interaction.asked().first().title, QStringLiteral("USB ISDN TA Configuration"));
+            QCOMPARE(m_interaction.asked().first().buttons, UserInteraction::Yes | UserInteraction::No);
+            QVERIFY(m_interaction.fileRequests().isEmpty());
+            QCOMPARE(name->text(), typed);
+            QVERIFY(window().isWindowModified());
+        }
+        QCOMPARE(m_adapter->journalCodes().size(), journal);
+
+        // Yes to the reset, No to its write: the editor holds the factory
+        // values, which the adapter does not have, so the marker stays.
+        m_interaction = ScriptedInteraction();
+        m_interaction.answer(UserInteraction::Yes);
+        m_interaction.answer(UserInteraction::No);
+        trigger("mnuResetToDefault");
+        QCOMPARE(m_interaction.asked().size(), 2);
+        QCOMPARE(name->text(), QString());
+        QVERIFY(window().isWindowModified());
+        // Yes to the Read: the adapter's values come back, the marker goes.
+        m_interaction = ScriptedInteraction();
+        m_interaction.answer(UserInteraction::Yes);
+        trigger("mnuReset");
+        QCOMPARE(name->text(), adapters);
+        QVERIFY(!window().isWindowModified());
     }
 
     // Exit

@@ -28,6 +28,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QScrollArea>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTabBar>
@@ -232,14 +234,14 @@ private slots:
         }
         QCOMPARE(window().grid("PhoneBookGrid2")->verticalScrollBar()->maximum(), 0);
 
-        // At least 16 digits of every number box, all 18 letters of a port name.
+        // At least 10 digits of every number box, all 18 letters of a port name.
         showPage(0);
         const QString letters = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
         for (QLineEdit* box : window().findChildren<QLineEdit*>()) {
             const QString name = box->objectName();
             int needed = 0;
             if (name.contains(QLatin1String("MSN")) || name.contains(QLatin1String("OwnNumber")))
-                needed = box->fontMetrics().horizontalAdvance(QString(16, u'0'));
+                needed = box->fontMetrics().horizontalAdvance(QString(10, u'0'));
             else if (name.startsWith(QLatin1String("PortName")))
                 needed = box->fontMetrics().horizontalAdvance(letters) * 18 / letters.size();
             if (needed > 0)
@@ -252,6 +254,50 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(control<QLineEdit>("PortMSN1", 0)->width() > before);
         window().resize(window().width() - 100, window().height());
+        QCoreApplication::processEvents();
+    }
+
+    void theMsnPageFitsASmallScreenAndEveryGridItsRoom()
+    {
+        const QSize before = window().size();
+        // 1366x768 device pixels at a scale of 1.5 (at the fonts' own size;
+        // the scale changes no size in device-independent pixels).
+        if (qEnvironmentVariableIntValue("QT_FONT_DPI") <= 96) {
+            window().resize(1366 * 2 / 3, 768 * 2 / 3);
+            showPage(0);
+            QCoreApplication::processEvents();
+            auto* msn = control<QScrollArea>("MSNPageScroll");
+            QCOMPARE(msn->horizontalScrollBar()->maximum(), 0);
+        }
+        // Number boxes no wider than their longest content.
+        for (const char* name : {"PortNumber", "PortMSN1", "DataMSN1", "LCRETDialA"})
+            for (QLineEdit* box : window().findChildren<QLineEdit*>(QRegularExpression(QLatin1String(name))))
+                QVERIFY2(textRoom(box) <= box->fontMetrics().horizontalAdvance(QString(box->maxLength(), u'0')) + 2,
+                         qPrintable(box->objectName()));
+
+        // A short window: the rows scroll, the columns do not.
+        window().resize(before.width(), 400);
+        for (const auto& [name, page] : {std::pair{"ForwardGrid", 3}, std::pair{"LCRGrid", 4},
+                                         std::pair{"PhoneBookGrid", 6}}) {
+            showPage(page);
+            QCoreApplication::processEvents();
+            FixedCellGrid* grid = window().grid(name);
+            QVERIFY2(grid->verticalScrollBar()->maximum() > 0, name);
+            QTRY_COMPARE(grid->horizontalScrollBar()->maximum(), 0);
+        }
+
+        // A maximised call log: the columns fill the width, Name takes the rest.
+        window().resize(window().screen()->availableGeometry().size());
+        showPage(7);
+        QCoreApplication::processEvents();
+        ql310::calllog::CallLogGrid* log = window().callLogGrid();
+        QCOMPARE(log->horizontalScrollBar()->maximum(), 0);
+        int used = 0;
+        for (int column = 0; column < log->model()->columnCount(); ++column)
+            used += log->isColumnHidden(column) ? 0 : log->columnWidth(column);
+        QCOMPARE(used, log->viewport()->width());
+        QVERIFY(log->columnWidth(ql310::calllog::CallLogModel::kNameColumn) > log->columnWidth(3));
+        window().resize(before);
         QCoreApplication::processEvents();
     }
 
@@ -398,6 +444,11 @@ private slots:
     // Pictures
     void screenshotsOfEveryPage()
     {
+        // A call in progress that the next fetch no longer holds: lost.
+        const QString empty = m_home.filePath(QStringLiteral("no-calls.bin"));
+        QVERIFY(ql310::test::writeAll(empty, QByteArray(QL310_CALL_HISTORY_SIZE, '\0')));
+        QCOMPARE(m_adapter->command("history " + empty.toStdString()), std::string("ok"));
+        window().mnuCLReadClick();
         const QPalette light = QApplication::palette();
         for (const auto& [palette, look] : {std::pair{light, QStringLiteral("light")},
                                             std::pair{darkPalette(), QStringLiteral("dark")}}) {
@@ -411,6 +462,26 @@ private slots:
                                             .arg(window().tabs()->currentWidget()->objectName(), look));
                 }
             }
+            // The MSN page on a screen of 1366x768 device pixels, the call
+            // log (with its lost call) across the whole screen, and the
+            // Clear dialog with its date boxes.
+            const QSize before = window().size();
+            const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                                     ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                                     : 1.0;
+            window().resize(QSize(qRound(1366 / scale), qRound(768 / scale)));
+            showPage(0);
+            saveShot(&window(), QStringLiteral("msn-1366x768-") + look);
+            window().resize(window().screen()->availableGeometry().size());
+            showPage(7);
+            saveShot(&window(), QStringLiteral("calllog-whole-screen-") + look);
+            window().resize(before);
+            ql310::calllog::ClearCCllForm clear(window().callLog().store(),
+                                                [](int id) { return ql310::text(id); }, &window());
+            clear.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&clear));
+            clear.findChild<QAbstractButton*>("RangeOption")->click();
+            saveShot(&clear, QStringLiteral("dialog-clear-") + look);
         }
         QApplication::setPalette(light);
         showPage(0);

@@ -14,6 +14,7 @@
 #include "test_library.h"
 #include "window_test_base.h"
 #include "text_table.h"
+#include "time_set.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -21,6 +22,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 using ql310::FixedCellGrid;
@@ -85,7 +87,9 @@ private slots:
         QCOMPARE(m_window->grid("ShortDialGrid")->cellText(2, 4), QStringLiteral("Modem"));
         QCOMPARE(m_window->statusPanel(1), QStringLiteral("Open Success !"));
 
-        // After the Read command the next focus on the tabs empties it.
+        // After the Read command (which may discard the typed name) the next
+        // focus on the tabs empties it.
+        m_interaction.answer(UserInteraction::Yes);
         m_window->findChild<QAction*>(QStringLiteral("mnuReset"))->trigger();
         QCOMPARE(m_window->statusPanel(1), QStringLiteral("Open Success !"));
         QCOMPARE(m_window->clearStatusOnTabFocus(), ql310::kTrue);
@@ -95,6 +99,31 @@ private slots:
         QCOMPARE(m_window->statusPanel(1), QString());
     }
 
+    void theTimeControlsArrowsStepTheBoxWithTheMouseInsideTheScrollingPage()
+    {
+        constexpr int kPhonePage = 1;
+        clickTab(kPhonePage);
+        ql310::CtlTimeSet* time = m_window->timeSet(2);
+        QTest::mouseClick(time->hourBox(), Qt::LeftButton);
+        QVERIFY(time->hourBox()->hasFocus());
+        time->setHour(QStringLiteral("22"));
+        // Held on the up arrow: 23 at once, 24 a second later.
+        QTest::mousePress(time->upArrow(), Qt::LeftButton);
+        QCOMPARE(time->hour(), QStringLiteral("23"));
+        QVERIFY(time->hourBox()->hasFocus());
+        QTRY_COMPARE_WITH_TIMEOUT(time->hour(), QStringLiteral("24"), 5000);
+        QTest::mouseRelease(time->upArrow(), Qt::LeftButton);
+        QTest::mouseClick(time->upArrow(), Qt::LeftButton);
+        QCOMPARE(time->hour(), QStringLiteral("01"));
+        QTest::mouseClick(time->minuteBox(), Qt::LeftButton);
+        QTest::mouseClick(time->downArrow(), Qt::LeftButton);
+        QCOMPARE(time->minute(), QStringLiteral("59"));
+        QVERIFY(time->minuteBox()->hasFocus());
+        // A click on the page's background leaves the focus where it was.
+        QWidget* page = m_window->findChild<QWidget*>(QStringLiteral("PhonePage"));
+        QTest::mouseClick(page, Qt::LeftButton, {}, QPoint(page->width() - 3, page->height() - 3));
+        QVERIFY(time->minuteBox()->hasFocus());
+    }
     void theThresholdWarningIsTheWindowsMessage()
     {
         clickTab(2);

@@ -5,9 +5,12 @@
 #include "call_log_printing.h"
 #include "call_log_store.h"
 #include "clear_call_log_dialog.h"
+#include "theme_colours.h"
 
 #include <QBrush>
 #include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -25,6 +28,7 @@ QString texts(int id)
     case 384: return QStringLiteral(" IN");
     case 385: return QStringLiteral("OUT");
     case 387: return QStringLiteral("&Clear");
+    case 390: return QStringLiteral("  Month  / Day  /  Year      -->   Month  /  Day   / Year");
     default: return QStringLiteral("text %1").arg(id);
     }
 }
@@ -130,6 +134,45 @@ private slots:
         QCOMPARE(model().headerData(1, Qt::Horizontal).toString(), QStringLiteral("text 406"));
         QCOMPARE(model().headerData(6, Qt::Horizontal).toString(), QStringLiteral("text 383"));
         QVERIFY(m_grid->isColumnHidden(CallLogModel::kIndexColumn));
+    }
+    void lostCallsCarryAnIconAndAreTheFaintestReadableRowsInADarkPalette()
+    {
+        LogRow out = call(QStringLiteral("1"), QDate(2026, 3, 1), QTime(9, 0), true);
+        LogRow in = call(QStringLiteral("2"), QDate(2026, 3, 1), QTime(10, 0));
+        LogRow lost = call(QStringLiteral("3"), QDate(2026, 3, 1), QTime(11, 0));
+        for (const LogRow& row : {out, in, lost})
+            QVERIFY(m_store->dataIns(row));
+        QVERIFY(m_store->dataUpdateStatusFalse(m_store->dataCheck().last().index));
+        show();
+        // Without colour: an icon and the tool tip "Lost" in the In/Out cell.
+        for (int row = 0; row < 3; ++row) {
+            const bool isLost = row == 2;
+            QCOMPARE(model().index(row, CallLogModel::kInOutColumn).data(Qt::DecorationRole).isValid(), isLost);
+            QCOMPARE(model().index(row, CallLogModel::kInOutColumn).data(Qt::ToolTipRole).toString(),
+                     isLost ? QStringLiteral("Lost") : QString());
+            QVERIFY(!model().index(row, 3).data(Qt::DecorationRole).isValid());
+        }
+        QVERIFY(!model().index(2, 1).data(Qt::DecorationRole).value<QIcon>().isNull());
+
+        QPalette dark;
+        for (auto group : {QPalette::Active, QPalette::Inactive}) {
+            dark.setColor(group, QPalette::Base, QColor(30, 30, 30));
+            dark.setColor(group, QPalette::Text, QColor(230, 230, 230));
+            dark.setColor(group, QPalette::Button, QColor(50, 50, 50));
+            dark.setColor(group, QPalette::ButtonText, QColor(230, 230, 230));
+        }
+        m_grid->setPalette(dark);
+        for (int column : {1, 3}) {
+            const QColor background = column == 1 ? QColor(50, 50, 50) : QColor(30, 30, 30);
+            auto contrast = [&](int row) {
+                const QColor text = model().index(row, column).data(Qt::ForegroundRole).value<QBrush>().color();
+                return ql310::theme::contrastRatio(text, background);
+            };
+            QVERIFY(contrast(2) >= ql310::theme::kMinimumContrast);
+            QVERIFY2(contrast(2) < contrast(0) && contrast(2) < contrast(1),
+                     qPrintable(QStringLiteral("%1 %2 %3").arg(contrast(0)).arg(contrast(1)).arg(contrast(2))));
+        }
+        QVERIFY(!model().index(2, 1).data(Qt::DecorationRole).value<QIcon>().isNull());
     }
     void anEmptyLogHasOnlyTheHeaderRow()
     {
@@ -327,6 +370,38 @@ private slots:
         // Emptying a box takes Yes away again.
         form.box(ClearCCllForm::EndDay)->clear();
         QVERIFY(!yes->isEnabled());
+    }
+    void eachDateBoxStandsUnderItsWordAtEveryFontSize()
+    {
+        const QStringList words = {"Month", "Day", "Year", "Month", "Day", "Year"};
+        for (const int points : {7, 10, 16, 24}) {
+            ClearCCllForm form(*m_store, texts);
+            QFont font = form.font();
+            font.setPointSize(points);
+            form.setFont(font);
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            const auto* label = form.findChild<QLabel*>(QStringLiteral("PointLabel"));
+            const QFontMetrics metrics(label->font());
+            const QString caption = label->text();
+            qsizetype from = 0;
+            int previousRight = -1;
+            for (int i = 0; i < ClearCCllForm::kBoxCount; ++i) {
+                const qsizetype at = caption.indexOf(words[i], from);
+                QVERIFY(at >= 0);
+                from = at + words[i].size();
+                const int wordCentre = label->mapToGlobal(label->contentsRect().topLeft()).x() +
+                                       metrics.horizontalAdvance(caption.left(at)) +
+                                       metrics.horizontalAdvance(words[i]) / 2;
+                const QLineEdit* box = form.box(ClearCCllForm::Box(i));
+                const QRect place(box->mapToGlobal(QPoint()), box->size());
+                QVERIFY2(qAbs(place.center().x() - wordCentre) <= 2,
+                         qPrintable(QStringLiteral("%1 pt, box %2: %3 under %4")
+                                        .arg(points).arg(i).arg(place.center().x()).arg(wordCentre)));
+                QVERIFY(place.left() > previousRight);
+                previousRight = place.right();
+            }
+        }
     }
     void aYearBeyond9999NeverEnablesYesNorDeletesOutsideTheRange()
     {

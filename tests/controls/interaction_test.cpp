@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's filter lists as the file dialog takes them.
+// The program's filter lists as the file dialog takes them, and the
+// default extension that only a save adds.
 #include "interaction.h"
 
+#include <QFileDialog>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class InteractionTest : public QObject {
@@ -24,7 +27,25 @@ private slots:
                  QStringLiteral("Settings (*.310);;All (*)"));
         QCOMPARE(ql310::dialogFilters(QString()), QString());
     }
+    void aNameTypedWithoutExtensionIsLoadedAsTypedAndSavedWithTheExtension()
+    {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        for (const bool saving : {false, true}) {
+            ql310::UserInteraction::FileRequest request;
+            request.filter = QStringLiteral("310 Files (*.310) | *.310|All Files (*.*) | *.*");
+            request.defaultSuffix = QStringLiteral("310");
+            request.forSaving = saving;
+            QFileDialog dialog;
+            dialog.setOption(QFileDialog::DontUseNativeDialog);
+            ql310::configureFileDialog(dialog, request);
+            dialog.setDirectory(folder.path());
+            dialog.selectFile(QStringLiteral("noextfile"));
+            QCOMPARE(dialog.selectedFiles().value(0),
+                     folder.filePath(saving ? QStringLiteral("noextfile.310") : QStringLiteral("noextfile")));
+        }
+    }
 };
 
-QTEST_GUILESS_MAIN(InteractionTest)
+QTEST_MAIN(InteractionTest)
 #include "interaction_test.moc"

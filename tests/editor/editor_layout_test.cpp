@@ -87,8 +87,8 @@ private slots:
         for (QAction* action : m_window->menu("mnuFile")->actions())
             file << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
         QCOMPARE(file, (QStringList{"mnuLoad", "mnuSave", "-", "mnuLoadLCR", "mnuSaveLCR", "-",
-                                    "mnuLoadPhoneBook", "mnuSavePhoneBook", "-", "mnuExit", "-",
-                                    "mnuImportPhoneBook", "mnuExportPhoneBook"}));
+                                    "mnuLoadPhoneBook", "mnuSavePhoneBook", "-", "mnuImportPhoneBook",
+                                    "mnuExportPhoneBook", "-", "mnuExit"}));
         QCOMPARE(m_window->findChild<QAction*>("mnuImportPhoneBook")->text(), QStringLiteral("&Import Phone Book…"));
         QCOMPARE(m_window->findChild<QAction*>("mnuReset")->text(), QStringLiteral("&Read from ISDN TA"));
         QCOMPARE(m_window->findChild<QAction*>("mnuSavePhoneBook")->text(), QStringLiteral("Save Phone &Book"));

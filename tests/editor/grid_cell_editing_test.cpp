@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // In-place editing of the forwarding, short-dial and phone-book grids, and
 // the refresh of the mirrored cells when the user changes pages.
+#include "editor_controls.h"
 #include "editor_fixture.h"
 #include "text_table.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -16,6 +18,7 @@
 using ql310::FixedCellGrid;
 using ql310::test::EditorFixture;
 using namespace ql310::test;
+namespace grid_places = ql310::grid_places;
 
 namespace {
 
@@ -33,6 +36,12 @@ private:
     EditorFixture m_editor;
 
     QLineEdit* box(const char* name) { return m_editor.control<QLineEdit>(name); }
+    // Keys as the user types them: each to the widget that has the focus.
+    static void type(const QString& text)
+    {
+        for (QChar c : text)
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    }
 
 private slots:
     void init() { QVERIFY(m_editor.start()); }
@@ -96,6 +105,56 @@ private slots:
         QVERIFY(!editor->isVisible());
         QCOMPARE(forward->cellText(9, 3), typed);
         QVERIFY(forward->hasFocus());
+    }
+
+    void everyGridIsEditedFromTheKeyboardAlone()
+    {
+        FixedCellGrid* book = m_editor.grid("PhoneBookGrid");
+        clickTab(m_editor.window(), kPhoneBookPage);
+        book->setCellText(4, 1, QStringLiteral("555"));
+        book->setFocus();
+        book->setCurrentCell(3, 1);
+        // Typing on a cell opens its editor with what is typed.
+        type(QStringLiteral("0301"));
+        QLineEdit* editor = box("PBBufText");
+        QVERIFY(editor->hasFocus());
+        QCOMPARE(book->cellText(3, 1), QStringLiteral("0301"));
+        // Enter keeps it and moves down; the arrows move between cells.
+        QTest::keyClick(editor, Qt::Key_Return);
+        QVERIFY(!editor->isVisible());
+        QVERIFY(book->hasFocus());
+        QCOMPARE(book->currentRow(), 4);
+        QTest::keyClick(book, Qt::Key_Up);
+        QTest::keyClick(book, Qt::Key_Right);
+        QCOMPARE(book->currentColumn(), 2);
+        type(QStringLiteral("Ana"));
+        QTest::keyClick(box("PBBufText"), Qt::Key_Enter);
+        QCOMPARE(book->cellText(3, 2), QStringLiteral("Ana"));
+        // A typed character replaces the text; Escape gives it back.
+        QTest::keyClick(book, Qt::Key_Left);
+        type(QStringLiteral("9"));
+        QCOMPARE(book->cellText(4, 1), QStringLiteral("9"));
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QVERIFY(!editor->isVisible());
+        QCOMPARE(book->cellText(4, 1), QStringLiteral("555"));
+        QVERIFY(book->hasFocus());
+
+        // A list cell chooses by the typed letter; a cell that opens
+        // nothing on a click takes nothing from the keyboard either.
+        FixedCellGrid* lcr = m_editor.grid("LCRGrid");
+        clickTab(m_editor.window(), 4);
+        lcr->setFocus();
+        lcr->setCurrentCell(3, grid_places::kLcrPrefixModeColumn);
+        const QString before = lcr->cellText(3, grid_places::kLcrPrefixModeColumn);
+        const QString other = before == ql310::text(155) ? ql310::text(154) : ql310::text(155);
+        type(other.left(1));
+        QCOMPARE(lcr->cellText(3, grid_places::kLcrPrefixModeColumn), other);
+        QTest::keyClick(m_editor.control<QComboBox>("LCRAdd"), Qt::Key_Escape);
+        QCOMPARE(lcr->cellText(3, grid_places::kLcrPrefixModeColumn), before);
+        lcr->setCurrentCell(3, 2);
+        type(QStringLiteral("7"));
+        QCOMPARE(lcr->cellText(3, 2), QStringLiteral("--->"));
+        QVERIFY(lcr->hasFocus());
     }
 
     void numberEditorsTakeOnlyDialSymbolsTypedOrPasted()

@@ -73,7 +73,7 @@ TEST(VCardReader, ReadsTheThreeVersionsWithTheirEncodingsInOneFile)
         "END:VCARD\r\n";
     const QList<Contact> cards = readVCards(file);
     ASSERT_EQ(cards.size(), 3);
-    EXPECT_EQ(cards[0].name, QString::fromUtf8("Jörg Müller"));  // FN wins over N; soft break joined
+    EXPECT_EQ(cards[0].name, QString::fromUtf8("Jörg Müller"));  // given and family name of N
     EXPECT_EQ(values(cards[0]), QStringList{"+49 171 1234567"});
     EXPECT_EQ(cards[0].numbers[0].types, (QStringList{"cell", "pref"}));
     EXPECT_EQ(cards[1].name, QStringLiteral("Anna Berg"));       // folded
@@ -84,6 +84,19 @@ TEST(VCardReader, ReadsTheThreeVersionsWithTheirEncodingsInOneFile)
     EXPECT_EQ(values(cards[2]), QStringList{"tel:+49-30-7654321;ext=102"});
 }
 
+TEST(VCardReader, NamesComeFromGivenAndFamilyNameWithoutTitlesCutTo18)
+{
+    const QList<Contact> cards = readVCards(
+        "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Prof. Dr. Maximiliane Anna Mustermann-Schmidt MBA\r\n"
+        "N:Mustermann-Schmidt;Maximiliane;Anna;Prof.,Dr.;MBA\r\nTEL:0301\r\nEND:VCARD\r\n"
+        "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Mr. Bo Li\r\nN:;;;Mr.;\r\nTEL:0302\r\nEND:VCARD\r\n");
+    ASSERT_EQ(cards.size(), 2);
+    EXPECT_EQ(cards[0].name, QStringLiteral("Maximiliane Mustermann-Schmidt"));
+    EXPECT_EQ(cards[1].name, QStringLiteral("Mr. Bo Li"));  // N without a name: the full name
+    const ImportPlan plan = planImport(PhoneBook{}, cards, "DE");
+    EXPECT_EQ(plan.items[0].name, QStringLiteral("Maximiliane Muster"));
+}
+
 TEST(VCardReader, TakesEveryLineEndAndCharacterSetAndSkipsNestedCards)
 {
     // LF only, Latin-1 without a CHARSET, N put together, a 2.1 AGENT card.
@@ -91,7 +104,7 @@ TEST(VCardReader, TakesEveryLineEndAndCharacterSetAndSkipsNestedCards)
                           "AGENT:\nBEGIN:VCARD\nN:Agent;Inner\nTEL:999\nEND:VCARD\nTEL;WORK:0711 2\nEND:VCARD\n";
     const QList<Contact> cards = readVCards(lf);
     ASSERT_EQ(cards.size(), 1);
-    EXPECT_EQ(cards[0].name, QString::fromUtf8("Dr. Erika Groß"));
+    EXPECT_EQ(cards[0].name, QString::fromUtf8("Erika Groß"));  // no title
     EXPECT_EQ(values(cards[0]), (QStringList{"0711 1", "0711 2"}));
     // A quoted-printable soft break folded with a blank.
     EXPECT_EQ(readVCards("BEGIN:VCARD\nFN;ENCODING=QUOTED-PRINTABLE:=4A=\n =C3=B6rg\nEND:VCARD\n")[0].name,
@@ -301,6 +314,23 @@ TEST(Export, ExportThenImportIntoAnEmptyPhoneBookGivesBackTheSameEntries)
             EXPECT_EQ(back, expected) << region << (format == ExportFormat::Csv ? " CSV" : " vCard");
         }
     }
+    // One card per name with all its numbers; its import gives the same entries.
+    PhoneBook shared{};
+    shared[0] = {"0301000100", "Anna"};
+    shared[2] = {"0302000200", "Bob"};
+    shared[5] = {"0303000300", "Anna"};
+    const QByteArray cards = exportPhoneBook(shared, ExportFormat::VCard, "DE");
+    EXPECT_EQ(cards.count("BEGIN:VCARD"), 2);
+    EXPECT_TRUE(cards.contains("FN:Anna\r\nTEL;VALUE=uri:tel:+49-30-1000100\r\nTEL;VALUE=uri:tel:+49-30-3000300\r\n"));
+    ContactFile sharedFile;
+    QString sharedReason;
+    ASSERT_TRUE(readContactFile(cards, "s.vcf", sharedFile, sharedReason));
+    const PhoneBook again = applyImport(PhoneBook{}, planImport(PhoneBook{}, sharedFile.contacts, "DE"), false);
+    EXPECT_EQ(again[0], shared[0]);
+    EXPECT_EQ(again[1], shared[5]);
+    EXPECT_EQ(again[2], shared[2]);
+    EXPECT_TRUE(again[3].free());
+
     const QByteArray vcard = exportPhoneBook(book, ExportFormat::VCard, "DE");
     EXPECT_TRUE(vcard.contains("VERSION:4.0\r\nFN:Entry 0\r\nTEL;VALUE=uri:tel:+49-30-1000100\r\n"));
     EXPECT_TRUE(vcard.contains("TEL;VALUE=text:1234567\r\n"));  // no area: kept as stored
