@@ -1,23 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "call_log_workbench.h"
 
+#include "atomic_file.h"
 #include "call_filter_bar.h"
 #include "call_log_grid.h"
 #include "editor_window.h"
 #include "fixed_cell_grid.h"
 #include "interaction.h"
 #include "name_functions.h"
-#include "setting_files.h"
 #include "statistics_window.h"
 #include "text_table.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QMenu>
 #include <QLocale>
+#include <QMenu>
+#include <QSaveFile>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -156,28 +156,36 @@ void CallLogWorkbench::exportShown()
     if (path.isEmpty())
         return;
     BusyPointer busy;
-    // Built whole in memory, then saved by the one rule for files the user
-    // names: never into a pipe, a device or a read-only file.
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
     QString error;
+    std::string target;
+    std::string reason;
     if (!m_model->store()) {
         error = tr("the call log is not open");
-    } else if (exportCalls(*m_model->store(), m_model->condition(), m_model->rowOrder(),
-                           m_model->nameSql(), [this](const QString& n) { return nameOf(n); },
-                           exportFormatOf(path), buffer, error)) {
-        const qint64 calls = countRows(*m_model->store(), m_model->condition());
-        std::string reason;
-        const QByteArray& bytes = buffer.data();
-        if (files::saveBytes(QFile::encodeName(path).toStdString(),
-                             reinterpret_cast<const uint8_t*>(bytes.constData()),
-                             static_cast<size_t>(bytes.size()), reason)) {
+    } else if (!saveTarget(QFile::encodeName(path).toStdString(), target, reason)) {
+        // The one rule for files the user names: never into a pipe, a
+        // device or a read-only file.
+        error = QString::fromLocal8Bit(reason);
+    } else {
+        // Streamed into a temporary file beside the target and renamed over
+        // it once whole, so a log of millions of calls is never held in
+        // memory and a failed export leaves the old file as it was.
+        QSaveFile file(QFile::decodeName(QByteArray::fromStdString(target)));
+        if (!file.open(QIODevice::WriteOnly)) {
+            error = file.errorString();
+        } else if (exportCalls(*m_model->store(), m_model->condition(), m_model->rowOrder(),
+                               m_model->nameSql(), [this](const QString& n) { return nameOf(n); },
+                               exportFormatOf(path), file, error) &&
+                   file.commit()) {
+            const qint64 calls = countRows(*m_model->store(), m_model->condition());
             // What was written, in the user's own figures: "1,234 calls
             // written to calls.csv".
             m_window.setStatusPanel(1, exportedText(qMax<qint64>(calls, 0), path));
             return;
+        } else {
+            if (error.isEmpty())
+                error = file.errorString();
+            file.cancelWriting();
         }
-        error = QString::fromLocal8Bit(reason);
     }
     m_interaction.warn(tr("The calls could not be exported to %1: %2. The file was not changed.").arg(path, error),
                        text(kMessageTitle), UserInteraction::Icon::Exclamation);
