@@ -40,6 +40,11 @@ extern const Command kPhoneBookCommand;
 
 // Writes "ql310ctl: message" on standard error.
 void complain(const std::string& message);
+// The same for a usage error, pointing to the running command's --help.
+void usageError(const std::string& message);
+// Text from outside as it may be shown on a terminal: at most 80
+// characters, control characters as "?".
+std::string shown(const QString& text);
 
 // Parses `args` against the parser's options, allowing at most
 // `maxPositional` other arguments; false, with the reason written, when they

@@ -103,10 +103,15 @@ QStringList importReport(const ImportPlan& plan, bool updateNames)
     auto extension = [](const ImportItem& i) {
         return i.extension.isEmpty() ? QString() : QStringLiteral(" (extension %1 dropped)").arg(i.extension);
     };
+    // Said where the name is stored.
+    auto cut = [](const ImportItem& i) {
+        return peerNameCut(i.contact) ? QStringLiteral(" (name cut to %1 characters)").arg(kPeerNameLength)
+                                      : QString();
+    };
     for (const ImportItem& i : plan.items)
         if (i.outcome == Outcome::Fill)
             lines.append(QStringLiteral("%1 %2 \"%3\": new, from %4%5")
-                             .arg(kFirstEntry + i.record).arg(i.number, i.name, source(i), extension(i)));
+                             .arg(kFirstEntry + i.record).arg(i.number, i.name, source(i), extension(i) + cut(i)));
     QSet<int> named;
     for (const ImportItem& i : plan.items) {
         if (i.outcome != Outcome::AlreadyThere)
@@ -119,7 +124,7 @@ QStringList importReport(const ImportPlan& plan, bool updateNames)
                          .arg(i.number, i.oldName,
                               rename ? QStringLiteral("name updated to \"%1\"").arg(i.name)
                                      : QStringLiteral("skipped"),
-                              source(i), extension(i)));
+                              source(i), extension(i) + (rename ? cut(i) : QString())));
     }
     for (const ImportItem& i : plan.items)
         if (i.outcome == Outcome::Twice)
