@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The install rules, included last by the top-level CMakeLists.txt. Two
-# components, one Debian package each (packaging.cmake): ql310set (the
+# components, one Debian package each (debian/rules): ql310set (the
 # program, ql310ctl, the library, help, menu entry, icon, metainfo) and
 # ql310-adapter (the simulated adapter).
 include(GNUInstallDirs)
@@ -59,8 +59,8 @@ if(TARGET ql310set)
     RENAME ${QL310_APP_ID}.metainfo.xml COMPONENT ql310set)
 endif()
 
-# The man pages and each package's copyright and changelog are written at
-# install time, when the installation's prefix is known (install_pages.cmake).
+# The man pages are written at install time, when the installation's prefix
+# is known (install_pages.cmake).
 foreach(component ql310set ql310-adapter)
   set(QL310_PAGES ${QL310_MAN_PAGES_${component}})
   set(QL310_COMPONENT ${component})
