@@ -169,7 +169,9 @@ fi
 desktop="$root/usr/share/applications/org.ql310set.ql310set.desktop"
 grep -qx 'Icon=org.ql310set.ql310set' "$desktop" || fail "the menu entry does not name the icon"
 if command -v desktop-file-validate >/dev/null; then
-  desktop-file-validate "$desktop" || fail "desktop-file-validate failed"
+  # Not even a hint.
+  hints="$(desktop-file-validate "$desktop" 2>&1)" || fail "desktop-file-validate failed: $hints"
+  [ -z "$hints" ] || fail "desktop-file-validate: $hints"
 fi
 
 # --- maintainer scripts, run into a temporary root ---
