@@ -11,7 +11,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bin="$here/build/bin"
 if [ ! -x "$bin/ql310set" ]; then
   echo "Building the program, ql310ctl and the simulated adapter into build/." \
-    "The first build takes a few minutes (about 3 on an idle two-core machine);" \
+    "The first build takes a few minutes (about 2 on an idle two-core machine);" \
     "later ones only rebuild what changed." >&2
 fi
 bash "$here/scripts/build.sh" --progress ql310set ql310ctl ql310-adapter ql310 ql310_help
