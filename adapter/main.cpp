@@ -88,7 +88,11 @@ int main(int argc, char** argv)
         } else if (arg == "--fault") {
             startFaults.push_back(value("--fault"));
         } else {
-            std::fprintf(stderr, "ql310-adapter: unknown option '%s' (see --help)\n", arg.c_str());
+            std::string shown = arg.substr(0, 80);
+            for (char& c : shown)
+                if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+                    c = '?';
+            std::fprintf(stderr, "ql310-adapter: unknown option %s (see ql310-adapter --help)\n", shown.c_str());
             return 2;
         }
     }

@@ -25,8 +25,13 @@ int main(int argc, char* argv[])
         std::fputs(ql310::usageText(), stdout);
         return EXIT_SUCCESS;
     case ql310::StartAction::Unknown:
-        std::fprintf(stderr, "ql310set: unknown option %s\n", unknown.c_str());
-        std::fputs(ql310::usageText(), stdout);
+        // A usage error: the message and the usage on standard error.
+        for (char& c : unknown)
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+                c = '?';
+        std::fprintf(stderr, "ql310set: %s %s (see ql310set --help)\n",
+                     unknown.starts_with('-') ? "unknown option" : "unexpected argument", unknown.c_str());
+        std::fputs(ql310::usageText(), stderr);
         return 2;
     case ql310::StartAction::Run:
         break;

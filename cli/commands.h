@@ -46,6 +46,12 @@ std::string terminalSafe(const std::string& message);
 // Writes `bytes` (UTF-8 text) to standard output; to a terminal with its
 // control characters as "?" (line ends kept). False when it failed.
 bool writeOutput(const QByteArray& bytes);
+// The same as complain() for a usage error, pointing to the running
+// command's --help.
+void usageError(const std::string& message);
+// Text from outside as it may be shown on a terminal: at most 80
+// characters, control characters as "?".
+std::string shown(const QString& text);
 
 // Parses `args` against the parser's options, allowing at most
 // `maxPositional` other arguments; false, with the reason written, when they

@@ -25,16 +25,21 @@ constexpr int kWriteFailText = 174;
 int status(const QStringList& args)
 {
     QCommandLineParser parser;
+    const QCommandLineOption quiet("quiet");
+    parser.addOption(quiet);
     if (!parseArguments(parser, args, 0))
         return kBadArguments;
     Configuration config;
     std::string message;
     const ExitCode code = readAdapter(config, message);
     if (code != kSuccess) {
-        std::cout << "adapter = does not answer\n";
+        if (!parser.isSet(quiet))
+            std::cout << (code == kAdapterBusy ? "adapter = busy\n" : "adapter = does not answer\n");
         complain(message);
         return code;
     }
+    if (parser.isSet(quiet))
+        return kSuccess;
     image::BlockAccess setting(image::Block::Setting, config.setting.data(), packing());
     const auto byte = [&](image::FieldId id) { return setting.readByte(image::slot(id)); };
     const QString firmware = text(kFirmwareText) +
@@ -107,8 +112,11 @@ int write(const QStringList& args)
             return code;
         }
         passThroughEditor(now);
-        std::cout << differenceText(difference(now, config));
-        return kSuccess;
+        // As diff does: 1 when the adapter's configuration differs.
+        const Difference d = difference(now, config);
+        if (!parser.isSet(quiet))
+            std::cout << differenceText(d);
+        return d.empty() ? kSuccess : kDifferent;
     }
 
     // The blocks first; the line parameters follow only blocks the adapter took.
@@ -152,6 +160,8 @@ int dump(const QStringList& args)
 int diff(const QStringList& args)
 {
     QCommandLineParser parser;
+    const QCommandLineOption quiet("quiet");
+    parser.addOption(quiet);
     if (!parseArguments(parser, args, 2))
         return kBadArguments;
     const QStringList names = parser.positionalArguments();
@@ -174,7 +184,8 @@ int diff(const QStringList& args)
         }
     }
     const Difference d = difference(a, b);
-    std::cout << differenceText(d);
+    if (!parser.isSet(quiet))
+        std::cout << differenceText(d);
     return d.empty() ? kSuccess : kDifferent;
 }
 
@@ -182,10 +193,12 @@ int diff(const QStringList& args)
 
 const Command kConfigCommands[5] = {
     {"status", "whether the adapter answers, its firmware, country and LCR",
-     "Usage: ql310ctl status\n"
-     "Asks the adapter for its configuration and prints whether it answers, its\n"
-     "firmware version and country as the status bar shows them, and whether it\n"
-     "offers least-cost routing.\n",
+     "Usage: ql310ctl status [--quiet]\n"
+     "Asks the adapter for its configuration and prints whether it answers\n"
+     "(\"adapter = answers\", \"busy\" or \"does not answer\"), its firmware\n"
+     "version and country as the status bar shows them, and whether it offers\n"
+     "least-cost routing.\n"
+     "  --quiet  print nothing; the exit status alone tells whether it answers\n",
      status},
     {"read", "back up the adapter into a settings file",
      "Usage: ql310ctl read FILE\n"
@@ -201,7 +214,8 @@ const Command kConfigCommands[5] = {
      "the program's Write. Nothing is stored when the adapter does not take the\n"
      "blocks; exit status 9 when the hive did not take the line parameters.\n"
      "FILE may be - for standard input.\n"
-     "  --dry-run  write nothing; show what would change on the adapter, as diff does\n"
+     "  --dry-run  write nothing; show what would change on the adapter, as diff does,\n"
+     "             with exit status 1 when something would change\n"
      "  --quiet    nothing on standard output or error unless it fails\n",
      write},
     {"dump", "a configuration as text, one field per line",
@@ -212,11 +226,12 @@ const Command kConfigCommands[5] = {
      "  --json  the same fields as one JSON object\n",
      dump},
     {"diff", "the fields that differ between two configurations",
-     "Usage: ql310ctl diff A [B]\n"
+     "Usage: ql310ctl diff [--quiet] A [B]\n"
      "Compares the settings files A and B (B omitted: the adapter). Each field\n"
      "that differs is printed as \"- field = value in A\" and \"+ field = value in\n"
      "B\"; bytes that no field shows are counted per area, as \"~ area: N bytes\n"
-     "differ\". Exit status 0 when they are the same, 1 when they differ.\n",
+     "differ\". Exit status 0 when they are the same, 1 when they differ.\n"
+     "  --quiet  print nothing; the exit status alone tells\n",
      diff},
 };
 

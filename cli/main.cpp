@@ -64,7 +64,35 @@ void usage(std::ostream& out)
 
 bool isHelp(const QString& arg) { return arg == "--help" || arg == "-h" || arg == "help"; }
 
+// The command whose --help a usage error points to ("ql310ctl calllog export").
+std::string g_command = "ql310ctl";
+
+// The option as it was given, with its dashes and without its value.
+std::string givenOption(const QStringList& args, const QString& name)
+{
+    for (const QString& arg : args) {
+        const QString bare = arg.section('=', 0, 0);
+        if (bare == "-" + name || bare == "--" + name)
+            return shown(bare);
+    }
+    return shown((name.size() == 1 ? "-" : "--") + name);
+}
+
 } // namespace
+
+std::string shown(const QString& text)
+{
+    std::string out = text.left(80).toStdString();
+    for (char& c : out)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    return out;
+}
+
+void usageError(const std::string& message)
+{
+    complain(message + " (see " + g_command + " --help)");
+}
 
 void complain(const std::string& message)
 {
@@ -75,11 +103,14 @@ bool parseArguments(QCommandLineParser& parser, const QStringList& args, int max
 {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     if (!parser.parse(QStringList{QStringLiteral("ql310ctl")} + args)) {
-        complain(parser.errorText().toStdString());
+        if (!parser.unknownOptionNames().isEmpty())
+            usageError("unknown option " + givenOption(args, parser.unknownOptionNames().front()));
+        else
+            usageError(parser.errorText().toStdString());
         return false;
     }
     if (parser.positionalArguments().size() > maxPositional) {
-        complain("too many arguments: " + parser.positionalArguments().join(' ').toStdString());
+        usageError("too many arguments: " + shown(parser.positionalArguments().join(' ')));
         return false;
     }
     return true;
@@ -89,11 +120,11 @@ int runSubCommand(const char* group, const char* groupHelp, const SubCommand* be
                   const QStringList& args)
 {
     if (args.isEmpty()) {
-        std::cerr << groupHelp;
+        std::cerr << groupHelp << "\n" << kExitCodes;
         return kBadArguments;
     }
     if (args.front() == "--help" || args.front() == "-h") {
-        std::cout << groupHelp;
+        std::cout << groupHelp << "\n" << kExitCodes;
         return kSuccess;
     }
     for (const SubCommand* sub = begin; sub != end; ++sub) {
@@ -101,12 +132,13 @@ int runSubCommand(const char* group, const char* groupHelp, const SubCommand* be
             continue;
         const QStringList rest = args.mid(1);
         if (rest.contains("--help") || rest.contains("-h")) {
-            std::cout << sub->help;
+            std::cout << sub->help << "\n" << kExitCodes;
             return kSuccess;
         }
+        g_command = std::string("ql310ctl ") + group + " " + sub->name;
         return sub->run(rest);
     }
-    complain(std::string(group) + ": unknown subcommand: " + args.front().toStdString());
+    usageError(std::string(group) + ": unknown subcommand: " + shown(args.front()));
     return kBadArguments;
 }
 
@@ -133,9 +165,10 @@ int run(const QStringList& args)
             std::cout << c->help << "\n" << kExitCodes;
             return kSuccess;
         }
+        g_command = std::string("ql310ctl ") + c->name;
         return c->run(rest);
     }
-    complain("unknown command: " + args.front().toStdString() + " (see ql310ctl --help)");
+    usageError((args.front().startsWith('-') ? "unknown option " : "unknown command ") + shown(args.front()));
     return kBadArguments;
 }
 

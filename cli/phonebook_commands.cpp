@@ -115,11 +115,11 @@ int exportBook(const QStringList& args)
 int importBook(const QStringList& args)
 {
     QCommandLineParser parser;
-    const QCommandLineOption dryRun("dry-run");
+    const QCommandLineOption dryRun("dry-run"), quiet("quiet");
     const QCommandLineOption updateNames("update-names");
     const QCommandLineOption nameColumn("name-column", "", "COLUMN");
     const QCommandLineOption numberColumn("number-column", "", "COLUMN");
-    parser.addOptions({dryRun, updateNames, nameColumn, numberColumn});
+    parser.addOptions({dryRun, quiet, updateNames, nameColumn, numberColumn});
     if (!parseArguments(parser, args, 1))
         return kBadArguments;
     if (parser.positionalArguments().size() != 1) {
@@ -176,8 +176,9 @@ int importBook(const QStringList& args)
     const phonebook::PhoneBook before = phoneBookOf(config);
     phonebook::ImportPlan plan = phonebook::planImport(before, file.contacts, homeRegion(config));
     plan.notExamined += file.leftOut;
-    for (const QString& line : phonebook::importReport(plan, parser.isSet(updateNames)))
-        std::cout << terminalSafe(line.toStdString()) << "\n";
+    if (!parser.isSet(quiet))
+        for (const QString& line : phonebook::importReport(plan, parser.isSet(updateNames)))
+            std::cout << terminalSafe(line.toStdString()) << "\n";
     const phonebook::PhoneBook after = phonebook::applyImport(before, plan, parser.isSet(updateNames));
     if (parser.isSet(dryRun) || after == before)
         return kSuccess;
@@ -188,7 +189,8 @@ int importBook(const QStringList& args)
         complain(transferMessage(kWriteFailText, result));
         return exitCodeOfTransfer(result);
     }
-    complain(text(kWriteSuccessText).toStdString());
+    if (!parser.isSet(quiet))
+        complain(text(kWriteSuccessText).toStdString());
     return kSuccess;
 }
 
@@ -201,13 +203,15 @@ const SubCommand kSubCommands[] = {
      "international form where the adapter's country makes one of them.\n",
      exportBook},
     {"import",
-     "Usage: ql310ctl phonebook import FILE [--dry-run] [--update-names]\n"
+     "Usage: ql310ctl phonebook import FILE [--dry-run] [--quiet] [--update-names]\n"
      "       [--name-column COLUMN] [--number-column COLUMN]\n"
      "Reads the vCard (2.1, 3.0, 4.0) or CSV file FILE, makes its numbers\n"
      "dialable from the adapter's country, puts them into the free phone-book\n"
      "entries 801 to 840 and writes both blocks back to the adapter. Prints one\n"
-     "line per number: new, already in the phone book, refused and why.\n"
+     "line per number: new, already in the phone book, refused and why; a name\n"
+     "cut to the phone book's 18 characters says so.\n"
      "  --dry-run            print the report, change nothing\n"
+     "  --quiet              no report and no message unless it fails\n"
      "  --update-names       numbers already in the phone book take the file's name\n"
      "  --name-column C      a CSV file's name column (header text or number from 1)\n"
      "  --number-column C    a CSV file's number column\n",

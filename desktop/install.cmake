@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The install rules, included last by the top-level CMakeLists.txt. Two
-# components, one Debian package each (packaging.cmake): ql310set (the
+# components, one Debian package each (debian/rules): ql310set (the
 # program, ql310ctl, the library, help, menu entry, icon, metainfo) and
 # ql310-adapter (the simulated adapter).
 include(GNUInstallDirs)
@@ -62,8 +62,8 @@ endif()
 # The systemd user units of the background call log and the simulated adapter.
 include(${QL310_DESKTOP_DIR}/systemd/units.cmake)
 
-# The man pages and each package's copyright and changelog are written at
-# install time, when the installation's prefix is known (install_pages.cmake).
+# The man pages are written at install time, when the installation's prefix
+# is known (install_pages.cmake).
 foreach(component ql310set ql310-adapter)
   set(QL310_PAGES ${QL310_MAN_PAGES_${component}})
   set(QL310_COMPONENT ${component})

@@ -46,12 +46,20 @@ QString latin1(char32_t c)
 
 } // namespace
 
-QString peerName(const QString& name)
+namespace {
+
+QString latin1Name(const QString& name)
 {
     QString out;
     for (const char32_t c : name.toUcs4())
         out += latin1(c);
-    return out.simplified().left(kPeerNameLength).trimmed();
+    return out.simplified();
 }
+
+} // namespace
+
+QString peerName(const QString& name) { return latin1Name(name).left(kPeerNameLength).trimmed(); }
+
+bool peerNameCut(const QString& name) { return latin1Name(name).size() > kPeerNameLength; }
 
 } // namespace ql310::phonebook

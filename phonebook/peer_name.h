@@ -15,5 +15,7 @@ inline constexpr int kPeerNameLength = 18;
 // of blanks become one; the result is cut to 18 characters, without a
 // blank at either end.
 QString peerName(const QString& name);
+// True when peerName() had to cut the name to 18 characters.
+bool peerNameCut(const QString& name);
 
 } // namespace ql310::phonebook

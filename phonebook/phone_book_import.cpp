@@ -162,11 +162,16 @@ QStringList importReport(const ImportPlan& all, bool updateNames)
             notes += QStringLiteral(" (looks incomplete)");
         return notes;
     };
+    // Said where the name is stored.
+    auto cut = [](const ImportItem& i) {
+        return peerNameCut(i.contact) ? QStringLiteral(" (name cut to %1 characters)").arg(kPeerNameLength)
+                                      : QString();
+    };
     for (const ImportItem& i : plan.items)
         if (i.outcome == Outcome::Fill)
             lines.append(QStringLiteral("%1 %2 \"%3\": new, from %4%5")
                              .arg(kFirstEntry + i.record)
-                             .arg(i.number, printable(i.name), source(i), extension(i)));
+                             .arg(i.number, printable(i.name), source(i), extension(i) + cut(i)));
     QSet<int> named;
     for (const ImportItem& i : plan.items) {
         if (i.outcome != Outcome::AlreadyThere)
@@ -179,7 +184,7 @@ QStringList importReport(const ImportPlan& all, bool updateNames)
                          .arg(i.number, printable(i.oldName),
                               rename ? QStringLiteral("name updated to \"%1\"").arg(printable(i.name))
                                      : QStringLiteral("skipped"),
-                              source(i), extension(i)));
+                              source(i), extension(i) + (rename ? cut(i) : QString())));
     }
     for (const ImportItem& i : plan.items)
         if (i.outcome == Outcome::Twice)

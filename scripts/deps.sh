@@ -15,7 +15,7 @@ packages=(
   xvfb xauth
   poppler-utils
   clang libclang-rt-dev
-  dpkg-dev file lintian appstream desktop-file-utils
+  dpkg-dev debhelper file lintian appstream desktop-file-utils
   dbus-daemon systemd
 )
 

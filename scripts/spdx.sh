@@ -28,14 +28,14 @@ comment_for() {
     *.metainfo.xml) id="SPDX-License-Identifier: CC0-1.0" ;;
   esac
   case "$file" in
-    LICENSE|*.md|*.png|fuzz/corpus*/*|desktop/debian/changelog|desktop/debian/copyright)
+    LICENSE|*.md|*.png|fuzz/corpus*/*|debian/changelog|debian/copyright|debian/source/format)
       echo - ;;
     *.cpp|*.h|*.c|*.hpp) echo "// $id" ;;
     *.css|*.map) echo "/* $id */" ;;
     *.html|*.hhc|*.xml|*.svg) echo "<!-- $id -->" ;;
     *.1) echo ".\\\" $id" ;;
     *.hhp) echo "; $id" ;;
-    CMakeLists.txt|*/CMakeLists.txt|*.cmake|*.cmake.in|*.sh|*.supp|*.desktop|.gitignore|*/.gitignore|*.service|*.service.in|*.timer)
+    CMakeLists.txt|*/CMakeLists.txt|debian/control|*.cmake|*.cmake.in|*.sh|*.supp|*.desktop|.gitignore|*/.gitignore|*.service|*.service.in|*.timer)
       echo "# $id" ;;
     *)
       if head -c 2 "$file" | grep -q '^#!'; then echo "# $id"; else echo "?"; fi ;;

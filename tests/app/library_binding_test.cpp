@@ -6,6 +6,7 @@
 #include "test_library.h"
 
 #include <QProcess>
+#include <tuple>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -117,17 +118,23 @@ private slots:
             if (!process.waitForFinished(30000))
                 process.kill();
             process.waitForFinished();
-            return std::pair{process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput())};
+            return std::tuple{process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+                              QString::fromLocal8Bit(process.readAllStandardError())};
         };
         for (const QStringList& args : {QStringList{"--help"}, QStringList{"-platform", "offscreen", "-h"}}) {
-            const auto [code, out] = run(args);
+            const auto [code, out, err] = run(args);
             QCOMPARE(code, 0);
             QVERIFY2(out.startsWith(QStringLiteral("Usage: ql310set")), qPrintable(out));
         }
-        for (const QStringList& args : {QStringList{"--bogus"}, QStringList{"backup.310"}}) {
-            const auto [code, out] = run(args);
+        // A usage error goes to standard error, names what was wrong and
+        // points to --help.
+        for (const auto& [args, said] : {std::pair{QStringList{"--bogus"}, "unknown option --bogus"},
+                                         std::pair{QStringList{"backup.310"}, "unexpected argument backup.310"}}) {
+            const auto [code, out, err] = run(args);
             QCOMPARE(code, 2);
-            QVERIFY2(out.startsWith(QStringLiteral("Usage: ql310set")), qPrintable(out));
+            QVERIFY2(out.isEmpty(), qPrintable(out));
+            QVERIFY2(err.startsWith(QStringLiteral("ql310set: ") + said + " (see ql310set --help)\nUsage: ql310set"),
+                     qPrintable(err));
         }
         // The toolkit's options, with their values, reach the toolkit.
         std::string unknown;

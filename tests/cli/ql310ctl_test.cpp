@@ -270,11 +270,15 @@ TEST_F(Ql310ctl, ADryRunShowsTheChangesAndWritesNothing)
     config.s().writeDigits(image::portSlots(0).extensionNumber, u"11");
     config.save(path("c.310"));
     const Result run = ctl({"write", "--dry-run", path("c.310")});
-    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.status, 1) << run.err;  // as diff: they differ
     EXPECT_NE(run.out.find("- port 1 number = 10\n+ port 1 number = 11\n"), std::string::npos) << run.out;
     for (const std::string& code : m_adapter.journalCodes())
         EXPECT_TRUE(code != "800120DC" && code != "800120D8" && code != "80012094") << code;
     EXPECT_EQ(fields(ctl({"dump"}).out)["port 1 number"], "10");
+    ASSERT_EQ(ctl({"read", path("same.310")}).status, 0);
+    const Result same = ctl({"write", "--dry-run", "--quiet", path("same.310")});
+    EXPECT_EQ(same.status, 0) << same.err;
+    EXPECT_EQ(same.out + same.err, "");
 }
 
 TEST_F(Ql310ctl, TheDumpOfAFactoryFileListsEveryFieldWithItsFactoryText)
@@ -450,7 +454,7 @@ TEST_F(Ql310ctl, AnExportOfLostAndRunningCallsReadsBackAsCsv)
     ASSERT_EQ(m_adapter.command("history " + path("history.bin")), "ok");
     const Result fetch = ctl({"calllog", "fetch"});
     ASSERT_EQ(fetch.status, 0) << fetch.err;
-    EXPECT_NE(fetch.err.find("This time you got 1 records in Call Logging."), std::string::npos);
+    EXPECT_EQ(fetch.err, "ql310ctl: 1 records fetched, 1 new\n");
 
     const Result run = ctl({"calllog", "export", "--csv"});
     ASSERT_EQ(run.status, 0) << run.err;
@@ -538,7 +542,9 @@ TEST_F(Ql310ctl, ASecondFetchAppendsNoCallTwice)
     start();
     ASSERT_EQ(ctl({"calllog", "fetch"}).status, 0);
     const size_t once = readCsv(ctl({"calllog", "export"}).out).size();
-    ASSERT_EQ(ctl({"calllog", "fetch"}).status, 0);
+    const Result again = ctl({"calllog", "fetch"});
+    ASSERT_EQ(again.status, 0);
+    EXPECT_NE(again.err.find(" records fetched, 0 new\n"), std::string::npos) << again.err;
     EXPECT_EQ(readCsv(ctl({"calllog", "export"}).out).size(), once);
 }
 
@@ -656,9 +662,60 @@ TEST_F(Ql310ctl, EveryCommandExplainsItself)
     }
     for (const char* code : {"  0  ", "  1  ", "  2  ", "  3  ", "  4  ", "  5  ", "  6  ", "  7  ", "  8  "})
         EXPECT_NE(top.out.find(code), std::string::npos) << code;
+    // Every command's and subcommand's help ends with the exit statuses.
+    const std::string last = "  9  the registry hive did not give or take the line parameters\n";
+    const std::vector<std::vector<std::string>> helps = {
+        {"status"}, {"read"}, {"write"}, {"dump"}, {"diff"}, {"calllog"}, {"calllog", "fetch"},
+        {"calllog", "export"}, {"calllog", "clear"}, {"phonebook"}, {"phonebook", "export"},
+        {"phonebook", "import"}};
+    for (std::vector<std::string> args : helps) {
+        args.push_back("--help");
+        const std::string out = ctl(args).out;
+        EXPECT_TRUE(out.size() > last.size() && out.ends_with(last)) << args.front() << ":\n" << out;
+    }
     const Result version = ctl({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.rfind("ql310ctl ", 0), 0u);
+}
+
+// Usage errors on standard error, naming the option and the help to read;
+// --quiet for the commands that print on success; nothing made by a look.
+TEST_F(Ql310ctl, TheCommandsFollowTheConventionsOfUnixTools)
+{
+    for (const auto& [args, said] :
+         {std::pair<std::vector<std::string>, std::string>{{"dump", "--colour"},
+                                                           "unknown option --colour (see ql310ctl dump --help)"},
+          {{"calllog", "export", "-x=1"}, "unknown option -x (see ql310ctl calllog export --help)"},
+          {{"--bogus"}, "unknown option --bogus (see ql310ctl --help)"},
+          {{"calllog", "fetch", "now"}, "too many arguments: now (see ql310ctl calllog fetch --help)"}}) {
+        const Result r = ctl(args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "ql310ctl: " + said + "\n");
+    }
+
+    const Result empty = ctl({"calllog", "export", "--json"});
+    EXPECT_EQ(empty.status, 0);
+    EXPECT_EQ(empty.out, "");
+    EXPECT_NE(empty.err.find("no call log yet"), std::string::npos) << empty.err;
+    struct stat info {};
+    EXPECT_NE(stat(path("data").c_str(), &info), 0) << "an export made the data folder";
+
+    start({"busy read"});
+    const Result busy = ctl({"status"});
+    EXPECT_EQ(busy.status, 4);
+    EXPECT_EQ(busy.out, "adapter = busy\n");
+    ASSERT_EQ(m_adapter.command("idle"), "ok");
+    const Result quiet = ctl({"status", "--quiet"});
+    EXPECT_EQ(quiet.status, 0) << quiet.err;
+    EXPECT_EQ(quiet.out + quiet.err, "");
+    ASSERT_EQ(ctl({"read", path("a.310")}).status, 0);
+    Images changed = Images::factory();
+    changed.s().writeDigits(image::portSlots(0).extensionNumber, u"11");
+    changed.save(path("b.310"));
+    const Result diff = ctl({"diff", "--quiet", path("a.310"), path("b.310")});
+    EXPECT_EQ(diff.status, 1);
+    EXPECT_EQ(diff.out + diff.err, "");
 }
 
 } // namespace

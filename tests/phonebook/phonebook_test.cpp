@@ -241,6 +241,8 @@ TEST(PeerName, KeepsLatin1FindsTheClosestLettersAndCutsTo18)
     EXPECT_EQ(peerName(QStringLiteral("Anna\nBerg")), QStringLiteral("Anna Berg"));
     EXPECT_EQ(peerName(QStringLiteral("Abcdefghijklmnopq rstu")), QStringLiteral("Abcdefghijklmnopq"));
     EXPECT_EQ(peerName(QStringLiteral("Abcdefghijklmnopqrstu")).size(), 18);
+    EXPECT_TRUE(peerNameCut(QStringLiteral("Abcdefghijklmnopq rstu")));
+    EXPECT_FALSE(peerNameCut(QStringLiteral("  Abcdefghijklmnopqr\n ")));
 }
 
 // The import
@@ -280,6 +282,14 @@ TEST(ImportPlan, FillsFreeEntriesInOrderAndSkipsNumbersAlreadyThere)
     const QStringList report = importReport(plan, true);
     EXPECT_TRUE(report.join('\n').contains("name updated to \"Anna\""));
     EXPECT_TRUE(report.join('\n').contains("refused: \"HomePhone\" of \"Bob\": no digit"));
+
+    // A name longer than the phone book holds is noted where it is stored.
+    const QStringList cut = importReport(
+        planImport(book, {{"Abcdefghijklmnopqrstu", {{"0301111", {}}}}, {"Anna", {{"0302222", {}}}}}, "DE"), false);
+    ASSERT_EQ(cut.size(), 2);
+    EXPECT_TRUE(cut[0].endsWith("\"Abcdefghijklmnopqr\": new, from \"0301111\" of \"Abcdefghijklmnopqrstu\" "
+                                "(name cut to 18 characters)")) << cut[0].toStdString();
+    EXPECT_FALSE(cut[1].contains("cut"));
 }
 
 TEST(ImportPlan, AFullPhoneBookSaysHowManyNumbersWereNotImported)
