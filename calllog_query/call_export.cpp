@@ -51,16 +51,18 @@ QByteArray csvLine(const QStringList& fields)
 // One CSV field of UTF-8 text, as csvField() gives it: a cell a
 // spreadsheet would take for a formula gets an apostrophe before it; a cell
 // with a comma, a quote or a line break is quoted.
-void appendCsvField(QByteArray& out, std::string_view value)
+void appendCsvField(std::string& out, std::string_view value)
 {
     const bool formula = !value.empty() && std::string_view("=+-@\t\r").find(value[0]) != value.npos;
-    const bool quoted = value.find_first_of(",\"\n\r") != value.npos;
+    const bool quoted = std::any_of(value.begin(), value.end(), [](char c) {
+        return c == ',' || c == '"' || c == '\n' || c == '\r';
+    });
     if (quoted)
         out += '"';
     if (formula)
         out += '\'';
     if (!quoted) {
-        out.append(value.data(), qsizetype(value.size()));
+        out.append(value);
         return;
     }
     for (const char c : value) {
@@ -71,15 +73,15 @@ void appendCsvField(QByteArray& out, std::string_view value)
     out += '"';
 }
 
-void appendNumber(QByteArray& out, qint64 value)
+void appendNumber(std::string& out, qint64 value)
 {
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    out.append(digits, end - digits);
+    out.append(digits, size_t(end - digits));
 }
 
 // isoDuration() of `seconds`, appended.
-void appendIsoDuration(QByteArray& out, qint64 seconds)
+void appendIsoDuration(std::string& out, qint64 seconds)
 {
     out += seconds < 0 ? "-PT" : "PT";
     seconds = std::abs(seconds);
@@ -100,7 +102,7 @@ void appendIsoDuration(QByteArray& out, qint64 seconds)
 }
 
 // One CSV line of `call`, appended to `out` (no text of its own on the way).
-void appendCsvRow(QByteArray& out, const Call& call)
+void appendCsvRow(std::string& out, const Call& call)
 {
     out += call.out ? "out," : "in,";
     for (const std::string* text : {&call.port, &call.number, &call.start, &call.end}) {
@@ -111,7 +113,7 @@ void appendCsvRow(QByteArray& out, const Call& call)
     out += call.lost ? ",yes" : ",no";
     out += call.recording ? ",yes," : ",no,";
     if (!call.name.isEmpty())
-        appendCsvField(out, call.name.toUtf8().toStdString());
+        appendCsvField(out, call.name.toStdString());
     out += ',';
     appendNumber(out, call.seconds);
     out += "\r\n";
@@ -391,12 +393,24 @@ bool exportCalls(CallLogStore& store, const RowCondition& condition, const RowOr
         return false;
     }
     Call call;
-    pending.reserve(kChunk + 4096);
+    // CSV rows are made in a buffer of their own, without Qt's texts.
+    std::string csvRows;
+    const auto writeCsvRows = [&] {
+        if (!write({}, true))
+            return false;
+        const bool written = out.write(csvRows.data(), qint64(csvRows.size())) == qint64(csvRows.size());
+        csvRows.clear();
+        if (!written)
+            error = out.errorString();
+        return written;
+    };
+    if (format == ExportFormat::Csv)
+        csvRows.reserve(size_t(kChunk) + 4096);
     while (rows.next(call, starts, ends)) {
         call.name = nameOf ? nameOf(qtext(call.number)) : QString();
         if (format == ExportFormat::Csv) {
-            appendCsvRow(pending, call);
-            if (pending.size() >= kChunk && !write({}, true))
+            appendCsvRow(csvRows, call);
+            if (qsizetype(csvRows.size()) >= kChunk && !writeCsvRows())
                 return false;
         } else if (!write((first ? "\n" : ",\n") + jsonRow(call))) {
             return false;
@@ -407,7 +421,7 @@ bool exportCalls(CallLogStore& store, const RowCondition& condition, const RowOr
         return cannotRead();
     if (format == ExportFormat::Json && !write(first ? "]\n" : "\n]\n"))
         return false;
-    return write({}, true);
+    return format == ExportFormat::Csv ? writeCsvRows() : write({}, true);
 }
 
 } // namespace ql310::calllog
