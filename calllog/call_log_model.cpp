@@ -40,6 +40,27 @@ void CallLogModel::setTexts(std::function<QString(int)> text)
 
 void CallLogModel::bind(CallLogStore* store)
 {
+    if (store && store == m_store && m_rowOrder.column == 0) {
+        // The same log shown again in start order: when it holds as many
+        // rows as shown, they are read and drawn again. A reset would make
+        // every header view walk all its sections (millions in a large log).
+        const int shown = m_count;
+        if (m_prepare)
+            m_prepare(*store);
+        recount();
+        if (m_count == shown) {
+            if (m_count > 0)
+                emit dataChanged(index(0, 0), index(m_count - 1, kColumnCount - 1));
+        } else {
+            const int counted = m_count;
+            m_count = shown;
+            beginResetModel();
+            m_count = counted;
+            endResetModel();
+        }
+        emit rowsShown();
+        return;
+    }
     beginResetModel();
     m_store = store;
     m_rowOrder = RowOrder();
@@ -50,6 +71,7 @@ void CallLogModel::bind(CallLogStore* store)
         m_prepare(*store);
     recount();
     endResetModel();
+    emit rowsShown();
 }
 
 void CallLogModel::setCondition(const RowCondition& condition)
@@ -58,6 +80,7 @@ void CallLogModel::setCondition(const RowCondition& condition)
     m_condition = condition;
     recount();
     endResetModel();
+    emit rowsShown();
 }
 
 void CallLogModel::recount()

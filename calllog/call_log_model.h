@@ -89,6 +89,11 @@ public:
     // The text a cell shows (what the grid draws and the sort compares).
     QString cellText(int row, int column) const;
 
+signals:
+    // The log was shown anew (bound) or under a new condition: its rows
+    // are counted and read again, with or without a reset of the views.
+    void rowsShown();
+
 private:
     using Row = ShownRow;
     // Counts the rows of the condition anew (and may keep the first block).

@@ -222,6 +222,8 @@ QString conditionedRowsSql(const RowCondition& condition)
 
 qint64 countRows(CallLogStore& store, const RowCondition& condition)
 {
+    if (condition.isEmpty())
+        return store.callCount();
     QSqlDatabase db = store.logDatabase();
     if (!db.isOpen())
         return -1;

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -19,6 +20,8 @@
 #include <chrono>
 #include <cstring>
 #include <thread>
+
+#include <sqlite3.h>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -359,6 +362,7 @@ void CallLogStore::closeConnections()
     }
     m_indexed = false;
     m_tempTuned = false;
+    m_callCount = -1;
 }
 
 QString CallLogStore::callLogPath() const { return QDir(m_directory).filePath(kCallLogFile); }
@@ -576,10 +580,19 @@ bool CallLogStore::beginLogTransaction()
 bool CallLogStore::commitLogTransaction()
 {
     QSqlDatabase db = dataDb();
-    return db.commit() || fail(db.databaseName() + ": " + db.lastError().text());
+    if (db.commit())
+        return true;
+    m_callCount = -1;
+    return fail(db.databaseName() + ": " + db.lastError().text());
 }
 
-void CallLogStore::rollbackLogTransaction() { dataDb().rollback(); }
+void CallLogStore::rollbackLogTransaction()
+{
+    // Rolled-back changes still count among the connection's changes: the
+    // number of calls is counted again.
+    m_callCount = -1;
+    dataDb().rollback();
+}
 
 bool CallLogStore::insert(const QString& connection, const LogRow& row)
 {
@@ -685,13 +698,38 @@ QVector<ViewRow> CallLogStore::dataView(qint64 limit, qint64 offset)
 
 qint64 CallLogStore::dataViewCount()
 {
-    QSqlDatabase db = dataDb();
-    QSqlQuery query(db);
-    if (!db.isOpen() || !query.exec("SELECT COUNT(*) FROM Data") || !query.next()) {
-        fail(queryFailure(db, query));
+    const qint64 count = callCount();
+    if (count < 0) {
+        QSqlDatabase db = dataDb();
+        fail(db.databaseName() + ": " + db.lastError().text());
         return 0;
     }
-    return query.value(0).toLongLong();
+    return count;
+}
+
+qint64 CallLogStore::callCount()
+{
+    QSqlDatabase db = dataDb();
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    // PRAGMA data_version changes with every commit of another connection,
+    // the connection's total of changed rows with each of its own.
+    if (!db.isOpen() || !query.exec("PRAGMA data_version") || !query.next())
+        return m_callCount = -1;
+    const qint64 version = query.value(0).toLongLong();
+    const QVariant handle = db.driver()->handle();
+    sqlite3* connection = handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0
+                              ? *static_cast<sqlite3* const*>(handle.data())
+                              : nullptr;
+    const qint64 changes = connection ? sqlite3_total_changes64(connection) : -1;
+    if (m_callCount >= 0 && changes >= 0 && version == m_countedVersion &&
+        changes == m_countedChanges)
+        return m_callCount;
+    if (!query.exec("SELECT COUNT(*) FROM Data") || !query.next())
+        return m_callCount = -1;
+    m_countedVersion = version;
+    m_countedChanges = changes;
+    return m_callCount = query.value(0).toLongLong();
 }
 
 QVector<ViewRow> CallLogStore::dataViewOf(const QVector<qint64>& indexes)

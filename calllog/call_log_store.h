@@ -132,6 +132,10 @@ public:
     // The view in start order, all rows or `limit` rows from `offset` on.
     QVector<ViewRow> dataView(qint64 limit = -1, qint64 offset = 0);
     qint64 dataViewCount();
+    // The number of calls in the log, -1 when it cannot be read. Counted
+    // once per change of the log (by this store's connection or by any
+    // other, another process's included); asked again, it is known.
+    qint64 callCount();
     // The view rows of the calls `indexes`, in start order.
     QVector<ViewRow> dataViewOf(const QVector<qint64>& indexes);
     // The check rows (Index, InOut, Lost, Recording) of the calls `indexes`.
@@ -201,6 +205,11 @@ private:
     int m_lockDepth = 0;
     bool m_indexed = false;
     bool m_tempTuned = false;
+    // The latest count of the calls and the log's change marks it was
+    // taken at (the connection's own changes, the others' commits).
+    qint64 m_callCount = -1;
+    qint64 m_countedChanges = -1;
+    qint64 m_countedVersion = -1;
 };
 
 } // namespace ql310::calllog

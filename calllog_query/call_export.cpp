@@ -14,6 +14,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <charconv>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,19 +27,18 @@ namespace {
 const char* const kColumns[] = {"direction", "port",        "number", "start",     "end",
                                 "duration",  "lost",        "in progress", "name", "duration_s"};
 
+// A call's texts are UTF-8.
 struct Call {
     bool out = false;
-    QString port;
-    QString number;
-    QString start;
-    QString end;
+    std::string port;
+    std::string number;
+    std::string start;
+    std::string end;
     qint64 seconds = 0;
     bool lost = false;
     bool recording = false;
     QString name;
 };
-
-QString yesNo(bool value) { return value ? QStringLiteral("yes") : QStringLiteral("no"); }
 
 QByteArray csvLine(const QStringList& fields)
 {
@@ -47,21 +48,87 @@ QByteArray csvLine(const QStringList& fields)
     return quoted.join(u',').toUtf8() + "\r\n";
 }
 
-QByteArray csvRow(const Call& call)
+// One CSV field of UTF-8 text, as csvField() gives it: a cell a
+// spreadsheet would take for a formula gets an apostrophe before it; a cell
+// with a comma, a quote or a line break is quoted.
+void appendCsvField(std::string& out, std::string_view value)
 {
-    return csvLine({call.out ? "out" : "in", call.port, call.number, call.start, call.end,
-                    isoDuration(call.seconds), yesNo(call.lost), yesNo(call.recording), call.name,
-                    QString::number(call.seconds)});
+    const bool formula = !value.empty() && std::string_view("=+-@\t\r").find(value[0]) != value.npos;
+    const bool quoted = std::any_of(value.begin(), value.end(), [](char c) {
+        return c == ',' || c == '"' || c == '\n' || c == '\r';
+    });
+    if (quoted)
+        out += '"';
+    if (formula)
+        out += '\'';
+    if (!quoted) {
+        out.append(value);
+        return;
+    }
+    for (const char c : value) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
 }
+
+void appendNumber(std::string& out, qint64 value)
+{
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out.append(digits, size_t(end - digits));
+}
+
+// isoDuration() of `seconds`, appended.
+void appendIsoDuration(std::string& out, qint64 seconds)
+{
+    out += seconds < 0 ? "-PT" : "PT";
+    seconds = std::abs(seconds);
+    const qint64 hours = seconds / 3600;
+    const qint64 minutes = seconds / 60 % 60;
+    if (hours) {
+        appendNumber(out, hours);
+        out += 'H';
+    }
+    if (minutes) {
+        appendNumber(out, minutes);
+        out += 'M';
+    }
+    if (seconds % 60 || (!hours && !minutes)) {
+        appendNumber(out, seconds % 60);
+        out += 'S';
+    }
+}
+
+// One CSV line of `call`, appended to `out` (no text of its own on the way).
+void appendCsvRow(std::string& out, const Call& call)
+{
+    out += call.out ? "out," : "in,";
+    for (const std::string* text : {&call.port, &call.number, &call.start, &call.end}) {
+        appendCsvField(out, *text);
+        out += ',';
+    }
+    appendIsoDuration(out, call.seconds);
+    out += call.lost ? ",yes" : ",no";
+    out += call.recording ? ",yes," : ",no,";
+    if (!call.name.isEmpty())
+        appendCsvField(out, call.name.toStdString());
+    out += ',';
+    appendNumber(out, call.seconds);
+    out += "\r\n";
+}
+
+QString qtext(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 QByteArray jsonRow(const Call& call)
 {
     QJsonObject object;
     object.insert(kColumns[0], call.out ? "out" : "in");
-    object.insert(kColumns[1], call.port);
-    object.insert(kColumns[2], call.number);
-    object.insert(kColumns[3], call.start);
-    object.insert(kColumns[4], call.end);
+    object.insert(kColumns[1], qtext(call.port));
+    object.insert(kColumns[2], qtext(call.number));
+    object.insert(kColumns[3], qtext(call.start));
+    object.insert(kColumns[4], qtext(call.end));
     object.insert(kColumns[5], isoDuration(call.seconds));
     object.insert(kColumns[6], call.lost);
     object.insert(kColumns[7], call.recording);
@@ -89,7 +156,8 @@ QString offsetText(int seconds)
 // A day whose offset changes (a clock change) is reckoned call by call.
 class LocalTimes {
 public:
-    QString of(std::string_view dateText, std::string_view timeText)
+    // The local time as UTF-8 text.
+    std::string of(std::string_view dateText, std::string_view timeText)
     {
         if (!m_read || dateText != m_dayText) {
             m_read = true;
@@ -108,11 +176,12 @@ public:
             std::string text;
             text.reserve(m_dayText.size() + 1 + timeText.size() + m_offset.size());
             text.append(m_dayText).append(1, 'T').append(timeText).append(m_offset);
-            return QString::fromLatin1(text.data(), qsizetype(text.size()));
+            return text;
         }
         return isoLocalTime(m_day, QTime::fromString(QString::fromUtf8(timeText.data(),
                                                                        qsizetype(timeText.size())),
-                                                     Qt::ISODate));
+                                                     Qt::ISODate))
+            .toStdString();
     }
 
 private:
@@ -147,7 +216,15 @@ std::string_view textAt(sqlite3_stmt* statement, int column)
                 : std::string_view();
 }
 
-QString qtext(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+// Text of the log as UTF-8: as it is when it is ASCII, else through Qt's
+// decoder (a malformed sequence becomes the replacement character).
+void utf8Into(std::string& out, std::string_view text)
+{
+    if (std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; }))
+        out.assign(text);
+    else
+        out = QString::fromUtf8(text.data(), qsizetype(text.size())).toStdString();
+}
 
 // The calls read straight through SQLite, a row at a time.
 class CallRows {
@@ -186,8 +263,8 @@ public:
             return false;
         }
         call.out = sqlite3_column_int(m_rows, 0) != 0;
-        call.port = qtext(textAt(m_rows, 1));
-        call.number = qtext(textAt(m_rows, 2));
+        utf8Into(call.port, textAt(m_rows, 1));
+        utf8Into(call.number, textAt(m_rows, 2));
         const std::string_view startDate = textAt(m_rows, 3), startTime = textAt(m_rows, 4);
         const std::string_view endDate = textAt(m_rows, 5), endTime = textAt(m_rows, 6);
         call.start = starts.of(startDate, startTime);
@@ -320,19 +397,35 @@ bool exportCalls(CallLogStore& store, const RowCondition& condition, const RowOr
         return false;
     }
     Call call;
-    while (rows.next(call, starts, ends)) {
-        call.name = nameOf ? nameOf(call.number) : QString();
-        const QByteArray row =
-            format == ExportFormat::Csv ? csvRow(call) : (first ? "\n" : ",\n") + jsonRow(call);
-        if (!write(row))
+    // CSV rows are made in a buffer of their own, without Qt's texts.
+    std::string csvRows;
+    const auto writeCsvRows = [&] {
+        if (!write({}, true))
             return false;
+        const bool written = out.write(csvRows.data(), qint64(csvRows.size())) == qint64(csvRows.size());
+        csvRows.clear();
+        if (!written)
+            error = out.errorString();
+        return written;
+    };
+    if (format == ExportFormat::Csv)
+        csvRows.reserve(size_t(kChunk) + 4096);
+    while (rows.next(call, starts, ends)) {
+        call.name = nameOf ? nameOf(qtext(call.number)) : QString();
+        if (format == ExportFormat::Csv) {
+            appendCsvRow(csvRows, call);
+            if (qsizetype(csvRows.size()) >= kChunk && !writeCsvRows())
+                return false;
+        } else if (!write((first ? "\n" : ",\n") + jsonRow(call))) {
+            return false;
+        }
         first = false;
     }
     if (rows.failed())
         return cannotRead();
     if (format == ExportFormat::Json && !write(first ? "]\n" : "\n]\n"))
         return false;
-    return write({}, true);
+    return format == ExportFormat::Csv ? writeCsvRows() : write({}, true);
 }
 
 } // namespace ql310::calllog

@@ -75,7 +75,7 @@ CallLogWorkbench::CallLogWorkbench(EditorWindow& window, CallLogStore& store,
 
     m_model->setPreparation([this](CallLogStore& log) { prepare(log); });
     m_model->setNameLookup([this](const QString& number) { return nameOf(number); }, kNameSql);
-    connect(m_model, &QAbstractItemModel::modelReset, this, &CallLogWorkbench::showCount);
+    connect(m_model, &calllog::CallLogModel::rowsShown, this, &CallLogWorkbench::showCount);
     reloadNames();
 }
 

@@ -73,7 +73,7 @@ CollectionLines::CollectionLines(calllog::CallLogGrid& grid, calllog::CallLogSto
     connect(dismissButton, &QPushButton::clicked, this, &CollectionLines::dismiss);
     connect(refreshButton, &QPushButton::clicked, this, [this] { m_refresh(); });
     // Every showing of the log (Read, Refresh, a filter) shows its calls.
-    connect(grid.callLogModel(), &QAbstractItemModel::modelReset, this, &CollectionLines::shown);
+    connect(grid.callLogModel(), &calllog::CallLogModel::rowsShown, this, &CollectionLines::shown);
 
     m_later.setSingleShot(true);
     m_later.setInterval(kSettleMs);

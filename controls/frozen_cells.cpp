@@ -1,12 +1,91 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frozen_cells.h"
 
+#include <QAbstractTableModel>
 #include <QEvent>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTableView>
 
 namespace ql310 {
+
+// A window of rows of a model: rows first .. first + size - 1 of the model
+// as rows 0 .. size - 1. The frozen columns of a view of uniform rows show
+// such a window, moved as the view scrolls, so that their views keep a few
+// rows, not all of them (millions in a call log).
+class FrozenCells::RowWindow : public QAbstractTableModel {
+public:
+    RowWindow(QAbstractItemModel* source, QObject* parent)
+        : QAbstractTableModel(parent), m_source(source)
+    {
+        const auto reset = [this] { setWindow(m_first, m_wanted, true); };
+        connect(source, &QAbstractItemModel::modelReset, this, reset);
+        connect(source, &QAbstractItemModel::layoutChanged, this, reset);
+        connect(source, &QAbstractItemModel::rowsInserted, this, reset);
+        connect(source, &QAbstractItemModel::rowsRemoved, this, reset);
+        connect(source, &QAbstractItemModel::columnsInserted, this, reset);
+        connect(source, &QAbstractItemModel::columnsRemoved, this, reset);
+        connect(source, &QAbstractItemModel::headerDataChanged, this, &RowWindow::headerDataChanged);
+        connect(source, &QAbstractItemModel::dataChanged, this,
+                [this](const QModelIndex& from, const QModelIndex& to, const QList<int>& roles) {
+                    const int top = qMax(from.row(), m_first) - m_first;
+                    const int bottom = qMin(to.row(), m_first + m_rows - 1) - m_first;
+                    if (top <= bottom)
+                        emit dataChanged(index(top, from.column()), index(bottom, to.column()), roles);
+                });
+    }
+
+    int first() const { return m_first; }
+    // Shows `size` rows from `first` on (fewer at the model's end).
+    void setWindow(int first, int size, bool reset = false)
+    {
+        m_wanted = qMax(size, 0);
+        const int total = m_source->rowCount();
+        const int rows = qMin(m_wanted, total);
+        first = qBound(0, first, total - rows);
+        if (reset || rows != m_rows || m_source->columnCount() != m_columns) {
+            beginResetModel();
+            m_first = first;
+            m_rows = rows;
+            m_columns = m_source->columnCount();
+            endResetModel();
+        } else if (first != m_first) {
+            m_first = first;
+            if (m_rows > 0)
+                emit dataChanged(index(0, 0), index(m_rows - 1, m_columns - 1));
+        }
+    }
+    QModelIndex toSource(const QModelIndex& index) const
+    {
+        return index.isValid() ? m_source->index(m_first + index.row(), index.column()) : QModelIndex();
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : m_rows; }
+    int columnCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : m_columns;
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        return m_source->data(toSource(index), role);
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        return m_source->headerData(orientation == Qt::Vertical ? m_first + section : section,
+                                    orientation, role);
+    }
+    Qt::ItemFlags flags(const QModelIndex& index) const override
+    {
+        return m_source->flags(toSource(index));
+    }
+
+private:
+    QAbstractItemModel* m_source;
+    int m_first = 0;
+    int m_rows = 0;
+    int m_columns = 0;
+    int m_wanted = 0;
+};
 
 FrozenCells::FrozenCells(QTableView* view, int rows, int columns) : QObject(view), m_view(view)
 {
@@ -44,15 +123,27 @@ void FrozenCells::setFrozen(int rows, int columns)
 
 void FrozenCells::setUniformRows(bool uniform)
 {
+    if (uniform == m_uniformRows)
+        return;
     m_uniformRows = uniform;
-    invalidate();
+    rebuild();
 }
 
-QTableView* FrozenCells::makeView(bool withHeader)
+int FrozenCells::moveWindow()
+{
+    // The rows in view of the view's viewport, the first one partly; the
+    // pixels of it above the viewport are returned.
+    const int height = qMax(m_view->verticalHeader()->defaultSectionSize(), 1);
+    const int offset = m_view->verticalScrollBar()->value();
+    m_window->setWindow(offset / height, m_view->viewport()->height() / height + 2);
+    return offset - m_window->first() * height;
+}
+
+QTableView* FrozenCells::makeView(bool withHeader, QAbstractItemModel* model)
 {
     auto* frozen = new QTableView(m_view);
     frozen->setObjectName(m_view->objectName() + QStringLiteral("Frozen"));
-    frozen->setModel(m_view->model());
+    frozen->setModel(model ? model : m_view->model());
     frozen->setFocusPolicy(Qt::NoFocus);
     // Mouse events go to the view below, which knows the cell from indexAt().
     frozen->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -82,6 +173,8 @@ void FrozenCells::rebuild()
         delete frozen->data();
         *frozen = nullptr;
     }
+    delete m_window;
+    m_window = nullptr;
     // The frozen views are made when the view is first shown.
     m_built = false;
     invalidate();
@@ -92,8 +185,15 @@ void FrozenCells::build()
     const bool viewHeader = !m_view->horizontalHeader()->isHidden();
     if (m_rows > 0)
         m_top = makeView(false);
-    if (m_columns > 0)
-        m_left = makeView(viewHeader);
+    if (m_columns > 0) {
+        // Uniform rows below no frozen row: the header columns show the
+        // rows in view only.
+        if (m_uniformRows && m_rows == 0 && m_view->model()) {
+            m_window = new RowWindow(m_view->model(), this);
+            moveWindow();
+        }
+        m_left = makeView(viewHeader, m_window);
+    }
     if (m_rows > 0 && m_columns > 0)
         m_corner = makeView(false);
     m_built = true;
@@ -228,8 +328,15 @@ void FrozenCells::followScroll()
     };
     if (m_top)
         follow(m_top->horizontalScrollBar(), m_view->horizontalScrollBar());
-    if (m_left)
+    if (m_left && m_window) {
+        const int offset = moveWindow();
+        QScrollBar* bar = m_left->verticalScrollBar();
+        // Room for the part of the first row above the viewport.
+        bar->setRange(0, qMax(bar->maximum(), offset));
+        bar->setValue(offset);
+    } else if (m_left) {
         follow(m_left->verticalScrollBar(), m_view->verticalScrollBar());
+    }
 }
 
 QModelIndex FrozenCells::frozenIndexAt(const QPoint& point) const
@@ -242,6 +349,8 @@ QModelIndex FrozenCells::frozenIndexAt(const QPoint& point) const
     // Every frozen view's cells start where the view's viewport starts.
     QTableView* frozen = inRows && inColumns ? m_corner.data() : inRows ? m_top.data()
                          : inColumns ? m_left.data() : nullptr;
+    if (frozen && frozen == m_left && m_window)
+        return m_window->toSource(frozen->indexAt(point));
     return frozen ? frozen->indexAt(point) : QModelIndex();
 }
 

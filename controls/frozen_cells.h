@@ -30,7 +30,8 @@ public:
     void setFrozen(int rows, int columns);
     // The view promises rows of its default height only, none hidden and no
     // span below the frozen rows (a call log of millions of rows): a sync
-    // then touches only the frozen rows, never every row.
+    // then touches only the frozen rows, never every row, and without frozen
+    // rows the header columns hold only the rows in view.
     void setUniformRows(bool uniform);
     int rows() const { return m_rows; }
     int columns() const { return m_columns; }
@@ -69,7 +70,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QTableView* makeView(bool withHeader);
+    class RowWindow;
+    QTableView* makeView(bool withHeader, QAbstractItemModel* model = nullptr);
+    // Moves the window of the header columns to the rows in view.
+    int moveWindow();
     void rebuild();
     void build();
     void place();
@@ -86,6 +90,7 @@ private:
     QPointer<QTableView> m_top;
     QPointer<QTableView> m_left;
     QPointer<QTableView> m_corner;
+    RowWindow* m_window = nullptr;
 };
 
 } // namespace ql310

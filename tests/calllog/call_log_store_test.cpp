@@ -15,6 +15,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QSqlDriver>
+
+#include <sqlite3.h>
+
 #include <array>
 #include <cstdlib>
 
@@ -362,6 +366,55 @@ Buffer oneCallInProgress()
 }
 
 // What a kill between a file's creation and its table used to leave.
+// Counts the statements that count the calls run on `db`.
+int countsRun(const QSqlDatabase& db, int* counted)
+{
+    sqlite3* handle = *static_cast<sqlite3* const*>(db.driver()->handle().data());
+    return sqlite3_trace_v2(
+        handle, SQLITE_TRACE_STMT,
+        [](unsigned, void* context, void*, void* sql) {
+            if (QByteArray(static_cast<const char*>(sql)).contains("COUNT(*)"))
+                ++*static_cast<int*>(context);
+            return 0;
+        },
+        counted);
+}
+
+TEST_F(CallLog, TheNumberOfCallsIsCountedOncePerChangeOfTheLog)
+{
+    int counted = 0;
+    ASSERT_EQ(countsRun(store.logDatabase(), &counted), SQLITE_OK);
+    for (int i = 0; i < 3; ++i)
+        store.dataIns(call("Port1", QDate(2026, 5, 1 + i), QTime(8, 0, 0), QTime(8, 1, 0)));
+    EXPECT_EQ(countRows(store, {}), 3);
+    EXPECT_EQ(store.dataViewCount(), 3);
+    EXPECT_EQ(countRows(store, {}), 3);
+    EXPECT_EQ(counted, 1) << "asked again without a change, the number is known";
+
+    // The store's own changes, one rolled back.
+    ASSERT_TRUE(store.dataDel(QDate(2026, 5, 1), QDate(2026, 5, 1)));
+    EXPECT_EQ(countRows(store, {}), 2);
+    ASSERT_TRUE(store.beginLogTransaction());
+    store.dataIns(call("Port2", QDate(2026, 5, 9), QTime(8, 0, 0), QTime(8, 1, 0)));
+    EXPECT_EQ(countRows(store, {}), 3);
+    store.rollbackLogTransaction();
+    EXPECT_EQ(countRows(store, {}), 2);
+
+    // A change by another connection (another process's merge).
+    {
+        CallLogStore other(dir.path());
+        ASSERT_TRUE(other.dataIns(call("Port3", QDate(2026, 5, 7), QTime(8, 0, 0), QTime(8, 1, 0))));
+        ASSERT_TRUE(other.dataIns(call("Port3", QDate(2026, 5, 8), QTime(8, 0, 0), QTime(8, 1, 0))));
+    }
+    EXPECT_EQ(countRows(store, {}), 4);
+    EXPECT_EQ(store.callCount(), 4);
+    EXPECT_EQ(counted, 5);
+    ASSERT_TRUE(store.dataDelAll());
+    EXPECT_EQ(store.dataViewCount(), 0);
+    sqlite3_trace_v2(*static_cast<sqlite3* const*>(store.logDatabase().driver()->handle().data()),
+                     0, nullptr, nullptr);
+}
+
 TEST_F(CallLog, FilesWithoutTheirTableAreMadeAgainAndNoCallIsLost)
 {
     const Date today{2026, 12, 8};

@@ -5,6 +5,7 @@
 #include "call_log_printing.h"
 #include "call_log_store.h"
 #include "clear_call_log_dialog.h"
+#include "frozen_cells.h"
 #include "theme_colours.h"
 
 #include <QBrush>
@@ -15,6 +16,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -190,6 +192,35 @@ private slots:
         QCOMPARE(model().cellText(calls - 1, 3), QString::number(calls - 1));
         QCOMPARE(model().cellText(CallLogModel::kBlockRows, 3), QString::number(CallLogModel::kBlockRows));
         QCOMPARE(model().cellText(0, 3), QStringLiteral("0"));
+    }
+
+    void theRowHeaderColumnHoldsOnlyTheRowsInViewWhereverTheGridScrolls()
+    {
+        const int calls = 2000;
+        QVERIFY(m_store->beginLogTransaction());
+        for (int i = 0; i < calls; ++i)
+            m_store->dataIns(call(QString::number(i), QDate(2026, 1, 1), QTime(0, 0).addSecs(i)));
+        QVERIFY(m_store->commitLogTransaction());
+        m_grid->resize(400, 300);
+        m_grid->show();
+        show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_grid.get()));
+        ql310::FrozenCells* frozen = m_grid->frozenCells();
+        QTRY_VERIFY(frozen->columnsView() != nullptr);
+        QScrollBar* down = m_grid->verticalScrollBar();
+        const int x = frozen->frozenWidth() / 2;
+        QVERIFY(x > 0 && down->maximum() > 0);
+        for (int value : {0, 7, down->maximum() / 2 + 5, down->maximum() - 3, down->maximum()}) {
+            down->setValue(value);
+            QCoreApplication::processEvents();
+            QVERIFY(frozen->columnsView()->model()->rowCount() < 40);
+            // The cell drawn at each height is the grid's row there.
+            for (int y = 0; y < m_grid->viewport()->height(); y += 3) {
+                const QModelIndex cell = m_grid->indexAt(QPoint(x, y));
+                QCOMPARE(cell.row(), m_grid->rowAt(y));
+                QCOMPARE(cell.column(), 0);
+            }
+        }
     }
 
     // Sorting

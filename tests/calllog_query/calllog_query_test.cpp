@@ -318,6 +318,52 @@ TEST_F(CallQuery, ExportedTimesTakeTheOffsetOfTheirMomentOnADayOfClockChange)
     EXPECT_EQ(rows[3][4], "2026-03-29T03:31:00+02:00");
 }
 
+// Each cell byte for byte: quoted where it holds a comma, a quote or a line
+// break, an apostrophe before one a spreadsheet would take for a formula.
+TEST_F(CallQuery, ExportedCsvCellsAreQuotedAndGuardedByteForByte)
+{
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "UTC0");
+    tzset();
+    ASSERT_TRUE(m_store->dataDelAll());
+    struct Made {
+        const char* port;
+        const char* number;
+        int seconds;
+    };
+    for (const Made& made : {Made{"Port1", "+4930123", 65}, Made{"P,2", "=1,2", 0},
+                             Made{"@x", "a\"b", 3 * 3600 + 7}, Made{"Port\t4", "-5", 60}}) {
+        LogRow row;
+        row.port = QString::fromUtf8(made.port);
+        row.phoneNumber = QString::fromUtf8(made.number);
+        row.inOut = made.seconds == 60;
+        row.startDate = row.endDate = QDate(2026, 3, 2);
+        row.startTime = QTime(10, 0).addSecs(m_store->dataViewCount() * 60);
+        row.endTime = row.startTime.addSecs(made.seconds);
+        ASSERT_TRUE(m_store->dataIns(row));
+    }
+    const NameOf names = [](const QString& n) {
+        return n == u"+4930123" ? QStringLiteral("=cmd") : n == u"-5" ? QStringLiteral("M\u00fcller, \"H\"") : QString();
+    };
+    QBuffer csv;
+    csv.open(QIODevice::WriteOnly);
+    QString error;
+    const bool exported = exportCalls(*m_store, {}, {}, {}, names, ExportFormat::Csv, csv, error);
+    if (zone.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", zone);
+    tzset();
+    ASSERT_TRUE(exported) << error.toStdString();
+    EXPECT_EQ(csv.data().toStdString(),
+              "direction,port,number,start,end,duration,lost,in progress,name,duration_s\r\n"
+              "in,Port1,'+4930123,2026-03-02T10:00:00+00:00,2026-03-02T10:01:05+00:00,PT1M5S,no,no,'=cmd,65\r\n"
+              "in,\"P,2\",\"'=1,2\",2026-03-02T10:01:00+00:00,2026-03-02T10:01:00+00:00,PT0S,no,no,,0\r\n"
+              "in,'@x,\"a\"\"b\",2026-03-02T10:02:00+00:00,2026-03-02T13:02:07+00:00,PT3H7S,no,no,,10807\r\n"
+              "out,Port\t4,'-5,2026-03-02T10:03:00+00:00,2026-03-02T10:04:00+00:00,PT1M,no,no,"
+              "\"M\xc3\xbcller, \"\"H\"\"\",60\r\n");
+}
+
 TEST_F(CallQuery, AnExportThatCannotBeWrittenSaysSo)
 {
     FullDevice full(100);
