@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "call_log_rows.h"
 
+#include "engine_access.h"
+
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlQuery>
@@ -37,34 +39,6 @@ QStringList keysOf(int column, const QString& nameSql)
     }
 }
 
-sqlite3* handleOf(const QSqlDatabase& db)
-{
-    if (!db.isOpen() || !db.driver())
-        return nullptr;
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3* const*>(handle.data());
-}
-
-bool bindAll(sqlite3_stmt* statement, const QVariantList& values)
-{
-    for (int i = 0; i < values.size(); ++i) {
-        const QVariant& value = values[i];
-        int result;
-        if (value.typeId() == QMetaType::QString) {
-            const QByteArray text = value.toString().toUtf8();
-            result = sqlite3_bind_text(statement, i + 1, text.constData(), int(text.size()),
-                                       SQLITE_TRANSIENT);
-        } else {
-            result = sqlite3_bind_int64(statement, i + 1, value.toLongLong());
-        }
-        if (result != SQLITE_OK)
-            return false;
-    }
-    return true;
-}
-
 ShownRow shownRowOf(const QSqlQuery& query)
 {
     ShownRow row;
@@ -91,7 +65,7 @@ qint64 countWithFirstInStartOrder(CallLogStore& store, const RowCondition& condi
                                   QVector<qint64>& first)
 {
     first.clear();
-    sqlite3* db = handleOf(store.logDatabase());
+    sqlite3* db = engineHandle(store.logDatabase());
     if (!db)
         return -1;
     // The rows in the order they are stored (mostly start order), read
@@ -118,7 +92,7 @@ qint64 countWithFirstInStartOrder(CallLogStore& store, const RowCondition& condi
     };
     qint64 count = 0;
     int step = SQLITE_DONE;
-    if (bindAll(statement, condition.values)) {
+    if (bindValues(statement, condition.values)) {
         while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
             ++count;
             if (limit <= 0)

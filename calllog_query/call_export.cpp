@@ -2,6 +2,7 @@
 #include "call_export.h"
 
 #include "call_statistics.h"
+#include "engine_access.h"
 
 #include <QDateTime>
 #include <QIODevice>
@@ -199,16 +200,6 @@ private:
     std::string m_offset; // empty: reckoned call by call
 };
 
-sqlite3* handleOf(const QSqlDatabase& db)
-{
-    if (!db.isOpen() || !db.driver())
-        return nullptr;
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3* const*>(handle.data());
-}
-
 std::string_view textAt(sqlite3_stmt* statement, int column)
 {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
@@ -358,7 +349,7 @@ bool exportCalls(CallLogStore& store, const RowCondition& condition, const RowOr
                  const QString& nameSql, const NameOf& nameOf, ExportFormat format,
                  QIODevice& out, QString& error)
 {
-    sqlite3* db = handleOf(store.logDatabase());
+    sqlite3* db = engineHandle(store.logDatabase());
     const QString sql =
         "SELECT InOut, Port, PhoneNumber, StartDate, StartTime, EndDate, EndTime, Lost, "
         "Recording FROM " +

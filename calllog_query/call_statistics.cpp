@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "call_statistics.h"
 
+#include "engine_access.h"
+
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QVariant>
@@ -30,34 +32,6 @@ enum Column { StartDate, StartTime, EndDate, EndTime, Port, InOut, Lost, PhoneNu
 // The engine's own reckoning, for the texts the quick path leaves alone.
 const char* const kDurationOf =
     "SELECT MAX(unixepoch(?3 || ' ' || ?4) - unixepoch(?1 || ' ' || ?2), 0)";
-
-sqlite3* handleOf(const QSqlDatabase& db)
-{
-    if (!db.isOpen() || !db.driver())
-        return nullptr;
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3* const*>(handle.data());
-}
-
-bool bind(sqlite3_stmt* statement, const QVariantList& values)
-{
-    for (int i = 0; i < values.size(); ++i) {
-        const QVariant& value = values[i];
-        int result;
-        if (value.typeId() == QMetaType::QString) {
-            const QByteArray text = value.toString().toUtf8();
-            result = sqlite3_bind_text(statement, i + 1, text.constData(), int(text.size()),
-                                       SQLITE_TRANSIENT);
-        } else {
-            result = sqlite3_bind_int64(statement, i + 1, value.toLongLong());
-        }
-        if (result != SQLITE_OK)
-            return false;
-    }
-    return true;
-}
 
 std::string_view textOf(sqlite3_stmt* statement, int column)
 {
@@ -576,7 +550,7 @@ bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStat
                     size_t numbersInMemory)
 {
     out = CallStatistics();
-    sqlite3* db = handleOf(store.logDatabase());
+    sqlite3* db = engineHandle(store.logDatabase());
     if (!db)
         return false;
     QByteArray sql = kColumns;
@@ -595,7 +569,7 @@ bool callStatistics(CallLogStore& store, const RowCondition& condition, CallStat
     DayFigures* day = nullptr;
     PortFigures* port = nullptr;
     int step = SQLITE_DONE;
-    if (bind(statement, condition.values)) {
+    if (bindValues(statement, condition.values)) {
         while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
             const bool outgoing = sqlite3_column_int(statement, InOut) != 0;
             const bool lost = sqlite3_column_int(statement, Lost) != 0;
