@@ -246,9 +246,13 @@ private slots:
             QVERIFY(table);
             QAccessibleInterface* at = table->cellAt(cell.y(), cell.x());
             QVERIFY2(at && at->tableCellInterface(), qPrintable(view->objectName()));
+            // The header cells are made for the caller and kept by no one:
+            // handed to the accessibility cache only to be deleted.
             const QList<QAccessibleInterface*> headers = at->tableCellInterface()->columnHeaderCells();
-            QVERIFY2(!headers.isEmpty() && !headers.first()->text(QAccessible::Name).isEmpty(),
-                     qPrintable(view->objectName()));
+            const QString header = headers.isEmpty() ? QString() : headers.first()->text(QAccessible::Name);
+            for (QAccessibleInterface* h : headers)
+                QAccessible::deleteAccessibleInterface(QAccessible::registerAccessibleInterface(h));
+            QVERIFY2(!header.isEmpty(), qPrintable(view->objectName()));
         }
     }
     void theCaptionMarksEditsUntilTheyAreWrittenOrSaved()
