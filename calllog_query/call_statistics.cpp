@@ -44,6 +44,49 @@ struct Totals {
     qint64 calls = 0;
     qint64 seconds = 0;
     qint64 talks = 0; // the calls that were not lost
+
+    void add(const Totals& other)
+    {
+        calls += other.calls;
+        seconds += other.seconds;
+        talks += other.talks;
+    }
+};
+
+// The temporary files that totals spill into when their table is full:
+// kParts of them, made at the first spill, each number always going to
+// the same one by its hash; gone when closed.
+class SpillFiles {
+public:
+    static constexpr size_t kParts = 256;
+
+    SpillFiles() = default;
+    ~SpillFiles()
+    {
+        for (std::FILE* part : m_parts)
+            std::fclose(part);
+    }
+    SpillFiles(const SpillFiles&) = delete;
+    SpillFiles& operator=(const SpillFiles&) = delete;
+
+    bool empty() const { return m_parts.empty(); }
+    // Makes the files at the first call; false when one cannot be made.
+    bool open()
+    {
+        while (m_parts.size() < kParts) {
+            std::FILE* part = std::tmpfile();
+            if (!part)
+                return false;
+            m_parts.push_back(part);
+        }
+        return true;
+    }
+    std::FILE* partOf(size_t hash) const { return m_parts[hash % kParts]; }
+    auto begin() const { return m_parts.begin(); }
+    auto end() const { return m_parts.end(); }
+
+private:
+    std::vector<std::FILE*> m_parts;
 };
 
 // The totals of each number, in one flat table: the numbers' texts one
@@ -129,13 +172,6 @@ private:
 class TextTotals {
 public:
     explicit TextTotals(size_t limit) : m_limit(limit) {}
-    ~TextTotals()
-    {
-        for (std::FILE* part : m_parts)
-            std::fclose(part);
-    }
-    TextTotals(const TextTotals&) = delete;
-    TextTotals& operator=(const TextTotals&) = delete;
 
     // False when a temporary file cannot be written.
     bool add(std::string_view number, qint64 seconds, bool lost)
@@ -172,10 +208,7 @@ public:
                 if (std::fread(number.data(), 1, size, part) != size ||
                     std::fread(&totals, sizeof totals, 1, part) != 1)
                     return false;
-                Totals& sum = sums[number];
-                sum.calls += totals.calls;
-                sum.seconds += totals.seconds;
-                sum.talks += totals.talks;
+                sums[number].add(totals);
             }
             if (std::ferror(part))
                 return false;
@@ -185,21 +218,13 @@ public:
     }
 
 private:
-    static constexpr size_t kParts = 256;
-
     bool spill()
     {
-        if (m_parts.empty()) {
-            for (size_t i = 0; i < kParts; ++i) {
-                std::FILE* part = std::tmpfile(); // gone when closed
-                if (!part)
-                    return false;
-                m_parts.push_back(part);
-            }
-        }
+        if (!m_parts.open())
+            return false;
         bool ok = true;
         m_table.forEach([&](std::string_view number, const Totals& totals, size_t hash) {
-            std::FILE* part = m_parts[(hash >> 24) % kParts];
+            std::FILE* part = m_parts.partOf(hash >> 24);
             // Numbers are at most 26 characters; a longer text is cut.
             const unsigned char size = static_cast<unsigned char>(std::min<size_t>(number.size(), 255));
             ok = ok && std::fwrite(&size, 1, 1, part) == 1 &&
@@ -212,7 +237,7 @@ private:
 
     size_t m_limit;
     NumberTable m_table;
-    std::vector<std::FILE*> m_parts;
+    SpillFiles m_parts;
 };
 
 // The totals of the numbers of digits only (nearly all), keyed by the
@@ -307,13 +332,6 @@ private:
 class NumberTotals {
 public:
     explicit NumberTotals(size_t limit) : m_limit(limit), m_texts(limit) {}
-    ~NumberTotals()
-    {
-        for (std::FILE* part : m_parts)
-            std::fclose(part);
-    }
-    NumberTotals(const NumberTotals&) = delete;
-    NumberTotals& operator=(const NumberTotals&) = delete;
 
     bool add(std::string_view number, qint64 seconds, bool lost)
     {
@@ -342,10 +360,7 @@ public:
                 PackedTable sums; // a part's numbers only: a small table
                 PackedTable::Slot slot;
                 while (std::fread(&slot, sizeof slot, 1, part) == 1) {
-                    Totals& sum = sums[slot.key];
-                    sum.calls += slot.totals.calls;
-                    sum.seconds += slot.totals.seconds;
-                    sum.talks += slot.totals.talks;
+                    sums[slot.key].add(slot.totals);
                 }
                 if (std::ferror(part))
                     return false;
@@ -358,21 +373,13 @@ public:
     }
 
 private:
-    static constexpr size_t kParts = 256;
-
     bool spill()
     {
-        if (m_parts.empty()) {
-            for (size_t i = 0; i < kParts; ++i) {
-                std::FILE* part = std::tmpfile(); // gone when closed
-                if (!part)
-                    return false;
-                m_parts.push_back(part);
-            }
-        }
+        if (!m_parts.open())
+            return false;
         bool ok = true;
         m_table.forEach([&](const PackedTable::Slot& slot) {
-            std::FILE* part = m_parts[PackedTable::partOf(slot.key) % kParts];
+            std::FILE* part = m_parts.partOf(PackedTable::partOf(slot.key));
             ok = ok && std::fwrite(&slot, sizeof slot, 1, part) == 1;
         });
         m_table.clear();
@@ -381,7 +388,7 @@ private:
 
     size_t m_limit;
     PackedTable m_table;
-    std::vector<std::FILE*> m_parts;
+    SpillFiles m_parts;
     TextTotals m_texts;
 };
 
