@@ -10,7 +10,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 fail() { echo "install test: $*" >&2; exit 1; }
 id=org.ql310set.ql310set
-for file in lib/ql310set/libql310.so share/ql310set/ql310.chm share/applications/$id.desktop \
+for file in lib/ql310set/libql310.so share/ql310set/ql310.chm share/ql310set/ql310_de.chm share/applications/$id.desktop \
     share/icons/hicolor/scalable/apps/$id.svg share/metainfo/$id.metainfo.xml; do
   [ -f "$prefix/$file" ] || fail "missing $file"
 done
