@@ -3,6 +3,7 @@
 #include "command_line.h"
 #include "desktop_identity.h"
 #include "interaction.h"
+#include "language.h"
 #include "library_binding.h"
 #include "main_window.h"
 #include "text_table.h"
@@ -39,6 +40,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ql310set"));
     QApplication::setApplicationVersion(QStringLiteral(QL310_VERSION));
+    // The language first: every text after this follows it.
+    ql310::installTranslations(app);
     ql310::applyDesktopIdentity();
 
     ql310::WidgetInteraction interaction;

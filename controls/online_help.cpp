@@ -4,6 +4,7 @@
 #include "busy_pointer.h"
 #include "help_window.h"
 #include "interaction.h"
+#include "language.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -66,7 +67,8 @@ OnlineHelp::OnlineHelp(QWidget* window, UserInteraction& interaction, QString me
       m_messageTitle(std::move(messageTitle)),
       m_xdgViewer(std::make_unique<XdgDesktopViewer>()),
       m_viewer(m_xdgViewer.get()),
-      m_directories(defaultSearchDirectories())
+      m_directories(defaultSearchDirectories()),
+      m_language(uiLanguage())
 {
     qApp->installEventFilter(this);
 }
@@ -88,10 +90,23 @@ QStringList OnlineHelp::defaultSearchDirectories()
 
 QString OnlineHelp::helpFile() const
 {
+    // "de_AT" prefers ql310_de_AT.chm, then ql310_de.chm.
+    QStringList translated;
+    if (!m_language.isEmpty()) {
+        translated << QStringLiteral("ql310_%1.chm").arg(m_language);
+        if (m_language.contains(u'_'))
+            translated << QStringLiteral("ql310_%1.chm").arg(m_language.section(u'_', 0, 0));
+    }
     for (const QString& directory : m_directories) {
         const QFileInfo file(QDir(directory), QString::fromLatin1(kHelpFileName));
-        if (file.isFile())
-            return file.absoluteFilePath();
+        if (!file.isFile())
+            continue;
+        for (const QString& name : translated) {
+            const QFileInfo inLanguage(QDir(directory), name);
+            if (inLanguage.isFile())
+                return inLanguage.absoluteFilePath();
+        }
+        return file.absoluteFilePath();
     }
     return {};
 }
