@@ -40,1612 +40,1612 @@
     <message>
         <source>USB ISDN TA Configuration</source>
         <comment>101</comment>
-        <translation type="unfinished"></translation>
+        <translation>USB-ISDN-TA-Konfiguration</translation>
     </message>
     <message>
         <source>&amp;File</source>
         <comment>102</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Command</source>
         <comment>103</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Befehl</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <comment>104</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>MSN</source>
         <comment>105</comment>
-        <translation type="unfinished"></translation>
+        <translation>MSN</translation>
     </message>
     <message>
         <source>Phone &amp;&amp; Data Function</source>
         <comment>106</comment>
-        <translation type="unfinished"></translation>
+        <translation>Telefon- &amp;&amp; Datenfunktionen</translation>
     </message>
     <message>
         <source>Forwarding</source>
         <comment>107</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anrufweiterschaltung</translation>
     </message>
     <message>
         <source>LCR</source>
         <comment>108</comment>
-        <translation type="unfinished"></translation>
+        <translation>LCR</translation>
     </message>
     <message>
         <source>Short Dial</source>
         <comment>109</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kurzwahl</translation>
     </message>
     <message>
         <source>PhoneBook</source>
         <comment>110</comment>
-        <translation type="unfinished"></translation>
+        <translation>Telefonbuch</translation>
     </message>
     <message>
         <source>Port 1</source>
         <comment>111</comment>
-        <translation type="unfinished"></translation>
+        <translation>Port 1</translation>
     </message>
     <message>
         <source>Port 2</source>
         <comment>112</comment>
-        <translation type="unfinished"></translation>
+        <translation>Port 2</translation>
     </message>
     <message>
         <source>Port 3</source>
         <comment>113</comment>
-        <translation type="unfinished"></translation>
+        <translation>Port 3</translation>
     </message>
     <message>
         <source>Port 4</source>
         <comment>114</comment>
-        <translation type="unfinished"></translation>
+        <translation>Port 4</translation>
     </message>
     <message>
         <source>Data</source>
         <comment>115</comment>
-        <translation type="unfinished"></translation>
+        <translation>Daten</translation>
     </message>
     <message>
         <source>Port Number</source>
         <comment>116</comment>
-        <translation type="unfinished"></translation>
+        <translation>Portnummer</translation>
     </message>
     <message>
         <source>Name</source>
         <comment>117</comment>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Incoming MSN &amp;&amp; Ring type</source>
         <comment>118</comment>
-        <translation type="unfinished"></translation>
+        <translation>Eingehende MSN &amp;&amp; Klingeltyp</translation>
     </message>
     <message>
         <source>Accept All</source>
         <comment>119</comment>
-        <translation type="unfinished"></translation>
+        <translation>Alle annehmen</translation>
     </message>
     <message>
         <source>Type 1</source>
         <comment>120</comment>
-        <translation type="unfinished"></translation>
+        <translation>Typ 1</translation>
     </message>
     <message>
         <source>Type 2</source>
         <comment>121</comment>
-        <translation type="unfinished"></translation>
+        <translation>Typ 2</translation>
     </message>
     <message>
         <source>Type 3</source>
         <comment>122</comment>
-        <translation type="unfinished"></translation>
+        <translation>Typ 3</translation>
     </message>
     <message>
         <source>Type 4</source>
         <comment>123</comment>
-        <translation type="unfinished"></translation>
+        <translation>Typ 4</translation>
     </message>
     <message>
         <source>Outgoing Phone Number</source>
         <comment>124</comment>
-        <translation type="unfinished"></translation>
+        <translation>Abgehende Rufnummer</translation>
     </message>
     <message>
         <source>A-law</source>
         <comment>125</comment>
-        <translation type="unfinished"></translation>
+        <translation>A-law</translation>
     </message>
     <message>
         <source>u-law</source>
         <comment>126</comment>
-        <translation type="unfinished"></translation>
+        <translation>u-law</translation>
     </message>
     <message>
         <source>Need Morning Call</source>
         <comment>127</comment>
-        <translation type="unfinished"></translation>
+        <translation>Weckruf</translation>
     </message>
     <message>
         <source>Direct To Outside Line</source>
         <comment>128</comment>
-        <translation type="unfinished"></translation>
+        <translation>Direkt zur Amtsleitung</translation>
     </message>
     <message>
         <source>Show Incoming Caller ID</source>
         <comment>129</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rufnummernanzeige</translation>
     </message>
     <message>
         <source>Enable Outgoing Caller ID</source>
         <comment>130</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rufnummernübermittlung</translation>
     </message>
     <message>
         <source>Enable Call Waiting</source>
         <comment>131</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anklopfen</translation>
     </message>
     <message>
         <source>Enable Take Over</source>
         <comment>132</comment>
-        <translation type="unfinished"></translation>
+        <translation>Gesprächsübernahme</translation>
     </message>
     <message>
         <source>Stop Music On Hold</source>
         <comment>133</comment>
-        <translation type="unfinished"></translation>
+        <translation>Keine Wartemusik</translation>
     </message>
     <message>
         <source>Caller ID Option</source>
         <comment>134</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rufnummernanzeige-Verfahren</translation>
     </message>
     <message>
         <source>DTMF aft-first ring</source>
         <comment>135</comment>
-        <translation type="unfinished"></translation>
+        <translation>DTMF nach 1. Klingeln</translation>
     </message>
     <message>
         <source>FSK aft-first ring</source>
         <comment>136</comment>
-        <translation type="unfinished"></translation>
+        <translation>FSK nach 1. Klingeln</translation>
     </message>
     <message>
         <source>DTMF pre-first ring</source>
         <comment>137</comment>
-        <translation type="unfinished"></translation>
+        <translation>DTMF vor 1. Klingeln</translation>
     </message>
     <message>
         <source>FSK pre-first ring</source>
         <comment>138</comment>
-        <translation type="unfinished"></translation>
+        <translation>FSK vor 1. Klingeln</translation>
     </message>
     <message>
         <source>No Forward</source>
         <comment>139</comment>
-        <translation type="unfinished"></translation>
+        <translation>Keine Weiterschaltung</translation>
     </message>
     <message>
         <source>Busy</source>
         <comment>140</comment>
-        <translation type="unfinished"></translation>
+        <translation>Besetzt</translation>
     </message>
     <message>
         <source>No Answer</source>
         <comment>141</comment>
-        <translation type="unfinished"></translation>
+        <translation>Keine Antwort</translation>
     </message>
     <message>
         <source>Immediately</source>
         <comment>142</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sofort</translation>
     </message>
     <message>
         <source>Forward To</source>
         <comment>143</comment>
-        <translation type="unfinished"></translation>
+        <translation>Weiterschalten an</translation>
     </message>
     <message>
         <source>Delay before forwarding on &quot;No Answer&quot;</source>
         <comment>144</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wartezeit vor Weiterschaltung bei &quot;Keine Antwort&quot;</translation>
     </message>
     <message>
         <source>Sec</source>
         <comment>145</comment>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Forward According To Phone Book If No Answer</source>
         <comment>146</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bei keiner Antwort nach Telefonbuch weiterschalten</translation>
     </message>
     <message>
         <source>Peer Phone Number</source>
         <comment>147</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rufnummer Gegenstelle</translation>
     </message>
     <message>
         <source>Peer Name</source>
         <comment>148</comment>
-        <translation type="unfinished"></translation>
+        <translation>Name Gegenstelle</translation>
     </message>
     <message>
         <source>Active</source>
         <comment>149</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <source>none</source>
         <comment>150</comment>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>Dial Range</source>
         <comment>151</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wählbereich</translation>
     </message>
     <message>
         <source>Prefix</source>
         <comment>152</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vorwahl</translation>
     </message>
     <message>
         <source>Active Time Range</source>
         <comment>153</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aktiver Zeitraum</translation>
     </message>
     <message>
         <source>replace</source>
         <comment>154</comment>
-        <translation type="unfinished"></translation>
+        <translation>ersetzen</translation>
     </message>
     <message>
         <source>add</source>
         <comment>155</comment>
-        <translation type="unfinished"></translation>
+        <translation>voranstellen</translation>
     </message>
     <message>
         <source>Mon-Fri</source>
         <comment>156</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mo-Fr</translation>
     </message>
     <message>
         <source>Sat-Sun</source>
         <comment>157</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sa-So</translation>
     </message>
     <message>
         <source>Prefer 1 B channel first for MLPPP function when using NDISWAN driver</source>
         <comment>158</comment>
-        <translation type="unfinished"></translation>
+        <translation>Für MLPPP mit NDISWAN-Treiber zuerst einen B-Kanal verwenden</translation>
     </message>
     <message>
         <source>&amp;Load Setting</source>
         <comment>159</comment>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen &amp;laden</translation>
     </message>
     <message>
         <source>&amp;Save Setting</source>
         <comment>160</comment>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen &amp;speichern</translation>
     </message>
     <message>
         <source>L&amp;oad LCR</source>
         <comment>161</comment>
-        <translation type="unfinished"></translation>
+        <translation>LCR l&amp;aden</translation>
     </message>
     <message>
         <source>S&amp;ave LCR</source>
         <comment>162</comment>
-        <translation type="unfinished"></translation>
+        <translation>LCR spe&amp;ichern</translation>
     </message>
     <message>
         <source>Load &amp;Phone Book</source>
         <comment>163</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Telefonbuch laden</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
         <comment>164</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Read from ISDN TA</source>
         <comment>165</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aus ISDN-TA &amp;lesen</translation>
     </message>
     <message>
         <source>Reset to &amp;Default</source>
         <comment>166</comment>
-        <translation type="unfinished"></translation>
+        <translation>Auf &amp;Werkseinstellungen zurücksetzen</translation>
     </message>
     <message>
         <source>&amp;Write to ISDN TA</source>
         <comment>167</comment>
-        <translation type="unfinished"></translation>
+        <translation>In ISDN-TA &amp;schreiben</translation>
     </message>
     <message>
         <source>&amp;On Line Menu</source>
         <comment>168</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Online-Hilfe</translation>
     </message>
     <message>
         <source>&amp;About ISDN TA</source>
         <comment>169</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über ISDN-TA</translation>
     </message>
     <message>
         <source>Firmware :</source>
         <comment>170</comment>
-        <translation type="unfinished"></translation>
+        <translation>Firmware:</translation>
     </message>
     <message>
         <source>Open Success !</source>
         <comment>171</comment>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen erfolgreich!</translation>
     </message>
     <message>
         <source>Open Fail ! ISDN TA may not active</source>
         <comment>172</comment>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen fehlgeschlagen! ISDN-TA ist womöglich nicht aktiv.</translation>
     </message>
     <message>
         <source>Write to ISDN TA Success !</source>
         <comment>173</comment>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben in ISDN-TA erfolgreich!</translation>
     </message>
     <message>
         <source>Write to ISDN TA Fail ! ISDN TA May not active or busy</source>
         <comment>174</comment>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben in ISDN-TA fehlgeschlagen! ISDN-TA ist womöglich nicht aktiv oder belegt.</translation>
     </message>
     <message>
         <source>Morning Call Time</source>
         <comment>175</comment>
-        <translation type="unfinished"></translation>
+        <translation>Weckzeit</translation>
     </message>
     <message>
         <source>Exclusion Table</source>
         <comment>176</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ausnahmetabelle</translation>
     </message>
     <message>
         <source>About ISDN TA Configuration</source>
         <comment>177</comment>
-        <translation type="unfinished"></translation>
+        <translation>Über ISDN-TA-Konfiguration</translation>
     </message>
     <message>
         <source>ISDN TA Configuration Program</source>
         <comment>178</comment>
-        <translation type="unfinished"></translation>
+        <translation>ISDN-TA-Konfigurationsprogramm</translation>
     </message>
     <message>
         <source>Copyright (C) the ql310set authors. Licensed under GPL-3.0-or-later.</source>
         <comment>179</comment>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) die Autoren von ql310set. Lizenz: GPL-3.0-or-later.</translation>
     </message>
     <message>
         <source>                 </source>
         <comment>180</comment>
-        <translation type="unfinished"></translation>
+        <translation>                 </translation>
     </message>
     <message>
         <source>Version</source>
         <comment>181</comment>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>OK</source>
         <comment>182</comment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Range between 1x --&gt;4xxx , the first digit must between be 1 to 4</source>
         <comment>183</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bereich 1x bis 4xxx, die erste Ziffer muss zwischen 1 und 4 liegen</translation>
     </message>
     <message>
         <source>Also appears at FSK CLID box</source>
         <comment>184</comment>
-        <translation type="unfinished"></translation>
+        <translation>Erscheint auch in der FSK-Rufnummernanzeige</translation>
     </message>
     <message>
         <source>Multiple Subscription Number &amp;&amp; Ring Type Setting</source>
         <comment>185</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mehrfachrufnummern (MSN) &amp;&amp; Klingeltyp</translation>
     </message>
     <message>
         <source>01</source>
         <comment>186</comment>
-        <translation type="unfinished"></translation>
+        <translation>01</translation>
     </message>
     <message>
         <source>02</source>
         <comment>187</comment>
-        <translation type="unfinished"></translation>
+        <translation>02</translation>
     </message>
     <message>
         <source>03</source>
         <comment>188</comment>
-        <translation type="unfinished"></translation>
+        <translation>03</translation>
     </message>
     <message>
         <source>04</source>
         <comment>189</comment>
-        <translation type="unfinished"></translation>
+        <translation>04</translation>
     </message>
     <message>
         <source>05</source>
         <comment>190</comment>
-        <translation type="unfinished"></translation>
+        <translation>05</translation>
     </message>
     <message>
         <source>06</source>
         <comment>191</comment>
-        <translation type="unfinished"></translation>
+        <translation>06</translation>
     </message>
     <message>
         <source>07</source>
         <comment>192</comment>
-        <translation type="unfinished"></translation>
+        <translation>07</translation>
     </message>
     <message>
         <source>08</source>
         <comment>193</comment>
-        <translation type="unfinished"></translation>
+        <translation>08</translation>
     </message>
     <message>
         <source>09</source>
         <comment>194</comment>
-        <translation type="unfinished"></translation>
+        <translation>09</translation>
     </message>
     <message>
         <source>10</source>
         <comment>195</comment>
-        <translation type="unfinished"></translation>
+        <translation>10</translation>
     </message>
     <message>
         <source>11</source>
         <comment>196</comment>
-        <translation type="unfinished"></translation>
+        <translation>11</translation>
     </message>
     <message>
         <source>12</source>
         <comment>197</comment>
-        <translation type="unfinished"></translation>
+        <translation>12</translation>
     </message>
     <message>
         <source>13</source>
         <comment>198</comment>
-        <translation type="unfinished"></translation>
+        <translation>13</translation>
     </message>
     <message>
         <source>14</source>
         <comment>199</comment>
-        <translation type="unfinished"></translation>
+        <translation>14</translation>
     </message>
     <message>
         <source>15</source>
         <comment>200</comment>
-        <translation type="unfinished"></translation>
+        <translation>15</translation>
     </message>
     <message>
         <source>16</source>
         <comment>201</comment>
-        <translation type="unfinished"></translation>
+        <translation>16</translation>
     </message>
     <message>
         <source>17</source>
         <comment>202</comment>
-        <translation type="unfinished"></translation>
+        <translation>17</translation>
     </message>
     <message>
         <source>18</source>
         <comment>203</comment>
-        <translation type="unfinished"></translation>
+        <translation>18</translation>
     </message>
     <message>
         <source>19</source>
         <comment>204</comment>
-        <translation type="unfinished"></translation>
+        <translation>19</translation>
     </message>
     <message>
         <source>20</source>
         <comment>205</comment>
-        <translation type="unfinished"></translation>
+        <translation>20</translation>
     </message>
     <message>
         <source>21</source>
         <comment>206</comment>
-        <translation type="unfinished"></translation>
+        <translation>21</translation>
     </message>
     <message>
         <source>22</source>
         <comment>207</comment>
-        <translation type="unfinished"></translation>
+        <translation>22</translation>
     </message>
     <message>
         <source>23</source>
         <comment>208</comment>
-        <translation type="unfinished"></translation>
+        <translation>23</translation>
     </message>
     <message>
         <source>24</source>
         <comment>209</comment>
-        <translation type="unfinished"></translation>
+        <translation>24</translation>
     </message>
     <message>
         <source>International</source>
         <comment>210</comment>
-        <translation type="unfinished"></translation>
+        <translation>International</translation>
     </message>
     <message>
         <source>Taiwan</source>
         <comment>211</comment>
-        <translation type="unfinished"></translation>
+        <translation>Taiwan</translation>
     </message>
     <message>
         <source>Germany</source>
         <comment>212</comment>
-        <translation type="unfinished"></translation>
+        <translation>Deutschland</translation>
     </message>
     <message>
         <source>Sweden</source>
         <comment>213</comment>
-        <translation type="unfinished"></translation>
+        <translation>Schweden</translation>
     </message>
     <message>
         <source>France</source>
         <comment>214</comment>
-        <translation type="unfinished"></translation>
+        <translation>Frankreich</translation>
     </message>
     <message>
         <source>Switzerland</source>
         <comment>215</comment>
-        <translation type="unfinished"></translation>
+        <translation>Schweiz</translation>
     </message>
     <message>
         <source>Holland</source>
         <comment>216</comment>
-        <translation type="unfinished"></translation>
+        <translation>Niederlande</translation>
     </message>
     <message>
         <source>Finland</source>
         <comment>217</comment>
-        <translation type="unfinished"></translation>
+        <translation>Finnland</translation>
     </message>
     <message>
         <source>Denmark</source>
         <comment>218</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dänemark</translation>
     </message>
     <message>
         <source>United Kingdom</source>
         <comment>219</comment>
-        <translation type="unfinished"></translation>
+        <translation>Großbritannien</translation>
     </message>
     <message>
         <source>Australia</source>
         <comment>220</comment>
-        <translation type="unfinished"></translation>
+        <translation>Australien</translation>
     </message>
     <message>
         <source>Norway</source>
         <comment>221</comment>
-        <translation type="unfinished"></translation>
+        <translation>Norwegen</translation>
     </message>
     <message>
         <source>Italy</source>
         <comment>222</comment>
-        <translation type="unfinished"></translation>
+        <translation>Italien</translation>
     </message>
     <message>
         <source>xxxxxx</source>
         <comment>223</comment>
-        <translation type="unfinished"></translation>
+        <translation>xxxxxx</translation>
     </message>
     <message>
         <source>China</source>
         <comment>224</comment>
-        <translation type="unfinished"></translation>
+        <translation>China</translation>
     </message>
     <message>
         <source>Singapore</source>
         <comment>225</comment>
-        <translation type="unfinished"></translation>
+        <translation>Singapur</translation>
     </message>
     <message>
         <source>Malaysia</source>
         <comment>226</comment>
-        <translation type="unfinished"></translation>
+        <translation>Malaysia</translation>
     </message>
     <message>
         <source>Spain</source>
         <comment>227</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spanien</translation>
     </message>
     <message>
         <source>Portugal</source>
         <comment>228</comment>
-        <translation type="unfinished"></translation>
+        <translation>Portugal</translation>
     </message>
     <message>
         <source>Isreal</source>
         <comment>229</comment>
-        <translation type="unfinished"></translation>
+        <translation>Israel</translation>
     </message>
     <message>
         <source>Poland</source>
         <comment>230</comment>
-        <translation type="unfinished"></translation>
+        <translation>Polen</translation>
     </message>
     <message>
         <source>Czech</source>
         <comment>231</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tschechien</translation>
     </message>
     <message>
         <source>Hungary</source>
         <comment>232</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ungarn</translation>
     </message>
     <message>
         <source>Slovenia</source>
         <comment>233</comment>
-        <translation type="unfinished"></translation>
+        <translation>Slowenien</translation>
     </message>
     <message>
         <source>Estonia</source>
         <comment>234</comment>
-        <translation type="unfinished"></translation>
+        <translation>Estland</translation>
     </message>
     <message>
         <source>Slovakia</source>
         <comment>235</comment>
-        <translation type="unfinished"></translation>
+        <translation>Slowakei</translation>
     </message>
     <message>
         <source>NewZealand</source>
         <comment>236</comment>
-        <translation type="unfinished"></translation>
+        <translation>Neuseeland</translation>
     </message>
     <message>
         <source>Korea</source>
         <comment>237</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korea</translation>
     </message>
     <message>
         <source>Japan</source>
         <comment>238</comment>
-        <translation type="unfinished"></translation>
+        <translation>Japan</translation>
     </message>
     <message>
         <source>Philippine</source>
         <comment>239</comment>
-        <translation type="unfinished"></translation>
+        <translation>Philippinen</translation>
     </message>
     <message>
         <source>Thiland</source>
         <comment>240</comment>
-        <translation type="unfinished"></translation>
+        <translation>Thailand</translation>
     </message>
     <message>
         <source>Turkey</source>
         <comment>241</comment>
-        <translation type="unfinished"></translation>
+        <translation>Türkei</translation>
     </message>
     <message>
         <source>Greece</source>
         <comment>242</comment>
-        <translation type="unfinished"></translation>
+        <translation>Griechenland</translation>
     </message>
     <message>
         <source>Argentina</source>
         <comment>243</comment>
-        <translation type="unfinished"></translation>
+        <translation>Argentinien</translation>
     </message>
     <message>
         <source>Austria</source>
         <comment>244</comment>
-        <translation type="unfinished"></translation>
+        <translation>Österreich</translation>
     </message>
     <message>
         <source>Bangladesh</source>
         <comment>245</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bangladesch</translation>
     </message>
     <message>
         <source>Belgium</source>
         <comment>246</comment>
-        <translation type="unfinished"></translation>
+        <translation>Belgien</translation>
     </message>
     <message>
         <source>Brasil</source>
         <comment>247</comment>
-        <translation type="unfinished"></translation>
+        <translation>Brasilien</translation>
     </message>
     <message>
         <source>Bulgaria</source>
         <comment>248</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bulgarien</translation>
     </message>
     <message>
         <source>Canada</source>
         <comment>249</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kanada</translation>
     </message>
     <message>
         <source>Chile</source>
         <comment>250</comment>
-        <translation type="unfinished"></translation>
+        <translation>Chile</translation>
     </message>
     <message>
         <source>Colombia</source>
         <comment>251</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kolumbien</translation>
     </message>
     <message>
         <source>Egypt</source>
         <comment>252</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ägypten</translation>
     </message>
     <message>
         <source>Hongkong</source>
         <comment>253</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hongkong</translation>
     </message>
     <message>
         <source>India</source>
         <comment>254</comment>
-        <translation type="unfinished"></translation>
+        <translation>Indien</translation>
     </message>
     <message>
         <source>Indonesia</source>
         <comment>255</comment>
-        <translation type="unfinished"></translation>
+        <translation>Indonesien</translation>
     </message>
     <message>
         <source>Iran</source>
         <comment>256</comment>
-        <translation type="unfinished"></translation>
+        <translation>Iran</translation>
     </message>
     <message>
         <source>Iraq</source>
         <comment>257</comment>
-        <translation type="unfinished"></translation>
+        <translation>Irak</translation>
     </message>
     <message>
         <source>Ireland</source>
         <comment>258</comment>
-        <translation type="unfinished"></translation>
+        <translation>Irland</translation>
     </message>
     <message>
         <source>Mexico</source>
         <comment>259</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mexiko</translation>
     </message>
     <message>
         <source>Peru</source>
         <comment>260</comment>
-        <translation type="unfinished"></translation>
+        <translation>Peru</translation>
     </message>
     <message>
         <source>Portugal</source>
         <comment>261</comment>
-        <translation type="unfinished"></translation>
+        <translation>Portugal</translation>
     </message>
     <message>
         <source>Romania</source>
         <comment>262</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rumänien</translation>
     </message>
     <message>
         <source>Russia</source>
         <comment>263</comment>
-        <translation type="unfinished"></translation>
+        <translation>Russland</translation>
     </message>
     <message>
         <source>Saudi Arabia</source>
         <comment>264</comment>
-        <translation type="unfinished"></translation>
+        <translation>Saudi-Arabien</translation>
     </message>
     <message>
         <source>South Africa</source>
         <comment>265</comment>
-        <translation type="unfinished"></translation>
+        <translation>Südafrika</translation>
     </message>
     <message>
         <source>xxxxxx</source>
         <comment>266</comment>
-        <translation type="unfinished"></translation>
+        <translation>xxxxxx</translation>
     </message>
     <message>
         <source>Ukraine</source>
         <comment>267</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ukraine</translation>
     </message>
     <message>
         <source>Sri Lanka</source>
         <comment>268</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sri Lanka</translation>
     </message>
     <message>
         <source>xxxxxx</source>
         <comment>269</comment>
-        <translation type="unfinished"></translation>
+        <translation>xxxxxx</translation>
     </message>
     <message>
         <source>xxxxxx</source>
         <comment>270</comment>
-        <translation type="unfinished"></translation>
+        <translation>xxxxxx</translation>
     </message>
     <message>
         <source>xxxxxx</source>
         <comment>271</comment>
-        <translation type="unfinished"></translation>
+        <translation>xxxxxx</translation>
     </message>
     <message>
         <source>xxxxxx</source>
         <comment>272</comment>
-        <translation type="unfinished"></translation>
+        <translation>xxxxxx</translation>
     </message>
     <message>
         <source>xxxxxx</source>
         <comment>273</comment>
-        <translation type="unfinished"></translation>
+        <translation>xxxxxx</translation>
     </message>
     <message>
         <source>xxxxxx</source>
         <comment>274</comment>
-        <translation type="unfinished"></translation>
+        <translation>xxxxxx</translation>
     </message>
     <message>
         <source>xxxxxx</source>
         <comment>275</comment>
-        <translation type="unfinished"></translation>
+        <translation>xxxxxx</translation>
     </message>
     <message>
         <source>xxxxxx</source>
         <comment>276</comment>
-        <translation type="unfinished"></translation>
+        <translation>xxxxxx</translation>
     </message>
     <message>
         <source>xxxxxx</source>
         <comment>277</comment>
-        <translation type="unfinished"></translation>
+        <translation>xxxxxx</translation>
     </message>
     <message>
         <source>xxxxxx</source>
         <comment>278</comment>
-        <translation type="unfinished"></translation>
+        <translation>xxxxxx</translation>
     </message>
     <message>
         <source>xxxxxx</source>
         <comment>279</comment>
-        <translation type="unfinished"></translation>
+        <translation>xxxxxx</translation>
     </message>
     <message>
         <source>xxxxxx</source>
         <comment>280</comment>
-        <translation type="unfinished"></translation>
+        <translation>xxxxxx</translation>
     </message>
     <message>
         <source>xxxxxx</source>
         <comment>281</comment>
-        <translation type="unfinished"></translation>
+        <translation>xxxxxx</translation>
     </message>
     <message>
         <source>xxxxxx</source>
         <comment>282</comment>
-        <translation type="unfinished"></translation>
+        <translation>xxxxxx</translation>
     </message>
     <message>
         <source>Call Forwarding</source>
         <comment>283</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anrufweiterschaltung</translation>
     </message>
     <message>
         <source>00</source>
         <comment>284</comment>
-        <translation type="unfinished"></translation>
+        <translation>00</translation>
     </message>
     <message>
         <source>01</source>
         <comment>285</comment>
-        <translation type="unfinished"></translation>
+        <translation>01</translation>
     </message>
     <message>
         <source>02</source>
         <comment>286</comment>
-        <translation type="unfinished"></translation>
+        <translation>02</translation>
     </message>
     <message>
         <source>03</source>
         <comment>287</comment>
-        <translation type="unfinished"></translation>
+        <translation>03</translation>
     </message>
     <message>
         <source>04</source>
         <comment>288</comment>
-        <translation type="unfinished"></translation>
+        <translation>04</translation>
     </message>
     <message>
         <source>05</source>
         <comment>289</comment>
-        <translation type="unfinished"></translation>
+        <translation>05</translation>
     </message>
     <message>
         <source>06</source>
         <comment>290</comment>
-        <translation type="unfinished"></translation>
+        <translation>06</translation>
     </message>
     <message>
         <source>07</source>
         <comment>291</comment>
-        <translation type="unfinished"></translation>
+        <translation>07</translation>
     </message>
     <message>
         <source>08</source>
         <comment>292</comment>
-        <translation type="unfinished"></translation>
+        <translation>08</translation>
     </message>
     <message>
         <source>09</source>
         <comment>293</comment>
-        <translation type="unfinished"></translation>
+        <translation>09</translation>
     </message>
     <message>
         <source>10</source>
         <comment>294</comment>
-        <translation type="unfinished"></translation>
+        <translation>10</translation>
     </message>
     <message>
         <source>11</source>
         <comment>295</comment>
-        <translation type="unfinished"></translation>
+        <translation>11</translation>
     </message>
     <message>
         <source>12</source>
         <comment>296</comment>
-        <translation type="unfinished"></translation>
+        <translation>12</translation>
     </message>
     <message>
         <source>13</source>
         <comment>297</comment>
-        <translation type="unfinished"></translation>
+        <translation>13</translation>
     </message>
     <message>
         <source>14</source>
         <comment>298</comment>
-        <translation type="unfinished"></translation>
+        <translation>14</translation>
     </message>
     <message>
         <source>15</source>
         <comment>299</comment>
-        <translation type="unfinished"></translation>
+        <translation>15</translation>
     </message>
     <message>
         <source>16</source>
         <comment>300</comment>
-        <translation type="unfinished"></translation>
+        <translation>16</translation>
     </message>
     <message>
         <source>17</source>
         <comment>301</comment>
-        <translation type="unfinished"></translation>
+        <translation>17</translation>
     </message>
     <message>
         <source>18</source>
         <comment>302</comment>
-        <translation type="unfinished"></translation>
+        <translation>18</translation>
     </message>
     <message>
         <source>19</source>
         <comment>303</comment>
-        <translation type="unfinished"></translation>
+        <translation>19</translation>
     </message>
     <message>
         <source>20</source>
         <comment>304</comment>
-        <translation type="unfinished"></translation>
+        <translation>20</translation>
     </message>
     <message>
         <source>21</source>
         <comment>305</comment>
-        <translation type="unfinished"></translation>
+        <translation>21</translation>
     </message>
     <message>
         <source>22</source>
         <comment>306</comment>
-        <translation type="unfinished"></translation>
+        <translation>22</translation>
     </message>
     <message>
         <source>23</source>
         <comment>307</comment>
-        <translation type="unfinished"></translation>
+        <translation>23</translation>
     </message>
     <message>
         <source>24</source>
         <comment>308</comment>
-        <translation type="unfinished"></translation>
+        <translation>24</translation>
     </message>
     <message>
         <source>25</source>
         <comment>309</comment>
-        <translation type="unfinished"></translation>
+        <translation>25</translation>
     </message>
     <message>
         <source>26</source>
         <comment>310</comment>
-        <translation type="unfinished"></translation>
+        <translation>26</translation>
     </message>
     <message>
         <source>27</source>
         <comment>311</comment>
-        <translation type="unfinished"></translation>
+        <translation>27</translation>
     </message>
     <message>
         <source>28</source>
         <comment>312</comment>
-        <translation type="unfinished"></translation>
+        <translation>28</translation>
     </message>
     <message>
         <source>29</source>
         <comment>313</comment>
-        <translation type="unfinished"></translation>
+        <translation>29</translation>
     </message>
     <message>
         <source>30</source>
         <comment>314</comment>
-        <translation type="unfinished"></translation>
+        <translation>30</translation>
     </message>
     <message>
         <source>31</source>
         <comment>315</comment>
-        <translation type="unfinished"></translation>
+        <translation>31</translation>
     </message>
     <message>
         <source>32</source>
         <comment>316</comment>
-        <translation type="unfinished"></translation>
+        <translation>32</translation>
     </message>
     <message>
         <source>33</source>
         <comment>317</comment>
-        <translation type="unfinished"></translation>
+        <translation>33</translation>
     </message>
     <message>
         <source>34</source>
         <comment>318</comment>
-        <translation type="unfinished"></translation>
+        <translation>34</translation>
     </message>
     <message>
         <source>35</source>
         <comment>319</comment>
-        <translation type="unfinished"></translation>
+        <translation>35</translation>
     </message>
     <message>
         <source>36</source>
         <comment>320</comment>
-        <translation type="unfinished"></translation>
+        <translation>36</translation>
     </message>
     <message>
         <source>37</source>
         <comment>321</comment>
-        <translation type="unfinished"></translation>
+        <translation>37</translation>
     </message>
     <message>
         <source>38</source>
         <comment>322</comment>
-        <translation type="unfinished"></translation>
+        <translation>38</translation>
     </message>
     <message>
         <source>39</source>
         <comment>323</comment>
-        <translation type="unfinished"></translation>
+        <translation>39</translation>
     </message>
     <message>
         <source>40</source>
         <comment>324</comment>
-        <translation type="unfinished"></translation>
+        <translation>40</translation>
     </message>
     <message>
         <source>41</source>
         <comment>325</comment>
-        <translation type="unfinished"></translation>
+        <translation>41</translation>
     </message>
     <message>
         <source>42</source>
         <comment>326</comment>
-        <translation type="unfinished"></translation>
+        <translation>42</translation>
     </message>
     <message>
         <source>43</source>
         <comment>327</comment>
-        <translation type="unfinished"></translation>
+        <translation>43</translation>
     </message>
     <message>
         <source>44</source>
         <comment>328</comment>
-        <translation type="unfinished"></translation>
+        <translation>44</translation>
     </message>
     <message>
         <source>45</source>
         <comment>329</comment>
-        <translation type="unfinished"></translation>
+        <translation>45</translation>
     </message>
     <message>
         <source>46</source>
         <comment>330</comment>
-        <translation type="unfinished"></translation>
+        <translation>46</translation>
     </message>
     <message>
         <source>47</source>
         <comment>331</comment>
-        <translation type="unfinished"></translation>
+        <translation>47</translation>
     </message>
     <message>
         <source>48</source>
         <comment>332</comment>
-        <translation type="unfinished"></translation>
+        <translation>48</translation>
     </message>
     <message>
         <source>49</source>
         <comment>333</comment>
-        <translation type="unfinished"></translation>
+        <translation>49</translation>
     </message>
     <message>
         <source>50</source>
         <comment>334</comment>
-        <translation type="unfinished"></translation>
+        <translation>50</translation>
     </message>
     <message>
         <source>51</source>
         <comment>335</comment>
-        <translation type="unfinished"></translation>
+        <translation>51</translation>
     </message>
     <message>
         <source>52</source>
         <comment>336</comment>
-        <translation type="unfinished"></translation>
+        <translation>52</translation>
     </message>
     <message>
         <source>53</source>
         <comment>337</comment>
-        <translation type="unfinished"></translation>
+        <translation>53</translation>
     </message>
     <message>
         <source>54</source>
         <comment>338</comment>
-        <translation type="unfinished"></translation>
+        <translation>54</translation>
     </message>
     <message>
         <source>55</source>
         <comment>339</comment>
-        <translation type="unfinished"></translation>
+        <translation>55</translation>
     </message>
     <message>
         <source>56</source>
         <comment>340</comment>
-        <translation type="unfinished"></translation>
+        <translation>56</translation>
     </message>
     <message>
         <source>57</source>
         <comment>341</comment>
-        <translation type="unfinished"></translation>
+        <translation>57</translation>
     </message>
     <message>
         <source>58</source>
         <comment>342</comment>
-        <translation type="unfinished"></translation>
+        <translation>58</translation>
     </message>
     <message>
         <source>59</source>
         <comment>343</comment>
-        <translation type="unfinished"></translation>
+        <translation>59</translation>
     </message>
     <message>
         <source>60</source>
         <comment>344</comment>
-        <translation type="unfinished"></translation>
+        <translation>60</translation>
     </message>
     <message>
         <source>The phone number such as local code and country code</source>
         <comment>345</comment>
-        <translation type="unfinished"></translation>
+        <translation>Die Rufnummer samt Orts- und Landesvorwahl</translation>
     </message>
     <message>
         <source>Allows the prefix to be replaced or added</source>
         <comment>346</comment>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorwahl kann ersetzt oder vorangestellt werden</translation>
     </message>
     <message>
         <source>The phone code allows you to benefits the better tariff</source>
         <comment>347</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mit der Vorwahl nutzen Sie den günstigeren Tarif</translation>
     </message>
     <message>
         <source>Call to remote party without dialing &quot;0&quot; if checked</source>
         <comment>348</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anrufe nach außen ohne Wahl der &quot;0&quot;, wenn markiert</translation>
     </message>
     <message>
         <source>Call to remote party with dialing &quot;0&quot;</source>
         <comment>349</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anrufe nach außen mit Wahl der &quot;0&quot;</translation>
     </message>
     <message>
         <source>Receive and send a second call</source>
         <comment>350</comment>
-        <translation type="unfinished"></translation>
+        <translation>Einen zweiten Anruf annehmen und führen</translation>
     </message>
     <message>
         <source>Take an on-going incoming call from another extension</source>
         <comment>351</comment>
-        <translation type="unfinished"></translation>
+        <translation>Einen laufenden Anruf von einer anderen Nebenstelle übernehmen</translation>
     </message>
     <message>
         <source>No waiting music while call in on hold</source>
         <comment>352</comment>
-        <translation type="unfinished"></translation>
+        <translation>Keine Wartemusik, während ein Anruf gehalten wird</translation>
     </message>
     <message>
         <source>Please refer to the &quot;Caller ID Option&quot; at user manual or on-line help</source>
         <comment>353</comment>
-        <translation type="unfinished"></translation>
+        <translation>Siehe &quot;Rufnummernanzeige-Verfahren&quot; im Handbuch oder in der Online-Hilfe</translation>
     </message>
     <message>
         <source>Please refer to the &quot;Distinctive Ringing&quot; at user manual or on-line help</source>
         <comment>354</comment>
-        <translation type="unfinished"></translation>
+        <translation>Siehe &quot;Klingeltyp&quot; im Handbuch oder in der Online-Hilfe</translation>
     </message>
     <message>
         <source>Can appear at remote site</source>
         <comment>355</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kann bei der Gegenstelle erscheinen</translation>
     </message>
     <message>
         <source>Enter phone number for calling remote party</source>
         <comment>356</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rufnummer der Gegenstelle eingeben</translation>
     </message>
     <message>
         <source>Enter phone number for calling remote party</source>
         <comment>357</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rufnummer der Gegenstelle eingeben</translation>
     </message>
     <message>
         <source>Enter phone number of local extension or remote party</source>
         <comment>358</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rufnummer der Nebenstelle oder Gegenstelle eingeben</translation>
     </message>
     <message>
         <source>Save Phone &amp;Book</source>
         <comment>359</comment>
-        <translation type="unfinished"></translation>
+        <translation>Telefonbuch spei&amp;chern</translation>
     </message>
     <message>
         <source>Mon-Sun</source>
         <comment>360</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mo-So</translation>
     </message>
     <message>
         <source>Yes</source>
         <comment>361</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
         <comment>362</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Table (1-&gt;20)</source>
         <comment>363</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle (1-&gt;20)</translation>
     </message>
     <message>
         <source>All</source>
         <comment>364</comment>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>Start</source>
         <comment>365</comment>
-        <translation type="unfinished"></translation>
+        <translation>Beginn</translation>
     </message>
     <message>
         <source>End</source>
         <comment>366</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>add/replace</source>
         <comment>367</comment>
-        <translation type="unfinished"></translation>
+        <translation>voranstellen/ersetzen</translation>
     </message>
     <message>
         <source>Number</source>
         <comment>368</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
     </message>
     <message>
         <source>Hour</source>
         <comment>369</comment>
-        <translation type="unfinished"></translation>
+        <translation>Stunde</translation>
     </message>
     <message>
         <source>Period</source>
         <comment>370</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum</translation>
     </message>
     <message>
         <source>Yes/No</source>
         <comment>371</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ja/Nein</translation>
     </message>
     <message>
         <source>Call Logging</source>
         <comment>372</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anrufliste</translation>
     </message>
     <message>
         <source>Port1</source>
         <comment>373</comment>
-        <translation type="unfinished"></translation>
+        <translation>Port1</translation>
     </message>
     <message>
         <source>Port2</source>
         <comment>374</comment>
-        <translation type="unfinished"></translation>
+        <translation>Port2</translation>
     </message>
     <message>
         <source>Port3</source>
         <comment>375</comment>
-        <translation type="unfinished"></translation>
+        <translation>Port3</translation>
     </message>
     <message>
         <source>Port4</source>
         <comment>376</comment>
-        <translation type="unfinished"></translation>
+        <translation>Port4</translation>
     </message>
     <message>
         <source>Data(B1)</source>
         <comment>377</comment>
-        <translation type="unfinished"></translation>
+        <translation>Data(B1)</translation>
     </message>
     <message>
         <source>Data(B2)</source>
         <comment>378</comment>
-        <translation type="unfinished"></translation>
+        <translation>Data(B2)</translation>
     </message>
     <message>
         <source>Port</source>
         <comment>379</comment>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Phone Number</source>
         <comment>380</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rufnummer</translation>
     </message>
     <message>
         <source>Start Time</source>
         <comment>381</comment>
-        <translation type="unfinished"></translation>
+        <translation>Beginn</translation>
     </message>
     <message>
         <source>End Time</source>
         <comment>382</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>Duration</source>
         <comment>383</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <source> IN</source>
         <comment>384</comment>
-        <translation type="unfinished"></translation>
+        <translation> IN</translation>
     </message>
     <message>
         <source>OUT</source>
         <comment>385</comment>
-        <translation type="unfinished"></translation>
+        <translation>OUT</translation>
     </message>
     <message>
         <source>Call &amp;Logging</source>
         <comment>386</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anrufliste</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
         <comment>387</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lös&amp;chen</translation>
     </message>
     <message>
         <source>All</source>
         <comment>388</comment>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>Range</source>
         <comment>389</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bereich</translation>
     </message>
     <message>
         <source>  Month  / Day  /  Year      --&gt;   Month  /  Day   / Year</source>
         <comment>390</comment>
-        <translation type="unfinished"></translation>
+        <translation>  Monat  / Tag  /  Jahr      --&gt;   Monat  /  Tag   / Jahr</translation>
     </message>
     <message>
         <source>Yes</source>
         <comment>391</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>Canel</source>
         <comment>392</comment>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Clear Call Logging</source>
         <comment>393</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anrufliste löschen</translation>
     </message>
     <message>
         <source>This time you got</source>
         <comment>394</comment>
-        <translation type="unfinished"></translation>
+        <translation>Diesmal wurden</translation>
     </message>
     <message>
         <source>records in Call Logging.</source>
         <comment>395</comment>
-        <translation type="unfinished"></translation>
+        <translation>Einträge in die Anrufliste gelesen.</translation>
     </message>
     <message>
         <source>&amp;Read</source>
         <comment>396</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lesen</translation>
     </message>
     <message>
         <source>&amp;Sort</source>
         <comment>397</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sortieren</translation>
     </message>
     <message>
         <source>&amp;Ascending</source>
         <comment>398</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aufsteigend</translation>
     </message>
     <message>
         <source>&amp;Descending</source>
         <comment>399</comment>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;bsteigend</translation>
     </message>
     <message>
         <source>Tran(B1)</source>
         <comment>400</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tran(B1)</translation>
     </message>
     <message>
         <source>Tran(B2)</source>
         <comment>401</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tran(B2)</translation>
     </message>
     <message>
         <source>Writing</source>
         <comment>402</comment>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben</translation>
     </message>
     <message>
         <source>Writing to ISDN TA now?</source>
         <comment>403</comment>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt in ISDN-TA schreiben?</translation>
     </message>
     <message>
         <source>Waring! ISDN TA is not connected.</source>
         <comment>404</comment>
-        <translation type="unfinished"></translation>
+        <translation>Achtung! ISDN-TA ist nicht verbunden.</translation>
     </message>
     <message>
         <source>&amp;Upgrade Firmware</source>
         <comment>405</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Firmware aktualisieren</translation>
     </message>
     <message>
         <source>In/Out</source>
         <comment>406</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ein/Aus</translation>
     </message>
     <message>
         <source>BOD</source>
         <comment>407</comment>
-        <translation type="unfinished"></translation>
+        <translation>BOD</translation>
     </message>
     <message>
         <source>1.Minimum 2nd B channel connection :</source>
         <comment>408</comment>
-        <translation type="unfinished"></translation>
+        <translation>1. Mindestdauer der 2. B-Kanal-Verbindung:</translation>
     </message>
     <message>
         <source>2.Delay for 2nd B channel reconnect :</source>
         <comment>409</comment>
-        <translation type="unfinished"></translation>
+        <translation>2. Wartezeit vor Neuaufbau des 2. B-Kanals:</translation>
     </message>
     <message>
         <source>3.Open 2nd B channel above :</source>
         <comment>410</comment>
-        <translation type="unfinished"></translation>
+        <translation>3. 2. B-Kanal öffnen über:</translation>
     </message>
     <message>
         <source>4.Close 2nd B channel below :</source>
         <comment>411</comment>
-        <translation type="unfinished"></translation>
+        <translation>4. 2. B-Kanal schließen unter:</translation>
     </message>
     <message>
         <source>CPS</source>
         <comment>412</comment>
-        <translation type="unfinished"></translation>
+        <translation>CPS</translation>
     </message>
     <message>
         <source>The value of &quot;Item4&quot; must be less than the &quot;Item3&quot;.</source>
         <comment>413</comment>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert von &quot;Item4&quot; muss kleiner als &quot;Item3&quot; sein.</translation>
     </message>
     <message>
         <source>DDI Function</source>
         <comment>414</comment>
-        <translation type="unfinished"></translation>
+        <translation>DDI-Funktion</translation>
     </message>
     <message>
         <source>Disable</source>
         <comment>415</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Point to Point</source>
         <comment>416</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anlagenanschluss</translation>
     </message>
     <message>
         <source>Point to MP</source>
         <comment>417</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mehrgeräteanschluss</translation>
     </message>
     <message>
         <source>&amp;Print</source>
         <comment>418</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dr&amp;ucken</translation>
     </message>
     <message>
         <source>Delete Entry</source>
         <comment>419</comment>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag löschen</translation>
     </message>
     <message>
         <source>Call forwarding of supplementary service:</source>
         <comment>420</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anrufweiterschaltung (Dienstmerkmal):</translation>
     </message>
     <message>
         <source>Activate</source>
         <comment>421</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aktivieren</translation>
     </message>
     <message>
         <source>Deactivate</source>
         <comment>422</comment>
-        <translation type="unfinished"></translation>
+        <translation>Deaktivieren</translation>
     </message>
 </context>
 <context>
@@ -1676,7 +1676,7 @@
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Port</translation>
     </message>
     <message>
         <source>All ports</source>
