@@ -69,7 +69,7 @@ bool LibraryBinding::bind()
             if (isPath) {
                 // A library beside the program that does not load is not
                 // silently replaced by another one.
-                m_failure = QStringLiteral("The device library %1 cannot be loaded: %2")
+                m_failure = QCoreApplication::translate("ql310::LibraryBinding", "The device library %1 cannot be loaded: %2")
                                 .arg(candidate, error);
                 return false;
             }
@@ -82,7 +82,7 @@ bool LibraryBinding::bind()
         break;
     }
     if (!m_handle) {
-        m_failure = QStringLiteral("The device library %1 cannot be found or loaded%2")
+        m_failure = QCoreApplication::translate("ql310::LibraryBinding", "The device library %1 cannot be found or loaded%2")
                         .arg(QLatin1String(kFileName),
                              error.isEmpty() ? QString() : QStringLiteral(": ") + error);
         return false;

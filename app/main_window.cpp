@@ -19,6 +19,7 @@
 #include "text_table.h"
 #include "window_geometry.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -225,7 +226,7 @@ bool MainWindow::mayDiscardEdits()
 {
     if (!isWindowModified())
         return true;
-    return m_interaction.askWithDefault(QStringLiteral("Discard the changes that are not written to the ISDN TA?"),
+    return m_interaction.askWithDefault(QCoreApplication::translate("ql310::MainWindow", "Discard the changes that are not written to the ISDN TA?"),
                                         text(101), UserInteraction::Icon::Question,
                                         UserInteraction::Yes | UserInteraction::No,
                                         UserInteraction::No) == UserInteraction::Yes;

@@ -6,6 +6,7 @@
 #include "interaction.h"
 #include "language.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -115,7 +116,7 @@ OnlineHelp::Shown OnlineHelp::showHelp()
 {
     const QString path = helpFile();
     if (path.isEmpty()) {
-        m_interaction.warn(QStringLiteral("The help file %1 cannot be found. It is looked for in: %2")
+        m_interaction.warn(QCoreApplication::translate("ql310::OnlineHelp", "The help file %1 cannot be found. It is looked for in: %2")
                                .arg(QString::fromLatin1(kHelpFileName),
                                     m_directories.join(QStringLiteral(", "))),
                            m_messageTitle, UserInteraction::Icon::Exclamation);
@@ -131,7 +132,7 @@ OnlineHelp::Shown OnlineHelp::showHelp()
         opened = m_helpWindow->fileName() == path || m_helpWindow->openFile(path);
     }
     if (!opened) {
-        m_interaction.warn(QStringLiteral("The help file %1 cannot be read as compiled help.").arg(path),
+        m_interaction.warn(QCoreApplication::translate("ql310::OnlineHelp", "The help file %1 cannot be read as compiled help.").arg(path),
                            m_messageTitle, UserInteraction::Icon::Exclamation);
         return Shown::Unreadable;
     }

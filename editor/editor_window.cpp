@@ -8,6 +8,7 @@
 #include "text_table.h"
 #include "time_set.h"
 
+#include <QCoreApplication>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
@@ -620,8 +621,8 @@ void EditorWindow::setupEditorTexts()
     for (const auto& [name, id] : kItems)
         findChild<QAction*>(QString::fromLatin1(name))->setText(text(id));
     // The address-book items have no text of the table.
-    findChild<QAction*>(QStringLiteral("mnuImportPhoneBook"))->setText(QStringLiteral("&Import Phone Book…"));
-    findChild<QAction*>(QStringLiteral("mnuExportPhoneBook"))->setText(QStringLiteral("Expor&t Phone Book…"));
+    findChild<QAction*>(QStringLiteral("mnuImportPhoneBook"))->setText(QCoreApplication::translate("ql310::EditorWindow", "&Import Phone Book…"));
+    findChild<QAction*>(QStringLiteral("mnuExportPhoneBook"))->setText(QCoreApplication::translate("ql310::EditorWindow", "Expor&t Phone Book…"));
 
     // Tab pages.
     static const int kPages[] = {105, 106, 407, 107, 108, 109, 110, 372};
@@ -766,7 +767,7 @@ void EditorWindow::setStatusPanel(int panel, const QString& text)
 void EditorWindow::setStatusWarning(const QString& reason)
 {
     m_warning->setToolTip(reason);
-    m_warning->setAccessibleName(reason.isEmpty() ? QString() : QStringLiteral("Warning"));
+    m_warning->setAccessibleName(reason.isEmpty() ? QString() : QCoreApplication::translate("ql310::EditorWindow", "Warning"));
     m_warning->setAccessibleDescription(reason);
     m_warning->setVisible(!reason.isEmpty());
 }

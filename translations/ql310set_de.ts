@@ -5,34 +5,437 @@
     <name>QObject</name>
     <message>
         <source>1 call written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Anruf in %1 geschrieben</translation>
     </message>
     <message>
         <source>%1 calls written to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Anrufe in %2 geschrieben</translation>
     </message>
     <message>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <source>Calls</source>
-        <translation type="unfinished"></translation>
+        <translation>Anrufe</translation>
+    </message>
+</context>
+<context>
+    <name>ql310::AccessibleNames</name>
+    <message>
+        <source>, hour</source>
+        <translation>, Stunde</translation>
+    </message>
+    <message>
+        <source>, minute</source>
+        <translation>, Minute</translation>
+    </message>
+    <message>
+        <source>ring type</source>
+        <translation>Klingeltyp</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>LCR pages</source>
+        <translation>LCR-Seiten</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Firmware version</source>
+        <translation>Firmware-Version</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+</context>
+<context>
+    <name>ql310::CallGaps</name>
+    <message>
+        <source>calls between %1 and %2 are missing: the adapter&apos;s memory of %3 calls overflowed before it was read</source>
+        <translation>Anrufe zwischen %1 und %2 fehlen: Der Speicher des ISDN-TA für %3 Anrufe ist übergelaufen, bevor er gelesen wurde</translation>
     </message>
 </context>
 <context>
     <name>ql310::CallLogCommands</name>
     <message>
         <source>Preparing the call log for sorting: %p%</source>
-        <translation type="unfinished"></translation>
+        <translation>Anrufliste wird zum Sortieren vorbereitet: %p%</translation>
     </message>
     <message>
         <source>Preparing the call log for sorting</source>
-        <translation type="unfinished"></translation>
+        <translation>Anrufliste wird zum Sortieren vorbereitet</translation>
     </message>
     <message>
         <source>The call log could not be prepared for sorting; sorting reads the whole log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anrufliste konnte nicht zum Sortieren vorbereitet werden; das Sortieren liest die ganze Liste.</translation>
+    </message>
+</context>
+<context>
+    <name>ql310::CallLogModel</name>
+    <message>
+        <source>Lost</source>
+        <translation>Verpasst</translation>
+    </message>
+</context>
+<context>
+    <name>ql310::CallLogStore</name>
+    <message>
+        <source>another fetch kept the call log busy</source>
+        <translation>ein anderer Abruf hielt die Anrufliste belegt</translation>
+    </message>
+    <message>
+        <source>a call with an impossible date or time</source>
+        <translation>ein Anruf mit unmöglichem Datum oder unmöglicher Uhrzeit</translation>
+    </message>
+</context>
+<context>
+    <name>ql310::ContactFile</name>
+    <message>
+        <source>it is UTF-16 text without a byte-order mark; save it as UTF-8 or as UTF-16 with a byte-order mark</source>
+        <translation>sie ist UTF-16-Text ohne Byte-Order-Mark; speichern Sie sie als UTF-8 oder als UTF-16 mit Byte-Order-Mark</translation>
+    </message>
+    <message>
+        <source>it is a binary file, not an address book</source>
+        <translation>sie ist eine Binärdatei, kein Adressbuch</translation>
+    </message>
+    <message>
+        <source>it holds no card</source>
+        <translation>sie enthält keine Visitenkarte</translation>
+    </message>
+    <message>
+        <source>the quote opened in line %1 is never closed</source>
+        <translation>das in Zeile %1 geöffnete Anführungszeichen wird nie geschlossen</translation>
+    </message>
+    <message>
+        <source>it holds no card and no row of contacts after a header row</source>
+        <translation>sie enthält keine Visitenkarte und nach der Kopfzeile keine Zeile mit Kontakten</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>sie existiert nicht</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine normale Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than 10 MB</source>
+        <translation>sie ist größer als 10 MB</translation>
+    </message>
+</context>
+<context>
+    <name>ql310::DeviceCommands</name>
+    <message>
+        <source>. The rest was written to ISDN TA.</source>
+        <translation>. Alles andere wurde in den ISDN-TA geschrieben.</translation>
+    </message>
+    <message>
+        <source>Line parameters not stored in &quot;%1&quot;: %2</source>
+        <translation>Leitungsparameter nicht in „%1“ gespeichert: %2</translation>
+    </message>
+    <message>
+        <source>Line parameters not read from &quot;%1&quot;: %2</source>
+        <translation>Leitungsparameter nicht aus „%1“ gelesen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ql310::DialForm</name>
+    <message>
+        <source>no digit</source>
+        <translation>keine Ziffer</translation>
+    </message>
+    <message>
+        <source>letters in the number</source>
+        <translation>Buchstaben in der Rufnummer</translation>
+    </message>
+    <message>
+        <source>not an international number (unknown country code)</source>
+        <translation>keine internationale Rufnummer (unbekannte Landesvorwahl)</translation>
+    </message>
+    <message>
+        <source>more than 25 dial symbols</source>
+        <translation>mehr als 25 Wählzeichen</translation>
+    </message>
+    <message>
+        <source>nothing dialable left</source>
+        <translation>nichts Wählbares übrig</translation>
+    </message>
+    <message>
+        <source>%1 characters, more than %2</source>
+        <translation>%1 Zeichen, mehr als %2</translation>
+    </message>
+    <message>
+        <source>a name of %1 characters, more than 256</source>
+        <translation>ein Name mit %1 Zeichen, mehr als 256</translation>
+    </message>
+    <message>
+        <source>the file ends inside a card</source>
+        <translation>die Datei endet mitten in einer Visitenkarte</translation>
+    </message>
+</context>
+<context>
+    <name>ql310::EditorWindow</name>
+    <message>
+        <source>&amp;Import Phone Book…</source>
+        <translation>Telefonbuch i&amp;mportieren…</translation>
+    </message>
+    <message>
+        <source>Expor&amp;t Phone Book…</source>
+        <translation>Telefonbuch e&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
+    <name>ql310::FileCommands</name>
+    <message>
+        <source>The file &quot;%1&quot; cannot be saved: %2. The file was not changed.</source>
+        <translation>Die Datei „%1“ kann nicht gespeichert werden: %2. Die Datei wurde nicht verändert.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be loaded: %2. Nothing was changed.</source>
+        <translation>Die Datei „%1“ kann nicht geladen werden: %2. Es wurde nichts verändert.</translation>
+    </message>
+</context>
+<context>
+    <name>ql310::HelpWindow</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Search all pages</source>
+        <translation>Alle Seiten durchsuchen</translation>
+    </message>
+    <message>
+        <source>No page contains this text.</source>
+        <translation>Keine Seite enthält diesen Text.</translation>
+    </message>
+</context>
+<context>
+    <name>ql310::Interaction</name>
+    <message>
+        <source>The file &quot;%1&quot; already exists. Replace it?</source>
+        <translation>Die Datei „%1“ gibt es schon. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Cancelled: no one can answer this dialog here.</source>
+        <translation>Abgebrochen: Hier kann niemand diesen Dialog beantworten.</translation>
+    </message>
+</context>
+<context>
+    <name>ql310::LibraryBinding</name>
+    <message>
+        <source>The device library %1 cannot be loaded: %2</source>
+        <translation>Die Gerätebibliothek %1 kann nicht geladen werden: %2</translation>
+    </message>
+    <message>
+        <source>The device library %1 cannot be found or loaded%2</source>
+        <translation>Die Gerätebibliothek %1 kann nicht gefunden oder geladen werden%2</translation>
+    </message>
+</context>
+<context>
+    <name>ql310::MainWindow</name>
+    <message>
+        <source>Discard the changes that are not written to the ISDN TA?</source>
+        <translation>Die Änderungen verwerfen, die noch nicht in den ISDN-TA geschrieben sind?</translation>
+    </message>
+</context>
+<context>
+    <name>ql310::OnlineHelp</name>
+    <message>
+        <source>The help file %1 cannot be found. It is looked for in: %2</source>
+        <translation>Die Hilfedatei %1 wurde nicht gefunden. Gesucht wurde in: %2</translation>
+    </message>
+    <message>
+        <source>The help file %1 cannot be read as compiled help.</source>
+        <translation>Die Hilfedatei %1 kann nicht als kompilierte Hilfe gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ql310::PhoneBookCommands</name>
+    <message>
+        <source>Address Books (*.vcf;*.vcard;*.csv) | *.vcf;*.vcard;*.csv|vCard Files (*.vcf) | *.vcf;*.vcard|CSV Files (*.csv) | *.csv|All Files (*.*) | *.*</source>
+        <translation>Adressbücher (*.vcf;*.vcard;*.csv) | *.vcf;*.vcard;*.csv|vCard-Dateien (*.vcf) | *.vcf;*.vcard|CSV-Dateien (*.csv) | *.csv|Alle Dateien (*.*) | *.*</translation>
+    </message>
+    <message>
+        <source>vCard Files (*.vcf) | *.vcf|CSV Files (*.csv) | *.csv|All Files (*.*) | *.*</source>
+        <translation>vCard-Dateien (*.vcf) | *.vcf|CSV-Dateien (*.csv) | *.csv|Alle Dateien (*.*) | *.*</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be imported: %2. Nothing was changed.</source>
+        <translation>Die Datei „%1“ kann nicht importiert werden: %2. Es wurde nichts verändert.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be imported: no telephone number found in %1. Nothing was changed.</source>
+        <translation>Die Datei „%1“ kann nicht importiert werden: In %1 wurde keine Rufnummer gefunden. Es wurde nichts verändert.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds no telephone number. Nothing was changed.</source>
+        <translation>Die Datei „%1“ enthält keine Rufnummer. Es wurde nichts verändert.</translation>
+    </message>
+    <message>
+        <source>%1: %2 phone-book entries changed</source>
+        <translation>%1: %2 Telefonbucheinträge geändert</translation>
+    </message>
+    <message>
+        <source>The phone book is empty: &quot;%1&quot; was not written.</source>
+        <translation>Das Telefonbuch ist leer: „%1“ wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be saved: %2. The file was not changed.</source>
+        <translation>Die Datei „%1“ kann nicht gespeichert werden: %2. Die Datei wurde nicht verändert.</translation>
+    </message>
+</context>
+<context>
+    <name>ql310::PhoneBookImport</name>
+    <message>
+        <source>%1 more numbers were not looked at: an import takes the first %2</source>
+        <translation>%1 weitere Rufnummern wurden nicht beachtet: Ein Import nimmt die ersten %2</translation>
+    </message>
+    <message>
+        <source>the phone book is full: %1 numbers were not imported</source>
+        <translation>das Telefonbuch ist voll: %1 Rufnummern wurden nicht importiert</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of &quot;%2&quot;</source>
+        <translation>„%1“ von „%2“</translation>
+    </message>
+    <message>
+        <source> (extension %1 dropped)</source>
+        <translation> (Durchwahl %1 weggelassen)</translation>
+    </message>
+    <message>
+        <source> (looks incomplete)</source>
+        <translation> (scheint unvollständig)</translation>
+    </message>
+    <message>
+        <source> (name cut to %1 characters)</source>
+        <translation> (Name auf %1 Zeichen gekürzt)</translation>
+    </message>
+</context>
+<context>
+    <name>ql310::PhoneBookImportDialog</name>
+    <message>
+        <source> (extension %1 dropped)</source>
+        <translation> (Durchwahl %1 weggelassen)</translation>
+    </message>
+    <message>
+        <source> (looks incomplete)</source>
+        <translation> (scheint unvollständig)</translation>
+    </message>
+    <message>
+        <source>Import Phone Book: %1</source>
+        <translation>Telefonbuch importieren: %1</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Rufnummer</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>From the file</source>
+        <translation>Aus der Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Update the names of the numbers already in the phone book</source>
+        <translation>Namen der schon im Telefonbuch stehenden Rufnummern &amp;aktualisieren</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>Fill free entries: %1</source>
+        <translation>Freie Einträge füllen: %1</translation>
+    </message>
+    <message>
+        <source>Already in the phone book: %1</source>
+        <translation>Schon im Telefonbuch: %1</translation>
+    </message>
+    <message>
+        <source>%1 (skipped)</source>
+        <translation>%1 (übersprungen)</translation>
+    </message>
+    <message>
+        <source>Twice in the file, skipped: %1</source>
+        <translation>Doppelt in der Datei, übersprungen: %1</translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation>Abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… und %1 weitere</translation>
+    </message>
+    <message>
+        <source>1 number</source>
+        <translation>1 Rufnummer</translation>
+    </message>
+    <message>
+        <source>%1 numbers</source>
+        <translation>%1 Rufnummern</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 in the file change the phone book. Import changes only the phone book; Write sends it to the adapter.</source>
+        <translation>%1 der %2 in der Datei ändern das Telefonbuch. Importieren ändert nur das Telefonbuch; Schreiben überträgt es in den ISDN-TA.</translation>
+    </message>
+    <message>
+        <source>Nothing in the file changes the phone book (%1 read).</source>
+        <translation>Nichts in der Datei ändert das Telefonbuch (%1 gelesen).</translation>
+    </message>
+    <message>
+        <source>Import Phone Book: Columns</source>
+        <translation>Telefonbuch importieren: Spalten</translation>
+    </message>
+    <message>
+        <source>The names and numbers of this file could not be found by its column headers. Choose the column of the names and the column of the telephone numbers.</source>
+        <translation>Die Namen und Rufnummern dieser Datei waren an den Spaltenköpfen nicht zu erkennen. Wählen Sie die Spalte der Namen und die Spalte der Rufnummern.</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>(the first, middle and last name columns)</source>
+        <translation>(die Spalten Vorname, weitere Vornamen und Nachname)</translation>
+    </message>
+    <message>
+        <source>(the %1 telephone columns)</source>
+        <translation>(die %1 Telefonspalten)</translation>
+    </message>
+    <message>
+        <source>(column %1)</source>
+        <translation>(Spalte %1)</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>N&amp;umber:</source>
+        <translation>&amp;Rufnummer:</translation>
     </message>
 </context>
 <context>
@@ -1652,192 +2055,215 @@
     <name>ql310::calllog::CallFilterBar</name>
     <message>
         <source>Number or name</source>
-        <translation type="unfinished"></translation>
+        <translation>Rufnummer oder Name</translation>
     </message>
     <message>
         <source>Search calls by number or name</source>
-        <translation type="unfinished"></translation>
+        <translation>Anrufe nach Rufnummer oder Name suchen</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtung</translation>
     </message>
     <message>
         <source>All directions</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Richtungen</translation>
     </message>
     <message>
         <source>Incoming</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingehend</translation>
     </message>
     <message>
         <source>Outgoing</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgehend</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished">Port</translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>All ports</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Ports</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>First day</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Tag</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Tag</translation>
     </message>
     <message>
         <source>Lost only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur verpasste</translation>
     </message>
     <message>
         <source>In progress only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur laufende</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>No calls: the first day is after the last day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Anrufe: Der erste Tag liegt nach dem letzten Tag.</translation>
     </message>
     <message>
         <source>%1 of %2 calls</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Anrufen</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <extracomment>The format of the filter&apos;s dates (QDate::toString).</extracomment>
+        <translation>dd.MM.yyyy</translation>
     </message>
 </context>
 <context>
     <name>ql310::calllog::CallLogWorkbench</name>
     <message>
         <source>&amp;Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportieren…</translation>
     </message>
     <message>
         <source>S&amp;tatistics…</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tatistik…</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>the call log is not open</source>
-        <translation type="unfinished"></translation>
+        <translation>die Anrufliste ist nicht geöffnet</translation>
     </message>
     <message>
         <source>The calls could not be exported to %1: %2. The file was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anrufe konnten nicht nach %1 exportiert werden: %2. Die Datei wurde nicht verändert.</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv) | *.csv|JSON Files (*.json) | *.json</source>
+        <translation>CSV-Dateien (*.csv) | *.csv|JSON-Dateien (*.json) | *.json</translation>
     </message>
 </context>
 <context>
     <name>ql310::calllog::StatisticsWindow</name>
     <message>
         <source>Call Logging Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik der Anrufliste</translation>
     </message>
     <message>
         <source>Save Chart...</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm speichern...</translation>
     </message>
     <message>
         <source>Calls a Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Anrufe pro Tag</translation>
     </message>
     <message>
         <source>Talk Time per Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesprächsdauer pro Port</translation>
     </message>
     <message>
         <source>Lost Calls a Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Verpasste Anrufe pro Tag</translation>
     </message>
     <message>
         <source>Most Calls</source>
-        <translation type="unfinished"></translation>
+        <translation>Meiste Anrufe</translation>
     </message>
     <message>
         <source>Longest Talk Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Längste Gesprächsdauer</translation>
     </message>
     <message>
         <source>The call log cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anrufliste kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>%1 calls, %2 lost, talk time %3:%4:%5 (lost calls not counted)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Anrufe, %2 verpasst, Gesprächsdauer %3:%4:%5 (verpasste Anrufe nicht gezählt)</translation>
     </message>
     <message>
         <source>*: calls of these days are missing, the adapter&apos;s memory of 90 calls overflowed before it was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>*: Anrufe dieser Tage fehlen, der Speicher des ISDN-TA für 90 Anrufe ist übergelaufen, bevor er gelesen wurde.</translation>
     </message>
     <message>
         <source>Incoming</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingehend</translation>
     </message>
     <message>
         <source>Outgoing</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgehend</translation>
     </message>
     <message>
         <source>Calls</source>
-        <translation type="unfinished"></translation>
+        <translation>Anrufe</translation>
     </message>
     <message>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <source>Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Verpasst</translation>
     </message>
     <message>
         <source>the picture could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild konnte nicht erstellt werden</translation>
     </message>
     <message>
         <source>Save Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm speichern</translation>
     </message>
     <message>
         <source>The chart could not be saved in %1: %2. The file was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Diagramm konnte nicht in %1 gespeichert werden: %2. Die Datei wurde nicht verändert.</translation>
+    </message>
+    <message>
+        <source>yyyy-MM</source>
+        <comment>month of the statistics (QDate::toString)</comment>
+        <translation>MM.yyyy</translation>
+    </message>
+    <message>
+        <source>MM-dd</source>
+        <comment>day of the statistics (QDate::toString)</comment>
+        <translation>dd.MM.</translation>
+    </message>
+    <message>
+        <source>PNG Files (*.png) | *.png|SVG Files (*.svg) | *.svg</source>
+        <translation>PNG-Dateien (*.png) | *.png|SVG-Dateien (*.svg) | *.svg</translation>
     </message>
 </context>
 <context>
     <name>ql310::collection::CollectionLines</name>
     <message>
         <source>&amp;Dismiss</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwerfen</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aktualisieren</translation>
     </message>
     <message>
         <source>New calls were fetched.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Anrufe wurden abgerufen.</translation>
     </message>
     <message>
         <source>Missing calls</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlende Anrufe</translation>
     </message>
     <message>
         <source>New calls</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Anrufe</translation>
     </message>
 </context>
 </TS>
