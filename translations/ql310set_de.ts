@@ -658,7 +658,7 @@
     <message>
         <source>Delay before forwarding on &quot;No Answer&quot;</source>
         <comment>144</comment>
-        <translation>Wartezeit vor Weiterschaltung bei &quot;Keine Antwort&quot;</translation>
+        <translation>Wartezeit vor Weiterschaltung bei „Keine Antwort“</translation>
     </message>
     <message>
         <source>Sec</source>
@@ -788,7 +788,7 @@
     <message>
         <source>Firmware :</source>
         <comment>170</comment>
-        <translation>Firmware:</translation>
+        <translation>Firmware: </translation>
     </message>
     <message>
         <source>Open Success !</source>
@@ -1678,12 +1678,12 @@
     <message>
         <source>Call to remote party without dialing &quot;0&quot; if checked</source>
         <comment>348</comment>
-        <translation>Anrufe nach außen ohne Wahl der &quot;0&quot;, wenn markiert</translation>
+        <translation>Anrufe nach außen ohne Wahl der „0“, wenn markiert</translation>
     </message>
     <message>
         <source>Call to remote party with dialing &quot;0&quot;</source>
         <comment>349</comment>
-        <translation>Anrufe nach außen mit Wahl der &quot;0&quot;</translation>
+        <translation>Anrufe nach außen mit Wahl der „0“</translation>
     </message>
     <message>
         <source>Receive and send a second call</source>
@@ -1703,12 +1703,12 @@
     <message>
         <source>Please refer to the &quot;Caller ID Option&quot; at user manual or on-line help</source>
         <comment>353</comment>
-        <translation>Siehe &quot;Rufnummernanzeige-Verfahren&quot; im Handbuch oder in der Online-Hilfe</translation>
+        <translation>Siehe „Rufnummernanzeige-Verfahren“ im Handbuch oder in der Online-Hilfe</translation>
     </message>
     <message>
         <source>Please refer to the &quot;Distinctive Ringing&quot; at user manual or on-line help</source>
         <comment>354</comment>
-        <translation>Siehe &quot;Klingeltyp&quot; im Handbuch oder in der Online-Hilfe</translation>
+        <translation>Siehe „Klingeltyp“ im Handbuch oder in der Online-Hilfe</translation>
     </message>
     <message>
         <source>Can appear at remote site</source>
@@ -2003,7 +2003,7 @@
     <message>
         <source>The value of &quot;Item4&quot; must be less than the &quot;Item3&quot;.</source>
         <comment>413</comment>
-        <translation>Der Wert von &quot;Item4&quot; muss kleiner als &quot;Item3&quot; sein.</translation>
+        <translation>Der Wert von „Item4“ muss kleiner als „Item3“ sein.</translation>
     </message>
     <message>
         <source>DDI Function</source>

@@ -4,7 +4,9 @@
 // independent pixels: every text of every page, dialog and grid fits its
 // widget, the header cells of every grid stay in view while it scrolls, and
 // the window opens showing the tables whole. Screenshots of every page in a
-// light and a dark palette go to $QL310_SCREENSHOT_DIR when it is set.
+// light and a dark palette go to $QL310_SCREENSHOT_DIR when it is set. The
+// program's language follows the locale, as in the program: the German runs
+// set QL310_LAYOUT_LANGUAGE=de to be sure the German texts are the ones read.
 #include "about_box.h"
 #include "call_log_commands.h"
 #include "call_log_grid.h"
@@ -12,6 +14,7 @@
 #include "fixed_cell_grid.h"
 #include "frozen_cells.h"
 #include "help_window.h"
+#include "language.h"
 #include "library_binding.h"
 #include "main_window.h"
 #include "print_and_help_menus.h"
@@ -190,6 +193,8 @@ private:
 private slots:
     void initTestCase()
     {
+        const QString language = qEnvironmentVariable("QL310_LAYOUT_LANGUAGE");
+        QCOMPARE(ql310::uiLanguage(), language);
         QVERIFY(m_home.isValid());
         ql310::test::useTemporaryHome(m_home);
         qputenv("QL310_REGISTRY", m_home.filePath("hklm.reg").toLocal8Bit());
@@ -511,6 +516,7 @@ int main(int argc, char* argv[])
     file.close();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(path));
     QApplication app(argc, argv);
+    ql310::installTranslations(app);
     LayoutTest test;
     return QTest::qExec(&test, argc, argv);
 }
