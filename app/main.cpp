@@ -9,6 +9,7 @@
 #include "text_table.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,9 +23,14 @@ int main(int argc, char* argv[])
     case ql310::StartAction::Version:
         std::printf("ql310set %s\n", QL310_VERSION);
         return EXIT_SUCCESS;
-    case ql310::StartAction::Help:
-        std::fputs(ql310::usageText(), stdout);
+    case ql310::StartAction::Help: {
+        // In the user's language, still without the window system.
+        QCoreApplication core(argc, argv);
+        ql310::installTranslations(core);
+        std::fputs(QCoreApplication::translate("ql310::CommandLine", ql310::usageText()).toLocal8Bit().constData(),
+                   stdout);
         return EXIT_SUCCESS;
+    }
     case ql310::StartAction::Unknown:
         // A usage error: the message and the usage on standard error.
         for (char& c : unknown)

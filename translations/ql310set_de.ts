@@ -96,6 +96,33 @@
     </message>
 </context>
 <context>
+    <name>ql310::CommandLine</name>
+    <message>
+        <source>Usage: ql310set [--help] [--version]
+Configures the USB ISDN terminal adapter: reads its configuration, edits
+and writes it back, and keeps the call log.
+
+  --help      show this text and exit
+  --version   show the version and exit
+
+The toolkit&apos;s own options (-platform, -style, -display, ...) are accepted.
+Environment: QL310_DEVICE_DIR, QL310_REGISTRY, QL310SET_DATA_DIR,
+QL310_TIMEOUT_MS (see ql310set(1)).
+</source>
+        <translation>Aufruf: ql310set [--help] [--version]
+Konfiguriert den USB-ISDN-TA: liest seine Konfiguration, bearbeitet sie,
+schreibt sie zurück und führt die Anrufliste.
+
+  --help      diesen Text zeigen und beenden
+  --version   die Version zeigen und beenden
+
+Die Optionen des Toolkits (-platform, -style, -display, ...) werden angenommen.
+Umgebung: QL310_DEVICE_DIR, QL310_REGISTRY, QL310SET_DATA_DIR,
+QL310_TIMEOUT_MS (siehe ql310set(1)).
+</translation>
+    </message>
+</context>
+<context>
     <name>ql310::ContactFile</name>
     <message>
         <source>it is UTF-16 text without a byte-order mark; save it as UTF-8 or as UTF-16 with a byte-order mark</source>
@@ -673,12 +700,12 @@
     <message>
         <source>Peer Phone Number</source>
         <comment>147</comment>
-        <translation>Rufnummer Gegenstelle</translation>
+        <translation>Rufnummer</translation>
     </message>
     <message>
         <source>Peer Name</source>
         <comment>148</comment>
-        <translation>Name Gegenstelle</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Active</source>
