@@ -11,4 +11,9 @@ lupdate=${LUPDATE:-$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)}
 source_dirs=(editor controls app calllog calllog_query calllog_workbench collection phonebook files)
 files=("$@")
 [ ${#files[@]} -gt 0 ] || files=(translations/*.ts)
-exec "$lupdate" -silent -locations none -no-ui-lines "${source_dirs[@]}" -ts "${files[@]}"
+"$lupdate" -silent -locations none -no-ui-lines "${source_dirs[@]}" -ts "${files[@]}"
+# lupdate drops comments: the licence line goes back after the declaration.
+licence='<!-- SPDX-License-Identifier: GPL-3.0-or-later -->'
+for file in "${files[@]}"; do
+  sed -n 2p "$file" | grep -qxF -- "$licence" || sed -i "1a $licence" "$file"
+done

@@ -30,6 +30,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
 #include <QRegularExpression>
@@ -325,6 +327,28 @@ private slots:
             cut << cutCells(window().grid(name));
         cut << cutCells(window().callLogGrid());
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+    }
+    void everyMenuHasEachAccessKeyOnce()
+    {
+        // The bar and every menu on it, sub-menus too, in the run's language.
+        QList<QList<QAction*>> menus{window().menuBar()->actions()};
+        for (QMenu* menu : window().menuBar()->findChildren<QMenu*>())
+            menus << menu->actions();
+        for (QMenu* menu : window().findChildren<QMenu*>())
+            menus << menu->actions();
+        QStringList twice;
+        for (const QList<QAction*>& actions : menus) {
+            QMap<QChar, QString> keys;
+            for (const QAction* action : actions) {
+                const QChar key = ql310::captionAccessKey(action->text()).toLower();
+                if (key.isNull() || action->isSeparator())
+                    continue;
+                if (keys.contains(key) && keys[key] != action->text())
+                    twice << keys[key] + QStringLiteral(" / ") + action->text();
+                keys[key] = action->text();
+            }
+        }
+        QVERIFY2(twice.isEmpty(), qPrintable(twice.join(u'\n')));
     }
     void aNameLongerThanItsCellShowsWholeAsItsToolTip()
     {
