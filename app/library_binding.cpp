@@ -119,9 +119,12 @@ bool LibraryBinding::bind()
     QL310_RESOLVE(Call_Forward_Supplementary);
 #undef QL310_RESOLVE
     if (!complete) {
-        m_failure = QStringLiteral("The device library %1 lacks the operation%2 %3.")
-                        .arg(m_loadedFile, missing.size() > 1 ? QStringLiteral("s") : QString(),
-                             missing.join(QStringLiteral(", ")));
+        m_failure = (missing.size() > 1
+                         ? QCoreApplication::translate("ql310::LibraryBinding",
+                                                       "The device library %1 lacks the operations %2.")
+                         : QCoreApplication::translate("ql310::LibraryBinding",
+                                                       "The device library %1 lacks the operation %2."))
+                        .arg(m_loadedFile, missing.join(QStringLiteral(", ")));
         return false;
     }
     return true;

@@ -274,6 +274,14 @@ QL310_TIMEOUT_MS (siehe ql310set(1)).
         <source>The device library %1 cannot be found or loaded%2</source>
         <translation>Die Gerätebibliothek %1 kann nicht gefunden oder geladen werden%2</translation>
     </message>
+    <message>
+        <source>The device library %1 lacks the operations %2.</source>
+        <translation>Der Gerätebibliothek %1 fehlen die Operationen %2.</translation>
+    </message>
+    <message>
+        <source>The device library %1 lacks the operation %2.</source>
+        <translation>Der Gerätebibliothek %1 fehlt die Operation %2.</translation>
+    </message>
 </context>
 <context>
     <name>ql310::MainWindow</name>
