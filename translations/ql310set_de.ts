@@ -614,7 +614,7 @@ QL310_TIMEOUT_MS (siehe ql310set(1)).
     <message>
         <source>Direct To Outside Line</source>
         <comment>128</comment>
-        <translation>Direkt zur Amtsleitung</translation>
+        <translation>Direkte Amtsholung</translation>
     </message>
     <message>
         <source>Show Incoming Caller ID</source>
@@ -674,12 +674,12 @@ QL310_TIMEOUT_MS (siehe ql310set(1)).
     <message>
         <source>Busy</source>
         <comment>140</comment>
-        <translation>Besetzt</translation>
+        <translation>Bei Besetzt</translation>
     </message>
     <message>
         <source>No Answer</source>
         <comment>141</comment>
-        <translation>Keine Antwort</translation>
+        <translation>Bei Nichtmelden</translation>
     </message>
     <message>
         <source>Immediately</source>
@@ -694,7 +694,7 @@ QL310_TIMEOUT_MS (siehe ql310set(1)).
     <message>
         <source>Delay before forwarding on &quot;No Answer&quot;</source>
         <comment>144</comment>
-        <translation>Wartezeit vor Weiterschaltung bei „Keine Antwort“</translation>
+        <translation>Wartezeit vor Weiterschaltung bei Nichtmelden</translation>
     </message>
     <message>
         <source>Sec</source>
@@ -704,7 +704,7 @@ QL310_TIMEOUT_MS (siehe ql310set(1)).
     <message>
         <source>Forward According To Phone Book If No Answer</source>
         <comment>146</comment>
-        <translation>Bei keiner Antwort nach Telefonbuch weiterschalten</translation>
+        <translation>Bei Nichtmelden nach Telefonbuch weiterschalten</translation>
     </message>
     <message>
         <source>Peer Phone Number</source>
@@ -1724,7 +1724,7 @@ QL310_TIMEOUT_MS (siehe ql310set(1)).
     <message>
         <source>Receive and send a second call</source>
         <comment>350</comment>
-        <translation>Einen zweiten Anruf annehmen und führen</translation>
+        <translation>Einen zweiten Anruf annehmen oder führen</translation>
     </message>
     <message>
         <source>Take an on-going incoming call from another extension</source>
@@ -1824,7 +1824,7 @@ QL310_TIMEOUT_MS (siehe ql310set(1)).
     <message>
         <source>Period</source>
         <comment>370</comment>
-        <translation>Zeitraum</translation>
+        <translation>Tage</translation>
     </message>
     <message>
         <source>Yes/No</source>
@@ -2004,7 +2004,7 @@ QL310_TIMEOUT_MS (siehe ql310set(1)).
     <message>
         <source>In/Out</source>
         <comment>406</comment>
-        <translation>Ein/Aus</translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>BOD</source>
