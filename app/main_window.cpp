@@ -19,9 +19,9 @@
 #include "text_table.h"
 #include "window_geometry.h"
 
-#include <QCoreApplication>
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QSettings>

@@ -6,8 +6,8 @@
 #include "interaction.h"
 #include "language.h"
 
-#include <QCoreApplication>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>

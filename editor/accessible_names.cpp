@@ -7,9 +7,9 @@
 #include "text_table.h"
 #include "time_set.h"
 
-#include <QCoreApplication>
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>

@@ -8,11 +8,11 @@
 #include "text_table.h"
 #include "time_set.h"
 
-#include <QCoreApplication>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeySequence>
