@@ -156,8 +156,9 @@ void DeviceCommands::write()
         const QString message = lineParamsNotStoredText(stored);
         m_window.setStatusPanel(1, message);
         m_window.setStatusWarning(message);
-        m_interaction.warn(message + QCoreApplication::translate("ql310::DeviceCommands", ". The rest was written to ISDN TA."), text(kTitleText),
-                           UserInteraction::Icon::Exclamation);
+        m_interaction.warn(
+            message + QCoreApplication::translate("ql310::DeviceCommands", ". The rest was written to ISDN TA."),
+            text(kTitleText), UserInteraction::Icon::Exclamation);
         return;
     }
     m_window.setStatusPanel(1, text(kWriteSuccessText));

@@ -33,8 +33,8 @@ QString importFilter()
 }
 QString exportFilter()
 {
-    return QCoreApplication::translate("ql310::PhoneBookCommands",
-                                       "vCard Files (*.vcf) | *.vcf|CSV Files (*.csv) | *.csv|All Files (*.*) | *.*");
+    return QCoreApplication::translate(
+        "ql310::PhoneBookCommands", "vCard Files (*.vcf) | *.vcf|CSV Files (*.csv) | *.csv|All Files (*.*) | *.*");
 }
 
 } // namespace
@@ -101,7 +101,9 @@ void PhoneBookCommands::mnuImportPhoneBookClick()
         read = phonebook::loadContactFile(path, file, reason);
     }
     if (!read) {
-        warn(QCoreApplication::translate("ql310::PhoneBookCommands", "The file \"%1\" cannot be imported: %2. Nothing was changed.").arg(path, reason));
+        warn(QCoreApplication::translate("ql310::PhoneBookCommands",
+                                         "The file \"%1\" cannot be imported: %2. Nothing was changed.")
+                 .arg(path, reason));
         return;
     }
     if (file.kind == phonebook::ContactFile::Kind::Csv && !file.columns.complete()) {
@@ -112,8 +114,10 @@ void PhoneBookCommands::mnuImportPhoneBookClick()
     }
 
     if (phonebook::numbersToImport(file.contacts) == 0) {
-        warn(QCoreApplication::translate("ql310::PhoneBookCommands", "The file \"%1\" cannot be imported: no telephone number found in %1. "
-                            "Nothing was changed.").arg(path));
+        warn(QCoreApplication::translate("ql310::PhoneBookCommands",
+                                         "The file \"%1\" cannot be imported: no telephone number found in %1. "
+                                         "Nothing was changed.")
+                 .arg(path));
         return;
     }
     const phonebook::PhoneBook before = shownPhoneBook();
@@ -124,7 +128,9 @@ void PhoneBookCommands::mnuImportPhoneBookClick()
         plan.notExamined += file.leftOut;
     }
     if (plan.items.isEmpty()) {
-        warn(QCoreApplication::translate("ql310::PhoneBookCommands", "The file \"%1\" holds no telephone number. Nothing was changed.").arg(path));
+        warn(QCoreApplication::translate("ql310::PhoneBookCommands",
+                                         "The file \"%1\" holds no telephone number. Nothing was changed.")
+                 .arg(path));
         return;
     }
     PhoneBookImportDialog preview(plan, path, &m_window);
@@ -138,7 +144,11 @@ void PhoneBookCommands::mnuImportPhoneBookClick()
     int changed = 0;
     for (int i = 0; i < phonebook::kEntries; ++i)
         changed += after[static_cast<size_t>(i)] != before[static_cast<size_t>(i)];
-    m_window.setStatusPanel(1, QCoreApplication::translate("ql310::PhoneBookCommands", "%1: %2 phone-book entries changed").arg(path).arg(changed));
+    m_window.setStatusPanel(
+        1,
+        QCoreApplication::translate("ql310::PhoneBookCommands", "%1: %2 phone-book entries changed")
+            .arg(path)
+            .arg(changed));
 }
 
 void PhoneBookCommands::mnuExportPhoneBookClick()
@@ -153,7 +163,9 @@ void PhoneBookCommands::mnuExportPhoneBookClick()
 
     const phonebook::PhoneBook book = shownPhoneBook();
     if (std::all_of(book.begin(), book.end(), [](const phonebook::Entry& e) { return e.free(); })) {
-        warn(QCoreApplication::translate("ql310::PhoneBookCommands", "The phone book is empty: \"%1\" was not written.").arg(path));
+        warn(QCoreApplication::translate("ql310::PhoneBookCommands",
+                                         "The phone book is empty: \"%1\" was not written.")
+                 .arg(path));
         return;
     }
     QString reason;
@@ -168,7 +180,9 @@ void PhoneBookCommands::mnuExportPhoneBookClick()
             reason = QString::fromLocal8Bit(why);
     }
     if (!reason.isEmpty())
-        warn(QCoreApplication::translate("ql310::PhoneBookCommands", "The file \"%1\" cannot be saved: %2. The file was not changed.").arg(path, reason));
+        warn(QCoreApplication::translate("ql310::PhoneBookCommands",
+                                         "The file \"%1\" cannot be saved: %2. The file was not changed.")
+                 .arg(path, reason));
 }
 
 } // namespace ql310

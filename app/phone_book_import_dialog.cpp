@@ -33,13 +33,16 @@ QString source(const ImportItem& i)
     QString text = i.contact.isEmpty() ? printable(i.value)
                                        : QStringLiteral("%1: %2").arg(printable(i.contact), printable(i.value));
     if (!i.extension.isEmpty())
-        text += QCoreApplication::translate("ql310::PhoneBookImportDialog", " (extension %1 dropped)").arg(printable(i.extension));
+        text += QCoreApplication::translate("ql310::PhoneBookImportDialog", " (extension %1 dropped)")
+                    .arg(printable(i.extension));
     return text;
 }
 
 QString number(const ImportItem& i)
 {
-    return i.incomplete ? i.number + QCoreApplication::translate("ql310::PhoneBookImportDialog", " (looks incomplete)") : i.number;
+    return i.incomplete
+        ? i.number + QCoreApplication::translate("ql310::PhoneBookImportDialog", " (looks incomplete)")
+        : i.number;
 }
 
 constexpr int kItemIndexRole = Qt::UserRole + 1;
@@ -60,7 +63,8 @@ PhoneBookImportDialog::PhoneBookImportDialog(const phonebook::ImportPlan& plan, 
     : QDialog(parent), m_plan(plan)
 {
     setObjectName(QStringLiteral("PhoneBookImportDialog"));
-    setWindowTitle(QCoreApplication::translate("ql310::PhoneBookImportDialog", "Import Phone Book: %1").arg(QFileInfo(fileName).fileName()));
+    setWindowTitle(QCoreApplication::translate("ql310::PhoneBookImportDialog", "Import Phone Book: %1")
+                       .arg(QFileInfo(fileName).fileName()));
     auto* layout = new QVBoxLayout(this);
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("importSummary"));
@@ -70,21 +74,26 @@ PhoneBookImportDialog::PhoneBookImportDialog(const phonebook::ImportPlan& plan, 
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("importPreview"));
     m_list->setColumnCount(4);
-    m_list->setHeaderLabels({QCoreApplication::translate("ql310::PhoneBookImportDialog", "Entry"), QCoreApplication::translate("ql310::PhoneBookImportDialog", "Number"), QCoreApplication::translate("ql310::PhoneBookImportDialog", "Name"),
+    m_list->setHeaderLabels({QCoreApplication::translate("ql310::PhoneBookImportDialog", "Entry"),
+                             QCoreApplication::translate("ql310::PhoneBookImportDialog", "Number"),
+                             QCoreApplication::translate("ql310::PhoneBookImportDialog", "Name"),
                              QCoreApplication::translate("ql310::PhoneBookImportDialog", "From the file")});
     m_list->setRootIsDecorated(true);
     m_list->setAlternatingRowColors(true);
     m_list->setUniformRowHeights(true);
     layout->addWidget(m_list, 1);
 
-    m_updateNames = new QCheckBox(
-        QCoreApplication::translate("ql310::PhoneBookImportDialog", "&Update the names of the numbers already in the phone book"), this);
+    m_updateNames
+        = new QCheckBox(QCoreApplication::translate("ql310::PhoneBookImportDialog",
+                                                    "&Update the names of the numbers already in the phone book"),
+                        this);
     m_updateNames->setObjectName(QStringLiteral("updateNames"));
     m_updateNames->setEnabled(plan.renames() > 0);
     layout->addWidget(m_updateNames);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    m_import = buttons->addButton(QCoreApplication::translate("ql310::PhoneBookImportDialog", "&Import"), QDialogButtonBox::AcceptRole);
+    m_import = buttons->addButton(QCoreApplication::translate("ql310::PhoneBookImportDialog", "&Import"),
+                                  QDialogButtonBox::AcceptRole);
     m_import->setObjectName(QStringLiteral("importButton"));
     m_import->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -183,12 +192,15 @@ void PhoneBookImportDialog::fill()
             again = item;
     };
 
-    QTreeWidgetItem* filled = group(QCoreApplication::translate("ql310::PhoneBookImportDialog", "Fill free entries: %1").arg(fills), "fill");
+    QTreeWidgetItem* filled = group(
+        QCoreApplication::translate("ql310::PhoneBookImportDialog", "Fill free entries: %1").arg(fills), "fill");
     for (int n = 0; n < m_plan.items.size(); ++n)
         if (const ImportItem& i = m_plan.items[n]; i.outcome == Outcome::Fill)
             ticked(row(filled, {entry(i.record), number(i), printable(i.name), source(i)}), n, true);
 
-    QTreeWidgetItem* already = group(QCoreApplication::translate("ql310::PhoneBookImportDialog", "Already in the phone book: %1").arg(there), "already");
+    QTreeWidgetItem* already = group(
+        QCoreApplication::translate("ql310::PhoneBookImportDialog", "Already in the phone book: %1").arg(there),
+        "already");
     // The first name the file gives a number is the one that counts.
     QSet<int> named;
     for (int n = 0; n < m_plan.items.size(); ++n) {
@@ -199,17 +211,22 @@ void PhoneBookImportDialog::fill()
         named.insert(i.record);
         const bool rename = update && first && i.name != i.oldName;
         const QString name = rename ? QStringLiteral("%1 → %2").arg(printable(i.oldName), printable(i.name))
-                                    : QCoreApplication::translate("ql310::PhoneBookImportDialog", "%1 (skipped)").arg(printable(i.oldName));
+                                    : QCoreApplication::translate("ql310::PhoneBookImportDialog", "%1 (skipped)")
+                                          .arg(printable(i.oldName));
         ticked(row(already, {entry(i.record), number(i), name, source(i)}), n, rename);
     }
     if (twice) {
-        QTreeWidgetItem* doubled = group(QCoreApplication::translate("ql310::PhoneBookImportDialog", "Twice in the file, skipped: %1").arg(twice), "twice");
+        QTreeWidgetItem* doubled
+            = group(QCoreApplication::translate("ql310::PhoneBookImportDialog", "Twice in the file, skipped: %1")
+                        .arg(twice),
+                    "twice");
         for (const ImportItem& i : m_plan.items)
             if (i.outcome == Outcome::Twice)
                 row(doubled, {QString(), number(i), printable(i.name), source(i)});
     }
-    QTreeWidgetItem* refusedGroup =
-        group(QCoreApplication::translate("ql310::PhoneBookImportDialog", "Refused: %1").arg(refused + noRoom), "refused");
+    QTreeWidgetItem* refusedGroup
+        = group(QCoreApplication::translate("ql310::PhoneBookImportDialog", "Refused: %1").arg(refused + noRoom),
+                "refused");
     for (const ImportItem& i : m_plan.items)
         if (i.outcome == Outcome::Refused)
             row(refusedGroup, {QString(), QString(), phonebook::refusalText(i.refusal, i.tooLong), source(i)});
@@ -221,7 +238,9 @@ void PhoneBookImportDialog::fill()
                 row(full, {QString(), number(i), printable(i.name), source(i)});
     }
     for (auto it = more.cbegin(); it != more.cend(); ++it) {
-        auto* rest = new QTreeWidgetItem(it.key(), {QCoreApplication::translate("ql310::PhoneBookImportDialog", "… and %1 more").arg(it.value())});
+        auto* rest = new QTreeWidgetItem(
+            it.key(),
+            {QCoreApplication::translate("ql310::PhoneBookImportDialog", "… and %1 more").arg(it.value())});
         rest->setFirstColumnSpanned(true);
     }
     m_list->expandToDepth(0);
@@ -231,12 +250,19 @@ void PhoneBookImportDialog::fill()
         m_list->resizeColumnToContents(c);
 
     const qsizetype total = m_plan.items.size();
-    const QString numbers = total == 1 ? QCoreApplication::translate("ql310::PhoneBookImportDialog", "1 number") : QCoreApplication::translate("ql310::PhoneBookImportDialog", "%1 numbers").arg(total);
+    const QString numbers = total == 1
+        ? QCoreApplication::translate("ql310::PhoneBookImportDialog", "1 number")
+        : QCoreApplication::translate("ql310::PhoneBookImportDialog", "%1 numbers").arg(total);
     QString summary = changes
-        ? QCoreApplication::translate("ql310::PhoneBookImportDialog", "%1 of the %2 in the file change the phone book. Import changes only the phone "
-                         "book; Write sends it to the adapter.")
-              .arg(changes).arg(numbers)
-        : QCoreApplication::translate("ql310::PhoneBookImportDialog", "Nothing in the file changes the phone book (%1 read).").arg(numbers);
+        ? QCoreApplication::translate(
+              "ql310::PhoneBookImportDialog",
+              "%1 of the %2 in the file change the phone book. Import changes only the phone "
+              "book; Write sends it to the adapter.")
+              .arg(changes)
+              .arg(numbers)
+        : QCoreApplication::translate("ql310::PhoneBookImportDialog",
+                                      "Nothing in the file changes the phone book (%1 read).")
+              .arg(numbers);
     if (noRoom) {
         QString full = phonebook::fullText(noRoom);
         full[0] = full[0].toUpper();
@@ -261,8 +287,9 @@ CsvColumnsDialog::CsvColumnsDialog(const phonebook::CsvTable& table, const phone
     setWindowTitle(QCoreApplication::translate("ql310::PhoneBookImportDialog", "Import Phone Book: Columns"));
     auto* layout = new QVBoxLayout(this);
     auto* intro = new QLabel(
-        QCoreApplication::translate("ql310::PhoneBookImportDialog", "The names and numbers of this file could not be found by its column headers. "
-                       "Choose the column of the names and the column of the telephone numbers."),
+        QCoreApplication::translate("ql310::PhoneBookImportDialog",
+                                    "The names and numbers of this file could not be found by its column headers. "
+                                    "Choose the column of the names and the column of the telephone numbers."),
         this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
@@ -272,13 +299,19 @@ CsvColumnsDialog::CsvColumnsDialog(const phonebook::CsvTable& table, const phone
     m_name->addItem(QCoreApplication::translate("ql310::PhoneBookImportDialog", "(none)"), kNone);
     // Parts of names or several number columns found: keep them as one choice.
     if (recognised.name < 0 && recognised.hasName())
-        m_name->addItem(QCoreApplication::translate("ql310::PhoneBookImportDialog", "(the first, middle and last name columns)"), kRecognised);
+        m_name->addItem(QCoreApplication::translate("ql310::PhoneBookImportDialog",
+                                                    "(the first, middle and last name columns)"),
+                        kRecognised);
     m_number = new QComboBox(this);
     m_number->setObjectName(QStringLiteral("numberColumn"));
     if (recognised.numbers.size() > 1)
-        m_number->addItem(QCoreApplication::translate("ql310::PhoneBookImportDialog", "(the %1 telephone columns)").arg(recognised.numbers.size()), kRecognised);
+        m_number->addItem(QCoreApplication::translate("ql310::PhoneBookImportDialog", "(the %1 telephone columns)")
+                              .arg(recognised.numbers.size()),
+                          kRecognised);
     for (int i = 0; i < header.size(); ++i) {
-        const QString label = header[i].trimmed().isEmpty() ? QCoreApplication::translate("ql310::PhoneBookImportDialog", "(column %1)").arg(i + 1) : header[i];
+        const QString label = header[i].trimmed().isEmpty()
+            ? QCoreApplication::translate("ql310::PhoneBookImportDialog", "(column %1)").arg(i + 1)
+            : header[i];
         m_name->addItem(label, i);
         m_number->addItem(label, i);
     }

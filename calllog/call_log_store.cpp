@@ -483,9 +483,10 @@ bool CallLogStore::lockForFetch()
         if ((error != EWOULDBLOCK && error != EINTR) || now >= deadline) {
             ::close(m_lockFd);
             m_lockFd = -1;
-            return fail(m_directory + ": " +
-                        (error == EWOULDBLOCK ? QCoreApplication::translate("ql310::CallLogStore", "another fetch kept the call log busy")
-                                              : systemReason(error)));
+            return fail(m_directory + ": "
+                        + (error == EWOULDBLOCK ? QCoreApplication::translate(
+                               "ql310::CallLogStore", "another fetch kept the call log busy")
+                                                : systemReason(error)));
         }
         std::this_thread::sleep_for(std::min<Clock::duration>(pause, deadline - now));
         pause = std::min(pause * 2, std::chrono::milliseconds(50));

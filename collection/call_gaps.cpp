@@ -112,8 +112,9 @@ bool dismissGap(calllog::CallLogStore& store, qint64 id)
 QString gapMessage(const Gap& gap)
 {
     const QString format = QStringLiteral("yyyy-MM-dd HH:mm");
-    return QCoreApplication::translate("ql310::CallGaps", "calls between %1 and %2 are missing: the adapter's memory of %3 calls "
-                          "overflowed before it was read")
+    return QCoreApplication::translate("ql310::CallGaps",
+                                       "calls between %1 and %2 are missing: the adapter's memory of %3 calls "
+                                       "overflowed before it was read")
         .arg(gap.from.toString(format), gap.to.toString(format))
         .arg(kAdapterMemory);
 }

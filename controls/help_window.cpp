@@ -125,9 +125,10 @@ HelpWindow::HelpWindow(QWidget* parent, QString settingsName)
         bar->addWidget(tool);
         return tool;
     };
-    m_back = button("HelpBack", QCoreApplication::translate("ql310::HelpWindow", "Back"), QStyle::SP_ArrowBack, QKeySequence::Back);
-    m_forward = button("HelpForward", QCoreApplication::translate("ql310::HelpWindow", "Forward"), QStyle::SP_ArrowForward,
-                       QKeySequence::Forward);
+    m_back = button("HelpBack", QCoreApplication::translate("ql310::HelpWindow", "Back"), QStyle::SP_ArrowBack,
+                    QKeySequence::Back);
+    m_forward = button("HelpForward", QCoreApplication::translate("ql310::HelpWindow", "Forward"),
+                       QStyle::SP_ArrowForward, QKeySequence::Forward);
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("HelpSearch"));
     m_search->setPlaceholderText(QCoreApplication::translate("ql310::HelpWindow", "Search all pages"));

@@ -76,9 +76,8 @@ QStringList translationDirectories()
 
 QString installTranslations(QCoreApplication& app)
 {
-    const QString language = chooseLanguage(
-        [](const char* name) { return qEnvironmentVariable(name); },
-        [](const QString& name) { return !messageFile(name).isEmpty(); });
+    const QString language = chooseLanguage([](const char* name) { return qEnvironmentVariable(name); },
+                                            [](const QString& name) { return !messageFile(name).isEmpty(); });
     g_language.clear();
     if (language.isEmpty())
         return {};

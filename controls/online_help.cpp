@@ -116,9 +116,9 @@ OnlineHelp::Shown OnlineHelp::showHelp()
 {
     const QString path = helpFile();
     if (path.isEmpty()) {
-        m_interaction.warn(QCoreApplication::translate("ql310::OnlineHelp", "The help file %1 cannot be found. It is looked for in: %2")
-                               .arg(QString::fromLatin1(kHelpFileName),
-                                    m_directories.join(QStringLiteral(", "))),
+        m_interaction.warn(QCoreApplication::translate("ql310::OnlineHelp",
+                                                       "The help file %1 cannot be found. It is looked for in: %2")
+                               .arg(QString::fromLatin1(kHelpFileName), m_directories.join(QStringLiteral(", "))),
                            m_messageTitle, UserInteraction::Icon::Exclamation);
         return Shown::Missing;
     }
@@ -132,8 +132,10 @@ OnlineHelp::Shown OnlineHelp::showHelp()
         opened = m_helpWindow->fileName() == path || m_helpWindow->openFile(path);
     }
     if (!opened) {
-        m_interaction.warn(QCoreApplication::translate("ql310::OnlineHelp", "The help file %1 cannot be read as compiled help.").arg(path),
-                           m_messageTitle, UserInteraction::Icon::Exclamation);
+        m_interaction.warn(
+            QCoreApplication::translate("ql310::OnlineHelp", "The help file %1 cannot be read as compiled help.")
+                .arg(path),
+            m_messageTitle, UserInteraction::Icon::Exclamation);
         return Shown::Unreadable;
     }
     if (m_contextPage) {

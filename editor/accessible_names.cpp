@@ -44,7 +44,8 @@ void nameWidget(QWidget* widget, const QString& name)
         return;
     if (auto* time = qobject_cast<CtlTimeSet*>(widget)) {
         time->hourBox()->setAccessibleName(name + QCoreApplication::translate("ql310::AccessibleNames", ", hour"));
-        time->minuteBox()->setAccessibleName(name + QCoreApplication::translate("ql310::AccessibleNames", ", minute"));
+        time->minuteBox()->setAccessibleName(name
+                                             + QCoreApplication::translate("ql310::AccessibleNames", ", minute"));
         return;
     }
     // An editable list's text box takes the focus: it is said by the name too.
@@ -136,7 +137,9 @@ void nameForAccessibility(EditorWindow& window)
             named(controlName(kPortBoxes[k], port).toLatin1().constData())
                 ->setAccessibleName(joinedCaptions({msn, QString::number(k + 1), column}));
             named(controlName(kTypeCombos[k], port).toLatin1().constData())
-                ->setAccessibleName(joinedCaptions({msn, QString::number(k + 1), column, QCoreApplication::translate("ql310::AccessibleNames", "ring type")}));
+                ->setAccessibleName(
+                    joinedCaptions({msn, QString::number(k + 1), column,
+                                    QCoreApplication::translate("ql310::AccessibleNames", "ring type")}));
         }
     }
     for (int k = 1; k <= 5; ++k)
@@ -145,7 +148,9 @@ void nameForAccessibility(EditorWindow& window)
 
     for (QTabWidget* tabs : window.findChildren<QTabWidget*>()) {
         nameByLayoutCaptions(tabs);
-        const QString pages = tabs == window.tabs() ? QCoreApplication::translate("ql310::AccessibleNames", "Pages") : QCoreApplication::translate("ql310::AccessibleNames", "LCR pages");
+        const QString pages = tabs == window.tabs()
+            ? QCoreApplication::translate("ql310::AccessibleNames", "Pages")
+            : QCoreApplication::translate("ql310::AccessibleNames", "LCR pages");
         tabs->setAccessibleName(pages);
         tabs->tabBar()->setAccessibleName(pages);
     }

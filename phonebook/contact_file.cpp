@@ -49,8 +49,9 @@ bool readContactFile(const QByteArray& raw, const QString& fileName, ContactFile
 {
     const QByteArray bytes = withoutByteOrderMark(raw);
     if (utf16WithoutMark(bytes)) {
-        reason = QCoreApplication::translate("ql310::ContactFile", "it is UTF-16 text without a byte-order mark; save it as UTF-8 "
-                                "or as UTF-16 with a byte-order mark");
+        reason = QCoreApplication::translate("ql310::ContactFile",
+                                             "it is UTF-16 text without a byte-order mark; save it as UTF-8 "
+                                             "or as UTF-16 with a byte-order mark");
         return false;
     }
     if (binary(bytes)) {
@@ -70,11 +71,14 @@ bool readContactFile(const QByteArray& raw, const QString& fileName, ContactFile
         read.kind = ContactFile::Kind::Csv;
         read.csv = readCsv(decodeText(bytes));
         if (read.csv.unclosedQuoteLine > 0) {
-            reason = QCoreApplication::translate("ql310::ContactFile", "the quote opened in line %1 is never closed").arg(read.csv.unclosedQuoteLine);
+            reason
+                = QCoreApplication::translate("ql310::ContactFile", "the quote opened in line %1 is never closed")
+                      .arg(read.csv.unclosedQuoteLine);
             return false;
         }
         if (read.csv.rows.isEmpty()) {
-            reason = QCoreApplication::translate("ql310::ContactFile", "it holds no card and no row of contacts after a header row");
+            reason = QCoreApplication::translate("ql310::ContactFile",
+                                                 "it holds no card and no row of contacts after a header row");
             return false;
         }
         read.leftOut = read.csv.rowsLeftOut;
