@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 
+#include <QtGlobal>
+
 #include <cstring>
 #include <string_view>
 
@@ -67,16 +69,18 @@ StartAction startAction(int argc, const char* const argv[], std::string& unknown
 
 const char* usageText()
 {
-    return "Usage: ql310set [--help] [--version]\n"
-           "Configures the USB ISDN terminal adapter: reads its configuration, edits\n"
-           "and writes it back, and keeps the call log.\n"
-           "\n"
-           "  --help      show this text and exit\n"
-           "  --version   show the version and exit\n"
-           "\n"
-           "The toolkit's own options (-platform, -style, -display, ...) are accepted.\n"
-           "Environment: QL310_DEVICE_DIR, QL310_REGISTRY, QL310SET_DATA_DIR,\n"
-           "QL310_TIMEOUT_MS (see ql310set(1)).\n";
+    // In English; --help shows it in the user's language (main.cpp).
+    return QT_TRANSLATE_NOOP("ql310::CommandLine",
+                             "Usage: ql310set [--help] [--version]\n"
+                             "Configures the USB ISDN terminal adapter: reads its configuration, edits\n"
+                             "and writes it back, and keeps the call log.\n"
+                             "\n"
+                             "  --help      show this text and exit\n"
+                             "  --version   show the version and exit\n"
+                             "\n"
+                             "The toolkit's own options (-platform, -style, -display, ...) are accepted.\n"
+                             "Environment: QL310_DEVICE_DIR, QL310_REGISTRY, QL310SET_DATA_DIR,\n"
+                             "QL310_TIMEOUT_MS (see ql310set(1)).\n");
 }
 
 } // namespace ql310

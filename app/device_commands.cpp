@@ -156,8 +156,9 @@ void DeviceCommands::write()
         const QString message = lineParamsNotStoredText(stored);
         m_window.setStatusPanel(1, message);
         m_window.setStatusWarning(message);
-        m_interaction.warn(message + QStringLiteral(". The rest was written to ISDN TA."), text(kTitleText),
-                           UserInteraction::Icon::Exclamation);
+        m_interaction.warn(
+            message + QCoreApplication::translate("ql310::DeviceCommands", ". The rest was written to ISDN TA."),
+            text(kTitleText), UserInteraction::Icon::Exclamation);
         return;
     }
     m_window.setStatusPanel(1, text(kWriteSuccessText));
@@ -167,13 +168,13 @@ void DeviceCommands::write()
 
 QString lineParamsNotStoredText(line::HiveState state)
 {
-    return QStringLiteral("Line parameters not stored in \"%1\": %2")
+    return QCoreApplication::translate("ql310::DeviceCommands", "Line parameters not stored in \"%1\": %2")
         .arg(QString::fromStdString(registry::hivePath()), QString::fromLatin1(line::describe(state)));
 }
 
 QString lineParamsNotReadText(line::HiveState state)
 {
-    return QStringLiteral("Line parameters not read from \"%1\": %2")
+    return QCoreApplication::translate("ql310::DeviceCommands", "Line parameters not read from \"%1\": %2")
         .arg(QString::fromStdString(registry::hivePath()), QString::fromLatin1(line::describe(state)));
 }
 

@@ -8,6 +8,7 @@
 #include "main_window.h"
 #include "text_table.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -71,7 +72,8 @@ void FileCommands::save(files::FileKind kind)
             m_window.setWindowModified(false);
         return;
     }
-    m_interaction.warn(QStringLiteral("The file \"%1\" cannot be saved: %2. The file was not changed.")
+    m_interaction.warn(QCoreApplication::translate(
+                           "ql310::FileCommands", "The file \"%1\" cannot be saved: %2. The file was not changed.")
                            .arg(path, QString::fromLocal8Bit(reason)),
                        text(kTitleText), UserInteraction::Icon::Exclamation);
 }
@@ -91,7 +93,8 @@ void FileCommands::load(files::FileKind kind, const Apply& apply)
             apply(content);
     }
     if (!loaded)
-        m_interaction.warn(QStringLiteral("The file \"%1\" cannot be loaded: %2. Nothing was changed.")
+        m_interaction.warn(QCoreApplication::translate(
+                               "ql310::FileCommands", "The file \"%1\" cannot be loaded: %2. Nothing was changed.")
                                .arg(path, QString::fromLocal8Bit(reason)),
                            text(kTitleText), UserInteraction::Icon::Exclamation);
 }

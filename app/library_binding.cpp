@@ -69,7 +69,8 @@ bool LibraryBinding::bind()
             if (isPath) {
                 // A library beside the program that does not load is not
                 // silently replaced by another one.
-                m_failure = QStringLiteral("The device library %1 cannot be loaded: %2")
+                m_failure = QCoreApplication::translate("ql310::LibraryBinding",
+                                                        "The device library %1 cannot be loaded: %2")
                                 .arg(candidate, error);
                 return false;
             }
@@ -82,9 +83,9 @@ bool LibraryBinding::bind()
         break;
     }
     if (!m_handle) {
-        m_failure = QStringLiteral("The device library %1 cannot be found or loaded%2")
-                        .arg(QLatin1String(kFileName),
-                             error.isEmpty() ? QString() : QStringLiteral(": ") + error);
+        m_failure = QCoreApplication::translate("ql310::LibraryBinding",
+                                                "The device library %1 cannot be found or loaded%2")
+                        .arg(QLatin1String(kFileName), error.isEmpty() ? QString() : QStringLiteral(": ") + error);
         return false;
     }
 
@@ -119,9 +120,12 @@ bool LibraryBinding::bind()
     QL310_RESOLVE(Call_Forward_Supplementary);
 #undef QL310_RESOLVE
     if (!complete) {
-        m_failure = QStringLiteral("The device library %1 lacks the operation%2 %3.")
-                        .arg(m_loadedFile, missing.size() > 1 ? QStringLiteral("s") : QString(),
-                             missing.join(QStringLiteral(", ")));
+        m_failure
+            = (missing.size() > 1 ? QCoreApplication::translate("ql310::LibraryBinding",
+                                                                "The device library %1 lacks the operations %2.")
+                                  : QCoreApplication::translate("ql310::LibraryBinding",
+                                                                "The device library %1 lacks the operation %2."))
+                  .arg(m_loadedFile, missing.join(QStringLiteral(", ")));
         return false;
     }
     return true;

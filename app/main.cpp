@@ -3,11 +3,13 @@
 #include "command_line.h"
 #include "desktop_identity.h"
 #include "interaction.h"
+#include "language.h"
 #include "library_binding.h"
 #include "main_window.h"
 #include "text_table.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <cstdlib>
@@ -21,9 +23,14 @@ int main(int argc, char* argv[])
     case ql310::StartAction::Version:
         std::printf("ql310set %s\n", QL310_VERSION);
         return EXIT_SUCCESS;
-    case ql310::StartAction::Help:
-        std::fputs(ql310::usageText(), stdout);
+    case ql310::StartAction::Help: {
+        // In the user's language, still without the window system.
+        QCoreApplication core(argc, argv);
+        ql310::installTranslations(core);
+        std::fputs(QCoreApplication::translate("ql310::CommandLine", ql310::usageText()).toLocal8Bit().constData(),
+                   stdout);
         return EXIT_SUCCESS;
+    }
     case ql310::StartAction::Unknown:
         // A usage error: the message and the usage on standard error.
         for (char& c : unknown)
@@ -39,6 +46,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ql310set"));
     QApplication::setApplicationVersion(QStringLiteral(QL310_VERSION));
+    // The language first: every text after this follows it.
+    ql310::installTranslations(app);
     ql310::applyDesktopIdentity();
 
     ql310::WidgetInteraction interaction;

@@ -21,6 +21,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QSettings>
@@ -225,10 +226,12 @@ bool MainWindow::mayDiscardEdits()
 {
     if (!isWindowModified())
         return true;
-    return m_interaction.askWithDefault(QStringLiteral("Discard the changes that are not written to the ISDN TA?"),
-                                        text(101), UserInteraction::Icon::Question,
-                                        UserInteraction::Yes | UserInteraction::No,
-                                        UserInteraction::No) == UserInteraction::Yes;
+    return m_interaction.askWithDefault(
+               QCoreApplication::translate("ql310::MainWindow",
+                                           "Discard the changes that are not written to the ISDN TA?"),
+               text(101), UserInteraction::Icon::Question, UserInteraction::Yes | UserInteraction::No,
+               UserInteraction::No)
+        == UserInteraction::Yes;
 }
 
 void MainWindow::writingDot()

@@ -14,6 +14,7 @@
 #include "setting_files.h"
 #include "text_table.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace ql310 {
@@ -22,11 +23,19 @@ namespace {
 
 constexpr int kTitleText = 101;
 
-const QString kImportFilter = QStringLiteral(
-    "Address Books (*.vcf;*.vcard;*.csv) | *.vcf;*.vcard;*.csv|vCard Files (*.vcf) | *.vcf;*.vcard|"
-    "CSV Files (*.csv) | *.csv|All Files (*.*) | *.*");
-const QString kExportFilter =
-    QStringLiteral("vCard Files (*.vcf) | *.vcf|CSV Files (*.csv) | *.csv|All Files (*.*) | *.*");
+// In the program's language: asked when used.
+QString importFilter()
+{
+    return QCoreApplication::translate("ql310::PhoneBookCommands",
+                                       "Address Books (*.vcf;*.vcard;*.csv) | *.vcf;*.vcard;*.csv|"
+                                       "vCard Files (*.vcf) | *.vcf;*.vcard|CSV Files (*.csv) | *.csv|"
+                                       "All Files (*.*) | *.*");
+}
+QString exportFilter()
+{
+    return QCoreApplication::translate(
+        "ql310::PhoneBookCommands", "vCard Files (*.vcf) | *.vcf|CSV Files (*.csv) | *.csv|All Files (*.*) | *.*");
+}
 
 } // namespace
 
@@ -78,7 +87,7 @@ void PhoneBookCommands::warn(const QString& text)
 void PhoneBookCommands::mnuImportPhoneBookClick()
 {
     UserInteraction::FileRequest request;
-    request.filter = kImportFilter;
+    request.filter = importFilter();
     const QString path = m_interaction.chooseFile(request);
     if (path.isEmpty())
         return;
@@ -92,7 +101,9 @@ void PhoneBookCommands::mnuImportPhoneBookClick()
         read = phonebook::loadContactFile(path, file, reason);
     }
     if (!read) {
-        warn(QStringLiteral("The file \"%1\" cannot be imported: %2. Nothing was changed.").arg(path, reason));
+        warn(QCoreApplication::translate("ql310::PhoneBookCommands",
+                                         "The file \"%1\" cannot be imported: %2. Nothing was changed.")
+                 .arg(path, reason));
         return;
     }
     if (file.kind == phonebook::ContactFile::Kind::Csv && !file.columns.complete()) {
@@ -103,8 +114,10 @@ void PhoneBookCommands::mnuImportPhoneBookClick()
     }
 
     if (phonebook::numbersToImport(file.contacts) == 0) {
-        warn(QStringLiteral("The file \"%1\" cannot be imported: no telephone number found in %1. "
-                            "Nothing was changed.").arg(path));
+        warn(QCoreApplication::translate("ql310::PhoneBookCommands",
+                                         "The file \"%1\" cannot be imported: no telephone number found in %1. "
+                                         "Nothing was changed.")
+                 .arg(path));
         return;
     }
     const phonebook::PhoneBook before = shownPhoneBook();
@@ -115,7 +128,9 @@ void PhoneBookCommands::mnuImportPhoneBookClick()
         plan.notExamined += file.leftOut;
     }
     if (plan.items.isEmpty()) {
-        warn(QStringLiteral("The file \"%1\" holds no telephone number. Nothing was changed.").arg(path));
+        warn(QCoreApplication::translate("ql310::PhoneBookCommands",
+                                         "The file \"%1\" holds no telephone number. Nothing was changed.")
+                 .arg(path));
         return;
     }
     PhoneBookImportDialog preview(plan, path, &m_window);
@@ -129,13 +144,17 @@ void PhoneBookCommands::mnuImportPhoneBookClick()
     int changed = 0;
     for (int i = 0; i < phonebook::kEntries; ++i)
         changed += after[static_cast<size_t>(i)] != before[static_cast<size_t>(i)];
-    m_window.setStatusPanel(1, QStringLiteral("%1: %2 phone-book entries changed").arg(path).arg(changed));
+    m_window.setStatusPanel(
+        1,
+        QCoreApplication::translate("ql310::PhoneBookCommands", "%1: %2 phone-book entries changed")
+            .arg(path)
+            .arg(changed));
 }
 
 void PhoneBookCommands::mnuExportPhoneBookClick()
 {
     UserInteraction::FileRequest request;
-    request.filter = kExportFilter;
+    request.filter = exportFilter();
     request.defaultSuffix = QStringLiteral("vcf");
     const QString path = m_interaction.chooseFileToSave(request, ql310::text(kTitleText));
     if (path.isEmpty())
@@ -144,7 +163,9 @@ void PhoneBookCommands::mnuExportPhoneBookClick()
 
     const phonebook::PhoneBook book = shownPhoneBook();
     if (std::all_of(book.begin(), book.end(), [](const phonebook::Entry& e) { return e.free(); })) {
-        warn(QStringLiteral("The phone book is empty: \"%1\" was not written.").arg(path));
+        warn(QCoreApplication::translate("ql310::PhoneBookCommands",
+                                         "The phone book is empty: \"%1\" was not written.")
+                 .arg(path));
         return;
     }
     QString reason;
@@ -159,7 +180,9 @@ void PhoneBookCommands::mnuExportPhoneBookClick()
             reason = QString::fromLocal8Bit(why);
     }
     if (!reason.isEmpty())
-        warn(QStringLiteral("The file \"%1\" cannot be saved: %2. The file was not changed.").arg(path, reason));
+        warn(QCoreApplication::translate("ql310::PhoneBookCommands",
+                                         "The file \"%1\" cannot be saved: %2. The file was not changed.")
+                 .arg(path, reason));
 }
 
 } // namespace ql310

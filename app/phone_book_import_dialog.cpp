@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -32,13 +33,16 @@ QString source(const ImportItem& i)
     QString text = i.contact.isEmpty() ? printable(i.value)
                                        : QStringLiteral("%1: %2").arg(printable(i.contact), printable(i.value));
     if (!i.extension.isEmpty())
-        text += QStringLiteral(" (extension %1 dropped)").arg(printable(i.extension));
+        text += QCoreApplication::translate("ql310::PhoneBookImportDialog", " (extension %1 dropped)")
+                    .arg(printable(i.extension));
     return text;
 }
 
 QString number(const ImportItem& i)
 {
-    return i.incomplete ? i.number + QStringLiteral(" (looks incomplete)") : i.number;
+    return i.incomplete
+        ? i.number + QCoreApplication::translate("ql310::PhoneBookImportDialog", " (looks incomplete)")
+        : i.number;
 }
 
 constexpr int kItemIndexRole = Qt::UserRole + 1;
@@ -59,7 +63,8 @@ PhoneBookImportDialog::PhoneBookImportDialog(const phonebook::ImportPlan& plan, 
     : QDialog(parent), m_plan(plan)
 {
     setObjectName(QStringLiteral("PhoneBookImportDialog"));
-    setWindowTitle(QStringLiteral("Import Phone Book: %1").arg(QFileInfo(fileName).fileName()));
+    setWindowTitle(QCoreApplication::translate("ql310::PhoneBookImportDialog", "Import Phone Book: %1")
+                       .arg(QFileInfo(fileName).fileName()));
     auto* layout = new QVBoxLayout(this);
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("importSummary"));
@@ -69,21 +74,26 @@ PhoneBookImportDialog::PhoneBookImportDialog(const phonebook::ImportPlan& plan, 
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("importPreview"));
     m_list->setColumnCount(4);
-    m_list->setHeaderLabels({QStringLiteral("Entry"), QStringLiteral("Number"), QStringLiteral("Name"),
-                             QStringLiteral("From the file")});
+    m_list->setHeaderLabels({QCoreApplication::translate("ql310::PhoneBookImportDialog", "Entry"),
+                             QCoreApplication::translate("ql310::PhoneBookImportDialog", "Number"),
+                             QCoreApplication::translate("ql310::PhoneBookImportDialog", "Name"),
+                             QCoreApplication::translate("ql310::PhoneBookImportDialog", "From the file")});
     m_list->setRootIsDecorated(true);
     m_list->setAlternatingRowColors(true);
     m_list->setUniformRowHeights(true);
     layout->addWidget(m_list, 1);
 
-    m_updateNames = new QCheckBox(
-        QStringLiteral("&Update the names of the numbers already in the phone book"), this);
+    m_updateNames
+        = new QCheckBox(QCoreApplication::translate("ql310::PhoneBookImportDialog",
+                                                    "&Update the names of the numbers already in the phone book"),
+                        this);
     m_updateNames->setObjectName(QStringLiteral("updateNames"));
     m_updateNames->setEnabled(plan.renames() > 0);
     layout->addWidget(m_updateNames);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    m_import = buttons->addButton(QStringLiteral("&Import"), QDialogButtonBox::AcceptRole);
+    m_import = buttons->addButton(QCoreApplication::translate("ql310::PhoneBookImportDialog", "&Import"),
+                                  QDialogButtonBox::AcceptRole);
     m_import->setObjectName(QStringLiteral("importButton"));
     m_import->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -182,12 +192,15 @@ void PhoneBookImportDialog::fill()
             again = item;
     };
 
-    QTreeWidgetItem* filled = group(QStringLiteral("Fill free entries: %1").arg(fills), "fill");
+    QTreeWidgetItem* filled = group(
+        QCoreApplication::translate("ql310::PhoneBookImportDialog", "Fill free entries: %1").arg(fills), "fill");
     for (int n = 0; n < m_plan.items.size(); ++n)
         if (const ImportItem& i = m_plan.items[n]; i.outcome == Outcome::Fill)
             ticked(row(filled, {entry(i.record), number(i), printable(i.name), source(i)}), n, true);
 
-    QTreeWidgetItem* already = group(QStringLiteral("Already in the phone book: %1").arg(there), "already");
+    QTreeWidgetItem* already = group(
+        QCoreApplication::translate("ql310::PhoneBookImportDialog", "Already in the phone book: %1").arg(there),
+        "already");
     // The first name the file gives a number is the one that counts.
     QSet<int> named;
     for (int n = 0; n < m_plan.items.size(); ++n) {
@@ -198,17 +211,22 @@ void PhoneBookImportDialog::fill()
         named.insert(i.record);
         const bool rename = update && first && i.name != i.oldName;
         const QString name = rename ? QStringLiteral("%1 → %2").arg(printable(i.oldName), printable(i.name))
-                                    : QStringLiteral("%1 (skipped)").arg(printable(i.oldName));
+                                    : QCoreApplication::translate("ql310::PhoneBookImportDialog", "%1 (skipped)")
+                                          .arg(printable(i.oldName));
         ticked(row(already, {entry(i.record), number(i), name, source(i)}), n, rename);
     }
     if (twice) {
-        QTreeWidgetItem* doubled = group(QStringLiteral("Twice in the file, skipped: %1").arg(twice), "twice");
+        QTreeWidgetItem* doubled
+            = group(QCoreApplication::translate("ql310::PhoneBookImportDialog", "Twice in the file, skipped: %1")
+                        .arg(twice),
+                    "twice");
         for (const ImportItem& i : m_plan.items)
             if (i.outcome == Outcome::Twice)
                 row(doubled, {QString(), number(i), printable(i.name), source(i)});
     }
-    QTreeWidgetItem* refusedGroup =
-        group(QStringLiteral("Refused: %1").arg(refused + noRoom), "refused");
+    QTreeWidgetItem* refusedGroup
+        = group(QCoreApplication::translate("ql310::PhoneBookImportDialog", "Refused: %1").arg(refused + noRoom),
+                "refused");
     for (const ImportItem& i : m_plan.items)
         if (i.outcome == Outcome::Refused)
             row(refusedGroup, {QString(), QString(), phonebook::refusalText(i.refusal, i.tooLong), source(i)});
@@ -220,7 +238,9 @@ void PhoneBookImportDialog::fill()
                 row(full, {QString(), number(i), printable(i.name), source(i)});
     }
     for (auto it = more.cbegin(); it != more.cend(); ++it) {
-        auto* rest = new QTreeWidgetItem(it.key(), {QStringLiteral("… and %1 more").arg(it.value())});
+        auto* rest = new QTreeWidgetItem(
+            it.key(),
+            {QCoreApplication::translate("ql310::PhoneBookImportDialog", "… and %1 more").arg(it.value())});
         rest->setFirstColumnSpanned(true);
     }
     m_list->expandToDepth(0);
@@ -230,12 +250,19 @@ void PhoneBookImportDialog::fill()
         m_list->resizeColumnToContents(c);
 
     const qsizetype total = m_plan.items.size();
-    const QString numbers = total == 1 ? QStringLiteral("1 number") : QStringLiteral("%1 numbers").arg(total);
+    const QString numbers = total == 1
+        ? QCoreApplication::translate("ql310::PhoneBookImportDialog", "1 number")
+        : QCoreApplication::translate("ql310::PhoneBookImportDialog", "%1 numbers").arg(total);
     QString summary = changes
-        ? QStringLiteral("%1 of the %2 in the file change the phone book. Import changes only the phone "
-                         "book; Write sends it to the adapter.")
-              .arg(changes).arg(numbers)
-        : QStringLiteral("Nothing in the file changes the phone book (%1 read).").arg(numbers);
+        ? QCoreApplication::translate(
+              "ql310::PhoneBookImportDialog",
+              "%1 of the %2 in the file change the phone book. Import changes only the phone "
+              "book; Write sends it to the adapter.")
+              .arg(changes)
+              .arg(numbers)
+        : QCoreApplication::translate("ql310::PhoneBookImportDialog",
+                                      "Nothing in the file changes the phone book (%1 read).")
+              .arg(numbers);
     if (noRoom) {
         QString full = phonebook::fullText(noRoom);
         full[0] = full[0].toUpper();
@@ -257,35 +284,42 @@ CsvColumnsDialog::CsvColumnsDialog(const phonebook::CsvTable& table, const phone
     const QStringList& header = table.header;
     const phonebook::CsvColumns guess = phonebook::guessColumns(table);
     setObjectName(QStringLiteral("CsvColumnsDialog"));
-    setWindowTitle(QStringLiteral("Import Phone Book: Columns"));
+    setWindowTitle(QCoreApplication::translate("ql310::PhoneBookImportDialog", "Import Phone Book: Columns"));
     auto* layout = new QVBoxLayout(this);
     auto* intro = new QLabel(
-        QStringLiteral("The names and numbers of this file could not be found by its column headers. "
-                       "Choose the column of the names and the column of the telephone numbers."),
+        QCoreApplication::translate("ql310::PhoneBookImportDialog",
+                                    "The names and numbers of this file could not be found by its column headers. "
+                                    "Choose the column of the names and the column of the telephone numbers."),
         this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
     auto* form = new QFormLayout;
     m_name = new QComboBox(this);
     m_name->setObjectName(QStringLiteral("nameColumn"));
-    m_name->addItem(QStringLiteral("(none)"), kNone);
+    m_name->addItem(QCoreApplication::translate("ql310::PhoneBookImportDialog", "(none)"), kNone);
     // Parts of names or several number columns found: keep them as one choice.
     if (recognised.name < 0 && recognised.hasName())
-        m_name->addItem(QStringLiteral("(the first, middle and last name columns)"), kRecognised);
+        m_name->addItem(QCoreApplication::translate("ql310::PhoneBookImportDialog",
+                                                    "(the first, middle and last name columns)"),
+                        kRecognised);
     m_number = new QComboBox(this);
     m_number->setObjectName(QStringLiteral("numberColumn"));
     if (recognised.numbers.size() > 1)
-        m_number->addItem(QStringLiteral("(the %1 telephone columns)").arg(recognised.numbers.size()), kRecognised);
+        m_number->addItem(QCoreApplication::translate("ql310::PhoneBookImportDialog", "(the %1 telephone columns)")
+                              .arg(recognised.numbers.size()),
+                          kRecognised);
     for (int i = 0; i < header.size(); ++i) {
-        const QString label = header[i].trimmed().isEmpty() ? QStringLiteral("(column %1)").arg(i + 1) : header[i];
+        const QString label = header[i].trimmed().isEmpty()
+            ? QCoreApplication::translate("ql310::PhoneBookImportDialog", "(column %1)").arg(i + 1)
+            : header[i];
         m_name->addItem(label, i);
         m_number->addItem(label, i);
     }
     choose(recognised.name >= 0 ? recognised.name : recognised.hasName() ? kRecognised : guess.name,
            recognised.numbers.size() > 1 ? kRecognised
                                          : recognised.numbers.value(0, guess.numbers.value(0, 0)));
-    form->addRow(QStringLiteral("&Name:"), m_name);
-    form->addRow(QStringLiteral("N&umber:"), m_number);
+    form->addRow(QCoreApplication::translate("ql310::PhoneBookImportDialog", "&Name:"), m_name);
+    form->addRow(QCoreApplication::translate("ql310::PhoneBookImportDialog", "N&umber:"), m_number);
     layout->addLayout(form);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

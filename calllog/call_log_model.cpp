@@ -3,6 +3,7 @@
 
 #include "theme_colours.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPixmap>
 
@@ -234,7 +235,7 @@ QVariant CallLogModel::data(const QModelIndex& index, int role) const
         if (!r || !r->lost)
             return {};
         if (role == Qt::ToolTipRole)
-            return QStringLiteral("Lost");
+            return QCoreApplication::translate("ql310::CallLogModel", "Lost");
         if (m_lostIcon.isNull())
             m_lostIcon = lostIcon(theme::headerColours(m_palette).text);
         return m_lostIcon;

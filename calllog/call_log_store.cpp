@@ -5,6 +5,7 @@
 #include "crash_point.h"
 #include "device_protocol.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
@@ -482,9 +483,10 @@ bool CallLogStore::lockForFetch()
         if ((error != EWOULDBLOCK && error != EINTR) || now >= deadline) {
             ::close(m_lockFd);
             m_lockFd = -1;
-            return fail(m_directory + ": " +
-                        (error == EWOULDBLOCK ? QStringLiteral("another fetch kept the call log busy")
-                                              : systemReason(error)));
+            return fail(m_directory + ": "
+                        + (error == EWOULDBLOCK ? QCoreApplication::translate(
+                               "ql310::CallLogStore", "another fetch kept the call log busy")
+                                                : systemReason(error)));
         }
         std::this_thread::sleep_for(std::min<Clock::duration>(pause, deadline - now));
         pause = std::min(pause * 2, std::chrono::milliseconds(50));
@@ -599,7 +601,7 @@ bool CallLogStore::insert(const QString& connection, const LogRow& row)
     // The decoding brings every date into range; anything else is refused.
     if (!row.startDate.isValid() || !row.startTime.isValid() || !row.endDate.isValid() ||
         !row.endTime.isValid())
-        return fail(QStringLiteral("a call with an impossible date or time"));
+        return fail(QCoreApplication::translate("ql310::CallLogStore", "a call with an impossible date or time"));
     return execute(connection, kInsert,
                    {row.port, row.inOut ? 1 : 0, row.phoneNumber, row.recording ? 1 : 0,
                     dateValue(row.startDate), timeValue(row.startTime), dateValue(row.endDate),

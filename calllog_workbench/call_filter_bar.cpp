@@ -59,7 +59,9 @@ CallFilterBar::CallFilterBar(const std::function<QString(int)>& text, QWidget* p
         for (QLineEdit* box : edit->findChildren<QLineEdit*>())
             box->setAccessibleName(spoken);
         edit->setCalendarPopup(true);
-        edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        // The date as the program's language writes it.
+        //: The format of the filter's dates (QDate::toString).
+        edit->setDisplayFormat(tr("yyyy-MM-dd"));
         edit->setEnabled(false);
         // Room for the whole date beside the pop-up button.
         edit->setMinimumWidth(edit->sizeHint().width() +

@@ -150,7 +150,7 @@ void CallLogWorkbench::exportShown()
 {
     UserInteraction::FileRequest request;
     request.title = tr("Export");
-    request.filter = QStringLiteral("CSV Files (*.csv) | *.csv|JSON Files (*.json) | *.json");
+    request.filter = tr("CSV Files (*.csv) | *.csv|JSON Files (*.json) | *.json");
     request.defaultSuffix = QStringLiteral("csv");
     const QString path = m_interaction.chooseFileToSave(request, text(kMessageTitle));
     if (path.isEmpty())

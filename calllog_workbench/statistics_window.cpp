@@ -11,6 +11,7 @@
 #include <QBuffer>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -57,7 +58,11 @@ Buckets bucketsOf(const QVector<DayFigures>& days, const std::function<QVector<Q
     const QDate last = days.last().day;
     const bool byMonth = first.daysTo(last) >= kMostDays;
     auto keyOf = [byMonth](const QDate& d) {
-        return byMonth ? d.toString(QStringLiteral("yyyy-MM")) : d.toString(QStringLiteral("MM-dd"));
+        // A month and a day as the program's language writes them.
+        return byMonth ? d.toString(QCoreApplication::translate("ql310::calllog::StatisticsWindow", "yyyy-MM",
+                                                                "month of the statistics (QDate::toString)"))
+                       : d.toString(QCoreApplication::translate("ql310::calllog::StatisticsWindow", "MM-dd",
+                                                                "day of the statistics (QDate::toString)"));
     };
     for (QDate d = first; d <= last;
          d = byMonth ? QDate(d.year(), d.month(), 1).addMonths(1) : d.addDays(1)) {
@@ -345,7 +350,7 @@ void StatisticsWindow::saveCurrentChart()
 {
     UserInteraction::FileRequest request;
     request.title = tr("Save Chart");
-    request.filter = QStringLiteral("PNG Files (*.png) | *.png|SVG Files (*.svg) | *.svg");
+    request.filter = tr("PNG Files (*.png) | *.png|SVG Files (*.svg) | *.svg");
     request.defaultSuffix = QStringLiteral("png");
     const QString path = m_interaction.chooseFileToSave(request, m_messageTitle);
     if (path.isEmpty())

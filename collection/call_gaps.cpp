@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "call_gaps.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
@@ -111,8 +112,9 @@ bool dismissGap(calllog::CallLogStore& store, qint64 id)
 QString gapMessage(const Gap& gap)
 {
     const QString format = QStringLiteral("yyyy-MM-dd HH:mm");
-    return QStringLiteral("calls between %1 and %2 are missing: the adapter's memory of %3 calls "
-                          "overflowed before it was read")
+    return QCoreApplication::translate("ql310::CallGaps",
+                                       "calls between %1 and %2 are missing: the adapter's memory of %3 calls "
+                                       "overflowed before it was read")
         .arg(gap.from.toString(format), gap.to.toString(format))
         .arg(kAdapterMemory);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help_window.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -124,12 +125,13 @@ HelpWindow::HelpWindow(QWidget* parent, QString settingsName)
         bar->addWidget(tool);
         return tool;
     };
-    m_back = button("HelpBack", QStringLiteral("Back"), QStyle::SP_ArrowBack, QKeySequence::Back);
-    m_forward = button("HelpForward", QStringLiteral("Forward"), QStyle::SP_ArrowForward,
-                       QKeySequence::Forward);
+    m_back = button("HelpBack", QCoreApplication::translate("ql310::HelpWindow", "Back"), QStyle::SP_ArrowBack,
+                    QKeySequence::Back);
+    m_forward = button("HelpForward", QCoreApplication::translate("ql310::HelpWindow", "Forward"),
+                       QStyle::SP_ArrowForward, QKeySequence::Forward);
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("HelpSearch"));
-    m_search->setPlaceholderText(QStringLiteral("Search all pages"));
+    m_search->setPlaceholderText(QCoreApplication::translate("ql310::HelpWindow", "Search all pages"));
     m_search->setClearButtonEnabled(true);
     bar->addWidget(m_search, 1);
     layout->addLayout(bar);
@@ -140,7 +142,7 @@ HelpWindow::HelpWindow(QWidget* parent, QString settingsName)
     sideLayout->setContentsMargins(0, 0, 0, 0);
     m_contents = new QListWidget(side);
     m_contents->setObjectName(QStringLiteral("HelpContents"));
-    m_noMatch = new QLabel(QStringLiteral("No page contains this text."), side);
+    m_noMatch = new QLabel(QCoreApplication::translate("ql310::HelpWindow", "No page contains this text."), side);
     m_noMatch->setObjectName(QStringLiteral("HelpNoMatch"));
     m_noMatch->setWordWrap(true);
     m_noMatch->hide();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interaction.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -163,9 +164,11 @@ QString UserInteraction::chooseFileToSave(FileRequest request, const QString& ti
         path.endsWith(u'.'))
         return path;
     path += u'.' + request.defaultSuffix;
-    if (QFileInfo::exists(path) &&
-        ask(QStringLiteral("The file \"%1\" already exists. Replace it?").arg(path), title, Icon::Question,
-            Yes | No) != Yes)
+    if (QFileInfo::exists(path)
+        && ask(QCoreApplication::translate("ql310::Interaction", "The file \"%1\" already exists. Replace it?")
+                   .arg(path),
+               title, Icon::Question, Yes | No)
+            != Yes)
         return {};
     return path;
 }
@@ -173,7 +176,9 @@ QString UserInteraction::chooseFileToSave(FileRequest request, const QString& ti
 int WidgetInteraction::runDialog(QDialog& dialog)
 {
     if (headless()) {
-        printMessage(dialog.windowTitle(), QStringLiteral("Cancelled: no one can answer this dialog here."));
+        printMessage(
+            dialog.windowTitle(),
+            QCoreApplication::translate("ql310::Interaction", "Cancelled: no one can answer this dialog here."));
         return QDialog::Rejected;
     }
     return dialog.exec();

@@ -4,8 +4,10 @@
 #include "busy_pointer.h"
 #include "help_window.h"
 #include "interaction.h"
+#include "language.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -66,7 +68,8 @@ OnlineHelp::OnlineHelp(QWidget* window, UserInteraction& interaction, QString me
       m_messageTitle(std::move(messageTitle)),
       m_xdgViewer(std::make_unique<XdgDesktopViewer>()),
       m_viewer(m_xdgViewer.get()),
-      m_directories(defaultSearchDirectories())
+      m_directories(defaultSearchDirectories()),
+      m_language(uiLanguage())
 {
     qApp->installEventFilter(this);
 }
@@ -88,10 +91,23 @@ QStringList OnlineHelp::defaultSearchDirectories()
 
 QString OnlineHelp::helpFile() const
 {
+    // "de_AT" prefers ql310_de_AT.chm, then ql310_de.chm.
+    QStringList translated;
+    if (!m_language.isEmpty()) {
+        translated << QStringLiteral("ql310_%1.chm").arg(m_language);
+        if (m_language.contains(u'_'))
+            translated << QStringLiteral("ql310_%1.chm").arg(m_language.section(u'_', 0, 0));
+    }
     for (const QString& directory : m_directories) {
         const QFileInfo file(QDir(directory), QString::fromLatin1(kHelpFileName));
-        if (file.isFile())
-            return file.absoluteFilePath();
+        if (!file.isFile())
+            continue;
+        for (const QString& name : translated) {
+            const QFileInfo inLanguage(QDir(directory), name);
+            if (inLanguage.isFile())
+                return inLanguage.absoluteFilePath();
+        }
+        return file.absoluteFilePath();
     }
     return {};
 }
@@ -100,9 +116,9 @@ OnlineHelp::Shown OnlineHelp::showHelp()
 {
     const QString path = helpFile();
     if (path.isEmpty()) {
-        m_interaction.warn(QStringLiteral("The help file %1 cannot be found. It is looked for in: %2")
-                               .arg(QString::fromLatin1(kHelpFileName),
-                                    m_directories.join(QStringLiteral(", "))),
+        m_interaction.warn(QCoreApplication::translate("ql310::OnlineHelp",
+                                                       "The help file %1 cannot be found. It is looked for in: %2")
+                               .arg(QString::fromLatin1(kHelpFileName), m_directories.join(QStringLiteral(", "))),
                            m_messageTitle, UserInteraction::Icon::Exclamation);
         return Shown::Missing;
     }
@@ -116,8 +132,10 @@ OnlineHelp::Shown OnlineHelp::showHelp()
         opened = m_helpWindow->fileName() == path || m_helpWindow->openFile(path);
     }
     if (!opened) {
-        m_interaction.warn(QStringLiteral("The help file %1 cannot be read as compiled help.").arg(path),
-                           m_messageTitle, UserInteraction::Icon::Exclamation);
+        m_interaction.warn(
+            QCoreApplication::translate("ql310::OnlineHelp", "The help file %1 cannot be read as compiled help.")
+                .arg(path),
+            m_messageTitle, UserInteraction::Icon::Exclamation);
         return Shown::Unreadable;
     }
     if (m_contextPage) {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The on-line help: the F1 key anywhere in the program opens the help file
-// "ql310.chm". The file is looked up beside the program, then in the
-// installed data locations. It opens in the desktop's viewer for compiled
+// "ql310.chm" (in German "ql310_de.chm" where that lies beside it: the help
+// file of the program's language). The file is looked up beside the program,
+// then in the installed data locations. It opens in the desktop's viewer for compiled
 // help where one is installed, else in the program's own help window.
 #pragma once
 
@@ -62,6 +63,10 @@ public:
     QStringList searchDirectories() const { return m_directories; }
     static QStringList defaultSearchDirectories();
 
+    // The language whose help file is preferred (default: the program's,
+    // uiLanguage()); empty: English.
+    void setLanguage(const QString& language) { m_language = language; }
+
     // The help file found, or an empty string.
     QString helpFile() const;
     // What F1 does.
@@ -88,6 +93,7 @@ private:
     QPointer<HelpWindow> m_helpWindow;
     std::function<QString()> m_contextPage;
     QString m_settingsName;
+    QString m_language;
 };
 
 } // namespace ql310

@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -42,8 +43,9 @@ void nameWidget(QWidget* widget, const QString& name)
     if (name.isEmpty())
         return;
     if (auto* time = qobject_cast<CtlTimeSet*>(widget)) {
-        time->hourBox()->setAccessibleName(name + QStringLiteral(", hour"));
-        time->minuteBox()->setAccessibleName(name + QStringLiteral(", minute"));
+        time->hourBox()->setAccessibleName(name + QCoreApplication::translate("ql310::AccessibleNames", ", hour"));
+        time->minuteBox()->setAccessibleName(name
+                                             + QCoreApplication::translate("ql310::AccessibleNames", ", minute"));
         return;
     }
     // An editable list's text box takes the focus: it is said by the name too.
@@ -135,7 +137,9 @@ void nameForAccessibility(EditorWindow& window)
             named(controlName(kPortBoxes[k], port).toLatin1().constData())
                 ->setAccessibleName(joinedCaptions({msn, QString::number(k + 1), column}));
             named(controlName(kTypeCombos[k], port).toLatin1().constData())
-                ->setAccessibleName(joinedCaptions({msn, QString::number(k + 1), column, QStringLiteral("ring type")}));
+                ->setAccessibleName(
+                    joinedCaptions({msn, QString::number(k + 1), column,
+                                    QCoreApplication::translate("ql310::AccessibleNames", "ring type")}));
         }
     }
     for (int k = 1; k <= 5; ++k)
@@ -144,7 +148,9 @@ void nameForAccessibility(EditorWindow& window)
 
     for (QTabWidget* tabs : window.findChildren<QTabWidget*>()) {
         nameByLayoutCaptions(tabs);
-        const QString pages = tabs == window.tabs() ? QStringLiteral("Pages") : QStringLiteral("LCR pages");
+        const QString pages = tabs == window.tabs()
+            ? QCoreApplication::translate("ql310::AccessibleNames", "Pages")
+            : QCoreApplication::translate("ql310::AccessibleNames", "LCR pages");
         tabs->setAccessibleName(pages);
         tabs->tabBar()->setAccessibleName(pages);
     }
@@ -169,10 +175,12 @@ void nameForAccessibility(EditorWindow& window)
     window.callLogGrid()->setAccessibleName(text(372));
 
     // The status panels.
-    const char* const panels[] = {"Status", "Firmware version", "Country"};
+    const char* const panels[] = {QT_TRANSLATE_NOOP("ql310::AccessibleNames", "Status"),
+                                  QT_TRANSLATE_NOOP("ql310::AccessibleNames", "Firmware version"),
+                                  QT_TRANSLATE_NOOP("ql310::AccessibleNames", "Country")};
     for (int i = 0; i < 3; ++i)
         if (QWidget* panel = named(QStringLiteral("StatusPanel%1").arg(i + 1).toLatin1().constData()))
-            panel->setAccessibleName(QLatin1String(panels[i]));
+            panel->setAccessibleName(QCoreApplication::translate("ql310::AccessibleNames", panels[i]));
 }
 
 } // namespace ql310

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeySequence>
@@ -620,8 +621,10 @@ void EditorWindow::setupEditorTexts()
     for (const auto& [name, id] : kItems)
         findChild<QAction*>(QString::fromLatin1(name))->setText(text(id));
     // The address-book items have no text of the table.
-    findChild<QAction*>(QStringLiteral("mnuImportPhoneBook"))->setText(QStringLiteral("&Import Phone Book…"));
-    findChild<QAction*>(QStringLiteral("mnuExportPhoneBook"))->setText(QStringLiteral("Expor&t Phone Book…"));
+    findChild<QAction*>(QStringLiteral("mnuImportPhoneBook"))
+        ->setText(QCoreApplication::translate("ql310::EditorWindow", "&Import Phone Book…"));
+    findChild<QAction*>(QStringLiteral("mnuExportPhoneBook"))
+        ->setText(QCoreApplication::translate("ql310::EditorWindow", "Expor&t Phone Book…"));
 
     // Tab pages.
     static const int kPages[] = {105, 106, 407, 107, 108, 109, 110, 372};
@@ -766,7 +769,8 @@ void EditorWindow::setStatusPanel(int panel, const QString& text)
 void EditorWindow::setStatusWarning(const QString& reason)
 {
     m_warning->setToolTip(reason);
-    m_warning->setAccessibleName(reason.isEmpty() ? QString() : QStringLiteral("Warning"));
+    m_warning->setAccessibleName(reason.isEmpty() ? QString()
+                                                  : QCoreApplication::translate("ql310::EditorWindow", "Warning"));
     m_warning->setAccessibleDescription(reason);
     m_warning->setVisible(!reason.isEmpty());
 }

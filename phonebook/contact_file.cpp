@@ -4,6 +4,7 @@
 #include "text_decoding.h"
 #include "vcard_reader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -48,12 +49,13 @@ bool readContactFile(const QByteArray& raw, const QString& fileName, ContactFile
 {
     const QByteArray bytes = withoutByteOrderMark(raw);
     if (utf16WithoutMark(bytes)) {
-        reason = QStringLiteral("it is UTF-16 text without a byte-order mark; save it as UTF-8 "
-                                "or as UTF-16 with a byte-order mark");
+        reason = QCoreApplication::translate("ql310::ContactFile",
+                                             "it is UTF-16 text without a byte-order mark; save it as UTF-8 "
+                                             "or as UTF-16 with a byte-order mark");
         return false;
     }
     if (binary(bytes)) {
-        reason = QStringLiteral("it is a binary file, not an address book");
+        reason = QCoreApplication::translate("ql310::ContactFile", "it is a binary file, not an address book");
         return false;
     }
     ContactFile read;
@@ -62,18 +64,21 @@ bool readContactFile(const QByteArray& raw, const QString& fileName, ContactFile
         read.kind = ContactFile::Kind::VCard;
         read.contacts = readVCards(bytes, &read.leftOut);
         if (read.contacts.isEmpty()) {
-            reason = QStringLiteral("it holds no card");
+            reason = QCoreApplication::translate("ql310::ContactFile", "it holds no card");
             return false;
         }
     } else {
         read.kind = ContactFile::Kind::Csv;
         read.csv = readCsv(decodeText(bytes));
         if (read.csv.unclosedQuoteLine > 0) {
-            reason = QStringLiteral("the quote opened in line %1 is never closed").arg(read.csv.unclosedQuoteLine);
+            reason
+                = QCoreApplication::translate("ql310::ContactFile", "the quote opened in line %1 is never closed")
+                      .arg(read.csv.unclosedQuoteLine);
             return false;
         }
         if (read.csv.rows.isEmpty()) {
-            reason = QStringLiteral("it holds no card and no row of contacts after a header row");
+            reason = QCoreApplication::translate("ql310::ContactFile",
+                                                 "it holds no card and no row of contacts after a header row");
             return false;
         }
         read.leftOut = read.csv.rowsLeftOut;
@@ -89,15 +94,15 @@ bool loadContactFile(const QString& path, ContactFile& file, QString& reason)
 {
     const QFileInfo info(path);
     if (!info.exists()) {
-        reason = QStringLiteral("it does not exist");
+        reason = QCoreApplication::translate("ql310::ContactFile", "it does not exist");
         return false;
     }
     if (!info.isFile()) {
-        reason = QStringLiteral("it is not a regular file");
+        reason = QCoreApplication::translate("ql310::ContactFile", "it is not a regular file");
         return false;
     }
     if (info.size() > kMaxImportFileSize) {
-        reason = QStringLiteral("it is larger than 10 MB");
+        reason = QCoreApplication::translate("ql310::ContactFile", "it is larger than 10 MB");
         return false;
     }
     QFile f(path);
@@ -108,7 +113,7 @@ bool loadContactFile(const QString& path, ContactFile& file, QString& reason)
     // The size may have grown since it was looked at.
     const QByteArray bytes = f.read(kMaxImportFileSize + 1);
     if (bytes.size() > kMaxImportFileSize) {
-        reason = QStringLiteral("it is larger than 10 MB");
+        reason = QCoreApplication::translate("ql310::ContactFile", "it is larger than 10 MB");
         return false;
     }
     if (f.error() != QFileDevice::NoError) {

@@ -5,6 +5,7 @@
 
 #include <phonenumbers/phonenumberutil.h>
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -170,16 +171,21 @@ QString refusalText(Refusal refusal, qsizetype length)
 {
     switch (refusal) {
     case Refusal::None: return {};
-    case Refusal::NoDigit: return QStringLiteral("no digit");
-    case Refusal::Letters: return QStringLiteral("letters in the number");
-    case Refusal::NotANumber: return QStringLiteral("not an international number (unknown country code)");
-    case Refusal::TooLong: return QStringLiteral("more than 25 dial symbols");
-    case Refusal::NoDialSymbol: return QStringLiteral("nothing dialable left");
+    case Refusal::NoDigit: return QCoreApplication::translate("ql310::DialForm", "no digit");
+    case Refusal::Letters: return QCoreApplication::translate("ql310::DialForm", "letters in the number");
+    case Refusal::NotANumber:
+        return QCoreApplication::translate("ql310::DialForm",
+                                           "not an international number (unknown country code)");
+    case Refusal::TooLong: return QCoreApplication::translate("ql310::DialForm", "more than 25 dial symbols");
+    case Refusal::NoDialSymbol: return QCoreApplication::translate("ql310::DialForm", "nothing dialable left");
     case Refusal::ValueTooLong:
-        return QStringLiteral("%1 characters, more than %2").arg(length).arg(kMaxNumberLength);
+        return QCoreApplication::translate("ql310::DialForm", "%1 characters, more than %2")
+            .arg(length)
+            .arg(kMaxNumberLength);
     case Refusal::NameTooLong:
-        return QStringLiteral("a name of %1 characters, more than 256").arg(length);
-    case Refusal::CutOff: return QStringLiteral("the file ends inside a card");
+        return QCoreApplication::translate("ql310::DialForm", "a name of %1 characters, more than 256")
+            .arg(length);
+    case Refusal::CutOff: return QCoreApplication::translate("ql310::DialForm", "the file ends inside a card");
     }
     return {};
 }

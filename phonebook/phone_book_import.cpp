@@ -4,6 +4,7 @@
 #include "number_match.h"
 #include "peer_name.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <algorithm>
@@ -118,13 +119,17 @@ PhoneBook applyImport(const PhoneBook& current, const ImportPlan& plan, bool upd
 
 QString notExaminedText(qsizetype notExamined)
 {
-    return QStringLiteral("%1 more numbers were not looked at: an import takes the first %2")
-        .arg(notExamined).arg(kMaxExamined);
+    return QCoreApplication::translate("ql310::PhoneBookImport",
+                                       "%1 more numbers were not looked at: an import takes the first %2")
+        .arg(notExamined)
+        .arg(kMaxExamined);
 }
 
 QString fullText(int notImported)
 {
-    return QStringLiteral("the phone book is full: %1 numbers were not imported").arg(notImported);
+    return QCoreApplication::translate("ql310::PhoneBookImport",
+                                       "the phone book is full: %1 numbers were not imported")
+        .arg(notImported);
 }
 
 QString printable(const QString& text, int limit)
@@ -152,20 +157,24 @@ QStringList importReport(const ImportPlan& all, bool updateNames)
             plan.items.append(i);
     QStringList lines;
     auto source = [](const ImportItem& i) {
-        return QStringLiteral("\"%1\" of \"%2\"").arg(printable(i.value), printable(i.contact));
+        return QCoreApplication::translate("ql310::PhoneBookImport", "\"%1\" of \"%2\"")
+            .arg(printable(i.value), printable(i.contact));
     };
     auto extension = [](const ImportItem& i) {
         QString notes = i.extension.isEmpty()
-                            ? QString()
-                            : QStringLiteral(" (extension %1 dropped)").arg(printable(i.extension));
+            ? QString()
+            : QCoreApplication::translate("ql310::PhoneBookImport", " (extension %1 dropped)")
+                  .arg(printable(i.extension));
         if (i.incomplete)
-            notes += QStringLiteral(" (looks incomplete)");
+            notes += QCoreApplication::translate("ql310::PhoneBookImport", " (looks incomplete)");
         return notes;
     };
     // Said where the name is stored.
     auto cut = [](const ImportItem& i) {
-        return peerNameCut(i.contact) ? QStringLiteral(" (name cut to %1 characters)").arg(kPeerNameLength)
-                                      : QString();
+        return peerNameCut(i.contact)
+            ? QCoreApplication::translate("ql310::PhoneBookImport", " (name cut to %1 characters)")
+                  .arg(kPeerNameLength)
+            : QString();
     };
     for (const ImportItem& i : plan.items)
         if (i.outcome == Outcome::Fill)

@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
   fp-utils libchm-dev
   libphonenumber-dev libprotobuf-dev
+  qt6-l10n-tools qt6-translations-l10n
   qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev qt6-svg-dev libsqlite3-dev sqlite3
   xvfb xauth
   poppler-utils

@@ -32,7 +32,7 @@ comment_for() {
       echo - ;;
     *.cpp|*.h|*.c|*.hpp) echo "// $id" ;;
     *.css|*.map) echo "/* $id */" ;;
-    *.html|*.hhc|*.xml|*.svg) echo "<!-- $id -->" ;;
+    *.html|*.hhc|*.xml|*.svg|*.ts) echo "<!-- $id -->" ;;
     *.1) echo ".\\\" $id" ;;
     *.hhp) echo "; $id" ;;
     CMakeLists.txt|*/CMakeLists.txt|debian/control|*.cmake|*.cmake.in|*.sh|*.supp|*.desktop|.gitignore|*/.gitignore|*.service|*.service.in|*.timer)

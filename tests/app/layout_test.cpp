@@ -4,7 +4,9 @@
 // independent pixels: every text of every page, dialog and grid fits its
 // widget, the header cells of every grid stay in view while it scrolls, and
 // the window opens showing the tables whole. Screenshots of every page in a
-// light and a dark palette go to $QL310_SCREENSHOT_DIR when it is set.
+// light and a dark palette go to $QL310_SCREENSHOT_DIR when it is set. The
+// program's language follows the locale, as in the program: the German runs
+// set QL310_LAYOUT_LANGUAGE=de to be sure the German texts are the ones read.
 #include "about_box.h"
 #include "call_log_commands.h"
 #include "call_log_grid.h"
@@ -12,6 +14,7 @@
 #include "fixed_cell_grid.h"
 #include "frozen_cells.h"
 #include "help_window.h"
+#include "language.h"
 #include "library_binding.h"
 #include "main_window.h"
 #include "print_and_help_menus.h"
@@ -27,6 +30,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
 #include <QRegularExpression>
@@ -190,6 +195,8 @@ private:
 private slots:
     void initTestCase()
     {
+        const QString language = qEnvironmentVariable("QL310_LAYOUT_LANGUAGE");
+        QCOMPARE(ql310::uiLanguage(), language);
         QVERIFY(m_home.isValid());
         ql310::test::useTemporaryHome(m_home);
         qputenv("QL310_REGISTRY", m_home.filePath("hklm.reg").toLocal8Bit());
@@ -321,6 +328,28 @@ private slots:
         cut << cutCells(window().callLogGrid());
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
     }
+    void everyMenuHasEachAccessKeyOnce()
+    {
+        // The bar and every menu on it, sub-menus too, in the run's language.
+        QList<QList<QAction*>> menus{window().menuBar()->actions()};
+        for (QMenu* menu : window().menuBar()->findChildren<QMenu*>())
+            menus << menu->actions();
+        for (QMenu* menu : window().findChildren<QMenu*>())
+            menus << menu->actions();
+        QStringList twice;
+        for (const QList<QAction*>& actions : menus) {
+            QMap<QChar, QString> keys;
+            for (const QAction* action : actions) {
+                const QChar key = ql310::captionAccessKey(action->text()).toLower();
+                if (key.isNull() || action->isSeparator())
+                    continue;
+                if (keys.contains(key) && keys[key] != action->text())
+                    twice << keys[key] + QStringLiteral(" / ") + action->text();
+                keys[key] = action->text();
+            }
+        }
+        QVERIFY2(twice.isEmpty(), qPrintable(twice.join(u'\n')));
+    }
     void aNameLongerThanItsCellShowsWholeAsItsToolTip()
     {
         showPage(6);
@@ -436,7 +465,7 @@ private slots:
         QVERIFY(lcr->verticalScrollBar()->value() > 0);
         const QModelIndex top = lcr->indexAt(QPoint(lcr->visualRect(lcr->model()->index(21, 1)).center().x(), 1));
         QCOMPARE(top.row(), 0);
-        QCOMPARE(top.data().toString(), QStringLiteral("Dial Range"));
+        QCOMPARE(top.data().toString(), ql310::text(151)); // "Dial Range"
         lcr->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         QVERIFY2(lost.isEmpty(), qPrintable(lost.join(u'\n')));
     }
@@ -511,6 +540,7 @@ int main(int argc, char* argv[])
     file.close();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(path));
     QApplication app(argc, argv);
+    ql310::installTranslations(app);
     LayoutTest test;
     return QTest::qExec(&test, argc, argv);
 }

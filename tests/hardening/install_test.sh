@@ -10,7 +10,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 fail() { echo "install test: $*" >&2; exit 1; }
 id=org.ql310set.ql310set
-for file in lib/ql310set/libql310.so share/ql310set/ql310.chm share/ql310set/ql310_de.chm share/applications/$id.desktop \
+for file in lib/ql310set/libql310.so share/ql310set/ql310.chm share/ql310set/ql310_de.chm \
+    share/ql310set/translations/ql310set_de.qm share/applications/$id.desktop \
     share/icons/hicolor/scalable/apps/$id.svg share/metainfo/$id.metainfo.xml; do
   [ -f "$prefix/$file" ] || fail "missing $file"
 done
@@ -26,6 +27,13 @@ for program in "${programs[@]}"; do
     fail "$program --version failed"
   [[ "$out" == "$program "[0-9]* ]] || fail "$program --version said '$out'"
 done
+
+# The installed program finds its translations: --help follows the locale,
+# and stays English in the C locale.
+LANGUAGE=de LC_ALL=de_DE.UTF-8 "$prefix/bin/ql310set" --help 2>/dev/null | grep -q '^Aufruf: ql310set' ||
+  fail "the installed ql310set does not find its German translation"
+LANGUAGE=de LC_ALL=C "$prefix/bin/ql310set" --help | grep -q '^Usage: ql310set' ||
+  fail "ql310set --help is not English in the C locale"
 
 # The program binds the library from P/lib/ql310set through its run path;
 # no run path of an installed file holds an empty or relative entry.

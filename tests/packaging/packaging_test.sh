@@ -81,6 +81,7 @@ expected_main=(
   usr/share/icons/hicolor/scalable/apps/org.ql310set.ql310set.svg
   usr/share/man/man1/ql310set.1.gz usr/share/metainfo/org.ql310set.ql310set.metainfo.xml
   usr/share/ql310set/ql310.chm usr/share/ql310set/ql310_de.chm usr/bin/ql310ctl usr/share/man/man1/ql310ctl.1.gz
+  usr/share/ql310set/translations/ql310set_de.qm
   usr/lib/systemd/user/ql310-calllog.service usr/lib/systemd/user/ql310-calllog.timer)
 expected_adapter=(usr/bin/ql310-adapter usr/share/man/man1/ql310-adapter.1.gz
   usr/lib/systemd/user/ql310-adapter.service)
