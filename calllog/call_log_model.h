@@ -93,11 +93,16 @@ signals:
     // The log was shown anew (bound) or under a new condition: its rows
     // are counted and read again, with or without a reset of the views.
     void rowsShown();
+    // The rows now show other calls (a new condition): a selection made in
+    // the old rows means nothing in the new ones.
+    void otherCallsShown();
 
 private:
     using Row = ShownRow;
     // Counts the rows of the condition anew (and may keep the first block).
     void recount();
+    // Tells the views that the `shown` rows became m_count rows.
+    void showCounted(int shown);
     // The rows are in a new order: read and drawn again.
     void reorder();
     const Row* rowAt(int row) const;
