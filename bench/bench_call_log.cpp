@@ -54,6 +54,7 @@ struct Log {
     std::unique_ptr<QTemporaryDir> temporary;
     QString dir;
     std::unique_ptr<CallLogStore> store;
+    std::shared_ptr<ql310::numbers::PhoneBookNames> names;
 };
 
 // Fills the log with `calls` calls, `kCallsPerDay` a day from 1 January
@@ -119,8 +120,8 @@ Log& logOf(int calls)
         std::vector<ql310::numbers::PhoneBookEntry> book;
         for (int i = 0; i < 40; ++i)
             book.push_back({std::to_string(1000000 + i * 7919), "Name " + std::to_string(i)});
-        registerNameFunctions(log->store->logDatabase(),
-                              std::make_shared<ql310::numbers::PhoneBookNames>(book, "DE"));
+        log->names = std::make_shared<ql310::numbers::PhoneBookNames>(book, "DE");
+        registerNameFunctions(log->store->logDatabase(), log->names);
     }
     return *log;
 }
@@ -310,7 +311,9 @@ void SortByColumn(benchmark::State& state)
 {
     Log& log = logOf(int(state.range(0)));
     CallLogModel model;
-    model.setNameLookup([](const QString&) { return QString(); }, kNameSql);
+    model.setNameLookup([&log](const QString& number) {
+        return QString::fromStdString(log.names->nameOf(number.toStdString()));
+    }, kNameSql, namedCallsSql(*log.names));
     model.bind(log.store.get());
     const Qt::SortOrder order = state.range(2) ? Qt::DescendingOrder : Qt::AscendingOrder;
     resetPeakMemory();
@@ -331,6 +334,9 @@ void SortInGrid(benchmark::State& state)
     CallLogGrid grid;
     grid.resize(1000, 800);
     grid.show();
+    grid.callLogModel()->setNameLookup([&log](const QString& number) {
+        return QString::fromStdString(log.names->nameOf(number.toStdString()));
+    }, kNameSql, namedCallsSql(*log.names));
     grid.callLogModel()->bind(log.store.get());
     drawGrid(grid);
     const Qt::SortOrder order = state.range(2) ? Qt::DescendingOrder : Qt::AscendingOrder;

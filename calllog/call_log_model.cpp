@@ -118,10 +118,11 @@ void CallLogModel::recount()
 }
 
 void CallLogModel::setNameLookup(std::function<QString(const QString&)> lookup,
-                                 const QString& nameSql)
+                                 const QString& nameSql, const QString& namedSql)
 {
     m_nameLookup = std::move(lookup);
     m_nameSql = nameSql;
+    m_namedSql = namedSql;
     namesChanged();
 }
 
@@ -150,7 +151,7 @@ QVector<CallLogModel::Row> CallLogModel::fetchBlock(int block) const
     if (!m_store)
         return {};
     return shownRows(*m_store, m_condition, m_rowOrder, m_nameSql, kBlockRows,
-                     qint64(block) * kBlockRows);
+                     qint64(block) * kBlockRows, m_namedSql);
 }
 
 const CallLogModel::Row* CallLogModel::rowAt(int row) const

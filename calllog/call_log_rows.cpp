@@ -212,7 +212,7 @@ qint64 countRows(CallLogStore& store, const RowCondition& condition)
 
 QVector<ShownRow> shownRows(CallLogStore& store, const RowCondition& condition,
                             const RowOrder& order, const QString& nameSql, qint64 limit,
-                            qint64 offset)
+                            qint64 offset, const QString& namedSql)
 {
     QVector<ShownRow> rows;
     QSqlDatabase db = store.logDatabase();
@@ -221,7 +221,7 @@ QVector<ShownRow> shownRows(CallLogStore& store, const RowCondition& condition,
     QSqlQuery query(db);
     query.setForwardOnly(true);
     QVariantList values;
-    const QString sql = shownRowsSql(condition, order, nameSql, values);
+    const QString sql = shownRowsSql(condition, order, nameSql, values, namedSql);
     values << limit << offset;
     if (!runBound(query, sql, values))
         return rows;
@@ -232,7 +232,7 @@ QVector<ShownRow> shownRows(CallLogStore& store, const RowCondition& condition,
 }
 
 QString shownRowsSql(const RowCondition& condition, const RowOrder& order, const QString& nameSql,
-                     QVariantList& values)
+                     QVariantList& values, const QString& namedSql)
 {
     const QString select = shownColumnsSql() + conditionedRowsSql(condition);
     QString sql = select + orderBySql(order, nameSql) + " LIMIT ? OFFSET ?";
@@ -240,12 +240,14 @@ QString shownRowsSql(const RowCondition& condition, const RowOrder& order, const
     if (order.column == 8 && order.thenBy.isEmpty() && !nameSql.isEmpty()) {
         // By name: the calls without a name are most of a large log and come
         // first (ascending) in start order, straight from the start index;
-        // only the named calls need sorting by name.
+        // only the named calls need sorting by name, and only the calls
+        // that can have a name are read for them (through their indexes).
         const bool ascending = order.order == Qt::AscendingOrder;
         const QString unnamed = "SELECT * FROM (" + select + " WHERE " + nameSql + " = ''" +
                                 orderBySql({0, order.order}) + ")";
-        const QString named = "SELECT * FROM (" + select + " WHERE " + nameSql + " <> ''" +
-                              orderBySql(order, nameSql) + ")";
+        const QString candidates = namedSql.isEmpty() ? QString() : "(" + namedSql + ") AND ";
+        const QString named = "SELECT * FROM (" + select + " WHERE " + candidates + nameSql +
+                              " <> ''" + orderBySql(order, nameSql) + ")";
         sql = (ascending ? unnamed + " UNION ALL " + named : named + " UNION ALL " + unnamed) +
               " LIMIT ? OFFSET ?";
         values << condition.values;

@@ -100,6 +100,9 @@ const SortIndex kSortIndexes[] = {
     {"DataOrderDuration", nullptr},
     // The few lost calls, found without reading the others.
     {"DataLost", nullptr, "Lost = 1"},
+    // The calls a phone-book entry can name, by the last six digits of their
+    // number (sorting by Name reads only those).
+    {"DataSortName", "substr(PhoneNumber, -6)"},
 };
 // Sort indexes of earlier versions, in another order.
 const char* const kRetiredIndexes[] = {"DataOrderStart", "DataOrderEnd"};
