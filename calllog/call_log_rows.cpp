@@ -39,6 +39,24 @@ QStringList keysOf(int column, const QString& nameSql)
     }
 }
 
+// The view's duration text of `d` seconds, as the view's own SQL writes it
+// ("-00:00:49" for a call that started after the PC's clock; nothing
+// known: "00:00:00").
+QString durationText(const QVariant& d)
+{
+    const double value = d.isNull() ? 0 : d.toDouble();
+    const double length = value < 0 ? -value : value;
+    const bool whole = d.typeId() != QMetaType::Double;
+    const qint64 seconds = whole ? qAbs(d.toLongLong()) : qint64(length);
+    const qint64 hours = whole ? seconds / 3600 : qint64(length / 3600);
+    const qint64 minutes = (whole ? seconds / 60 : qint64(length / 60)) % 60;
+    return QStringLiteral("%1%2:%3:%4")
+        .arg(value < 0 ? QStringLiteral("-") : QString())
+        .arg(hours, 2, 10, QChar(u'0'))
+        .arg(minutes, 2, 10, QChar(u'0'))
+        .arg(seconds % 60, 2, 10, QChar(u'0'));
+}
+
 ShownRow shownRowOf(const QSqlQuery& query)
 {
     ShownRow row;
@@ -47,7 +65,7 @@ ShownRow shownRowOf(const QSqlQuery& query)
     row.view.phoneNumber = query.value(2).toString();
     row.view.startTime = query.value(3).toString();
     row.view.endTime = query.value(4).toString();
-    row.view.diffTime = query.value(5).toString();
+    row.view.diffTime = durationText(query.value(5));
     row.view.index = query.value(6).toLongLong();
     row.lost = query.value(7).toInt() != 0;
     row.recording = query.value(8).toInt() != 0;
@@ -56,7 +74,11 @@ ShownRow shownRowOf(const QSqlQuery& query)
 
 QString shownColumnsSql()
 {
-    return "SELECT " + CallLogStore::viewColumnsSql().join(", ") + ", Lost, Recording FROM ";
+    // The duration as seconds, written out above: its expression is then
+    // reckoned once a row, not once for each of the text's four parts.
+    QStringList columns = CallLogStore::viewColumnsSql();
+    columns[5] = QStringLiteral("d");
+    return "SELECT " + columns.join(", ") + ", Lost, Recording FROM ";
 }
 
 } // namespace

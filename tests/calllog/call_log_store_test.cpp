@@ -149,6 +149,17 @@ TEST_F(CallLog, ACallEndingBeforeItsStartShowsOneSignBeforeItsLength)
     ASSERT_EQ(rows.size(), 2);
     EXPECT_EQ(rows[0].diffTime, "-00:00:49");
     EXPECT_EQ(rows[1].diffTime, "-01:01:05");
+
+    // The grid's rows write the same lengths, also for an end the engine
+    // cannot read.
+    ASSERT_TRUE(store.dataIns(call("Port3", QDate(2026, 5, 3), QTime(9, 0, 0), QTime(9, 1, 0))));
+    ASSERT_TRUE(QSqlQuery(store.logDatabase()).exec("UPDATE Data SET EndDate = 'soon' WHERE Port = 'Port3'"));
+    const QVector<ViewRow> view = store.dataView();
+    const QVector<ShownRow> shown = shownRows(store, {}, {}, {}, 10, 0);
+    ASSERT_EQ(shown.size(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(shown[i].view.diffTime, view[i].diffTime) << i;
+    EXPECT_EQ(view[2].diffTime, "00:00:00");
 }
 
 TEST_F(CallLog, FindMatchesOnlyAllFourValues)
