@@ -274,8 +274,8 @@ public:
             buffer[i] = char('0' + value % 10);
         return std::string_view(buffer, size);
     }
-    // The part a key is spilled to (of 256, taken modulo the files): the top bits of another mix
-    // than the table's.
+    // The part a key is spilled to (of 256, taken modulo the files): the
+    // top bits of another mix than the table's.
     static size_t partOf(quint64 key) { return size_t((key * 0xC2B2AE3D27D4EB4Full) >> 56); }
 
     PackedTable() : m_slots(1024) {}
