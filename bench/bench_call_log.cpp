@@ -6,9 +6,10 @@
 // shown), one fetch of 90 new calls merged into the log, deleting the
 // calls of the earliest day, sorting by each column in each direction (also
 // in the grid), a filter change until its first screen, its count alone,
-// "Lost only" sorted by Phone Number, a search for digits anywhere in the
-// number, the statistics of the whole log and a full CSV export. Each
-// repetition does real work: it deletes a day still there and merges calls
+// "Lost only" sorted by Phone Number, the grid shown again after a merge,
+// a filter cleared in the grid, a search for digits anywhere in the number,
+// the statistics of the whole log and a full CSV export. Each repetition
+// does real work: it deletes a day still there and merges calls
 // not yet merged. Each figure comes with the peak resident memory of the
 // process during the runs ("peak_MB").
 // The logs are made in $QL310_BENCH_DIR when it is set (and kept there for
@@ -53,6 +54,7 @@ struct Log {
     std::unique_ptr<QTemporaryDir> temporary;
     QString dir;
     std::unique_ptr<CallLogStore> store;
+    std::shared_ptr<ql310::numbers::PhoneBookNames> names;
 };
 
 // Fills the log with `calls` calls, `kCallsPerDay` a day from 1 January
@@ -118,8 +120,8 @@ Log& logOf(int calls)
         std::vector<ql310::numbers::PhoneBookEntry> book;
         for (int i = 0; i < 40; ++i)
             book.push_back({std::to_string(1000000 + i * 7919), "Name " + std::to_string(i)});
-        registerNameFunctions(log->store->logDatabase(),
-                              std::make_shared<ql310::numbers::PhoneBookNames>(book, "DE"));
+        log->names = std::make_shared<ql310::numbers::PhoneBookNames>(book, "DE");
+        registerNameFunctions(log->store->logDatabase(), log->names);
     }
     return *log;
 }
@@ -246,19 +248,25 @@ std::array<uint8_t, kHistorySize> ninetyCalls(int day, qint64 fetch)
     return history;
 }
 
+// The merge of a fetch of 90 calls no earlier fetch merged.
+RefreshResult mergeNewCalls(CallLogStore& store)
+{
+    static qint64 fetch = QDateTime::currentSecsSinceEpoch() % 100000000;
+    ++fetch;
+    const auto history = ninetyCalls(int(fetch % 336), fetch % 100000000);
+    return refreshCallLog(store, history.data(), {2030, 6, 1}, {12, 0, 0},
+                          [](int id) { return QString::number(id); });
+}
+
 void MergeFetch(benchmark::State& state)
 {
     Log& log = logOf(int(state.range(0)));
-    static qint64 fetch = QDateTime::currentSecsSinceEpoch() % 100000000;
     resetPeakMemory();
     for (auto _ : state) {
         state.PauseTiming();
         const qint64 before = log.store->dataViewCount();
-        ++fetch;
-        const auto history = ninetyCalls(int(fetch % 336), fetch % 100000000);
         state.ResumeTiming();
-        const RefreshResult result = refreshCallLog(*log.store, history.data(), {2030, 6, 1},
-                                                    {12, 0, 0}, [](int id) { return QString::number(id); });
+        const RefreshResult result = mergeNewCalls(*log.store);
         state.PauseTiming();
         if (!result.logUpdated || log.store->dataViewCount() < before + 90 - 9)
             state.SkipWithError("merge failed or merged nothing new");
@@ -303,7 +311,9 @@ void SortByColumn(benchmark::State& state)
 {
     Log& log = logOf(int(state.range(0)));
     CallLogModel model;
-    model.setNameLookup([](const QString&) { return QString(); }, kNameSql);
+    model.setNameLookup([&log](const QString& number) {
+        return QString::fromStdString(log.names->nameOf(number.toStdString()));
+    }, kNameSql, namedCallsSql(*log.names));
     model.bind(log.store.get());
     const Qt::SortOrder order = state.range(2) ? Qt::DescendingOrder : Qt::AscendingOrder;
     resetPeakMemory();
@@ -324,6 +334,9 @@ void SortInGrid(benchmark::State& state)
     CallLogGrid grid;
     grid.resize(1000, 800);
     grid.show();
+    grid.callLogModel()->setNameLookup([&log](const QString& number) {
+        return QString::fromStdString(log.names->nameOf(number.toStdString()));
+    }, kNameSql, namedCallsSql(*log.names));
     grid.callLogModel()->bind(log.store.get());
     drawGrid(grid);
     const Qt::SortOrder order = state.range(2) ? Qt::DescendingOrder : Qt::AscendingOrder;
@@ -334,6 +347,56 @@ void SortInGrid(benchmark::State& state)
         drawGrid(grid);
         state.ResumeTiming();
         grid.callLogModel()->sort(int(state.range(1)), order);
+        drawGrid(grid);
+    }
+    state.counters["peak_MB"] = peakMegabytes();
+}
+
+// The log shown again in the grid after a fetch merged 90 new calls (the
+// merge itself not timed), until the grid is drawn.
+void ShowMergedInGrid(benchmark::State& state)
+{
+    Log& log = logOf(int(state.range(0)));
+    CallLogGrid grid;
+    grid.resize(1000, 800);
+    grid.show();
+    grid.callLogModel()->bind(log.store.get());
+    drawGrid(grid);
+    resetPeakMemory();
+    for (auto _ : state) {
+        state.PauseTiming();
+        const int before = grid.callLogModel()->rowCount();
+        mergeNewCalls(*log.store);
+        state.ResumeTiming();
+        grid.callLogModel()->bind(log.store.get());
+        drawGrid(grid);
+        state.PauseTiming();
+        if (grid.callLogModel()->rowCount() <= before)
+            state.SkipWithError("no new calls shown");
+        state.ResumeTiming();
+    }
+    state.counters["peak_MB"] = peakMegabytes();
+}
+
+// A filter ("Lost only") cleared in the grid shown off screen, until the
+// whole log is drawn again.
+void ClearFilterInGrid(benchmark::State& state)
+{
+    Log& log = logOf(int(state.range(0)));
+    CallLogGrid grid;
+    grid.resize(1000, 800);
+    grid.show();
+    grid.callLogModel()->bind(log.store.get());
+    drawGrid(grid);
+    CallFilter lost;
+    lost.lostOnly = true;
+    resetPeakMemory();
+    for (auto _ : state) {
+        state.PauseTiming();
+        grid.callLogModel()->setCondition(conditionOf(lost, nullptr));
+        drawGrid(grid);
+        state.ResumeTiming();
+        grid.callLogModel()->setCondition({});
         drawGrid(grid);
     }
     state.counters["peak_MB"] = peakMegabytes();
@@ -492,6 +555,8 @@ BENCHMARK(DeleteOneDay)->Apply(sizes)->Iterations(times(10));
 BENCHMARK(SortByColumn)->Apply(sortCases)->Iterations(times(3));
 BENCHMARK(SortInGrid)->Apply(sortCases)->Iterations(times(3));
 BENCHMARK(FilterFirstScreen)->Apply(sizes)->Iterations(times(8));
+BENCHMARK(ShowMergedInGrid)->Apply(sizes)->Iterations(times(8));
+BENCHMARK(ClearFilterInGrid)->Apply(sizes)->Iterations(times(8));
 BENCHMARK(FilterSortedFirstScreen)->Apply(sizes)->Iterations(times(8));
 BENCHMARK(FilterCount)->Apply(sizes)->Iterations(times(8));
 BENCHMARK(SearchDigits)->Apply(sizes)->Iterations(times(8));

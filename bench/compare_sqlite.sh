@@ -77,7 +77,7 @@ filters=("${filters[@]:0:$used}")
 reference() {
   local name=$1 calls=$2 db="$QL310_BENCH_DIR/$2/CallHistory.mdb" column direction
   case $name in
-    ShowCallLog|ShowCallLogInGrid)
+    ShowCallLog|ShowCallLogInGrid|ShowMergedInGrid|ClearFilterInGrid)
       { echo "SELECT COUNT(*) FROM Data;"; first_screen "" "StartDate, StartTime, \`Index\`"; } | sqlite_time "$db" ;;
     FirstStartUnindexed)
       { echo "SELECT COUNT(*) FROM Data;"; first_screen "" "StartDate, StartTime, \`Index\`"; } |

@@ -5,6 +5,7 @@
 # over several runs (the first one, which fills the caches, not counted).
 # Needs a display with a window manager (DISPLAY), xev and stdbuf.
 #   bash bench/startup_time.sh [BIN_DIR] [RUNS]
+#   START_LOG=FILE  starts with a copy of that call log (else none)
 set -euo pipefail
 bin="$(cd "${1:-build/bin}" && pwd)"
 runs="${2:-10}"
@@ -12,6 +13,9 @@ work="$(mktemp -d)"
 export QL310_DEVICE_DIR="$work/dev" QL310_REGISTRY="$work/hklm.reg"
 export XDG_CONFIG_HOME="$work/config" QL310SET_DATA_DIR="$work/data"
 mkdir -p "$QL310SET_DATA_DIR"
+if [ -n "${START_LOG:-}" ]; then
+  cp "$START_LOG" "$QL310SET_DATA_DIR/CallHistory.mdb"
+fi
 
 "$bin/ql310-adapter" --device-dir "$QL310_DEVICE_DIR" --state "$work/adapter" &
 adapter=$!

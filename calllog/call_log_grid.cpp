@@ -41,6 +41,8 @@ CallLogGrid::CallLogGrid(QWidget* parent)
     setTextElideMode(Qt::ElideRight);
     setWordWrap(false);
     m_model->setPalette(palette());
+    // Other calls under a new filter: nothing stays selected.
+    connect(m_model, &CallLogModel::otherCallsShown, this, [this] { selectionModel()->clear(); });
     setColumnWidthTwips(CallLogModel::kIndexColumn, 0);
     // The header row is the view's own header; the row-header column stays.
     m_frozen = new FrozenCells(this, 0, 1);

@@ -42,23 +42,14 @@ void CallLogModel::setTexts(std::function<QString(int)> text)
 void CallLogModel::bind(CallLogStore* store)
 {
     if (store && store == m_store && m_rowOrder.column == 0) {
-        // The same log shown again in start order: when it holds as many
-        // rows as shown, they are read and drawn again. A reset would make
-        // every header view walk all its sections (millions in a large log).
+        // The same log shown again in start order: its rows are read and
+        // drawn again, calls come or go at the end. A reset would make every
+        // header view walk all its sections (millions in a large log).
         const int shown = m_count;
         if (m_prepare)
             m_prepare(*store);
         recount();
-        if (m_count == shown) {
-            if (m_count > 0)
-                emit dataChanged(index(0, 0), index(m_count - 1, kColumnCount - 1));
-        } else {
-            const int counted = m_count;
-            m_count = shown;
-            beginResetModel();
-            m_count = counted;
-            endResetModel();
-        }
+        showCounted(shown);
         emit rowsShown();
         return;
     }
@@ -77,11 +68,34 @@ void CallLogModel::bind(CallLogStore* store)
 
 void CallLogModel::setCondition(const RowCondition& condition)
 {
-    beginResetModel();
+    const int shown = m_count;
     m_condition = condition;
     recount();
-    endResetModel();
+    showCounted(shown);
+    emit otherCallsShown();
     emit rowsShown();
+}
+
+void CallLogModel::showCounted(int shown)
+{
+    // Rows beyond the shorter count go or come at the end, the rest are
+    // drawn anew. A reset would make the views forget every row and build
+    // one header section per row again (millions in a large log); this way
+    // only the difference is told.
+    const int counted = m_count;
+    if (counted < shown) {
+        m_count = shown;
+        beginRemoveRows({}, counted, shown - 1);
+        m_count = counted;
+        endRemoveRows();
+    } else if (counted > shown) {
+        m_count = shown;
+        beginInsertRows({}, shown, counted - 1);
+        m_count = counted;
+        endInsertRows();
+    }
+    if (qMin(shown, counted) > 0)
+        emit dataChanged(index(0, 0), index(qMin(shown, counted) - 1, kColumnCount - 1));
 }
 
 void CallLogModel::recount()
@@ -105,10 +119,11 @@ void CallLogModel::recount()
 }
 
 void CallLogModel::setNameLookup(std::function<QString(const QString&)> lookup,
-                                 const QString& nameSql)
+                                 const QString& nameSql, const QString& namedSql)
 {
     m_nameLookup = std::move(lookup);
     m_nameSql = nameSql;
+    m_namedSql = namedSql;
     namesChanged();
 }
 
@@ -137,7 +152,7 @@ QVector<CallLogModel::Row> CallLogModel::fetchBlock(int block) const
     if (!m_store)
         return {};
     return shownRows(*m_store, m_condition, m_rowOrder, m_nameSql, kBlockRows,
-                     qint64(block) * kBlockRows);
+                     qint64(block) * kBlockRows, m_namedSql);
 }
 
 const CallLogModel::Row* CallLogModel::rowAt(int row) const

@@ -63,7 +63,10 @@ public:
     void setConditionQuietly(const RowCondition& condition) { m_condition = condition; }
     // The name of a number for the Name column, and the SQL of a call's
     // name (over PhoneNumber) that sorts that column; none by default.
-    void setNameLookup(std::function<QString(const QString&)> lookup, const QString& nameSql);
+    // `namedSql`: SQL over Data that every call with a name meets (see
+    // shownRows()), empty when not known.
+    void setNameLookup(std::function<QString(const QString&)> lookup, const QString& nameSql,
+                       const QString& namedSql = {});
     // Run on the store before each binding counts its rows (e.g. to give the
     // log's connection the functions that the condition uses).
     void setPreparation(std::function<void(CallLogStore&)> prepare) { m_prepare = std::move(prepare); }
@@ -93,11 +96,16 @@ signals:
     // The log was shown anew (bound) or under a new condition: its rows
     // are counted and read again, with or without a reset of the views.
     void rowsShown();
+    // The rows now show other calls (a new condition): a selection made in
+    // the old rows means nothing in the new ones.
+    void otherCallsShown();
 
 private:
     using Row = ShownRow;
     // Counts the rows of the condition anew (and may keep the first block).
     void recount();
+    // Tells the views that the `shown` rows became m_count rows.
+    void showCounted(int shown);
     // The rows are in a new order: read and drawn again.
     void reorder();
     const Row* rowAt(int row) const;
@@ -110,6 +118,7 @@ private:
     RowOrder m_rowOrder;
     std::function<QString(const QString&)> m_nameLookup;
     QString m_nameSql;
+    QString m_namedSql;
     std::function<void(CallLogStore&)> m_prepare;
     mutable QHash<int, QVector<Row>> m_blocks;
     std::function<QString(int)> m_text;

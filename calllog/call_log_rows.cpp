@@ -39,6 +39,24 @@ QStringList keysOf(int column, const QString& nameSql)
     }
 }
 
+// The view's duration text of `d` seconds, as the view's own SQL writes it
+// ("-00:00:49" for a call that started after the PC's clock; nothing
+// known: "00:00:00").
+QString durationText(const QVariant& d)
+{
+    const double value = d.isNull() ? 0 : d.toDouble();
+    const double length = value < 0 ? -value : value;
+    const bool whole = d.typeId() != QMetaType::Double;
+    const qint64 seconds = whole ? qAbs(d.toLongLong()) : qint64(length);
+    const qint64 hours = whole ? seconds / 3600 : qint64(length / 3600);
+    const qint64 minutes = (whole ? seconds / 60 : qint64(length / 60)) % 60;
+    return QStringLiteral("%1%2:%3:%4")
+        .arg(value < 0 ? QStringLiteral("-") : QString())
+        .arg(hours, 2, 10, QChar(u'0'))
+        .arg(minutes, 2, 10, QChar(u'0'))
+        .arg(seconds % 60, 2, 10, QChar(u'0'));
+}
+
 ShownRow shownRowOf(const QSqlQuery& query)
 {
     ShownRow row;
@@ -47,7 +65,7 @@ ShownRow shownRowOf(const QSqlQuery& query)
     row.view.phoneNumber = query.value(2).toString();
     row.view.startTime = query.value(3).toString();
     row.view.endTime = query.value(4).toString();
-    row.view.diffTime = query.value(5).toString();
+    row.view.diffTime = durationText(query.value(5));
     row.view.index = query.value(6).toLongLong();
     row.lost = query.value(7).toInt() != 0;
     row.recording = query.value(8).toInt() != 0;
@@ -56,7 +74,11 @@ ShownRow shownRowOf(const QSqlQuery& query)
 
 QString shownColumnsSql()
 {
-    return "SELECT " + CallLogStore::viewColumnsSql().join(", ") + ", Lost, Recording FROM ";
+    // The duration as seconds, written out above: its expression is then
+    // reckoned once a row, not once for each of the text's four parts.
+    QStringList columns = CallLogStore::viewColumnsSql();
+    columns[5] = QStringLiteral("d");
+    return "SELECT " + columns.join(", ") + ", Lost, Recording FROM ";
 }
 
 } // namespace
@@ -212,7 +234,7 @@ qint64 countRows(CallLogStore& store, const RowCondition& condition)
 
 QVector<ShownRow> shownRows(CallLogStore& store, const RowCondition& condition,
                             const RowOrder& order, const QString& nameSql, qint64 limit,
-                            qint64 offset)
+                            qint64 offset, const QString& namedSql)
 {
     QVector<ShownRow> rows;
     QSqlDatabase db = store.logDatabase();
@@ -221,7 +243,7 @@ QVector<ShownRow> shownRows(CallLogStore& store, const RowCondition& condition,
     QSqlQuery query(db);
     query.setForwardOnly(true);
     QVariantList values;
-    const QString sql = shownRowsSql(condition, order, nameSql, values);
+    const QString sql = shownRowsSql(condition, order, nameSql, values, namedSql);
     values << limit << offset;
     if (!runBound(query, sql, values))
         return rows;
@@ -232,7 +254,7 @@ QVector<ShownRow> shownRows(CallLogStore& store, const RowCondition& condition,
 }
 
 QString shownRowsSql(const RowCondition& condition, const RowOrder& order, const QString& nameSql,
-                     QVariantList& values)
+                     QVariantList& values, const QString& namedSql)
 {
     const QString select = shownColumnsSql() + conditionedRowsSql(condition);
     QString sql = select + orderBySql(order, nameSql) + " LIMIT ? OFFSET ?";
@@ -240,12 +262,14 @@ QString shownRowsSql(const RowCondition& condition, const RowOrder& order, const
     if (order.column == 8 && order.thenBy.isEmpty() && !nameSql.isEmpty()) {
         // By name: the calls without a name are most of a large log and come
         // first (ascending) in start order, straight from the start index;
-        // only the named calls need sorting by name.
+        // only the named calls need sorting by name, and only the calls
+        // that can have a name are read for them (through their indexes).
         const bool ascending = order.order == Qt::AscendingOrder;
         const QString unnamed = "SELECT * FROM (" + select + " WHERE " + nameSql + " = ''" +
                                 orderBySql({0, order.order}) + ")";
-        const QString named = "SELECT * FROM (" + select + " WHERE " + nameSql + " <> ''" +
-                              orderBySql(order, nameSql) + ")";
+        const QString candidates = namedSql.isEmpty() ? QString() : "(" + namedSql + ") AND ";
+        const QString named = "SELECT * FROM (" + select + " WHERE " + candidates + nameSql +
+                              " <> ''" + orderBySql(order, nameSql) + ")";
         sql = (ascending ? unnamed + " UNION ALL " + named : named + " UNION ALL " + unnamed) +
               " LIMIT ? OFFSET ?";
         values << condition.values;

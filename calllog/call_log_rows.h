@@ -57,14 +57,16 @@ struct ShownRow {
 // The number of calls that meet `condition`; -1 when the log cannot be read.
 qint64 countRows(CallLogStore& store, const RowCondition& condition);
 // `limit` rows from `offset` of the calls that meet `condition`, in `order`.
+// `namedSql`, when given, is SQL over Data that every call with a name
+// meets (see namedCallsSql()): the order by name reads only those calls.
 QVector<ShownRow> shownRows(CallLogStore& store, const RowCondition& condition,
                             const RowOrder& order, const QString& nameSql, qint64 limit,
-                            qint64 offset);
+                            qint64 offset, const QString& namedSql = {});
 
 // The SQL of shownRows() and its values, but for the last two: the limit
 // and the offset.
 QString shownRowsSql(const RowCondition& condition, const RowOrder& order, const QString& nameSql,
-                     QVariantList& values);
+                     QVariantList& values, const QString& namedSql = {});
 
 // The number of calls that meet `condition` (-1 when the log cannot be
 // read) and, from the same single pass over the log, the Index of the

@@ -4,6 +4,7 @@
 #include "atomic_file.h"
 #include "crash_point.h"
 #include "device_protocol.h"
+#include "engine_access.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -100,6 +101,9 @@ const SortIndex kSortIndexes[] = {
     {"DataOrderDuration", nullptr},
     // The few lost calls, found without reading the others.
     {"DataLost", nullptr, "Lost = 1"},
+    // The calls a phone-book entry can name, by the last six digits of their
+    // number (sorting by Name reads only those).
+    {"DataSortName", "substr(PhoneNumber, -6)"},
 };
 // Sort indexes of earlier versions, in another order.
 const char* const kRetiredIndexes[] = {"DataOrderStart", "DataOrderEnd"};
@@ -546,7 +550,21 @@ bool CallLogStore::execute(const QString& connection, const QString& sql,
     if (!db.isOpen())
         return fail(db.databaseName() + ": " + db.lastError().text());
     QSqlQuery query(db);
-    return run(query, sql, values) || fail(db.databaseName() + ": " + query.lastError().text());
+    sqlite3* engine = connection == m_dataConnection ? engineHandle(db) : nullptr;
+    const qint64 changesBefore = engine ? sqlite3_total_changes64(engine) : -1;
+    if (!run(query, sql, values))
+        return fail(db.databaseName() + ": " + query.lastError().text());
+    if (engine) {
+        // The kept number of calls follows the log's own inserts and
+        // deletes, when it was current before them; else it is counted anew.
+        const int sign = sql.startsWith(QLatin1String("INSERT")) ? 1
+                         : sql.startsWith(QLatin1String("DELETE")) ? -1 : 0;
+        if (m_callCount >= 0 && changesBefore == m_countedChanges) {
+            m_callCount += sign * sqlite3_changes64(engine);
+            m_countedChanges = sqlite3_total_changes64(engine);
+        }
+    }
+    return true;
 }
 
 QVector<LogRow> CallLogStore::select(const QSqlDatabase& db, const QString& sql,

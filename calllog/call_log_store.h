@@ -133,8 +133,9 @@ public:
     QVector<ViewRow> dataView(qint64 limit = -1, qint64 offset = 0);
     qint64 dataViewCount();
     // The number of calls in the log, -1 when it cannot be read. Counted
-    // once per change of the log (by this store's connection or by any
-    // other, another process's included); asked again, it is known.
+    // once per change of the log by any other connection (another
+    // process's included); this store's own inserts and deletes are added
+    // and taken away; asked again, it is known.
     qint64 callCount();
     // The view rows of the calls `indexes`, in start order.
     QVector<ViewRow> dataViewOf(const QVector<qint64>& indexes);

@@ -35,9 +35,10 @@ const char* const kDurationOf =
 
 std::string_view textOf(sqlite3_stmt* statement, int column)
 {
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-    return text ? std::string_view(text, size_t(sqlite3_column_bytes(statement, column)))
-                : std::string_view();
+    // One call into the statement, then the value's own text and length.
+    sqlite3_value* value = sqlite3_column_value(statement, column);
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+    return text ? std::string_view(text, size_t(sqlite3_value_bytes(value))) : std::string_view();
 }
 
 struct Totals {
@@ -58,7 +59,7 @@ struct Totals {
 // the same one by its hash; gone when closed.
 class SpillFiles {
 public:
-    static constexpr size_t kParts = 256;
+    static constexpr size_t kParts = 64;
 
     SpillFiles() = default;
     ~SpillFiles()
@@ -273,8 +274,8 @@ public:
             buffer[i] = char('0' + value % 10);
         return std::string_view(buffer, size);
     }
-    // The part a key is spilled to, of 256: the top bits of another mix
-    // than the table's.
+    // The part a key is spilled to (of 256, taken modulo the files): the
+    // top bits of another mix than the table's.
     static size_t partOf(quint64 key) { return size_t((key * 0xC2B2AE3D27D4EB4Full) >> 56); }
 
     PackedTable() : m_slots(1024) {}
@@ -355,16 +356,17 @@ public:
         if (!m_parts.empty()) {
             if (!spill())
                 return false;
+            PackedTable sums; // a part's numbers only, one part after another
             for (std::FILE* part : m_parts) {
                 std::rewind(part);
-                PackedTable sums; // a part's numbers only: a small table
-                PackedTable::Slot slot;
-                while (std::fread(&slot, sizeof slot, 1, part) == 1) {
-                    sums[slot.key].add(slot.totals);
-                }
+                PackedTable::Slot buffer[1024];
+                while (const size_t read = std::fread(buffer, sizeof buffer[0], std::size(buffer), part))
+                    for (size_t i = 0; i < read; ++i)
+                        sums[buffer[i].key].add(buffer[i].totals);
                 if (std::ferror(part))
                     return false;
                 sums.forEach(each);
+                sums.clear();
             }
         } else {
             m_table.forEach(each);
@@ -377,17 +379,25 @@ private:
     {
         if (!m_parts.open())
             return false;
-        bool ok = true;
+        // Gathered by part, each written with one call.
+        m_byPart.resize(SpillFiles::kParts);
         m_table.forEach([&](const PackedTable::Slot& slot) {
-            std::FILE* part = m_parts.partOf(PackedTable::partOf(slot.key));
-            ok = ok && std::fwrite(&slot, sizeof slot, 1, part) == 1;
+            m_byPart[PackedTable::partOf(slot.key) % SpillFiles::kParts].push_back(slot);
         });
         m_table.clear();
+        bool ok = true;
+        for (size_t i = 0; i < m_byPart.size(); ++i) {
+            std::vector<PackedTable::Slot>& gathered = m_byPart[i];
+            ok = ok && std::fwrite(gathered.data(), sizeof(PackedTable::Slot), gathered.size(),
+                                   m_parts.partOf(i)) == gathered.size();
+            gathered.clear();
+        }
         return ok;
     }
 
     size_t m_limit;
     PackedTable m_table;
+    std::vector<std::vector<PackedTable::Slot>> m_byPart;
     SpillFiles m_parts;
     TextTotals m_texts;
 };
@@ -489,20 +499,17 @@ public:
     Duration& operator=(const Duration&) = delete;
 
     // False when the engine fails.
+    // (A number's text never reads as a date or a time of day, so any value
+    // that does is read by the engine the same way: as that text.)
     bool of(sqlite3_stmt* row, qint64& seconds)
     {
-        if (sqlite3_column_type(row, StartDate) == SQLITE_TEXT &&
-            sqlite3_column_type(row, StartTime) == SQLITE_TEXT &&
-            sqlite3_column_type(row, EndDate) == SQLITE_TEXT &&
-            sqlite3_column_type(row, EndTime) == SQLITE_TEXT) {
-            const std::optional<qint64> startDay = m_start.of(textOf(row, StartDate));
-            const std::optional<qint64> endDay = m_end.of(textOf(row, EndDate));
-            const std::optional<qint64> start = secondOfDay(textOf(row, StartTime));
-            const std::optional<qint64> end = secondOfDay(textOf(row, EndTime));
-            if (startDay && endDay && start && end) {
-                seconds = std::max<qint64>((*endDay - *startDay) * 86400 + *end - *start, 0);
-                return true;
-            }
+        const std::optional<qint64> startDay = m_start.of(textOf(row, StartDate));
+        const std::optional<qint64> endDay = m_end.of(textOf(row, EndDate));
+        const std::optional<qint64> start = secondOfDay(textOf(row, StartTime));
+        const std::optional<qint64> end = secondOfDay(textOf(row, EndTime));
+        if (startDay && endDay && start && end) {
+            seconds = std::max<qint64>((*endDay - *startDay) * 86400 + *end - *start, 0);
+            return true;
         }
         return byEngine(row, seconds);
     }

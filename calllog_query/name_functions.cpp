@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "name_functions.h"
 
+#include "call_log_store.h"
 #include "phone_book_names.h"
 
 #include <QSqlDriver>
+#include <QStringList>
 #include <QVariant>
 
 #include <sqlite3.h>
@@ -55,6 +57,29 @@ void release(void* data)
 }
 
 } // namespace
+
+QString namedCallsSql(const numbers::PhoneBookNames& names)
+{
+    // A number of digits ends in its last six characters; a shorter tail
+    // (an entry of fewer digits) stands for every six characters, and every
+    // shorter number, that end in it.
+    constexpr int kTail = 6;
+    constexpr size_t kShortestTail = 3;
+    QStringList keys;
+    for (const std::string& tail : names.tails()) {
+        if (tail.size() < kShortestTail)
+            return {};
+        const QString digits = QString::fromStdString(tail);
+        for (int length = 0, count = 1; length <= kTail - int(tail.size()); ++length, count *= 10)
+            for (int before = 0; before < count; ++before)
+                keys << "'" + (length ? QString::number(before).rightJustified(length, u'0') : QString()) +
+                            digits + "'";
+    }
+    const QString otherSigns = "(" + CallLogStore::numberKindSql() + " = 0 AND CAST(PhoneNumber AS REAL) ";
+    return (keys.isEmpty() ? QStringLiteral("0") : "substr(PhoneNumber, -6) IN (" + keys.join(", ") + ")") +
+           " OR " + otherSigns + "= 0 AND PhoneNumber > '') OR " + otherSigns + "> 0) OR " +
+           otherSigns + "< 0)";
+}
 
 bool registerNameFunctions(const QSqlDatabase& db, Names names)
 {

@@ -18,6 +18,12 @@ namespace ql310::calllog {
 // The SQL of a call's name, for sorting by the Name column.
 inline const QString kNameSql = QStringLiteral("ql310_name(PhoneNumber)");
 
+// SQL over Data that every call `names` names meets, read through the
+// log's sort indexes: numbers of digits by their last six, the few others
+// (not the empty ones) by the number index. Empty when an entry of one or
+// two digits would let it meet a large part of the log.
+QString namedCallsSql(const numbers::PhoneBookNames& names);
+
 // False when `db` is not an open SQLite connection.
 bool registerNameFunctions(const QSqlDatabase& db,
                            std::shared_ptr<const numbers::PhoneBookNames> names);

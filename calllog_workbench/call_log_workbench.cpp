@@ -105,7 +105,9 @@ void CallLogWorkbench::reloadNames()
     // A search by name follows the new names; the Name column is drawn again.
     if (!m_bar->filter().search.isEmpty())
         applyFilter();
-    m_model->namesChanged();
+    // The order by name reads only the calls the new names can name.
+    m_model->setNameLookup([this](const QString& number) { return nameOf(number); }, kNameSql,
+                           namedCallsSql(*m_names));
 }
 
 void CallLogWorkbench::prepare(CallLogStore& store)

@@ -121,6 +121,14 @@ int PhoneBookNames::entryOf(std::string_view number) const
     return entry;
 }
 
+std::vector<std::string> PhoneBookNames::tails() const
+{
+    std::vector<std::string> list;
+    for (const auto& [tail, entries] : m_byTail)
+        list.push_back(tail);
+    return list;
+}
+
 const std::string& PhoneBookNames::nameOf(std::string_view number) const
 {
     const int entry = entryOf(number);

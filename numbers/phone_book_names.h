@@ -37,6 +37,9 @@ public:
     const std::string& nameOf(std::string_view number) const;
 
     const std::vector<PhoneBookEntry>& entries() const { return m_entries; }
+    // The last digits (six, fewer for a shorter number) that a number's
+    // digits must end in for an entry to name it: no other number has a name.
+    std::vector<std::string> tails() const;
     const std::string& region() const { return m_region; }
 
 private:

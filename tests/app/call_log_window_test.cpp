@@ -167,11 +167,11 @@ private slots:
             QStringList names;
             while (query.next())
                 names << query.value(0).toString();
-            QCOMPARE(names.size(), 7);
+            QCOMPARE(names.size(), 8);
             for (const QString& name : names)
                 QVERIFY(query.exec("DROP INDEX " + name));
             QVERIFY(query.exec("CREATE INDEX DataOrderStart ON Data ((Recording = 0), StartDate, StartTime)"));
-            QCOMPARE(old.missingSortIndexes(), 8);
+            QCOMPARE(old.missingSortIndexes(), 9);
         }
         startNormally();
         QCOMPARE(grid().rowCount(), 6);

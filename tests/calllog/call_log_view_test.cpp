@@ -223,6 +223,55 @@ private slots:
         }
     }
 
+    // A filter and new calls tell the grid only the rows that came or went
+    // at the end (a reset would rebuild a header section per row of a log
+    // of millions); a filter's rows are other calls: nothing stays selected.
+    void aFilterOrNewCallsChangeOnlyTheRowsAtTheEnd()
+    {
+        const int calls = 600;
+        QVERIFY(m_store->beginLogTransaction());
+        for (int i = 0; i < calls; ++i)
+            m_store->dataIns(call(QString::number(i), QDate(2026, 1, 1), QTime(0, 0).addSecs(i), i % 3 == 0));
+        QVERIFY(m_store->commitLogTransaction());
+        m_grid->resize(400, 300);
+        m_grid->show();
+        show();
+        QSignalSpy resets(&model(), &QAbstractItemModel::modelAboutToBeReset);
+        QSignalSpy removed(&model(), &QAbstractItemModel::rowsRemoved);
+        QSignalSpy inserted(&model(), &QAbstractItemModel::rowsInserted);
+        const auto rowSpan = [](const QSignalSpy& spy) {
+            return spy.isEmpty() ? qMakePair(-1, -1)
+                                 : qMakePair(spy.last().at(1).toInt(), spy.last().at(2).toInt());
+        };
+        m_grid->selectRow(150);
+        model().setCondition({QStringLiteral("InOut = ?"), {1}});
+        QCOMPARE(model().rowCount(), calls / 3);
+        QCOMPARE(rowSpan(removed), qMakePair(calls / 3, calls - 1));
+        QCOMPARE(model().cellText(1, 3), QStringLiteral("3"));
+        QCOMPARE(m_grid->verticalHeader()->count(), calls / 3);
+        QVERIFY(!m_grid->selectionModel()->hasSelection());
+        QVERIFY(!m_grid->currentIndex().isValid());
+
+        model().setCondition({});
+        QCOMPARE(rowSpan(inserted), qMakePair(calls / 3, calls - 1));
+        QCOMPARE(model().cellText(calls - 1, 3), QString::number(calls - 1));
+        QCOMPARE(m_grid->verticalHeader()->count(), calls);
+
+        // Two new calls shown again: the selection and the place in the log stay.
+        m_grid->selectRow(400);
+        m_grid->scrollTo(model().index(400, 3));
+        const int scrolled = m_grid->verticalScrollBar()->value();
+        QVERIFY(scrolled > 0);
+        m_store->dataIns(call(QStringLiteral("600"), QDate(2026, 1, 2), QTime(0, 0)));
+        m_store->dataIns(call(QStringLiteral("601"), QDate(2026, 1, 2), QTime(0, 1)));
+        show();
+        QCOMPARE(rowSpan(inserted), qMakePair(calls, calls + 1));
+        QCOMPARE(model().cellText(calls + 1, 3), QStringLiteral("601"));
+        QCOMPARE(m_grid->selectionModel()->selectedIndexes().value(0).row(), 400);
+        QCOMPARE(m_grid->verticalScrollBar()->value(), scrolled);
+        QCOMPARE(resets.size(), 0);
+    }
+
     // Sorting
     void sortingComparesNumbersAsNumbersAndTextAsText()
     {

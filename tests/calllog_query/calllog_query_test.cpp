@@ -12,6 +12,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -130,7 +131,8 @@ protected:
     {
         const RowCondition condition = conditionOf(filter, m_names.get());
         QString letters;
-        const QVector<ShownRow> rows = shownRows(*m_store, condition, order, kNameSql, 100, 0);
+        const QVector<ShownRow> rows =
+            shownRows(*m_store, condition, order, kNameSql, 100, 0, namedCallsSql(*m_names));
         for (const ShownRow& row : rows)
             letters += QChar(u'a' + int(row.view.index) - 1);
         EXPECT_EQ(countRows(*m_store, condition), letters.size()) << filter.search.toStdString();
@@ -230,6 +232,28 @@ TEST_F(CallQuery, NamesSortTheNameColumnAndFollowANewPhoneBook)
     CallFilter f;
     f.search = "aaron";
     EXPECT_EQ(shown(f), "e");
+
+    // A number with other signs than digits has a name too; descending is
+    // the exact reverse, its named calls read through indexes only.
+    useNames({{"0049301234567", "Alice"}, {"019231", "Service"}});
+    LogRow plus;
+    plus.port = "Port1";
+    plus.phoneNumber = "+49 30 1234567";
+    plus.startDate = plus.endDate = QDate(2026, 3, 4);
+    plus.startTime = plus.endTime = QTime(8, 0);
+    ASSERT_TRUE(m_store->dataIns(plus));
+    EXPECT_EQ(shown({}, byName), "bdacfe");
+    const RowOrder byNameDown{8, Qt::DescendingOrder};
+    EXPECT_EQ(shown({}, byNameDown), "efcadb");
+    QVariantList values;
+    const QString sql = shownRowsSql({}, byNameDown, kNameSql, values, namedCallsSql(*m_names));
+    QSqlQuery plan(m_store->logDatabase());
+    ASSERT_TRUE(runBound(plan, "EXPLAIN QUERY PLAN " + sql, values << 256 << 0));
+    QStringList steps;
+    while (plan.next())
+        steps << plan.value(3).toString();
+    EXPECT_TRUE(steps.contains("SEARCH Data USING INDEX DataSortName (<expr>=?)")) << steps.join("\n").toStdString();
+    EXPECT_FALSE(steps.contains("SCAN Data")) << steps.join("\n").toStdString();
 }
 
 TEST_F(CallQuery, AnExportReadsBackAsCsvAndJsonInTheShownOrder)
