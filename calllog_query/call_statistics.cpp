@@ -388,8 +388,10 @@ private:
         bool ok = true;
         for (size_t i = 0; i < m_byPart.size(); ++i) {
             std::vector<PackedTable::Slot>& gathered = m_byPart[i];
-            ok = ok && std::fwrite(gathered.data(), sizeof(PackedTable::Slot), gathered.size(),
-                                   m_parts.partOf(i)) == gathered.size();
+            // A part with nothing gathered has no buffer to hand to fwrite.
+            ok = ok && (gathered.empty() ||
+                        std::fwrite(gathered.data(), sizeof(PackedTable::Slot), gathered.size(),
+                                    m_parts.partOf(i)) == gathered.size());
             gathered.clear();
         }
         return ok;
