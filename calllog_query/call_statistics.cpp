@@ -46,6 +46,14 @@ struct Totals {
     qint64 seconds = 0;
     qint64 talks = 0; // the calls that were not lost
 
+    // One more call; a lost call comes with no talk time.
+    void count(qint64 seconds, bool lost)
+    {
+        calls += 1;
+        this->seconds += seconds;
+        talks += !lost;
+    }
+
     void add(const Totals& other)
     {
         calls += other.calls;
@@ -177,10 +185,7 @@ public:
     // False when a temporary file cannot be written.
     bool add(std::string_view number, qint64 seconds, bool lost)
     {
-        Totals& totals = m_table[number];
-        totals.calls += 1;
-        totals.seconds += seconds;
-        totals.talks += !lost;
+        m_table[number].count(seconds, lost);
         return m_table.size() < m_limit || spill();
     }
 
@@ -339,10 +344,7 @@ public:
         const quint64 key = PackedTable::keyOf(number);
         if (key == 0)
             return m_texts.add(number, seconds, lost);
-        Totals& totals = m_table[key];
-        totals.calls += 1;
-        totals.seconds += seconds;
-        totals.talks += !lost;
+        m_table[key].count(seconds, lost);
         return m_table.size() < m_limit || spill();
     }
 
