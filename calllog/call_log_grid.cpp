@@ -3,9 +3,14 @@
 
 #include "cell_text.h"
 #include "frozen_cells.h"
+#include "row_window.h"
 #include "twips.h"
 
 #include <QFocusEvent>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QScopeGuard>
+#include <QScopedValueRollback>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -15,11 +20,11 @@
 namespace ql310::calllog {
 
 CallLogGrid::CallLogGrid(QWidget* parent)
-    : QTableView(parent), m_model(new CallLogModel(this)),
+    : QTableView(parent), m_model(new CallLogModel(this)), m_rows(new RowWindow(m_model, this)),
       m_widthsTwips(CallLogModel::kColumnCount, -1)
 {
     setObjectName(QStringLiteral("CallHistoryGrid"));
-    setModel(m_model);
+    setModel(m_rows);
     // The header row is the horizontal header; the row-header column is
     // column 0 of the model.
     verticalHeader()->hide();
@@ -41,13 +46,40 @@ CallLogGrid::CallLogGrid(QWidget* parent)
     setTextElideMode(Qt::ElideRight);
     setWordWrap(false);
     m_model->setPalette(palette());
-    // Other calls under a new filter: nothing stays selected.
-    connect(m_model, &CallLogModel::otherCallsShown, this, [this] { selectionModel()->clear(); });
     setColumnWidthTwips(CallLogModel::kIndexColumn, 0);
     // The header row is the view's own header; the row-header column stays.
     m_frozen = new FrozenCells(this, 0, 1);
-    // Every row has one height: a log of millions of calls is never walked.
-    m_frozen->setUniformRows(true);
+    // The bar counts calls: the grid scrolls by rows.
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+
+    // The window's rows and cells are shown anew wherever it moves.
+    // What the window's rows held (a selection) changes with them: the
+    // log's is shown again after.
+    connect(m_rows, &RowWindow::windowAboutToChange, this, [this] { m_showing = true; });
+    connect(m_rows, &RowWindow::windowChanged, this, &CallLogGrid::showSelection);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int top) {
+        if (!m_barHeld)
+            showFrom(top);
+    });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &CallLogGrid::takeSelection);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, &CallLogGrid::takeCurrent);
+    // A press or drag on the header row selects whole columns of the log.
+    for (auto signal : {&QHeaderView::sectionPressed, &QHeaderView::sectionEntered})
+        connect(horizontalHeader(), signal, this, [this] {
+            for (QRect& range : m_selected)
+                range.setRect(range.x(), 0, range.width(), m_model->rowCount());
+        });
+    // Other calls under a new filter: nothing stays selected.
+    connect(m_model, &CallLogModel::otherCallsShown, this, &CallLogGrid::forgetSelection);
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
+        forgetSelection();
+        showFrom(0);
+    });
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex&, int first) {
+        forgetRowsFrom(first);
+        placeRows();
+    });
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, &CallLogGrid::placeRows);
 }
 
 CallLogGrid::~CallLogGrid()
@@ -62,13 +94,281 @@ QModelIndex CallLogGrid::indexAt(const QPoint& point) const
     return frozen.isValid() ? frozen : QTableView::indexAt(point);
 }
 
+int CallLogGrid::topRow() const
+{
+    return m_rows->first();
+}
+
+QModelIndex CallLogGrid::shownIndex(const QModelIndex& call) const
+{
+    return m_rows->fromSource(call);
+}
+
+QModelIndex CallLogGrid::callIndex(const QModelIndex& shown) const
+{
+    return m_rows->toSource(shown);
+}
+
+QModelIndex CallLogGrid::currentCall() const
+{
+    return m_current.y() < 0 ? QModelIndex() : m_model->index(m_current.y(), m_current.x());
+}
+
+int CallLogGrid::rowHeightPixels() const
+{
+    return qMax(verticalHeader()->defaultSectionSize(), 1);
+}
+
+int CallLogGrid::wholeRows() const
+{
+    return qMax(viewport()->height() / rowHeightPixels(), 1);
+}
+
+void CallLogGrid::updateGeometries()
+{
+    {
+        // The table view fits the bar to the window's few rows; the log's
+        // count is given back to it below.
+        const QScopedValueRollback held(m_barHeld, true);
+        QTableView::updateGeometries();
+    }
+    placeRows();
+}
+
+void CallLogGrid::placeRows()
+{
+    // A window that grows or shrinks lays the view out again, which places
+    // the rows again: the inner round only mends the bar.
+    if (!m_placing) {
+        const QScopedValueRollback placing(m_placing, true);
+        const int top = qBound(0, m_rows->first(), qMax(m_model->rowCount() - wholeRows(), 0));
+        m_rows->setWindow(top, wholeRows() + 1);
+    }
+    syncScrollBar();
+}
+
+void CallLogGrid::syncScrollBar()
+{
+    const QScopedValueRollback held(m_barHeld, true);
+    QScrollBar* bar = verticalScrollBar();
+    const int whole = wholeRows();
+    bar->setRange(0, qMax(m_model->rowCount() - whole, 0));
+    bar->setPageStep(whole);
+    bar->setSingleStep(1);
+    bar->setValue(m_rows->first());
+    // The window's first row is always the top one.
+    verticalHeader()->setOffset(0);
+}
+
+void CallLogGrid::showFrom(int top)
+{
+    m_rows->setWindow(qBound(0, top, qMax(m_model->rowCount() - wholeRows(), 0)), wholeRows() + 1);
+    syncScrollBar();
+}
+
+void CallLogGrid::scrollContentsBy(int dx, int dy)
+{
+    // Scrolling down moves the window (showFrom), not the rows in it.
+    Q_UNUSED(dy);
+    if (dx != 0)
+        QTableView::scrollContentsBy(dx, 0);
+}
+
+int CallLogGrid::verticalOffset() const
+{
+    // Where the rows in view lie in the whole log: a drag that selects
+    // while the grid scrolls keeps the row it started on.
+    return int(qMin<qint64>(qint64(m_rows->first()) * rowHeightPixels(), INT_MAX));
+}
+
+void CallLogGrid::scrollToRow(int row, ScrollHint hint)
+{
+    const int whole = wholeRows();
+    int top = m_rows->first();
+    switch (hint) {
+    case EnsureVisible:
+        if (row < top)
+            top = row;
+        else if (row > top + whole - 1)
+            top = row - whole + 1;
+        break;
+    case PositionAtTop:
+        top = row;
+        break;
+    case PositionAtBottom:
+        top = row - whole + 1;
+        break;
+    case PositionAtCenter:
+        top = row - whole / 2;
+        break;
+    }
+    showFrom(top);
+}
+
 void CallLogGrid::scrollTo(const QModelIndex& index, ScrollHint hint)
 {
+    // Showing the log's selection in the window never scrolls.
+    if (m_showing || !index.isValid())
+        return;
+    int row = index.row();
+    if (index.model() == m_rows)
+        row += m_rows->first();
+    else if (index.model() != m_model)
+        return;
+    scrollToRow(row, hint);
+    const QModelIndex shown = m_rows->index(row - m_rows->first(), index.column());
     const int horizontal = horizontalScrollBar()->value();
-    const int vertical = verticalScrollBar()->value();
-    QTableView::scrollTo(index, hint);
+    {
+        // The row is whole in view: the table view only scrolls sideways.
+        const QScopedValueRollback held(m_barHeld, true);
+        QTableView::scrollTo(shown, hint);
+    }
+    syncScrollBar();
     if (m_frozen)
-        m_frozen->uncover(index, horizontal, vertical);
+        m_frozen->uncover(shown, horizontal, verticalScrollBar()->value());
+}
+
+QModelIndex CallLogGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    const int total = m_model->rowCount();
+    int row = m_current.y();
+    if (total == 0 || row < 0 || row >= total)
+        return QTableView::moveCursor(action, modifiers);
+    // The current cell scrolled out of view: the cursor moves from there.
+    scrollToRow(row, EnsureVisible);
+    int column = m_current.x();
+    const bool ends = modifiers & Qt::ControlModifier;
+    switch (action) {
+    case MoveUp:
+        --row;
+        break;
+    case MoveDown:
+        ++row;
+        break;
+    case MovePageUp:
+        row -= wholeRows();
+        break;
+    case MovePageDown:
+        row += wholeRows();
+        break;
+    case MoveHome:
+    case MoveEnd:
+        if (!ends)
+            return QTableView::moveCursor(action, modifiers);
+        // Ctrl+Home and Ctrl+End: the first or last call, in the column
+        // the table view chooses.
+        column = QTableView::moveCursor(action, modifiers).column();
+        row = action == MoveHome ? 0 : total - 1;
+        break;
+    default:
+        return QTableView::moveCursor(action, modifiers);
+    }
+    row = qBound(0, row, total - 1);
+    scrollToRow(row, EnsureVisible);
+    return m_rows->index(row - m_rows->first(), qMax(column, 0));
+}
+
+QPoint CallLogGrid::cellAt(const QPoint& point) const
+{
+    const int height = rowHeightPixels();
+    const int below = point.y() >= 0 ? point.y() / height : -((height - 1 - point.y()) / height);
+    const int row = qBound(0, m_rows->first() + below, qMax(m_model->rowCount() - 1, 0));
+    int column = columnAt(point.x());
+    if (column < 0) {
+        // Beyond the columns: the first or the last one shown.
+        const QHeaderView* header = horizontalHeader();
+        const int visual = point.x() < 0 ? 0 : header->count() - 1;
+        column = header->logicalIndex(visual);
+        for (int step = point.x() < 0 ? 1 : -1; column >= 0 && isColumnHidden(column);) {
+            const int next = header->visualIndex(column) + step;
+            column = next >= 0 && next < header->count() ? header->logicalIndex(next) : -1;
+        }
+    }
+    return {qMax(column, 0), row};
+}
+
+void CallLogGrid::setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command)
+{
+    // The rectangle runs from where the selection started to where it
+    // reaches now, in the viewport; either end may lie beyond the rows in
+    // view. A selection being extended starts where it started before.
+    if (m_model->rowCount() == 0)
+        return;
+    const QPoint to = cellAt(rect.bottomRight());
+    if (!(command & QItemSelectionModel::Current) || m_anchor.y() < 0)
+        m_anchor = cellAt(rect.topLeft());
+    m_selected.clear();
+    if (command & (QItemSelectionModel::Select | QItemSelectionModel::Toggle))
+        m_selected << QRect(QPoint(qMin(m_anchor.x(), to.x()), qMin(m_anchor.y(), to.y())),
+                            QPoint(qMax(m_anchor.x(), to.x()), qMax(m_anchor.y(), to.y())));
+    showSelection();
+}
+
+void CallLogGrid::selectAll()
+{
+    if (m_model->rowCount() == 0)
+        return;
+    m_selected = {QRect(0, 0, m_model->columnCount(), m_model->rowCount())};
+    showSelection();
+}
+
+void CallLogGrid::showSelection()
+{
+    m_showing = true;
+    const auto done = qScopeGuard([this] { m_showing = false; });
+    const int first = m_rows->first();
+    const int last = first + m_rows->rowCount() - 1;
+    QItemSelection shown;
+    for (const QRect& range : m_selected) {
+        const int top = qMax(range.top(), first);
+        const int bottom = qMin(range.bottom(), last);
+        if (top <= bottom)
+            shown.select(m_rows->index(top - first, range.left()), m_rows->index(bottom - first, range.right()));
+    }
+    selectionModel()->select(shown, QItemSelectionModel::ClearAndSelect);
+    const bool inView = m_current.y() >= first && m_current.y() <= last;
+    selectionModel()->setCurrentIndex(inView ? m_rows->index(m_current.y() - first, m_current.x())
+                                             : QModelIndex(),
+                                      QItemSelectionModel::NoUpdate);
+}
+
+void CallLogGrid::takeSelection()
+{
+    if (m_showing)
+        return;
+    const int first = m_rows->first();
+    m_selected.clear();
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        m_selected << QRect(QPoint(range.left(), first + range.top()),
+                            QPoint(range.right(), first + range.bottom()));
+}
+
+void CallLogGrid::takeCurrent(const QModelIndex& current)
+{
+    if (m_showing)
+        return;
+    m_current = current.isValid() ? QPoint(current.column(), m_rows->first() + current.row()) : QPoint(-1, -1);
+    if (!m_extending)
+        m_anchor = m_current;
+}
+
+void CallLogGrid::forgetRowsFrom(int row)
+{
+    for (auto range = m_selected.begin(); range != m_selected.end();) {
+        range->setBottom(qMin(range->bottom(), row - 1));
+        range = range->isEmpty() ? m_selected.erase(range) : range + 1;
+    }
+    if (m_current.y() >= row)
+        m_current = {-1, -1};
+    if (m_anchor.y() >= row)
+        m_anchor = {-1, -1};
+}
+
+void CallLogGrid::forgetSelection()
+{
+    m_selected.clear();
+    m_current = m_anchor = {-1, -1};
+    showSelection();
 }
 
 bool CallLogGrid::viewportEvent(QEvent* event)
@@ -102,19 +402,16 @@ int CallLogGrid::columnWidthTwips(int column) const
 QVector<int> CallLogGrid::sortColumns() const
 {
     QVector<int> columns;
-    const QItemSelection selection = selectionModel()->selection();
-    if (selection.size() == 1 && selection.first().left() < selection.first().right()) {
+    if (m_selected.size() == 1 && m_selected.first().left() < m_selected.first().right()) {
         // A range of columns, from left to right.
-        for (int column = selection.first().left(); column <= selection.first().right(); ++column)
+        for (int column = m_selected.first().left(); column <= m_selected.first().right(); ++column)
             if (column > 0 && !isColumnHidden(column))
                 columns << column;
     }
     if (columns.size() < 2) {
-        // The current cell's column; none chosen yet (or the row-header
-        // column): Start Time.
-        const QModelIndex current = currentIndex();
-        columns = {current.isValid() && current.column() > 0 ? current.column()
-                                                             : CallLogModel::kStartColumn};
+        // The current cell's column, in view or not; none chosen yet (or
+        // the row-header column): Start Time.
+        columns = {m_current.y() >= 0 && m_current.x() > 0 ? m_current.x() : CallLogModel::kStartColumn};
     }
     return columns;
 }
@@ -183,7 +480,20 @@ void CallLogGrid::mousePressEvent(QMouseEvent* event)
         event->accept();
         return;
     }
+    const QScopedValueRollback extending(m_extending, bool(event->modifiers() & Qt::ShiftModifier));
     QTableView::mousePressEvent(event);
+}
+
+void CallLogGrid::mouseMoveEvent(QMouseEvent* event)
+{
+    const QScopedValueRollback extending(m_extending, event->buttons() != Qt::NoButton);
+    QTableView::mouseMoveEvent(event);
+}
+
+void CallLogGrid::keyPressEvent(QKeyEvent* event)
+{
+    const QScopedValueRollback extending(m_extending, bool(event->modifiers() & Qt::ShiftModifier));
+    QTableView::keyPressEvent(event);
 }
 
 } // namespace ql310::calllog

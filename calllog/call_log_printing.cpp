@@ -62,7 +62,7 @@ QList<int> printedPageTopRows(int calls)
 
 int printCallLog(const CallLogGrid& grid, QPrinter& printer)
 {
-    PageRows rows(*grid.model());
+    PageRows rows(*grid.callLogModel());
     QTableView page;
     page.setModel(&rows);
     page.setAttribute(Qt::WA_DontShowOnScreen);
@@ -76,7 +76,7 @@ int printCallLog(const CallLogGrid& grid, QPrinter& printer)
     page.horizontalHeader()->setMinimumSectionSize(0);
     page.verticalHeader()->setDefaultSectionSize(grid.verticalHeader()->defaultSectionSize());
     int width = 2 * page.frameWidth();
-    for (int column = 0; column < grid.model()->columnCount(); ++column) {
+    for (int column = 0; column < grid.callLogModel()->columnCount(); ++column) {
         page.setColumnHidden(column, grid.isColumnHidden(column));
         page.setColumnWidth(column, grid.columnWidth(column));
         if (!grid.isColumnHidden(column))
@@ -97,7 +97,7 @@ int printCallLog(const CallLogGrid& grid, QPrinter& printer)
     const double scale = qMin(double(printer.logicalDpiX()) / page.logicalDpiX(),
                               qMin(double(paper.width()) / qMax(page.width(), 1),
                                    double(paper.height() - top) / qMax(page.height(), 1)));
-    const int calls = grid.model()->rowCount();
+    const int calls = grid.callLogModel()->rowCount();
     const QList<int> tops = printedPageTopRows(calls);
     for (int i = 0; i < tops.size(); ++i) {
         if (i > 0)

@@ -9,84 +9,6 @@
 
 namespace ql310 {
 
-// A window of rows of a model: rows first .. first + size - 1 of the model
-// as rows 0 .. size - 1. The frozen columns of a view of uniform rows show
-// such a window, moved as the view scrolls, so that their views keep a few
-// rows, not all of them (millions in a call log).
-class FrozenCells::RowWindow : public QAbstractTableModel {
-public:
-    RowWindow(QAbstractItemModel* source, QObject* parent)
-        : QAbstractTableModel(parent), m_source(source)
-    {
-        const auto reset = [this] { setWindow(m_first, m_wanted, true); };
-        connect(source, &QAbstractItemModel::modelReset, this, reset);
-        connect(source, &QAbstractItemModel::layoutChanged, this, reset);
-        connect(source, &QAbstractItemModel::rowsInserted, this, reset);
-        connect(source, &QAbstractItemModel::rowsRemoved, this, reset);
-        connect(source, &QAbstractItemModel::columnsInserted, this, reset);
-        connect(source, &QAbstractItemModel::columnsRemoved, this, reset);
-        connect(source, &QAbstractItemModel::headerDataChanged, this, &RowWindow::headerDataChanged);
-        connect(source, &QAbstractItemModel::dataChanged, this,
-                [this](const QModelIndex& from, const QModelIndex& to, const QList<int>& roles) {
-                    const int top = qMax(from.row(), m_first) - m_first;
-                    const int bottom = qMin(to.row(), m_first + m_rows - 1) - m_first;
-                    if (top <= bottom)
-                        emit dataChanged(index(top, from.column()), index(bottom, to.column()), roles);
-                });
-    }
-
-    int first() const { return m_first; }
-    // Shows `size` rows from `first` on (fewer at the model's end).
-    void setWindow(int first, int size, bool reset = false)
-    {
-        m_wanted = qMax(size, 0);
-        const int total = m_source->rowCount();
-        const int rows = qMin(m_wanted, total);
-        first = qBound(0, first, total - rows);
-        if (reset || rows != m_rows || m_source->columnCount() != m_columns) {
-            beginResetModel();
-            m_first = first;
-            m_rows = rows;
-            m_columns = m_source->columnCount();
-            endResetModel();
-        } else if (first != m_first) {
-            m_first = first;
-            if (m_rows > 0)
-                emit dataChanged(index(0, 0), index(m_rows - 1, m_columns - 1));
-        }
-    }
-    QModelIndex toSource(const QModelIndex& index) const
-    {
-        return index.isValid() ? m_source->index(m_first + index.row(), index.column()) : QModelIndex();
-    }
-
-    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : m_rows; }
-    int columnCount(const QModelIndex& parent = {}) const override
-    {
-        return parent.isValid() ? 0 : m_columns;
-    }
-    QVariant data(const QModelIndex& index, int role) const override
-    {
-        return m_source->data(toSource(index), role);
-    }
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
-    {
-        return m_source->headerData(orientation == Qt::Vertical ? m_first + section : section,
-                                    orientation, role);
-    }
-    Qt::ItemFlags flags(const QModelIndex& index) const override
-    {
-        return m_source->flags(toSource(index));
-    }
-
-private:
-    QAbstractItemModel* m_source;
-    int m_first = 0;
-    int m_rows = 0;
-    int m_columns = 0;
-    int m_wanted = 0;
-};
-
 FrozenCells::FrozenCells(QTableView* view, int rows, int columns) : QObject(view), m_view(view)
 {
     // The frozen views follow the view pixel by pixel.
@@ -119,24 +41,6 @@ void FrozenCells::setFrozen(int rows, int columns)
     m_rows = qMax(rows, 0);
     m_columns = qMax(columns, 0);
     rebuild();
-}
-
-void FrozenCells::setUniformRows(bool uniform)
-{
-    if (uniform == m_uniformRows)
-        return;
-    m_uniformRows = uniform;
-    rebuild();
-}
-
-int FrozenCells::moveWindow()
-{
-    // The rows in view of the view's viewport, the first one partly; the
-    // pixels of it above the viewport are returned.
-    const int height = qMax(m_view->verticalHeader()->defaultSectionSize(), 1);
-    const int offset = m_view->verticalScrollBar()->value();
-    m_window->setWindow(offset / height, m_view->viewport()->height() / height + 2);
-    return offset - m_window->first() * height;
 }
 
 QTableView* FrozenCells::makeView(bool withHeader, QAbstractItemModel* model)
@@ -173,8 +77,6 @@ void FrozenCells::rebuild()
         delete frozen->data();
         *frozen = nullptr;
     }
-    delete m_window;
-    m_window = nullptr;
     // The frozen views are made when the view is first shown.
     m_built = false;
     invalidate();
@@ -185,15 +87,8 @@ void FrozenCells::build()
     const bool viewHeader = !m_view->horizontalHeader()->isHidden();
     if (m_rows > 0)
         m_top = makeView(false);
-    if (m_columns > 0) {
-        // Uniform rows below no frozen row: the header columns show the
-        // rows in view only.
-        if (m_uniformRows && m_rows == 0 && m_view->model()) {
-            m_window = new RowWindow(m_view->model(), this);
-            moveWindow();
-        }
-        m_left = makeView(viewHeader, m_window);
-    }
+    if (m_columns > 0)
+        m_left = makeView(viewHeader);
     if (m_rows > 0 && m_columns > 0)
         m_corner = makeView(false);
     m_built = true;
@@ -266,9 +161,7 @@ void FrozenCells::sync()
         QHeaderView* rows = frozen->verticalHeader();
         rows->setMinimumSectionSize(m_view->verticalHeader()->minimumSectionSize());
         rows->setDefaultSectionSize(m_view->verticalHeader()->defaultSectionSize());
-        // Uniform rows take the default height given above.
-        const int walkedRows = m_uniformRows ? qMin(m_rows, rowCount) : rowCount;
-        for (int row = 0; row < walkedRows; ++row) {
+        for (int row = 0; row < rowCount; ++row) {
             frozen->setRowHidden(row, m_view->isRowHidden(row));
             if (!m_view->isRowHidden(row) && frozen->rowHeight(row) != m_view->rowHeight(row))
                 frozen->setRowHeight(row, m_view->rowHeight(row));
@@ -280,7 +173,7 @@ void FrozenCells::sync()
         }
         // Spans of the cells the frozen view shows.
         frozen->clearSpans();
-        const int spanRows = frozen == m_left ? walkedRows : qMin(m_rows, rowCount);
+        const int spanRows = frozen == m_left ? rowCount : qMin(m_rows, rowCount);
         const int spanColumns = frozen == m_top ? columnCount : qMin(m_columns, columnCount);
         for (int row = 0; row < spanRows; ++row)
             for (int column = 0; column < spanColumns; ++column) {
@@ -328,14 +221,14 @@ void FrozenCells::followScroll()
     };
     if (m_top)
         follow(m_top->horizontalScrollBar(), m_view->horizontalScrollBar());
-    if (m_left && m_window) {
-        const int offset = moveWindow();
+    if (m_left) {
+        // The rows lie where the view's rows lie: its row header's offset,
+        // which is its scroll bar's value unless the view scrolls by rows of
+        // its own (a window of a call log keeps it at its first row).
         QScrollBar* bar = m_left->verticalScrollBar();
-        // Room for the part of the first row above the viewport.
+        const int offset = m_view->verticalHeader()->offset();
         bar->setRange(0, qMax(bar->maximum(), offset));
         bar->setValue(offset);
-    } else if (m_left) {
-        follow(m_left->verticalScrollBar(), m_view->verticalScrollBar());
     }
 }
 
@@ -349,8 +242,6 @@ QModelIndex FrozenCells::frozenIndexAt(const QPoint& point) const
     // Every frozen view's cells start where the view's viewport starts.
     QTableView* frozen = inRows && inColumns ? m_corner.data() : inRows ? m_top.data()
                          : inColumns ? m_left.data() : nullptr;
-    if (frozen && frozen == m_left && m_window)
-        return m_window->toSource(frozen->indexAt(point));
     return frozen ? frozen->indexAt(point) : QModelIndex();
 }
 

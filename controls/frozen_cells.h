@@ -28,11 +28,6 @@ public:
     explicit FrozenCells(QTableView* view, int rows = 0, int columns = 0);
 
     void setFrozen(int rows, int columns);
-    // The view promises rows of its default height only, none hidden and no
-    // span below the frozen rows (a call log of millions of rows): a sync
-    // then touches only the frozen rows, never every row, and without frozen
-    // rows the header columns hold only the rows in view.
-    void setUniformRows(bool uniform);
     int rows() const { return m_rows; }
     int columns() const { return m_columns; }
 
@@ -70,10 +65,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    class RowWindow;
     QTableView* makeView(bool withHeader, QAbstractItemModel* model = nullptr);
-    // Moves the window of the header columns to the rows in view.
-    int moveWindow();
     void rebuild();
     void build();
     void place();
@@ -82,7 +74,6 @@ private:
     QTableView* m_view;
     int m_rows = 0;
     int m_columns = 0;
-    bool m_uniformRows = false;
     bool m_dirty = false;
     bool m_built = false;
     bool m_syncQueued = false;
@@ -90,7 +81,6 @@ private:
     QPointer<QTableView> m_top;
     QPointer<QTableView> m_left;
     QPointer<QTableView> m_corner;
-    RowWindow* m_window = nullptr;
 };
 
 } // namespace ql310

@@ -214,13 +214,88 @@ private slots:
             down->setValue(value);
             QCoreApplication::processEvents();
             QVERIFY(frozen->columnsView()->model()->rowCount() < 40);
-            // The cell drawn at each height is the grid's row there.
+            QCOMPARE(m_grid->topRow(), value);
+            // The cell drawn at each height is the grid's row there (below
+            // the last call, none).
             for (int y = 0; y < m_grid->viewport()->height(); y += 3) {
                 const QModelIndex cell = m_grid->indexAt(QPoint(x, y));
                 QCOMPARE(cell.row(), m_grid->rowAt(y));
-                QCOMPARE(cell.column(), 0);
+                QCOMPARE(cell.column(), cell.isValid() ? 0 : -1);
+                QVERIFY(cell.isValid() || value == down->maximum());
             }
         }
+    }
+
+    // The grid holds a window of the log: the current cell, the keys and
+    // the selection work on the log's rows wherever it scrolled.
+    void theCurrentCellAndSelectionAreTheLogsWhereverTheGridScrolls()
+    {
+        const int calls = 2000;
+        QVERIFY(m_store->beginLogTransaction());
+        for (int i = 0; i < calls; ++i)
+            m_store->dataIns(call(QString::number(i), QDate(2026, 1, 1), QTime(0, 0).addSecs(i)));
+        QVERIFY(m_store->commitLogTransaction());
+        m_grid->resize(400, 300);
+        m_grid->show();
+        show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_grid.get()));
+        QScrollBar* down = m_grid->verticalScrollBar();
+        const int whole = down->pageStep();
+        QCOMPARE(down->maximum(), calls - whole);
+        QVERIFY(m_grid->model()->rowCount() <= whole + 1);
+
+        // A click on the third row, then the bar far down: the cell stays current.
+        const QModelIndex third = m_grid->model()->index(2, 3);
+        QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {}, m_grid->visualRect(third).center());
+        QCOMPARE(m_grid->currentCall(), model().index(2, 3));
+        down->setValue(1000);
+        QCOMPARE(m_grid->topRow(), 1000);
+        QCOMPARE(m_grid->model()->index(0, 3).data().toString(), QStringLiteral("1000"));
+        QVERIFY(!m_grid->currentIndex().isValid());
+        QVERIFY(!m_grid->selectionModel()->hasSelection());
+        QCOMPARE(m_grid->currentCall(), model().index(2, 3));
+        // A key moves on from that cell and brings it into view.
+        QTest::keyClick(m_grid.get(), Qt::Key_Down);
+        QCOMPARE(m_grid->currentCall(), model().index(3, 3));
+        QVERIFY(m_grid->topRow() <= 3);
+        QCOMPARE(m_grid->currentIndex().data().toString(), QStringLiteral("3"));
+        QTest::keyClick(m_grid.get(), Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(m_grid->currentCall().row(), calls - 1);
+        QCOMPARE(m_grid->topRow(), down->maximum());
+        QTest::keyClick(m_grid.get(), Qt::Key_PageUp);
+        QCOMPARE(m_grid->currentCall().row(), calls - 1 - whole);
+        QCOMPARE(m_grid->callIndex(m_grid->currentIndex()), m_grid->currentCall());
+        // Shift+click far up extends from there, over rows never in view.
+        const int from = calls - 1 - whole;
+        const int column = m_grid->currentCall().column();
+        down->setValue(0);
+        QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                          m_grid->visualRect(m_grid->model()->index(1, 3)).center());
+        QCOMPARE(m_grid->selectedCalls(), (QList<QRect>{QRect(QPoint(3, 1), QPoint(column, from))}));
+        down->setValue(900);
+        QVERIFY(m_grid->selectionModel()->isSelected(m_grid->model()->index(0, 3)));
+        QVERIFY(!m_grid->selectionModel()->isSelected(m_grid->model()->index(0, 2)));
+        down->setValue(from);
+        QVERIFY(m_grid->selectionModel()->isSelected(m_grid->model()->index(0, 3)));
+        QVERIFY(!m_grid->selectionModel()->isSelected(m_grid->model()->index(1, 3)));
+
+        // A press on the header row selects the column in the whole log;
+        // a sort then goes by it, wherever the grid stands.
+        const QHeaderView* header = m_grid->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(6) + 4, header->height() / 2));
+        QCOMPARE(m_grid->selectedCalls(), (QList<QRect>{QRect(6, 0, 1, calls)}));
+        down->setValue(0);
+        QVERIFY(m_grid->selectionModel()->isSelected(m_grid->model()->index(0, 6)));
+        QCOMPARE(m_grid->sortColumns(), QVector<int>{6});
+        m_grid->selectAll();
+        QCOMPARE(m_grid->selectedCalls().value(0).height(), calls);
+
+        // Fewer calls (a filter) take the place in the log along.
+        model().setCondition({QStringLiteral("PhoneNumber < ?"), {QStringLiteral("2")}});
+        QVERIFY(m_grid->selectedCalls().isEmpty());
+        QCOMPARE(m_grid->topRow(), 0);
+        QCOMPARE(down->maximum(), qMax(model().rowCount() - whole, 0));
     }
 
     // A filter and new calls tell the grid only the rows that came or went
@@ -236,6 +311,7 @@ private slots:
         m_grid->resize(400, 300);
         m_grid->show();
         show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_grid.get()));
         QSignalSpy resets(&model(), &QAbstractItemModel::modelAboutToBeReset);
         QSignalSpy removed(&model(), &QAbstractItemModel::rowsRemoved);
         QSignalSpy inserted(&model(), &QAbstractItemModel::rowsInserted);
@@ -243,23 +319,25 @@ private slots:
             return spy.isEmpty() ? qMakePair(-1, -1)
                                  : qMakePair(spy.last().at(1).toInt(), spy.last().at(2).toInt());
         };
-        m_grid->selectRow(150);
+        m_grid->selectRow(3);
+        QCOMPARE(m_grid->selectedCalls().size(), 1);
         model().setCondition({QStringLiteral("InOut = ?"), {1}});
         QCOMPARE(model().rowCount(), calls / 3);
         QCOMPARE(rowSpan(removed), qMakePair(calls / 3, calls - 1));
         QCOMPARE(model().cellText(1, 3), QStringLiteral("3"));
-        QCOMPARE(m_grid->verticalHeader()->count(), calls / 3);
         QVERIFY(!m_grid->selectionModel()->hasSelection());
+        QVERIFY(m_grid->selectedCalls().isEmpty());
         QVERIFY(!m_grid->currentIndex().isValid());
 
         model().setCondition({});
         QCOMPARE(rowSpan(inserted), qMakePair(calls / 3, calls - 1));
         QCOMPARE(model().cellText(calls - 1, 3), QString::number(calls - 1));
-        QCOMPARE(m_grid->verticalHeader()->count(), calls);
+        // The grid itself holds the rows in view only.
+        QVERIFY(m_grid->verticalHeader()->count() < 40);
 
         // Two new calls shown again: the selection and the place in the log stay.
-        m_grid->selectRow(400);
         m_grid->scrollTo(model().index(400, 3));
+        m_grid->selectRow(m_grid->shownIndex(model().index(400, 3)).row());
         const int scrolled = m_grid->verticalScrollBar()->value();
         QVERIFY(scrolled > 0);
         m_store->dataIns(call(QStringLiteral("600"), QDate(2026, 1, 2), QTime(0, 0)));
@@ -267,7 +345,7 @@ private slots:
         show();
         QCOMPARE(rowSpan(inserted), qMakePair(calls, calls + 1));
         QCOMPARE(model().cellText(calls + 1, 3), QStringLiteral("601"));
-        QCOMPARE(m_grid->selectionModel()->selectedIndexes().value(0).row(), 400);
+        QCOMPARE(m_grid->callIndex(m_grid->selectionModel()->selectedIndexes().value(0)).row(), 400);
         QCOMPARE(m_grid->verticalScrollBar()->value(), scrolled);
         QCOMPARE(resets.size(), 0);
     }
@@ -294,10 +372,10 @@ private slots:
         m_store->dataIns(call(QStringLiteral("2"), QDate(2026, 1, 2), QTime(8, 0)));
         m_store->dataIns(call(QStringLiteral("1"), QDate(2026, 1, 3), QTime(7, 0)));
         show();
-        m_grid->setCurrentIndex(model().index(0, 4));
+        m_grid->setCurrentIndex(m_grid->shownIndex(model().index(0, 4)));
         m_grid->sortByCurrentColumn(Qt::AscendingOrder); // by day, then time of day
         QCOMPARE(column(3), (QStringList{"2", "1"}));
-        m_grid->setCurrentIndex(model().index(0, 3));
+        m_grid->setCurrentIndex(m_grid->shownIndex(model().index(0, 3)));
         m_grid->sortByCurrentColumn(Qt::AscendingOrder);
         QCOMPARE(column(3), (QStringList{"1", "2"}));
         m_grid->sortByCurrentColumn(Qt::DescendingOrder);
