@@ -86,6 +86,8 @@ MainWindow::MainWindow(LibraryBinding& library, UserInteraction& interaction, QW
         const image::Slot country = image::slot(image::FieldId::CountryCode);
         return numbers::regionForCountryCode(uint8_t(m_settingBlock[country.offset]));
     });
+    // The call log's lines and filter bar above the grid join the Tab order.
+    orderTabKey();
 
     m_files = std::make_unique<FileCommands>(*this, m_interaction);
     connectMenuItems(*this, *m_files,

@@ -273,6 +273,11 @@ void EditorWindow::setupKeys()
     for (const auto& [name, key] : keys)
         findChild<QAction*>(QString::fromLatin1(name))->setShortcut(key);
 
+    orderTabKey();
+}
+
+void EditorWindow::orderTabKey()
+{
     // Tab and Shift+Tab: the page tabs, then the controls of the page shown,
     // row by row, left to right.
     QList<QWidget*> order;

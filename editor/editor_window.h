@@ -65,6 +65,10 @@ public:
     FixedCellGrid* grid(const char* name) const;
     // CallHistoryGrid, the call-log grid.
     calllog::CallLogGrid* callLogGrid() const { return m_callLogGrid; }
+    // Tab and Shift+Tab go through the page tabs, then the controls of the
+    // page shown in reading order; run again after controls were added to
+    // a page.
+    void orderTabKey();
     CtlTimeSet* timeSet(int port) const { return m_timeSet[port]; }
 
 signals:

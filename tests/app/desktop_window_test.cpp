@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QWindow>
 #include <QAccessible>
@@ -158,6 +159,12 @@ private slots:
         QTest::keyClick(forward, Qt::Key_Tab);
         QVERIFY(!forward->hasFocus());
         QCOMPARE(forward->currentIndex(), cell);
+
+        // The call log: the filter bar row by row, then the grid.
+        showPage("CallLogPage");
+        QVERIFY(check(control<QLineEdit>("CallSearch"), {}, control<QComboBox>("CallDirection")));
+        QVERIFY(check(control<QPushButton>("CallFilterReset"), {}, window().callLogGrid()));
+        QVERIFY(check(window().callLogGrid(), Qt::ShiftModifier, control<QPushButton>("CallFilterReset")));
     }
 
     void deleteEmptiesAnEditableCellAndNothingElse()
