@@ -158,6 +158,12 @@ void CallLogGrid::syncScrollBar()
     bar->setValue(m_rows->first());
     // The window's first row is always the top one.
     verticalHeader()->setOffset(0);
+    // A screen reader counts the rows of the window: the place in the log
+    // is told with the grid.
+    const int total = m_model->rowCount();
+    const int last = qMin(m_rows->first() + whole, total);
+    setAccessibleDescription(total == 0 ? tr("No calls")
+                                        : tr("Calls %L1 to %L2 of %L3").arg(m_rows->first() + 1).arg(last).arg(total));
 }
 
 void CallLogGrid::showFrom(int top)

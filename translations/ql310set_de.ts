@@ -2164,6 +2164,17 @@ QL310_TIMEOUT_MS (siehe ql310set(1)).
     </message>
 </context>
 <context>
+    <name>ql310::calllog::CallLogGrid</name>
+    <message>
+        <source>No calls</source>
+        <translation>Keine Anrufe</translation>
+    </message>
+    <message>
+        <source>Calls %L1 to %L2 of %L3</source>
+        <translation>Anrufe %L1 bis %L2 von %L3</translation>
+    </message>
+</context>
+<context>
     <name>ql310::calllog::CallLogWorkbench</name>
     <message>
         <source>&amp;Export…</source>

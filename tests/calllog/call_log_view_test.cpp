@@ -250,6 +250,8 @@ private slots:
         QCOMPARE(m_grid->currentCall(), model().index(2, 3));
         down->setValue(1000);
         QCOMPARE(m_grid->topRow(), 1000);
+        QCOMPARE(m_grid->accessibleDescription(), QStringLiteral("Calls %L1 to %L2 of %L3")
+                                                       .arg(1001).arg(1000 + whole).arg(calls));
         QCOMPARE(m_grid->model()->index(0, 3).data().toString(), QStringLiteral("1000"));
         QVERIFY(!m_grid->currentIndex().isValid());
         QVERIFY(!m_grid->selectionModel()->hasSelection());
