@@ -154,13 +154,14 @@ QVector<ShownRow> shownRowsOf(CallLogStore& store, const QVector<qint64>& indexe
         return rows;
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    QVariantList values;
+    // The indexes are numbers the log gave: written into the SQL, they
+    // spare binding a parameter each (the driver looks each one up by name).
+    QStringList numbers;
+    numbers.reserve(indexes.size());
     for (qint64 index : indexes)
-        values << index;
-    const RowCondition condition{
-        "`Index` IN (" + QStringList(indexes.size(), QStringLiteral("?")).join(", ") + ")", values};
-    if (!runBound(query, shownColumnsSql() + conditionedRowsSql(condition) + orderBySql({}),
-                  values))
+        numbers << QString::number(index);
+    const RowCondition condition{"`Index` IN (" + numbers.join(u',') + ")", {}};
+    if (!runBound(query, shownColumnsSql() + conditionedRowsSql(condition) + orderBySql({}), {}))
         return rows;
     rows.reserve(indexes.size());
     while (query.next())
