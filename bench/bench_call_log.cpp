@@ -268,8 +268,10 @@ void MergeFetch(benchmark::State& state)
         state.ResumeTiming();
         const RefreshResult result = mergeNewCalls(*log.store);
         state.PauseTiming();
-        if (!result.logUpdated || log.store->dataViewCount() < before + 90 - 9)
+        if (!result.logUpdated || log.store->dataViewCount() < before + 90 - 9) {
             state.SkipWithError("merge failed or merged nothing new");
+            break;
+        }
         state.ResumeTiming();
     }
     state.counters["peak_MB"] = peakMegabytes();
@@ -288,11 +290,13 @@ void DeleteOneDay(benchmark::State& state)
         const QDate day = query.next() ? QDate::fromString(query.value(0).toString(), Qt::ISODate) : QDate();
         const qint64 before = log.store->dataViewCount();
         state.ResumeTiming();
-        if (!log.store->dataDel(day, day))
-            state.SkipWithError("delete failed");
+        const bool deleted = log.store->dataDel(day, day);
         state.PauseTiming();
-        if (log.store->dataViewCount() >= before)
-            state.SkipWithError("nothing deleted");
+        // A case that failed stops: timing calls after an error abort the run.
+        if (!deleted || log.store->dataViewCount() >= before) {
+            state.SkipWithError(deleted ? "nothing deleted" : "delete failed");
+            break;
+        }
         state.ResumeTiming();
     }
     state.counters["peak_MB"] = peakMegabytes();
@@ -371,8 +375,10 @@ void ShowMergedInGrid(benchmark::State& state)
         grid.callLogModel()->bind(log.store.get());
         drawGrid(grid);
         state.PauseTiming();
-        if (grid.callLogModel()->rowCount() <= before)
+        if (grid.callLogModel()->rowCount() <= before) {
             state.SkipWithError("no new calls shown");
+            break;
+        }
         state.ResumeTiming();
     }
     state.counters["peak_MB"] = peakMegabytes();
