@@ -105,7 +105,7 @@ void CallLogModel::recount()
         m_count = 0;
         return;
     }
-    if (m_rowOrder.column == 0 && !m_condition.isEmpty()) {
+    if (m_rowOrder.column == 0 && !m_condition.isEmpty() && m_condition.readsEveryRow) {
         // A condition that reads every row (a search) counts and finds its
         // first screen in start order in the same pass.
         QVector<qint64> first;

@@ -22,6 +22,10 @@ namespace ql310::calllog {
 struct RowCondition {
     QString sql;
     QVariantList values;
+    // No index narrows it (text sought in the numbers): its calls are
+    // counted and its first screen found in one pass over the log. Else the
+    // count and the first screen each take the indexes' shortest way.
+    bool readsEveryRow = false;
     bool isEmpty() const { return sql.isEmpty(); }
 };
 

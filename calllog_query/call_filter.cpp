@@ -105,6 +105,7 @@ RowCondition conditionOf(const CallFilter& filter, const numbers::PhoneBookNames
     if (filter.inProgressOnly)
         parts << QStringLiteral("Recording = 1");
     condition.sql = parts.join(QStringLiteral(" AND "));
+    condition.readsEveryRow = !filter.search.isEmpty() || !filter.number.isEmpty() || !filter.name.isEmpty();
     return condition;
 }
 

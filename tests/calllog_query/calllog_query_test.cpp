@@ -172,6 +172,23 @@ TEST_F(CallQuery, FiltersCombineAndOnlyLimitWhatIsShown)
     EXPECT_EQ(m_store->dataViewCount(), 5) << "a filter never deletes a call";
 }
 
+// Filters an index narrows take its way to the count and the first screen;
+// only text sought in the numbers or names reads every call, once.
+TEST_F(CallQuery, OnlyTextSoughtInTheNumbersReadsEveryCall)
+{
+    CallFilter f;
+    f.direction = CallFilter::Direction::Out;
+    f.port = "Port2";
+    f.from = QDate(2026, 3, 1);
+    f.lostOnly = true;
+    EXPECT_FALSE(conditionOf(f, m_names.get()).readsEveryRow);
+    for (auto sought : {&CallFilter::search, &CallFilter::number, &CallFilter::name}) {
+        CallFilter text = f;
+        text.*sought = "30";
+        EXPECT_TRUE(conditionOf(text, m_names.get()).readsEveryRow);
+    }
+}
+
 TEST_F(CallQuery, SearchFindsDigitsAnywhereInTheNumberOrTextInTheName)
 {
     CallFilter f;
