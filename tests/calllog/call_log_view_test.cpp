@@ -274,6 +274,8 @@ private slots:
         QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, Qt::ShiftModifier,
                           m_grid->visualRect(m_grid->model()->index(1, 3)).center());
         QCOMPARE(m_grid->selectedCalls(), (QList<QRect>{QRect(QPoint(3, 1), QPoint(column, from))}));
+        QTest::keyClick(m_grid.get(), Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(m_grid->selectedCalls(), (QList<QRect>{QRect(QPoint(3, 2), QPoint(column, from))}));
         down->setValue(900);
         QVERIFY(m_grid->selectionModel()->isSelected(m_grid->model()->index(0, 3)));
         QVERIFY(!m_grid->selectionModel()->isSelected(m_grid->model()->index(0, 2)));
