@@ -234,10 +234,32 @@ void CallLogGrid::scrollTo(const QModelIndex& index, ScrollHint hint)
         m_frozen->uncover(shown, horizontal, verticalScrollBar()->value());
 }
 
+int CallLogGrid::firstCallColumn() const
+{
+    for (int column = 1; column < m_model->columnCount(); ++column)
+        if (!isColumnHidden(column))
+            return column;
+    return 0;
+}
+
 QModelIndex CallLogGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    // The cursor never stands in the row-header column: the column kept in
+    // view covers it, so a cell there would be current and never seen.
+    const QModelIndex moved = moveCursorInLog(action, modifiers);
+    if (moved.isValid() && moved.column() == 0)
+        return m_rows->index(moved.row(), firstCallColumn());
+    return moved;
+}
+
+QModelIndex CallLogGrid::moveCursorInLog(CursorAction action, Qt::KeyboardModifiers modifiers)
 {
     const int total = m_model->rowCount();
     int row = m_current.y();
+    // No current cell yet (the grid reached with Tab): the first key
+    // makes the top call in view current.
+    if (total > 0 && row < 0)
+        return m_rows->index(0, firstCallColumn());
     if (total == 0 || row < 0 || row >= total)
         return QTableView::moveCursor(action, modifiers);
     // The current cell scrolled out of view: the cursor moves from there.

@@ -100,6 +100,10 @@ private:
     void syncScrollBar();
     void showFrom(int top);
     void scrollToRow(int row, ScrollHint hint);
+    // The cursor's move within the log, and the first column of a call
+    // the cursor may stand on (right of the row-header column).
+    QModelIndex moveCursorInLog(CursorAction action, Qt::KeyboardModifiers modifiers);
+    int firstCallColumn() const;
     // The log's cell at a point of the viewport (rows beyond it count on).
     QPoint cellAt(const QPoint& point) const;
     // The selection and current cell of the log, shown in the window; and

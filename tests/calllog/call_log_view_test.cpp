@@ -244,6 +244,18 @@ private slots:
         QCOMPARE(down->maximum(), calls - whole);
         QVERIFY(m_grid->model()->rowCount() <= whole + 1);
 
+        // Reached without a current cell, the first key makes the top call
+        // current, and the cursor never goes under the row-header column.
+        m_grid->selectionModel()->clearCurrentIndex();
+        QVERIFY(!m_grid->currentCall().isValid());
+        down->setValue(500);
+        QTest::keyClick(m_grid.get(), Qt::Key_Down);
+        QCOMPARE(m_grid->currentCall(), model().index(500, 1));
+        QTest::keyClick(m_grid.get(), Qt::Key_Left);
+        QTest::keyClick(m_grid.get(), Qt::Key_Home);
+        QCOMPARE(m_grid->currentCall(), model().index(500, 1));
+        down->setValue(0);
+
         // A click on the third row, then the bar far down: the cell stays current.
         const QModelIndex third = m_grid->model()->index(2, 3);
         QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {}, m_grid->visualRect(third).center());
