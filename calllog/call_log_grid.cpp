@@ -69,12 +69,14 @@ CallLogGrid::CallLogGrid(QWidget* parent)
             for (QRect& range : m_selected)
                 range.setRect(range.x(), 0, range.width(), m_model->rowCount());
         });
-    // Other calls under a new filter: nothing stays selected.
-    connect(m_model, &CallLogModel::otherCallsShown, this, &CallLogGrid::forgetSelection);
-    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
+    // Other calls under a new filter, or another log: nothing stays
+    // selected, and the grid shows them from their first call.
+    const auto showOtherCalls = [this] {
         forgetSelection();
         showFrom(0);
-    });
+    };
+    connect(m_model, &CallLogModel::otherCallsShown, this, showOtherCalls);
+    connect(m_model, &QAbstractItemModel::modelReset, this, showOtherCalls);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex&, int first) {
         forgetRowsFrom(first);
         placeRows();
