@@ -6,6 +6,8 @@
 # Needs a display with a window manager (DISPLAY), xev and stdbuf.
 #   bash bench/startup_time.sh [BIN_DIR] [RUNS]
 #   START_LOG=FILE  starts with a copy of that call log (else none)
+#   FRESH_LOG=1     copies START_LOG again before every run, so that every
+#                   start is a first start with that log (the copy is not timed)
 set -euo pipefail
 bin="$(cd "${1:-build/bin}" && pwd)"
 runs="${2:-10}"
@@ -36,6 +38,11 @@ done
 
 times=()
 for run in $(seq 0 "$runs"); do
+  if [ "${FRESH_LOG:-0}" = 1 ] && [ -n "${START_LOG:-}" ]; then
+    rm -f "$QL310SET_DATA_DIR"/*
+    cp "$START_LOG" "$QL310SET_DATA_DIR/CallHistory.mdb"
+    sync
+  fi
   before=$(grep -c '^MapNotify' "$events" || true)
   start=$EPOCHREALTIME
   "$bin/ql310set" & program=$!
