@@ -84,6 +84,8 @@ QPalette darkPalette()
     dark.setColor(QPalette::Base, base);
     dark.setColor(QPalette::AlternateBase, window);
     dark.setColor(QPalette::Text, text);
+    // A dark desktop theme dims the placeholder text as it dims the rest.
+    dark.setColor(QPalette::PlaceholderText, QColor(160, 160, 160));
     dark.setColor(QPalette::Button, window);
     dark.setColor(QPalette::ButtonText, text);
     dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
