@@ -64,15 +64,21 @@ Buckets bucketsOf(const QVector<DayFigures>& days, const std::function<QVector<Q
                        : d.toString(QCoreApplication::translate("ql310::calllog::StatisticsWindow", "MM-dd",
                                                                 "day of the statistics (QDate::toString)"));
     };
+    // A day's bucket is reckoned from the first day, not looked up by its
+    // label: a log of decades has thousands of days.
+    auto bucketOf = [&](const QDate& d) -> qsizetype {
+        if (!d.isValid() || d < first || d > last)
+            return -1;
+        return byMonth ? (d.year() - first.year()) * 12 + (d.month() - first.month()) : first.daysTo(d);
+    };
     for (QDate d = first; d <= last;
-         d = byMonth ? QDate(d.year(), d.month(), 1).addMonths(1) : d.addDays(1)) {
+         d = byMonth ? QDate(d.year(), d.month(), 1).addMonths(1) : d.addDays(1))
         b.labels << keyOf(d);
-        b.incoming << 0;
-        b.outgoing << 0;
-        b.lost << 0;
-    }
+    b.incoming.fill(0, b.labels.size());
+    b.outgoing.fill(0, b.labels.size());
+    b.lost.fill(0, b.labels.size());
     for (const DayFigures& day : days) {
-        const qsizetype at = b.labels.indexOf(keyOf(day.day));
+        const qsizetype at = bucketOf(day.day);
         if (at < 0)
             continue;
         b.incoming[at] += day.incoming;
@@ -80,9 +86,9 @@ Buckets bucketsOf(const QVector<DayFigures>& days, const std::function<QVector<Q
         b.lost[at] += day.lost;
     }
     for (const QDate& day : gapDays(first, last)) {
-        const qsizetype at = b.labels.indexOf(keyOf(day));
-        if (at >= 0)
-            b.labels[at] = keyOf(day) + kGapMark;
+        const qsizetype at = bucketOf(day);
+        if (at >= 0 && !b.labels[at].endsWith(QLatin1String(kGapMark)))
+            b.labels[at] += QLatin1String(kGapMark);
     }
     return b;
 }

@@ -2,6 +2,7 @@
 // The call log as a workbench in the main window against a real simulated
 // adapter: names from the phone book, the filter bar, Export and Statistics.
 #include "call_filter_bar.h"
+#include "call_log_commands.h"
 #include "call_log_grid.h"
 #include "call_log_workbench.h"
 #include "fixed_cell_grid.h"
@@ -10,6 +11,9 @@
 #include "window_test_base.h"
 
 #include <QAction>
+#include <QAbstractBarSeries>
+#include <QBarCategoryAxis>
+#include <QBarSet>
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
@@ -182,6 +186,44 @@ private slots:
         const QString png = m_home.filePath(QStringLiteral("talk.png"));
         QVERIFY(stats->saveChart(1, png));
         QVERIFY(ql310::test::readAll(png).startsWith("\x89PNG"));
+    }
+    void aLogOfMoreThanTwoMonthsIsChartedByMonthEveryMonthShown()
+    {
+        startNormally();
+        // Beside the adapter's calls of December 2026: two in January 2025,
+        // one on the last day of March 2025.
+        ql310::calllog::CallLogStore& store = window().callLog().store();
+        for (const auto& [day, number] : {std::pair{QDate(2025, 1, 15), "0301"}, {QDate(2025, 1, 31), "0302"},
+                                          {QDate(2025, 3, 31), "0303"}}) {
+            ql310::calllog::LogRow row;
+            row.port = QStringLiteral("Port1");
+            row.phoneNumber = QString::fromLatin1(number);
+            row.startDate = row.endDate = day;
+            row.startTime = QTime(10, 0);
+            row.endTime = QTime(10, 1);
+            QVERIFY(store.dataIns(row));
+        }
+        action("mnuCLRead")->trigger();
+        bench().showStatistics();
+        QChart* chart = bench().statisticsWindow()->chartView(0)->chart();
+        auto* axis = qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal).first());
+        QVERIFY(axis);
+        const QStringList months = axis->categories();
+        QCOMPARE(months.size(), 24); // January 2025 to December 2026, none left out
+        QCOMPARE(months.first(), QStringLiteral("2025-01"));
+        QCOMPARE(months.last(), QStringLiteral("2026-12"));
+        auto* series = qobject_cast<QAbstractBarSeries*>(chart->series().first());
+        QVERIFY(series);
+        const auto callsIn = [&](int month) {
+            double calls = 0;
+            for (QBarSet* set : series->barSets())
+                calls += set->at(month);
+            return calls;
+        };
+        QCOMPARE(callsIn(0), 2.0);
+        QCOMPARE(callsIn(1), 0.0);
+        QCOMPARE(callsIn(2), 1.0);
+        QCOMPARE(callsIn(23), 6.0);
     }
 };
 
