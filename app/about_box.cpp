@@ -66,10 +66,10 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     layout->addWidget(ok, 6, 1, Qt::AlignRight);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    formLoad();
+    showTexts();
 }
 
-void AboutBox::formLoad()
+void AboutBox::showTexts()
 {
     setWindowTitle(text(177));
     findChild<QLabel*>(QStringLiteral("ProductName"))->setText(text(178));

@@ -18,7 +18,7 @@ public:
 
 private:
     // Fills every caption from the text table.
-    void formLoad();
+    void showTexts();
 };
 
 } // namespace ql310

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "call_log_commands.h"
 
+#include "busy_pointer.h"
 #include "call_gaps.h"
 #include "call_log_grid.h"
 #include "call_log_indexing.h"
@@ -27,12 +28,6 @@ namespace {
 
 // How long after showing the log its sort indexes begin to be built.
 constexpr int kIndexingDelayMs = 500;
-
-// The busy pointer for as long as it lives.
-struct BusyPointer {
-    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-};
 
 } // namespace
 
@@ -107,7 +102,7 @@ void CallLogCommands::refresh(const QByteArray& history)
         // One fetch at a time, with ql310ctl and other windows too.
         calllog::CallLogStore::FetchLock lock(*m_store);
         if (lock.held()) {
-            loadHistoryToTemp(history);
+            loadHistoryIntoScratch(history);
             // Calls the adapter forgot before this fetch, kept once merged.
             const std::optional<collection::Gap> gap = collection::findGap(*m_store, m_clock->now());
             if (mergeHistoryIntoLog() && gap)
@@ -119,7 +114,7 @@ void CallLogCommands::refresh(const QByteArray& history)
     showCallLog();
 }
 
-void CallLogCommands::loadHistoryToTemp(const QByteArray& history)
+void CallLogCommands::loadHistoryIntoScratch(const QByteArray& history)
 {
     m_store->ensureFiles();
     m_store->clearFailure();

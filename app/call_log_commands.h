@@ -46,7 +46,7 @@ public:
 
     // The three steps of a fetch's fold-in, in order.
     void refresh(const QByteArray& history);
-    void loadHistoryToTemp(const QByteArray& history);
+    void loadHistoryIntoScratch(const QByteArray& history);
     bool mergeHistoryIntoLog();
     void showCallLog();
 

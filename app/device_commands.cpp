@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "device_commands.h"
 
+#include "busy_pointer.h"
 #include "editor_behaviour.h"
 #include "editor_controls.h"
 #include "interaction.h"
@@ -45,19 +46,15 @@ public:
     explicit Busy(bool& running) : m_running(running)
     {
         m_running = true;
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         QCoreApplication::processEvents();
     }
-    ~Busy()
-    {
-        QGuiApplication::restoreOverrideCursor();
-        m_running = false;
-    }
+    ~Busy() { m_running = false; }
     Busy(const Busy&) = delete;
     Busy& operator=(const Busy&) = delete;
 
 private:
     bool& m_running;
+    BusyPointer m_pointer;
 };
 
 DeviceCommands::DeviceCommands(MainWindow& window, UserInteraction& interaction)
@@ -100,7 +97,7 @@ void DeviceCommands::encodeImages(const ImageEncoder::Progress& progress)
         .encode(bytes(m_window.settingBlock()), bytes(m_window.tableBlock()), bytes(m_window.lineParams()));
 }
 
-void DeviceCommands::mnuResetClick()
+void DeviceCommands::readFromAdapter()
 {
     if (m_running)
         return;
@@ -120,7 +117,7 @@ void DeviceCommands::mnuResetClick()
     decodeImages();
 }
 
-void DeviceCommands::mnuWriteClick()
+void DeviceCommands::writeToAdapter()
 {
     if (m_running)
         return;
@@ -184,7 +181,7 @@ void DeviceCommands::showWriteFailure()
     m_interaction.warn(text(kWriteFailText), text(kTitleText), UserInteraction::Icon::Exclamation);
 }
 
-void DeviceCommands::mnuExitClick()
+void DeviceCommands::exitProgram()
 {
     if (m_running)
         return;

@@ -24,14 +24,14 @@ public:
     // Read from ISDN TA: the line parameters from the registry, both blocks
     // from the adapter; the editor is refilled only when the blocks came.
     // Line parameters that could not be read are said on panel 1.
-    void mnuResetClick();
+    void readFromAdapter();
     // Write to ISDN TA: encode, save both blocks, and only after they were
     // saved store and send the line parameters. Line parameters that the
     // hive did not take are said on panel 1 and in a message box.
-    void mnuWriteClick();
+    void writeToAdapter();
     // Exit: offers the Write once when the configuration was read, then
     // closes the window.
-    void mnuExitClick();
+    void exitProgram();
     // Reset to Default: factory line parameters and images in memory, shown
     // in the editor, then the offer to write them.
     void resetToDefault();

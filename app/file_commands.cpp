@@ -108,22 +108,22 @@ void FileCommands::decodePart(const std::function<void(ImageDecoder&)>& part)
     part(decoder);
 }
 
-void FileCommands::mnuSaveClick()
+void FileCommands::saveSettingFile()
 {
     save(files::FileKind::Settings);
 }
 
-void FileCommands::mnuSaveLcrClick()
+void FileCommands::saveLcrFile()
 {
     save(files::FileKind::Lcr);
 }
 
-void FileCommands::mnuSavePhoneBookClick()
+void FileCommands::savePhoneBookFile()
 {
     save(files::FileKind::PhoneBook);
 }
 
-void FileCommands::mnuLoadClick()
+void FileCommands::loadSettingFile()
 {
     if (!m_window.mayDiscardEdits())
         return;
@@ -135,7 +135,7 @@ void FileCommands::mnuLoadClick()
     });
 }
 
-void FileCommands::mnuLoadLcrClick()
+void FileCommands::loadLcrFile()
 {
     load(files::FileKind::Lcr, [this](const std::vector<uint8_t>& content) {
         // The setting block goes into the last bytes of the load area.
@@ -148,7 +148,7 @@ void FileCommands::mnuLoadLcrClick()
     });
 }
 
-void FileCommands::mnuLoadPhoneBookClick()
+void FileCommands::loadPhoneBookFile()
 {
     load(files::FileKind::PhoneBook, [this](const std::vector<uint8_t>& content) {
         // The table block goes into the first bytes of the load area.

@@ -29,12 +29,12 @@ class FileCommands {
 public:
     FileCommands(MainWindow& window, UserInteraction& interaction);
 
-    void mnuLoadClick();
-    void mnuSaveClick();
-    void mnuLoadLcrClick();
-    void mnuSaveLcrClick();
-    void mnuLoadPhoneBookClick();
-    void mnuSavePhoneBookClick();
+    void loadSettingFile();
+    void saveSettingFile();
+    void loadLcrFile();
+    void saveLcrFile();
+    void loadPhoneBookFile();
+    void savePhoneBookFile();
 
 private:
     // The file dialog of the kind; "" when the user cancelled. A chosen name

@@ -59,7 +59,7 @@ int main(int argc, char* argv[])
 
     ql310::MainWindow window(library, interaction);
     interaction.setParent(&window);
-    if (!window.formLoad())
+    if (!window.startUp())
         return EXIT_SUCCESS;
     window.show();
     return app.exec();

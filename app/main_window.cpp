@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window.h"
 
+#include "busy_pointer.h"
 #include "call_log_commands.h"
 #include "call_log_grid.h"
 #include "call_log_widths.h"
@@ -63,22 +64,22 @@ MainWindow::MainWindow(LibraryBinding& library, UserInteraction& interaction, QW
       m_lineParams(QL310_LINE_PARAMS_SIZE, '\0'),
       m_callHistoryBuffer(QL310_CALL_HISTORY_SIZE, '\0')
 {
-    m_timer1.setObjectName(QStringLiteral("Timer1"));
-    m_timer1.setInterval(kPollMs);
-    connect(&m_timer1, &QTimer::timeout, this, &MainWindow::timer1Timer);
+    m_blockReadRetry.setObjectName(QStringLiteral("Timer1"));
+    m_blockReadRetry.setInterval(kPollMs);
+    connect(&m_blockReadRetry, &QTimer::timeout, this, &MainWindow::retryBlockRead);
 
     m_commands = std::make_unique<DeviceCommands>(*this, m_interaction);
     connectMenuItems(*this, *m_commands,
-                     {{"mnuReset", &DeviceCommands::mnuResetClick},
-                      {"mnuWrite", &DeviceCommands::mnuWriteClick},
-                      {"mnuExit", &DeviceCommands::mnuExitClick},
+                     {{"mnuReset", &DeviceCommands::readFromAdapter},
+                      {"mnuWrite", &DeviceCommands::writeToAdapter},
+                      {"mnuExit", &DeviceCommands::exitProgram},
                       {"mnuResetToDefault", &DeviceCommands::resetToDefault}});
 
     m_printAndHelp = new PrintAndHelpMenus(*this, m_interaction);
 
     m_callLog = new CallLogCommands(*this, interaction);
     connect(findChild<QAction*>(QStringLiteral("mnuCLRead")), &QAction::triggered, this,
-            &MainWindow::mnuCLReadClick);
+            &MainWindow::readCallLogFromAdapter);
     // Above the grid, before the workbench puts its bar there.
     m_collectionLines = new collection::CollectionLines(*callLogGrid(), m_callLog->store(),
                                                         [this] { m_callLog->showCallLog(); });
@@ -91,12 +92,12 @@ MainWindow::MainWindow(LibraryBinding& library, UserInteraction& interaction, QW
 
     m_files = std::make_unique<FileCommands>(*this, m_interaction);
     connectMenuItems(*this, *m_files,
-                     {{"mnuLoad", &FileCommands::mnuLoadClick},
-                      {"mnuSave", &FileCommands::mnuSaveClick},
-                      {"mnuLoadLCR", &FileCommands::mnuLoadLcrClick},
-                      {"mnuSaveLCR", &FileCommands::mnuSaveLcrClick},
-                      {"mnuLoadPhoneBook", &FileCommands::mnuLoadPhoneBookClick},
-                      {"mnuSavePhoneBook", &FileCommands::mnuSavePhoneBookClick}});
+                     {{"mnuLoad", &FileCommands::loadSettingFile},
+                      {"mnuSave", &FileCommands::saveSettingFile},
+                      {"mnuLoadLCR", &FileCommands::loadLcrFile},
+                      {"mnuSaveLCR", &FileCommands::saveLcrFile},
+                      {"mnuLoadPhoneBook", &FileCommands::loadPhoneBookFile},
+                      {"mnuSavePhoneBook", &FileCommands::savePhoneBookFile}});
     m_phoneBook = std::make_unique<PhoneBookCommands>(*this, m_interaction);
     connectMenuItems(*this, *m_phoneBook,
                      {{"mnuImportPhoneBook", &PhoneBookCommands::mnuImportPhoneBookClick},
@@ -113,18 +114,16 @@ void MainWindow::setClock(const Clock& clock)
     m_callLog->setClock(clock);
 }
 
-void MainWindow::mnuCLReadClick()
+void MainWindow::readCallLogFromAdapter()
 {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    BusyPointer busy;
     if (getCallHistory() != QL310_OK) {
         setStatusPanel(1, text(172));
-        QGuiApplication::restoreOverrideCursor();
         return;
     }
     setStatusPanel(1, text(171));
     m_clearStatusOnTabFocus = kTrue;
     refreshCallLog();
-    QGuiApplication::restoreOverrideCursor();
 }
 
 MainWindow::~MainWindow()
@@ -136,7 +135,7 @@ MainWindow::~MainWindow()
     delete m_callLog;
 }
 
-bool MainWindow::formLoad()
+bool MainWindow::startUp()
 {
     m_state = State::Starting;
     {
@@ -156,13 +155,16 @@ bool MainWindow::formLoad()
     }
 
     // The library calls block until the driver answers: show the busy pointer.
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    // The registry read fills what it finds; its result is not examined.
-    getLineParams();
-    // A block read that fails here is retried by the poll (below).
-    const bool blocksOk = loadSetting() == QL310_OK;
-    const bool historyOk = getCallHistory() == QL310_OK;
-    QGuiApplication::restoreOverrideCursor();
+    bool blocksOk = false;
+    bool historyOk = false;
+    {
+        BusyPointer busy;
+        // The registry read fills what it finds; its result is not examined.
+        getLineParams();
+        // A block read that fails here is retried by the poll (below).
+        blocksOk = loadSetting() == QL310_OK;
+        historyOk = getCallHistory() == QL310_OK;
+    }
 
     if (historyOk) {
         m_state = State::Normal;
@@ -175,7 +177,7 @@ bool MainWindow::formLoad()
             // filled from unread images, and nothing may be written back
             // over the adapter's configuration until a read succeeds.
             m_settingsRead = kFalse;
-            m_timer1.start();
+            m_blockReadRetry.start();
         }
         refreshCallLog();
         return true;
@@ -197,7 +199,7 @@ void MainWindow::enterOffline()
     m_state = State::Offline;
     setStatusPanel(1, text(172));
     setDeviceControlsEnabled(false);
-    m_timer1.start();
+    m_blockReadRetry.start();
 }
 
 void MainWindow::setDeviceControlsEnabled(bool enabled)
@@ -207,11 +209,11 @@ void MainWindow::setDeviceControlsEnabled(bool enabled)
         setMenuEnabled(menu(name), enabled);
 }
 
-void MainWindow::timer1Timer()
+void MainWindow::retryBlockRead()
 {
     if (loadSetting() != QL310_OK)
         return;
-    m_timer1.stop();
+    m_blockReadRetry.stop();
     m_state = State::Normal;
     setDeviceControlsEnabled(true);
     blocksRead();
@@ -248,14 +250,14 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     m_state = State::Closing;
-    queryUnload();
-    unload();
-    m_timer1.stop();
+    offerWriteBeforeClosing();
+    storeWindowState();
+    m_blockReadRetry.stop();
     m_unloaded = true;
     event->accept();
 }
 
-void MainWindow::queryUnload()
+void MainWindow::offerWriteBeforeClosing()
 {
     if (m_settingsRead != kTrue)
         return;
@@ -265,7 +267,7 @@ void MainWindow::queryUnload()
         runWriteCommand();
 }
 
-void MainWindow::unload()
+void MainWindow::storeWindowState()
 {
     calllog::CallLogGrid* callLog = callLogGrid();
     QList<int> widths;
@@ -289,7 +291,7 @@ void MainWindow::refreshCallLog()
 void MainWindow::runWriteCommand()
 {
     emit writeCommandStarted();
-    m_commands->mnuWriteClick();
+    m_commands->writeToAdapter();
 }
 
 quint8 MainWindow::loadSetting()

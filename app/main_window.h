@@ -56,7 +56,7 @@ public:
     // The start-up sequence, run before the window is first shown. False
     // when the user chose to end the program at the not-connected warning
     // (the window has been closed by then).
-    bool formLoad();
+    bool startUp();
 
     // True when nothing unwritten would be lost, or the user agreed to
     // discard it: while the caption shows the modified marker, asks
@@ -71,7 +71,7 @@ public:
     // The clock the call log reads "today" and "now" from.
     void setClock(const Clock& clock);
     // mnuCLRead: fetch the call history and refresh the call log.
-    void mnuCLReadClick();
+    void readCallLogFromAdapter();
 
     // The library's operations, for the code that works on the images.
     LibraryBinding& library() { return m_library; }
@@ -88,7 +88,7 @@ public:
     FileCommands& files() { return *m_files; }
     // The File menu's phone-book import and export.
     PhoneBookCommands& phoneBookCommands() { return *m_phoneBook; }
-    const QTimer& timer1() const { return m_timer1; }
+    const QTimer& timer1() const { return m_blockReadRetry; }
 
     QByteArray& tableBlock() { return m_tableBlock; }
     QByteArray& settingBlock() { return m_settingBlock; }
@@ -113,15 +113,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void timer1Timer();
+    void retryBlockRead();
     void enterOffline();
     void setDeviceControlsEnabled(bool enabled);
     // A successful block read: status, enabled editor, decoded images.
     void blocksRead();
-    // Form_QueryUnload: may write, never refuses.
-    void queryUnload();
-    // Form_Unload: stores the call-log column widths and the window's geometry.
-    void unload();
+    // Before the window closes: may write, never refuses.
+    void offerWriteBeforeClosing();
+    // As the window closes: stores the call-log column widths and the window's geometry.
+    void storeWindowState();
 
     // The decoder shows the images and LineParams in the editor.
     void decodeImagesIntoEditor();
@@ -150,7 +150,7 @@ private:
     bool m_unloaded = false;
     // What the last registry read found (the library does not say).
     line::HiveState m_lineParamsRead = line::HiveState::Ok;
-    QTimer m_timer1;
+    QTimer m_blockReadRetry;
     std::unique_ptr<DeviceCommands> m_commands;
     PrintAndHelpMenus* m_printAndHelp = nullptr;
     CallLogCommands* m_callLog = nullptr;

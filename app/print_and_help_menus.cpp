@@ -22,11 +22,11 @@ PrintAndHelpMenus::PrintAndHelpMenus(EditorWindow& window, UserInteraction& inte
       m_help(new OnlineHelp(&window, interaction, text(101)))
 {
     const std::pair<const char*, void (PrintAndHelpMenus::*)()> items[] = {
-        {"mnuPLCR", &PrintAndHelpMenus::mnuPLCR_Click},
-        {"mnuPPB", &PrintAndHelpMenus::mnuPPB_Click},
-        {"mnuSD", &PrintAndHelpMenus::mnuSD_Click},
-        {"mnuOnLineMenu", &PrintAndHelpMenus::mnuOnLineMenu_Click},
-        {"mnuAbout", &PrintAndHelpMenus::mnuAbout_Click}};
+        {"mnuPLCR", &PrintAndHelpMenus::printLcrTable},
+        {"mnuPPB", &PrintAndHelpMenus::printPhoneBook},
+        {"mnuSD", &PrintAndHelpMenus::printShortDial},
+        {"mnuOnLineMenu", &PrintAndHelpMenus::showOnlineHelp},
+        {"mnuAbout", &PrintAndHelpMenus::showAboutBox}};
     for (const auto& [name, handler] : items)
         connect(window.findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this,
                 handler);
@@ -76,27 +76,27 @@ void PrintAndHelpMenus::print(Table table)
     printGridPage(m_interaction, printer, pictures(table));
 }
 
-void PrintAndHelpMenus::mnuPLCR_Click()
+void PrintAndHelpMenus::printLcrTable()
 {
     print(Table::LCR);
 }
 
-void PrintAndHelpMenus::mnuPPB_Click()
+void PrintAndHelpMenus::printPhoneBook()
 {
     print(Table::PhoneBook);
 }
 
-void PrintAndHelpMenus::mnuSD_Click()
+void PrintAndHelpMenus::printShortDial()
 {
     print(Table::ShortDial);
 }
 
-void PrintAndHelpMenus::mnuOnLineMenu_Click()
+void PrintAndHelpMenus::showOnlineHelp()
 {
     m_help->sendF1();
 }
 
-void PrintAndHelpMenus::mnuAbout_Click()
+void PrintAndHelpMenus::showAboutBox()
 {
     if (!m_about)
         m_about = new AboutBox(&m_window);

@@ -29,11 +29,11 @@ public:
     PrintAndHelpMenus(EditorWindow& window, UserInteraction& interaction);
     ~PrintAndHelpMenus() override;
 
-    void mnuPLCR_Click();
-    void mnuPPB_Click();
-    void mnuSD_Click();
-    void mnuOnLineMenu_Click();
-    void mnuAbout_Click();
+    void printLcrTable();
+    void printPhoneBook();
+    void printShortDial();
+    void showOnlineHelp();
+    void showAboutBox();
 
     // The help page of the editor page shown, e.g. "msn.html".
     QString helpPageOfCurrentTab() const;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "call_log_workbench.h"
 
+#include "busy_pointer.h"
 #include "atomic_file.h"
 #include "call_filter_bar.h"
 #include "call_log_grid.h"
@@ -30,11 +31,6 @@ constexpr int kMessageTitle = 101;
 // the number in column 1 and the name in column 2.
 const char* const kPhoneBookGrids[] = {"PhoneBookGrid", "PhoneBookGrid2"};
 constexpr int kEntriesPerGrid = 20;
-
-struct BusyPointer {
-    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-};
 
 } // namespace
 

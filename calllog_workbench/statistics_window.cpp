@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "statistics_window.h"
 
+#include "busy_pointer.h"
 #include "call_gaps.h"
 #include "interaction.h"
 #include "setting_files.h"
@@ -265,9 +266,11 @@ void StatisticsWindow::replaceChart(int i, QChart* chart)
 
 void StatisticsWindow::showFigures(const RowCondition& condition, const NameOf& names)
 {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool read = callStatistics(m_store, condition, m_figures);
-    QGuiApplication::restoreOverrideCursor();
+    bool read = false;
+    {
+        BusyPointer busy;
+        read = callStatistics(m_store, condition, m_figures);
+    }
     if (!read) {
         m_summary->setText(tr("The call log cannot be read."));
         return;

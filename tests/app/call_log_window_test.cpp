@@ -96,7 +96,7 @@ private:
     void startNormally()
     {
         QVERIFY(m_adapter->start());
-        QVERIFY(window().formLoad());
+        QVERIFY(window().startUp());
     }
     void addCalls(int count)
     {

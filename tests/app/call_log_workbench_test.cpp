@@ -50,7 +50,7 @@ private:
     void startNormally()
     {
         QVERIFY(m_adapter->start());
-        QVERIFY(window().formLoad());
+        QVERIFY(window().startUp());
     }
     void search(const QString& text)
     {

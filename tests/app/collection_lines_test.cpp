@@ -46,7 +46,7 @@ private slots:
         qputenv("QL310SET_DATA_DIR", m_home.filePath(QStringLiteral("data%1").arg(++run)).toLocal8Bit());
         newRun();
         QVERIFY(m_adapter->start());
-        QVERIFY(window().formLoad());
+        QVERIFY(window().startUp());
     }
     void cleanup()
     {

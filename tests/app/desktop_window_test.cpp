@@ -52,7 +52,7 @@ private:
     QAction* action(const char* name) { return window().findChild<QAction*>(QLatin1String(name)); }
     bool shownOnline()
     {
-        if (!m_adapter->start() || !window().formLoad() || window().state() != MainWindow::State::Normal)
+        if (!m_adapter->start() || !window().startUp() || window().state() != MainWindow::State::Normal)
             return false;
         window().show();
         window().activateWindow();
@@ -120,7 +120,7 @@ private slots:
     void theReadKeyDoesNothingWhileTheAdapterIsAway()
     {
         m_interaction.answer(UserInteraction::Ok);
-        QVERIFY(window().formLoad());
+        QVERIFY(window().startUp());
         QCOMPARE(window().state(), MainWindow::State::Offline);
         window().show();
         window().activateWindow();

@@ -99,7 +99,7 @@ private:
     QByteArray hive() const { return readAll(QString::fromStdString(m_adapter->registryPath())); }
     bool online()
     {
-        return m_adapter->start() && window().formLoad() && window().state() == MainWindow::State::Normal;
+        return m_adapter->start() && window().startUp() && window().state() == MainWindow::State::Normal;
     }
     // A new program on the same adapter state.
     bool restart()
@@ -284,7 +284,7 @@ private slots:
         // At the next start the missing key is said.
         QVERIFY(writeAll(path, "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Other]\n"));
         m_window.reset();
-        QVERIFY(window().formLoad());
+        QVERIFY(window().startUp());
         // The status line keeps its own texts; the sign beside it says why.
         QVERIFY2(window().statusPanel(1).startsWith(QStringLiteral("This time you got ")),
                  qPrintable(window().statusPanel(1)));
@@ -499,7 +499,7 @@ private slots:
     {
         QVERIFY(m_adapter->start({"vanish"}));
         m_interaction.answer(UserInteraction::Ok);
-        QVERIFY(window().formLoad());
+        QVERIFY(window().startUp());
         window().show();
         trigger("mnuExit");
         QVERIFY(!window().isVisible());

@@ -116,7 +116,7 @@ private:
     {
         return QString::fromStdString(m_adapter->stateDir()) + u'/' + QLatin1String(name);
     }
-    bool started() { return window().formLoad() && window().state() == MainWindow::State::Normal; }
+    bool started() { return window().startUp() && window().state() == MainWindow::State::Normal; }
     // A new program on the adapter as it is now.
     bool restarted()
     {

@@ -205,7 +205,7 @@ private slots:
         m_adapter = std::make_unique<ql310::test::SimulatedAdapter>(QL310_ADAPTER_PATH);
         QVERIFY(m_adapter->start());
         m_library = ql310::test::boundTestLibrary();
-        QVERIFY(window().formLoad());
+        QVERIFY(window().startUp());
         window().show();
         QVERIFY(QTest::qWaitForWindowExposed(&window()));
     }
@@ -479,7 +479,7 @@ private slots:
         const QString empty = m_home.filePath(QStringLiteral("no-calls.bin"));
         QVERIFY(ql310::test::writeAll(empty, QByteArray(QL310_CALL_HISTORY_SIZE, '\0')));
         QCOMPARE(m_adapter->command("history " + empty.toStdString()), std::string("ok"));
-        window().mnuCLReadClick();
+        window().readCallLogFromAdapter();
         const QPalette light = QApplication::palette();
         for (const auto& [palette, look] : {std::pair{light, QStringLiteral("light")},
                                             std::pair{darkPalette(), QStringLiteral("dark")}}) {

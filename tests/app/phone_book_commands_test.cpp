@@ -51,7 +51,7 @@ class PhoneBookCommandsTest : public ql310::test::WindowTestBase {
 private:
     std::unique_ptr<QTemporaryDir> m_files;
 
-    bool started() { return window().formLoad() && window().state() == MainWindow::State::Normal; }
+    bool started() { return window().startUp() && window().state() == MainWindow::State::Normal; }
     QString filePath(const char* name) const { return m_files->filePath(QLatin1String(name)); }
     QString write(const char* name, const QByteArray& bytes)
     {

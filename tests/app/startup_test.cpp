@@ -87,7 +87,7 @@ private slots:
     void withTheAdapterTheWindowOpensInTheNormalState()
     {
         QVERIFY(m_adapter->start());
-        QVERIFY(window().formLoad());
+        QVERIFY(window().startUp());
         QCOMPARE(window().state(), MainWindow::State::Normal);
         // The call-log refresh replaces "Open Success !" with its record count.
         QVERIFY(window().statusPanel(1).startsWith(QStringLiteral("This time you got ")));
@@ -104,7 +104,7 @@ private slots:
     void startUpReadsTheBlocksBeforeTheHistory()
     {
         QVERIFY(m_adapter->start());
-        QVERIFY(window().formLoad());
+        QVERIFY(window().startUp());
         const auto codes = m_adapter->journalCodes(4);
         QVERIFY(codes.size() >= 4);
         QCOMPARE(codes.back(), std::string(kFetchHistory));
@@ -113,7 +113,7 @@ private slots:
     void aFailedBlockReadWithAHistoryKeepsTheEditorUnwrittenUntilAPollSucceeds()
     {
         QVERIFY(m_adapter->start({"zero read-setting"}));
-        QVERIFY(window().formLoad());
+        QVERIFY(window().startUp());
         QCOMPARE(window().state(), MainWindow::State::Normal);
         QVERIFY(deviceControlsEnabled());
         QCOMPARE(window().settingsRead(), ql310::kFalse);
@@ -133,7 +133,7 @@ private slots:
     {
         QVERIFY(m_adapter->start({"vanish"}));
         m_interaction.answer(UserInteraction::Cancel);
-        QVERIFY(!window().formLoad());
+        QVERIFY(!window().startUp());
         QCOMPARE(m_interaction.asked().size(), 1);
         const auto& asked = m_interaction.asked().first();
         QCOMPARE(asked.text, QStringLiteral("Waring! ISDN TA is not connected."));
@@ -152,7 +152,7 @@ private slots:
     {
         QVERIFY(m_adapter->start({"vanish"}));
         m_interaction.answer(UserInteraction::Ok);
-        QVERIFY(window().formLoad());
+        QVERIFY(window().startUp());
         QCOMPARE(window().state(), MainWindow::State::Offline);
         QCOMPARE(window().statusPanel(1), QStringLiteral("Open Fail ! ISDN TA may not active"));
         QVERIFY(deviceControlsDisabled());
@@ -174,7 +174,7 @@ private slots:
     {
         QVERIFY(m_adapter->start({"vanish"}));
         m_interaction.answer(UserInteraction::Ok);
-        QVERIFY(window().formLoad());
+        QVERIFY(window().startUp());
         QCOMPARE(m_adapter->command("appear"), std::string("ok"));
         QElapsedTimer since;
         since.start();
@@ -192,7 +192,7 @@ private slots:
     void closingAfterAReadAsksToWriteAndYesRunsTheWrite()
     {
         QVERIFY(m_adapter->start());
-        QVERIFY(window().formLoad());
+        QVERIFY(window().startUp());
         QSignalSpy writes(&window(), &MainWindow::writeCommandStarted);
         m_interaction.answer(UserInteraction::Yes);
         QVERIFY(window().close());
@@ -205,7 +205,7 @@ private slots:
     void noAtTheCloseQuestionClosesWithoutWriting()
     {
         QVERIFY(m_adapter->start());
-        QVERIFY(window().formLoad());
+        QVERIFY(window().startUp());
         QSignalSpy writes(&window(), &MainWindow::writeCommandStarted);
         m_interaction.answer(UserInteraction::No);
         QVERIFY(window().close());
@@ -216,7 +216,7 @@ private slots:
     {
         QVERIFY(m_adapter->start({"vanish"}));
         m_interaction.answer(UserInteraction::Ok);
-        QVERIFY(window().formLoad());
+        QVERIFY(window().startUp());
         QVERIFY(window().close());
         QCOMPARE(m_interaction.asked().size(), 1);
         QVERIFY(!window().timer1().isActive());
@@ -231,7 +231,7 @@ private slots:
             settings.setValue(QStringLiteral("CallHistoryGrid/ 2"), QStringLiteral("junk"));
         }
         QVERIFY(m_adapter->start());
-        QVERIFY(window().formLoad());
+        QVERIFY(window().startUp());
         ql310::calllog::CallLogGrid* grid = window().callLogGrid();
         QCOMPARE(grid->columnWidthTwips(1), 1234);
         QCOMPARE(grid->columnWidthTwips(2), 0);
@@ -249,7 +249,7 @@ private slots:
     void theWindowsSizeAndPlaceComeBackAtTheNextStart()
     {
         QVERIFY(m_adapter->start());
-        QVERIFY(window().formLoad());
+        QVERIFY(window().startUp());
         window().show();
         QVERIFY(QTest::qWaitForWindowExposed(&window()));
         // Small, but no smaller than the window's pages and filter bar allow.
@@ -259,21 +259,21 @@ private slots:
         window().close();
         m_window.reset();
 
-        QVERIFY(window().formLoad());
+        QVERIFY(window().startUp());
         QCOMPARE(window().geometry(), placed);
         m_interaction.answer(UserInteraction::No);
     }
     void aMaximisedWindowOpensMaximised()
     {
         QVERIFY(m_adapter->start());
-        QVERIFY(window().formLoad());
+        QVERIFY(window().startUp());
         window().showMaximized();
         QTRY_VERIFY(window().isMaximized());
         m_interaction.answer(UserInteraction::No);
         window().close();
         m_window.reset();
 
-        QVERIFY(window().formLoad());
+        QVERIFY(window().startUp());
         window().show();
         QTRY_VERIFY(window().isMaximized());
         m_interaction.answer(UserInteraction::No);
@@ -287,7 +287,7 @@ private slots:
             settings.setValue(QStringLiteral("Window/Geometry"), elsewhere.saveGeometry());
         }
         QVERIFY(m_adapter->start());
-        QVERIFY(window().formLoad());
+        QVERIFY(window().startUp());
         const QRect screen = window().screen()->availableGeometry();
         QVERIFY(screen.contains(window().geometry()));
         QCOMPARE(window().size(), QSize(500, 300));
@@ -296,7 +296,7 @@ private slots:
     void withNothingStoredTheWindowWantsItsWholeSizeWithinTheScreen()
     {
         QVERIFY(m_adapter->start());
-        QVERIFY(window().formLoad());
+        QVERIFY(window().startUp());
         const QRect screen = window().screen()->availableGeometry();
         const QSize wanted = window().sizeHint();
         QCOMPARE(window().width(), qMin(wanted.width(), screen.width() - 16));
@@ -317,7 +317,7 @@ private slots:
     void writingDotAppendsToTheStatusLine()
     {
         QVERIFY(m_adapter->start());
-        QVERIFY(window().formLoad());
+        QVERIFY(window().startUp());
         window().setStatusPanel(1, QStringLiteral("Writing"));
         for (int i = 0; i < 11; ++i)
             window().writingDot();

@@ -64,7 +64,7 @@ private slots:
         m_library = ql310::test::boundTestLibrary();
         m_interaction = ScriptedInteraction();
         m_window = std::make_unique<MainWindow>(*m_library, m_interaction);
-        QVERIFY(m_window->formLoad());
+        QVERIFY(m_window->startUp());
         m_window->show();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     }

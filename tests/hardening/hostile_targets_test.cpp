@@ -129,7 +129,7 @@ private slots:
     void everySaveRefusesEveryHostileTargetAndLeavesItAsItWas()
     {
         QVERIFY(m_adapter->start());
-        QVERIFY(window().formLoad());
+        QVERIFY(window().startUp());
         // Something to export in the phone book, and the statistics open.
         window().grid("PhoneBookGrid")->setCellText(1, 1, QStringLiteral("0301234567"));
         window().grid("PhoneBookGrid")->setCellText(1, 2, QStringLiteral("Alice"));

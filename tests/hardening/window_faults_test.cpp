@@ -102,7 +102,7 @@ private slots:
         ScriptedInteraction interaction;
         {
             MainWindow window(library, interaction);
-            QVERIFY(window.formLoad());
+            QVERIFY(window.startUp());
             QCOMPARE(window.state(), MainWindow::State::Normal);
 
             QCOMPARE(adapter.command(fault.toStdString()), std::string("ok"));
