@@ -34,30 +34,26 @@ set(QL310_COMPONENT_ql310-adapter ql310-adapter)
 set(QL310_MAN_PAGES_ql310set)
 set(QL310_MAN_PAGES_ql310-adapter)
 foreach(program ql310set ql310-adapter ql310ctl)
-  if(TARGET ${program})
-    set(component ${QL310_COMPONENT_${program}})
-    set_target_properties(${program} PROPERTIES BUILD_WITH_INSTALL_RPATH ON)
-    if(NOT program STREQUAL "ql310-adapter")
-      set_target_properties(${program} PROPERTIES INSTALL_RPATH "${QL310_RUNPATH}")
-    endif()
-    install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT ${component})
-    list(APPEND QL310_MAN_PAGES_${component} ${program})
+  set(component ${QL310_COMPONENT_${program}})
+  set_target_properties(${program} PROPERTIES BUILD_WITH_INSTALL_RPATH ON)
+  if(NOT program STREQUAL "ql310-adapter")
+    set_target_properties(${program} PROPERTIES INSTALL_RPATH "${QL310_RUNPATH}")
   endif()
+  install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT ${component})
+  list(APPEND QL310_MAN_PAGES_${component} ${program})
 endforeach()
 install(TARGETS ql310 LIBRARY DESTINATION ${QL310_PRIVATE_LIBDIR} COMPONENT ql310set)
 
-if(TARGET ql310set)
-  # Found at run time in P/share/ql310set beside P/bin (controls/online_help).
-  install(FILES ${QL310_HELP_FILE} ${QL310_HELP_FILE_DE} DESTINATION ${CMAKE_INSTALL_DATADIR}/ql310set
-    COMPONENT ql310set)
-  install(FILES ${QL310_DESKTOP_DIR}/ql310set.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
-    RENAME ${QL310_APP_ID}.desktop COMPONENT ql310set)
-  install(FILES ${QL310_DESKTOP_DIR}/ql310set.svg
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
-    RENAME ${QL310_APP_ID}.svg COMPONENT ql310set)
-  install(FILES ${QL310_DESKTOP_DIR}/ql310set.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
-    RENAME ${QL310_APP_ID}.metainfo.xml COMPONENT ql310set)
-endif()
+# Found at run time in P/share/ql310set beside P/bin (controls/online_help).
+install(FILES ${QL310_HELP_FILE} ${QL310_HELP_FILE_DE} DESTINATION ${CMAKE_INSTALL_DATADIR}/ql310set
+  COMPONENT ql310set)
+install(FILES ${QL310_DESKTOP_DIR}/ql310set.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
+  RENAME ${QL310_APP_ID}.desktop COMPONENT ql310set)
+install(FILES ${QL310_DESKTOP_DIR}/ql310set.svg
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+  RENAME ${QL310_APP_ID}.svg COMPONENT ql310set)
+install(FILES ${QL310_DESKTOP_DIR}/ql310set.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
+  RENAME ${QL310_APP_ID}.metainfo.xml COMPONENT ql310set)
 
 # The systemd user units of the background call log and the simulated adapter.
 include(${QL310_DESKTOP_DIR}/systemd/units.cmake)

@@ -9,9 +9,7 @@
 set(QL310_UNIT_SOURCE_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(QL310_USER_UNIT_DIR lib/systemd/user)
 set(QL310_UNITS_ql310set)
-if(TARGET ql310ctl)
-  set(QL310_UNITS_ql310set ql310-calllog.service ql310-calllog.timer)
-endif()
+set(QL310_UNITS_ql310set ql310-calllog.service ql310-calllog.timer)
 set(QL310_UNITS_ql310-adapter ql310-adapter.service)
 
 set(QL310_BINDIR ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
