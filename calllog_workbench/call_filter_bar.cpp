@@ -24,14 +24,13 @@ CallFilterBar::CallFilterBar(const std::function<QString(int)>& text, QWidget* p
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("CallFilterBar"));
-    // Two rows, so that the bar fits the window at large fonts too.
-    auto* rows = new QVBoxLayout(this);
-    rows->setContentsMargins(0, 0, 0, 0);
-    auto* first = new QHBoxLayout;
-    auto* second = new QHBoxLayout;
-    rows->addLayout(first);
-    rows->addLayout(second);
+    createControls(text);
+    layOutControls();
+    connectControls();
+}
 
+void CallFilterBar::createControls(const std::function<QString(int)>& text)
+{
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("CallSearch"));
     m_search->setPlaceholderText(tr("Number or name"));
@@ -51,23 +50,6 @@ CallFilterBar::CallFilterBar(const std::function<QString(int)>& text, QWidget* p
     for (int id : kPortTexts)
         m_port->addItem(text(id), text(id));
 
-    auto dateEdit = [this](const char* name, const QString& spoken) {
-        auto* edit = new QDateEdit(QDate::currentDate(), this);
-        edit->setObjectName(QLatin1String(name));
-        // The date's text box, which takes the focus, is said by the name too.
-        edit->setAccessibleName(spoken);
-        for (QLineEdit* box : edit->findChildren<QLineEdit*>())
-            box->setAccessibleName(spoken);
-        edit->setCalendarPopup(true);
-        // The date as the program's language writes it.
-        //: The format of the filter's dates (QDate::toString).
-        edit->setDisplayFormat(tr("yyyy-MM-dd"));
-        edit->setEnabled(false);
-        // Room for the whole date beside the pop-up button.
-        edit->setMinimumWidth(edit->sizeHint().width() +
-                              edit->fontMetrics().horizontalAdvance(QStringLiteral("00")));
-        return edit;
-    };
     m_fromOn = new QCheckBox(tr("From"), this);
     m_fromOn->setObjectName(QStringLiteral("CallFromOn"));
     m_from = dateEdit("CallFrom", tr("First day"));
@@ -83,7 +65,36 @@ CallFilterBar::CallFilterBar(const std::function<QString(int)>& text, QWidget* p
     m_reset->setObjectName(QStringLiteral("CallFilterReset"));
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("CallCount"));
+}
 
+QDateEdit* CallFilterBar::dateEdit(const char* name, const QString& spoken)
+{
+    auto* edit = new QDateEdit(QDate::currentDate(), this);
+    edit->setObjectName(QLatin1String(name));
+    // The date's text box, which takes the focus, is said by the name too.
+    edit->setAccessibleName(spoken);
+    for (QLineEdit* box : edit->findChildren<QLineEdit*>())
+        box->setAccessibleName(spoken);
+    edit->setCalendarPopup(true);
+    // The date as the program's language writes it.
+    //: The format of the filter's dates (QDate::toString).
+    edit->setDisplayFormat(tr("yyyy-MM-dd"));
+    edit->setEnabled(false);
+    // Room for the whole date beside the pop-up button.
+    edit->setMinimumWidth(edit->sizeHint().width() +
+                          edit->fontMetrics().horizontalAdvance(QStringLiteral("00")));
+    return edit;
+}
+
+void CallFilterBar::layOutControls()
+{
+    // Two rows, so that the bar fits the window at large fonts too.
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    auto* first = new QHBoxLayout;
+    auto* second = new QHBoxLayout;
+    rows->addLayout(first);
+    rows->addLayout(second);
     first->addWidget(m_search, 1);
     for (QWidget* widget : std::initializer_list<QWidget*>{m_direction, m_port, m_fromOn, m_from,
                                                            m_toOn, m_to})
@@ -91,7 +102,10 @@ CallFilterBar::CallFilterBar(const std::function<QString(int)>& text, QWidget* p
     for (QWidget* widget : std::initializer_list<QWidget*>{m_lost, m_inProgress, m_reset})
         second->addWidget(widget);
     second->addWidget(m_count, 1);
+}
 
+void CallFilterBar::connectControls()
+{
     m_typing.setSingleShot(true);
     m_typing.setInterval(kTypingPauseMs);
     connect(&m_typing, &QTimer::timeout, this, &CallFilterBar::changed);

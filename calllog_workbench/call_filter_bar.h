@@ -42,6 +42,10 @@ signals:
     void filterChanged();
 
 private:
+    void createControls(const std::function<QString(int)>& text);
+    QDateEdit* dateEdit(const char* name, const QString& spoken);
+    void layOutControls();
+    void connectControls();
     void changed();
 
     QLineEdit* m_search;
