@@ -5,12 +5,9 @@
 #include "device_protocol.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <thread>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -198,33 +195,23 @@ enum class ReadResult { Ok, Missing, Unreadable, NotAHive };
 // ever, a device would never end).
 ReadResult readFile(const std::string& path, std::string& out)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0)
-        return errno == ENOENT ? ReadResult::Missing : ReadResult::Unreadable;
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
-        static_cast<unsigned long long>(status.st_size) > kMaxHiveSize) {
-        ::close(fd);
-        return ReadResult::NotAHive;
+    const FileContent file = readRegularFile(path, kMaxHiveSize);
+    switch (file.error) {
+    case ReadError::None:
+        out.assign(file.bytes.begin(), file.bytes.end());
+        return ReadResult::Ok;
+    case ReadError::Missing:
+        return ReadResult::Missing;
+    case ReadError::CannotOpen:
+    case ReadError::CannotRead:
+        return ReadResult::Unreadable;
+    case ReadError::CannotStat:
+    case ReadError::Directory:
+    case ReadError::NotRegular:
+    case ReadError::TooLarge:
+        break;
     }
-    out.clear();
-    out.reserve(static_cast<size_t>(status.st_size));
-    char buffer[8192];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof(buffer));
-        if (n > 0) {
-            out.append(buffer, static_cast<size_t>(n));
-            if (out.size() > kMaxHiveSize) { // grew while being read
-                ::close(fd);
-                return ReadResult::NotAHive;
-            }
-            continue;
-        }
-        if (n < 0 && errno == EINTR)
-            continue;
-        ::close(fd);
-        return n == 0 ? ReadResult::Ok : ReadResult::Unreadable;
-    }
+    return ReadResult::NotAHive;
 }
 
 std::string directoryOf(const std::string& path)
@@ -242,9 +229,8 @@ std::string directoryOf(const std::string& path)
 // right, unless it is a shared one with the sticky bit (as /tmp).
 void makeHiveFolder(const std::string& directory)
 {
-    for (size_t i = 1; i <= directory.size(); ++i)
-        if (i == directory.size() || directory[i] == '/')
-            ::mkdir(directory.substr(0, i).c_str(), kNewFolderMode);
+    // A folder that cannot be made shows when the hive is stored.
+    makeDirectories(directory, kNewFolderMode, kNewFolderMode);
     struct stat status {};
     if (::stat(directory.c_str(), &status) == 0 && S_ISDIR(status.st_mode) &&
         status.st_uid == ::geteuid() && (status.st_mode & S_IWOTH) && !(status.st_mode & S_ISVTX))
@@ -556,15 +542,16 @@ OpenStatus RegistryKey::openLocked(const std::string& subKey, bool create, bool*
             std::string reason;
             if (!saveTarget(path, target, reason))
                 return OpenStatus::NotWritable;
-            m_lockFd = ::open((target + kLockSuffix).c_str(),
-                              O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW, kNewFileMode);
-            if (m_lockFd < 0)
+            m_lockFd.reset(::open((target + kLockSuffix).c_str(),
+                                  O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW,
+                                  kNewFileMode));
+            if (!m_lockFd)
                 return OpenStatus::NotWritable;
-            const device::LockResult lock =
-                device::lockWithin(m_lockFd, m_lockWaitMs < 0 ? device::timeoutMs() : m_lockWaitMs);
-            if (lock != device::LockResult::Locked) {
+            const LockResult lock =
+                lockWithin(m_lockFd.get(), m_lockWaitMs < 0 ? device::timeoutMs() : m_lockWaitMs);
+            if (lock != LockResult::Locked) {
                 close();
-                return lock == device::LockResult::TimedOut ? OpenStatus::Busy : OpenStatus::NotWritable;
+                return lock == LockResult::TimedOut ? OpenStatus::Busy : OpenStatus::NotWritable;
             }
         }
         auto fail = [this](OpenStatus status) {
@@ -664,11 +651,9 @@ bool RegistryKey::close()
             ok = false;
         }
     }
-    if (m_lockFd >= 0) {
-        ::flock(m_lockFd, LOCK_UN);
-        ::close(m_lockFd);
-    }
-    m_lockFd = -1;
+    if (m_lockFd)
+        ::flock(m_lockFd.get(), LOCK_UN);
+    m_lockFd.reset();
     m_document.reset();
     m_dirty = false;
     return ok;
