@@ -297,18 +297,23 @@ struct HiveDocument::Impl {
         entries.push_back(signature);
         crlf = false;
     }
+
+    // The physical lines of `input`, past a byte order mark; one that ends
+    // in CR LF makes the hive keep that ending.
+    std::vector<std::string> splitLines(const std::string& input);
+    // The value line lines[i], trimmed in `logical`, into `entry`, with the
+    // lines that continue its hex data (`i` ends on the last of them).
+    // False when it is no value of a key.
+    static bool parseValue(const std::vector<std::string>& lines, size_t& i, std::string logical,
+                           bool inSection, Entry& entry);
 };
 
 HiveDocument::HiveDocument() : m_impl(std::make_unique<Impl>()) { m_impl->clear(); }
 
 HiveDocument::~HiveDocument() = default;
 
-bool HiveDocument::parse(const std::string& input)
+std::vector<std::string> HiveDocument::Impl::splitLines(const std::string& input)
 {
-    Impl& d = *m_impl;
-    d.entries.clear();
-    d.crlf = false;
-
     std::vector<std::string> lines;
     size_t start = input.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
     while (start < input.size()) {
@@ -318,11 +323,50 @@ bool HiveDocument::parse(const std::string& input)
         std::string line = input.substr(start, end - start);
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
-            d.crlf = true;
+            crlf = true;
         }
         lines.push_back(std::move(line));
         start = end + 1;
     }
+    return lines;
+}
+
+bool HiveDocument::Impl::parseValue(const std::vector<std::string>& lines, size_t& i,
+                                    std::string logical, bool inSection, Entry& entry)
+{
+    // A value line, possibly continued with a trailing backslash.
+    const bool hexData = startsWithNoCase(logical, logical.find('=') + 1, "hex");
+    while (hexData && !logical.empty() && logical.back() == '\\' && i + 1 < lines.size()) {
+        logical.pop_back();
+        entry.lines.push_back(lines[++i]);
+        logical += trim(lines[i]);
+    }
+    // Data continued past the end of the file is a cut-off hive: taken as
+    // it is, whatever the hive appended next would become part of it.
+    if (hexData && !logical.empty() && logical.back() == '\\' && i + 1 >= lines.size())
+        return false;
+    size_t at = 0;
+    std::string name;
+    if (logical[0] == '@')
+        at = 1;
+    else if (!parseQuoted(logical, at, name))
+        return false;
+    while (at < logical.size() && (logical[at] == ' ' || logical[at] == '\t'))
+        ++at;
+    if (!inSection || at >= logical.size() || logical[at] != '=' ||
+        !parseData(trim(logical.substr(at + 1)), entry.value))
+        return false;
+    entry.kind = Kind::Value;
+    entry.name = lower(name);
+    return true;
+}
+
+bool HiveDocument::parse(const std::string& input)
+{
+    Impl& d = *m_impl;
+    d.entries.clear();
+    d.crlf = false;
+    std::vector<std::string> lines = d.splitLines(input);
     d.entries.reserve(lines.size() + 1);
 
     bool signed_ = false;
@@ -355,37 +399,10 @@ bool HiveDocument::parse(const std::string& input)
             d.entries.push_back(std::move(entry));
             continue;
         }
-        // A value line, possibly continued with a trailing backslash.
-        std::string logical = line;
-        const bool hexData = startsWithNoCase(logical, logical.find('=') + 1, "hex");
-        while (hexData && !logical.empty() && logical.back() == '\\' && i + 1 < lines.size()) {
-            logical.pop_back();
-            entry.lines.push_back(lines[++i]);
-            logical += trim(lines[i]);
-        }
-        // Data continued past the end of the file is a cut-off hive: taken as
-        // it is, whatever the hive appended next would become part of it.
-        if (hexData && !logical.empty() && logical.back() == '\\' && i + 1 >= lines.size()) {
+        if (!Impl::parseValue(lines, i, line, inSection, entry)) {
             d.clear();
             return false;
         }
-        size_t at = 0;
-        std::string name;
-        if (logical[0] == '@') {
-            at = 1;
-        } else if (!parseQuoted(logical, at, name)) {
-            d.clear();
-            return false;
-        }
-        while (at < logical.size() && (logical[at] == ' ' || logical[at] == '\t'))
-            ++at;
-        if (!inSection || at >= logical.size() || logical[at] != '=' ||
-            !parseData(trim(logical.substr(at + 1)), entry.value)) {
-            d.clear();
-            return false;
-        }
-        entry.kind = Impl::Kind::Value;
-        entry.name = lower(name);
         d.entries.push_back(std::move(entry));
     }
     if (!signed_) {
