@@ -4,14 +4,13 @@
 #include "atomic_file.h"
 #include "factory_defaults.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <vector>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace ql310::adapter {
 
@@ -59,36 +58,21 @@ template <size_t N>
 bool readFile(const std::string& path, std::array<uint8_t, N>& into, bool& missing,
               std::string& error)
 {
-    missing = false;
     // Without blocking, and only from a regular file: a named pipe put in
     // the state folder would hold the adapter's start for ever.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) {
-        missing = errno == ENOENT;
-        if (!missing)
-            error = path + ": " + std::strerror(errno);
+    const FileContent file = readRegularFile(path, N);
+    missing = file.error == ReadError::Missing;
+    if (missing)
+        return false;
+    if (file.error == ReadError::CannotOpen) {
+        error = path + ": " + std::strerror(file.systemError);
         return false;
     }
-    struct stat status {};
-    std::array<uint8_t, N> buffer{};
-    size_t n = 0;
-    const bool regular = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
-    // A regular file of exactly N bytes; its size says whether more follows.
-    const bool sized = regular && static_cast<unsigned long long>(status.st_size) == N;
-    while (sized && n < N) {
-        const ssize_t got = ::read(fd, buffer.data() + n, N - n);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            break;
-        n += static_cast<size_t>(got);
-    }
-    ::close(fd);
-    if (n != N) {
+    if (!file.ok() || file.bytes.size() != N) {
         error = path + ": not a " + std::to_string(N) + "-byte image";
         return false;
     }
-    into = buffer;
+    std::copy(file.bytes.begin(), file.bytes.end(), into.begin());
     return true;
 }
 

@@ -118,6 +118,80 @@ bool parseCall(const std::vector<std::string>& words, Command& command)
     return true;
 }
 
+// What became of a command's words.
+enum class Outcome { Done, WrongArguments, Unknown };
+
+// The commands that change the faults.
+Outcome applyFault(const std::vector<std::string>& words, Faults& faults)
+{
+    const std::string& verb = words[0];
+    const size_t args = words.size() - 1;
+    uint32_t code = 0;
+    if (verb == "busy") {
+        if (args != 1 || (words[1] != "read" && words[1] != "write"))
+            return Outcome::WrongArguments;
+        if (words[1] == "read")
+            faults.statusCount[device::kStatusBeforeRead] = 3;
+        else
+            faults.statusCount[device::kStatusBeforeWrite] = 1;
+        return Outcome::Done;
+    }
+    if (verb == "idle" || verb == "clear") {
+        if (args != 0)
+            return Outcome::WrongArguments;
+        if (verb == "idle")
+            faults.statusCount.clear();
+        else
+            faults.clear();
+        return Outcome::Done;
+    }
+    if (verb == "status") {
+        uint32_t count = 0;
+        if (args != 2 || !parseCode(words[1], code) || !parseCount(words[2], count))
+            return Outcome::WrongArguments;
+        faults.statusCount[code] = count;
+        return Outcome::Done;
+    }
+    if (verb == "zero" || verb == "hang" || verb == "reject" || verb == "drop") {
+        if (args != 1 || !parseCode(words[1], code))
+            return Outcome::WrongArguments;
+        std::set<uint32_t>& set = verb == "zero"   ? faults.zero
+                                  : verb == "hang" ? faults.hang
+                                  : verb == "reject" ? faults.reject
+                                                   : faults.drop;
+        set.insert(code);
+        return Outcome::Done;
+    }
+    return Outcome::Unknown;
+}
+
+// The commands that ask the daemon to act.
+Outcome parseAction(const std::vector<std::string>& words, Command& command)
+{
+    const std::string& verb = words[0];
+    const size_t args = words.size() - 1;
+    static const std::map<std::string, Action> simple = {
+        {"vanish", Action::Vanish}, {"appear", Action::Appear}, {"factory", Action::Factory},
+        {"quit", Action::Quit},     {"ping", Action::None},
+    };
+    if (auto it = simple.find(verb); it != simple.end()) {
+        if (args != 0)
+            return Outcome::WrongArguments;
+        command.action = it->second;
+        return Outcome::Done;
+    }
+    if (verb == "call")
+        return parseCall(words, command) ? Outcome::Done : Outcome::WrongArguments;
+    if (verb == "history") {
+        if (args != 1)
+            return Outcome::WrongArguments;
+        command.action = Action::LoadHistory;
+        command.argument = words[1];
+        return Outcome::Done;
+    }
+    return Outcome::Unknown;
+}
+
 } // namespace
 
 bool applyCommand(const std::string& line, Faults& faults, Command& command, std::string& error)
@@ -131,76 +205,21 @@ bool applyCommand(const std::string& line, Faults& faults, Command& command, std
         error = "empty command";
         return false;
     }
-    const std::string& verb = words[0];
-    const size_t args = words.size() - 1;
-    auto wrongArguments = [&] {
-        error = "wrong arguments for '" + verb + "'";
+    Outcome outcome = applyFault(words, faults);
+    if (outcome == Outcome::Unknown)
+        outcome = parseAction(words, command);
+    switch (outcome) {
+    case Outcome::Done:
+        return true;
+    case Outcome::WrongArguments:
+        // A half-parsed command asks for nothing.
+        command = Command();
+        error = "wrong arguments for '" + words[0] + "'";
         return false;
-    };
-    uint32_t code = 0;
-    if (verb == "busy") {
-        if (args != 1 || (words[1] != "read" && words[1] != "write"))
-            return wrongArguments();
-        if (words[1] == "read")
-            faults.statusCount[device::kStatusBeforeRead] = 3;
-        else
-            faults.statusCount[device::kStatusBeforeWrite] = 1;
-        return true;
+    case Outcome::Unknown:
+        break;
     }
-    if (verb == "idle") {
-        if (args != 0)
-            return wrongArguments();
-        faults.statusCount.clear();
-        return true;
-    }
-    if (verb == "status") {
-        uint32_t count = 0;
-        if (args != 2 || !parseCode(words[1], code) || !parseCount(words[2], count))
-            return wrongArguments();
-        faults.statusCount[code] = count;
-        return true;
-    }
-    if (verb == "zero" || verb == "hang" || verb == "reject" || verb == "drop") {
-        if (args != 1 || !parseCode(words[1], code))
-            return wrongArguments();
-        std::set<uint32_t>& set = verb == "zero"   ? faults.zero
-                                  : verb == "hang" ? faults.hang
-                                  : verb == "reject" ? faults.reject
-                                                   : faults.drop;
-        set.insert(code);
-        return true;
-    }
-    static const std::map<std::string, Action> simple = {
-        {"vanish", Action::Vanish}, {"appear", Action::Appear}, {"factory", Action::Factory},
-        {"quit", Action::Quit},     {"ping", Action::None},
-    };
-    if (auto it = simple.find(verb); it != simple.end()) {
-        if (args != 0)
-            return wrongArguments();
-        command.action = it->second;
-        return true;
-    }
-    if (verb == "clear") {
-        if (args != 0)
-            return wrongArguments();
-        faults.clear();
-        return true;
-    }
-    if (verb == "call") {
-        if (!parseCall(words, command)) {
-            command = Command();
-            return wrongArguments();
-        }
-        return true;
-    }
-    if (verb == "history") {
-        if (args != 1)
-            return wrongArguments();
-        command.action = Action::LoadHistory;
-        command.argument = words[1];
-        return true;
-    }
-    error = "unknown command '" + verb + "'";
+    error = "unknown command '" + words[0] + "'";
     return false;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "server.h"
 
+#include "atomic_file.h"
 #include "device_protocol.h"
 
 #include <algorithm>
@@ -35,12 +36,8 @@ bool someoneListens(const std::string& path)
     sockaddr_un address;
     if (!makeAddress(path, address))
         return false;
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0)
-        return false;
-    const bool live = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0;
-    ::close(fd);
-    return live;
+    const UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    return fd && ::connect(fd.get(), reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0;
 }
 
 // Creates the device directory, private to this user, and its parents.
@@ -48,15 +45,10 @@ bool someoneListens(const std::string& path)
 // device of their own in it.
 bool makeDeviceDirectory(const std::string& path, std::string& error)
 {
-    for (size_t i = 1; i <= path.size(); ++i) {
-        if (i == path.size() || path[i] == '/') {
-            const std::string part = path.substr(0, i);
-            const mode_t mode = i == path.size() ? 0700 : 0755;
-            if (::mkdir(part.c_str(), mode) != 0 && errno != EEXIST) {
-                error = part + ": " + std::strerror(errno);
-                return false;
-            }
-        }
+    std::string part;
+    if (const int failure = makePrivateDirectory(path, &part); failure != 0) {
+        error = part + ": " + std::strerror(failure);
+        return false;
     }
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
@@ -74,35 +66,27 @@ bool makeDeviceDirectory(const std::string& path, std::string& error)
 // pipe would hold every client until a writer came.
 bool readHistoryFile(const std::string& path, HistoryImage& image, std::string& error)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) {
-        error = path + ": " + std::strerror(errno);
+    const FileContent file = readRegularFile(path, image.size());
+    switch (file.error) {
+    case ReadError::Missing:
+    case ReadError::CannotOpen:
+        error = path + ": " + std::strerror(file.systemError);
         return false;
-    }
-    struct stat status {};
-    const bool regular = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
-    size_t done = 0;
-    uint8_t extra = 0;
-    bool more = false;
-    while (regular && done < image.size()) {
-        const ssize_t n = ::read(fd, image.data() + done, image.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        done += static_cast<size_t>(n);
-    }
-    if (regular && done == image.size())
-        more = ::read(fd, &extra, 1) != 0;
-    ::close(fd);
-    if (!regular) {
+    case ReadError::CannotStat:
+    case ReadError::Directory:
+    case ReadError::NotRegular:
         error = path + ": not a regular file";
         return false;
+    case ReadError::None:
+    case ReadError::TooLarge:
+    case ReadError::CannotRead:
+        break;
     }
-    if (done != image.size() || more) {
+    if (file.bytes.size() != image.size()) {
         error = path + ": not a " + std::to_string(image.size()) + "-byte call history";
         return false;
     }
+    std::copy(file.bytes.begin(), file.bytes.end(), image.begin());
     return true;
 }
 
@@ -118,18 +102,16 @@ Server::Server(ServerOptions options, AdapterState& state, Faults& faults)
 Server::~Server()
 {
     vanish();
-    if (m_controlListener >= 0) {
-        ::close(m_controlListener);
+    if (m_controlListener) {
+        m_controlListener.reset();
         ::unlink(m_controlPath.c_str());
     }
-    for (Peer& peer : m_peers)
-        if (peer.fd >= 0)
-            ::close(peer.fd);
+    m_peers.clear();
     if (m_journal)
         std::fclose(m_journal);
 }
 
-bool Server::listenOn(const std::string& path, int& fd, std::string& error)
+bool Server::listenOn(const std::string& path, UniqueFd& fd, std::string& error)
 {
     sockaddr_un address;
     if (!makeAddress(path, address)) {
@@ -141,13 +123,11 @@ bool Server::listenOn(const std::string& path, int& fd, std::string& error)
         return false;
     }
     ::unlink(path.c_str()); // a socket left behind by a daemon that died
-    fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
-        ::listen(fd, 16) != 0) {
+    fd.reset(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    if (!fd || ::bind(fd.get(), reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
+        ::listen(fd.get(), 16) != 0) {
         error = path + ": " + std::strerror(errno);
-        if (fd >= 0)
-            ::close(fd);
-        fd = -1;
+        fd.reset();
         return false;
     }
     return true;
@@ -160,22 +140,20 @@ bool Server::start(std::string& error)
     if (!m_options.journalPath.empty()) {
         // Only a regular file, opened without blocking: a named pipe would
         // hold the start until a reader came.
-        const int fd = ::open(m_options.journalPath.c_str(),
-                              O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0644);
+        UniqueFd fd(::open(m_options.journalPath.c_str(),
+                           O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0644));
         struct stat status {};
-        if (fd < 0 || ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        if (!fd || ::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
             error = m_options.journalPath + ": " +
-                    (fd < 0 ? std::strerror(errno) : "not a regular file");
-            if (fd >= 0)
-                ::close(fd);
+                    (!fd ? std::strerror(errno) : "not a regular file");
             return false;
         }
-        m_journal = ::fdopen(fd, "a");
+        m_journal = ::fdopen(fd.get(), "a");
         if (!m_journal) {
             error = m_options.journalPath + ": " + std::strerror(errno);
-            ::close(fd);
             return false;
         }
+        fd.release(); // the journal's stream closes it
     }
     // The device first: once the control socket answers, the device does too.
     return appear(error) && listenOn(m_controlPath, m_controlListener, error);
@@ -183,46 +161,42 @@ bool Server::start(std::string& error)
 
 bool Server::appear(std::string& error)
 {
-    if (m_device >= 0)
+    if (m_device)
         return true;
     return listenOn(m_devicePath, m_device, error);
 }
 
 void Server::vanish()
 {
-    if (m_device >= 0) {
-        ::close(m_device);
+    if (m_device) {
+        m_device.reset();
         ::unlink(m_devicePath.c_str());
-        m_device = -1;
     }
-    for (Peer& peer : m_peers) {
-        if (!peer.control && peer.fd >= 0) {
-            ::close(peer.fd);
-            peer.fd = -1;
-        }
-    }
+    for (Peer& peer : m_peers)
+        if (!peer.control)
+            peer.fd.reset();
 }
 
 void Server::run(volatile int* stopRequested)
 {
     while (!m_quit && !(stopRequested && *stopRequested)) {
         m_peers.erase(std::remove_if(m_peers.begin(), m_peers.end(),
-                                     [](const Peer& p) { return p.fd < 0; }),
+                                     [](const Peer& p) { return !p.fd; }),
                       m_peers.end());
         std::vector<pollfd> fds;
         // While accepting fails for want of descriptors the listeners rest,
         // and the connections already made are served meanwhile.
         const int pause = acceptPauseLeftMs();
         if (pause == 0) {
-            if (m_device >= 0)
-                fds.push_back({m_device, POLLIN, 0});
-            if (m_controlListener >= 0)
-                fds.push_back({m_controlListener, POLLIN, 0});
+            if (m_device)
+                fds.push_back({m_device.get(), POLLIN, 0});
+            if (m_controlListener)
+                fds.push_back({m_controlListener.get(), POLLIN, 0});
         }
         const size_t firstPeer = fds.size();
         for (const Peer& peer : m_peers)
-            fds.push_back({peer.fd, static_cast<short>(POLLIN | (peer.out.empty() ? 0 : POLLOUT)),
-                           0});
+            fds.push_back({peer.fd.get(),
+                           static_cast<short>(POLLIN | (peer.out.empty() ? 0 : POLLOUT)), 0});
         // The bounded wait only lets a stop signal be seen.
         const int ready = ::poll(fds.data(), fds.size(), pause > 0 ? std::min(pause, 500) : 500);
         if (ready <= 0)
@@ -231,20 +205,20 @@ void Server::run(volatile int* stopRequested)
         for (size_t i = 0; i < peers; ++i) {
             Peer& peer = m_peers[i];
             const short events = fds[firstPeer + i].revents;
-            if (peer.fd < 0 || fds[firstPeer + i].fd != peer.fd)
+            if (!peer.fd || fds[firstPeer + i].fd != peer.fd.get())
                 continue;
             if (events & POLLOUT)
                 flush(peer);
-            if (peer.fd >= 0 && (events & (POLLIN | POLLHUP | POLLERR)))
+            if (peer.fd && (events & (POLLIN | POLLHUP | POLLERR)))
                 readFrom(peer);
         }
         for (size_t i = 0; i < firstPeer; ++i) {
             if (!(fds[i].revents & POLLIN))
                 continue;
-            if (fds[i].fd == m_device)
-                accept(m_device, false);
-            else if (fds[i].fd == m_controlListener)
-                accept(m_controlListener, true);
+            if (fds[i].fd == m_device.get())
+                accept(m_device.get(), false);
+            else if (fds[i].fd == m_controlListener.get())
+                accept(m_controlListener.get(), true);
         }
     }
 }
@@ -271,7 +245,7 @@ void Server::accept(int listener, bool control)
         }
         m_acceptBackoffMs = 0;
         Peer peer;
-        peer.fd = fd;
+        peer.fd.reset(fd);
         peer.control = control;
         m_peers.push_back(std::move(peer));
     }
@@ -288,7 +262,7 @@ void Server::readFrom(Peer& peer)
 {
     uint8_t buffer[4096];
     for (;;) {
-        const ssize_t n = ::recv(peer.fd, buffer, sizeof(buffer), 0);
+        const ssize_t n = ::recv(peer.fd.get(), buffer, sizeof(buffer), 0);
         if (n > 0) {
             peer.in.insert(peer.in.end(), buffer, buffer + n);
             continue;
@@ -304,8 +278,7 @@ void Server::readFrom(Peer& peer)
             handleLines(peer);
         else
             handleFrames(peer);
-        ::close(peer.fd);
-        peer.fd = -1;
+        peer.fd.reset();
         return;
     }
     if (peer.control)
@@ -317,12 +290,11 @@ void Server::readFrom(Peer& peer)
 void Server::handleFrames(Peer& peer)
 {
     size_t used = 0;
-    while (peer.fd >= 0 && peer.in.size() - used >= device::kHeaderSize) {
+    while (peer.fd && peer.in.size() - used >= device::kHeaderSize) {
         const device::RequestHeader header = device::decodeRequestHeader(peer.in.data() + used);
         if (header.inputLength > device::kMaxPayload || header.outputLength > device::kMaxPayload) {
             // Not a request of this driver: cut the connection.
-            ::close(peer.fd);
-            peer.fd = -1;
+            peer.fd.reset();
             return;
         }
         if (peer.in.size() - used < device::kHeaderSize + header.inputLength)
@@ -330,8 +302,7 @@ void Server::handleFrames(Peer& peer)
         const uint8_t* input = peer.in.data() + used + device::kHeaderSize;
         used += device::kHeaderSize + header.inputLength;
         if (!answer(peer, header.code, input, header.inputLength, header.outputLength)) {
-            ::close(peer.fd);
-            peer.fd = -1;
+            peer.fd.reset();
             return;
         }
     }
@@ -477,7 +448,7 @@ bool Server::answer(Peer& peer, uint32_t code, const uint8_t* input, uint32_t in
 
 void Server::send(Peer& peer, const std::vector<uint8_t>& bytes)
 {
-    if (peer.gone || peer.fd < 0)
+    if (peer.gone || !peer.fd)
         return;
     peer.out.insert(peer.out.end(), bytes.begin(), bytes.end());
     flush(peer);
@@ -485,8 +456,8 @@ void Server::send(Peer& peer, const std::vector<uint8_t>& bytes)
 
 void Server::flush(Peer& peer)
 {
-    while (peer.fd >= 0 && !peer.out.empty()) {
-        const ssize_t n = ::send(peer.fd, peer.out.data(), peer.out.size(), MSG_NOSIGNAL);
+    while (peer.fd && !peer.out.empty()) {
+        const ssize_t n = ::send(peer.fd.get(), peer.out.data(), peer.out.size(), MSG_NOSIGNAL);
         if (n > 0) {
             peer.out.erase(peer.out.begin(), peer.out.begin() + n);
             continue;
@@ -497,8 +468,7 @@ void Server::flush(Peer& peer)
             return;
         // The peer went away before reading its answer; that is allowed for
         // the requests whose completion the library does not await.
-        ::close(peer.fd);
-        peer.fd = -1;
+        peer.fd.reset();
         return;
     }
 }

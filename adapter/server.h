@@ -4,6 +4,7 @@
 #pragma once
 
 #include "adapter_state.h"
+#include "atomic_file.h"
 #include "faults.h"
 
 #include <chrono>
@@ -36,14 +37,14 @@ public:
 
 private:
     struct Peer {
-        int fd = -1;
+        UniqueFd fd;
         bool control = false;
         std::vector<uint8_t> in;
         std::vector<uint8_t> out;
         bool gone = false; // the peer closed: requests still run, answers are dropped
     };
 
-    bool listenOn(const std::string& path, int& fd, std::string& error);
+    bool listenOn(const std::string& path, UniqueFd& fd, std::string& error);
     void vanish();
     bool appear(std::string& error);
     void accept(int listener, bool control);
@@ -65,8 +66,8 @@ private:
     Faults& m_faults;
     std::string m_devicePath;
     std::string m_controlPath;
-    int m_device = -1;
-    int m_controlListener = -1;
+    UniqueFd m_device;
+    UniqueFd m_controlListener;
     std::vector<Peer> m_peers;
     FILE* m_journal = nullptr;
     bool m_quit = false;

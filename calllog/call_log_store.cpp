@@ -257,12 +257,10 @@ TableState tableState(const QString& path, QString& reason)
 bool createDatabase(const QString& path, bool sortIndexes, QString& reason)
 {
     QByteArray temporary = QFile::encodeName(path) + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data()); // the user's alone
-    if (fd < 0) {
+    if (!UniqueFd(::mkstemp(temporary.data()))) { // the user's alone
         reason = path + ": " + systemReason(errno);
         return false;
     }
-    ::close(fd);
     QL310_CRASH_POINT("create-empty");
     const QString connection = "ql310-create-" + uniqueSuffix();
     bool ok = false;
@@ -287,10 +285,9 @@ bool createDatabase(const QString& path, bool sortIndexes, QString& reason)
     }
     QSqlDatabase::removeDatabase(connection);
     if (ok) {
-        const int sync = ::open(temporary.constData(), O_RDONLY | O_CLOEXEC);
-        ok = sync >= 0 && ::fsync(sync) == 0;
-        if (sync >= 0)
-            ::close(sync);
+        UniqueFd sync(::open(temporary.constData(), O_RDONLY | O_CLOEXEC));
+        ok = sync && ::fsync(sync.get()) == 0;
+        sync.reset();
         QL310_CRASH_POINT("create-before-rename");
         ok = ok && ::rename(temporary.constData(), QFile::encodeName(path).constData()) == 0;
         if (!ok)
@@ -474,27 +471,17 @@ bool CallLogStore::lockForFetch()
     QString reason;
     if (!makePrivateFolder(m_directory, reason))
         return fail(reason);
-    m_lockFd = ::open(QFile::encodeName(m_directory).constData(),
-                      O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (m_lockFd < 0)
+    UniqueFd lock(::open(QFile::encodeName(m_directory).constData(),
+                         O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!lock)
         return fail(m_directory + ": " + systemReason(errno));
-    using Clock = std::chrono::steady_clock;
-    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(device::timeoutMs());
-    std::chrono::milliseconds pause(1);
-    while (::flock(m_lockFd, LOCK_EX | LOCK_NB) != 0) {
-        const int error = errno;
-        const Clock::time_point now = Clock::now();
-        if ((error != EWOULDBLOCK && error != EINTR) || now >= deadline) {
-            ::close(m_lockFd);
-            m_lockFd = -1;
-            return fail(m_directory + ": "
-                        + (error == EWOULDBLOCK ? QCoreApplication::translate(
-                               "ql310::CallLogStore", "another fetch kept the call log busy")
-                                                : systemReason(error)));
-        }
-        std::this_thread::sleep_for(std::min<Clock::duration>(pause, deadline - now));
-        pause = std::min(pause * 2, std::chrono::milliseconds(50));
-    }
+    const LockResult result = lockWithin(lock.get(), device::timeoutMs());
+    if (result != LockResult::Locked)
+        return fail(m_directory + ": "
+                    + (result == LockResult::TimedOut ? QCoreApplication::translate(
+                           "ql310::CallLogStore", "another fetch kept the call log busy")
+                                                      : systemReason(errno)));
+    m_lockFd = lock.release();
     m_lockDepth = 1;
     return true;
 }
@@ -504,8 +491,8 @@ void CallLogStore::unlockFetch()
     if (m_lockDepth == 0 || --m_lockDepth > 0)
         return;
     ::flock(m_lockFd, LOCK_UN);
-    ::close(m_lockFd);
-    m_lockFd = -1;
+    // Closing the folder gives the lock back.
+    const UniqueFd lock(std::exchange(m_lockFd, -1));
 }
 
 bool CallLogStore::fail(const QString& reason)

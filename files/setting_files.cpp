@@ -3,65 +3,41 @@
 
 #include "atomic_file.h"
 
-#include <cerrno>
 #include <cstring>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace ql310::files {
 
 namespace {
 
-std::string systemReason() { return std::strerror(errno); }
-
 // Appends to `content` the bytes of the regular file `path` beyond its size;
 // nothing when the file is missing or not longer.
 bool appendRest(const std::string& path, std::vector<uint8_t>& content, std::string& reason)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        if (errno == ENOENT)
-            return true;
-        reason = systemReason();
+    const FileContent file = readRegularFile(path, kMaxKeptFileSize);
+    switch (file.error) {
+    case ReadError::None:
+        break;
+    case ReadError::Missing:
+        return true;
+    case ReadError::Directory:
+    case ReadError::NotRegular:
+        reason = "it is not a regular file";
+        return false;
+    case ReadError::TooLarge:
+        reason = "the file is larger than 16 MB";
+        return false;
+    case ReadError::CannotOpen:
+    case ReadError::CannotStat:
+    case ReadError::CannotRead:
+        reason = std::strerror(file.systemError);
         return false;
     }
-    struct stat status {};
-    bool ok = ::fstat(fd, &status) == 0;
-    if (!ok)
-        reason = systemReason();
-    else if (!S_ISREG(status.st_mode)) {
-        reason = "it is not a regular file";
-        ok = false;
-    } else if (static_cast<unsigned long long>(status.st_size) > kMaxKeptFileSize) {
-        reason = "the file is larger than 16 MB";
-        ok = false;
-    }
-    const off_t start = static_cast<off_t>(content.size());
-    if (ok && status.st_size > start) {
-        const size_t rest = static_cast<size_t>(status.st_size - start);
-        content.resize(content.size() + rest);
-        size_t done = 0;
-        while (ok && done < rest) {
-            const ssize_t n = ::pread(fd, content.data() + start + done, rest - done,
-                                      start + static_cast<off_t>(done));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0) {
-                // A file that shrank meanwhile keeps what it still had.
-                if (n < 0) {
-                    reason = systemReason();
-                    ok = false;
-                }
-                break;
-            }
-            done += static_cast<size_t>(n);
-        }
-        content.resize(static_cast<size_t>(start) + done);
-    }
-    ::close(fd);
-    return ok;
+    if (file.bytes.size() > content.size())
+        content.insert(content.end(), file.bytes.begin() + static_cast<long>(content.size()),
+                       file.bytes.end());
+    return true;
 }
 
 } // namespace
@@ -133,49 +109,23 @@ bool saveBytes(const std::string& path, const uint8_t* data, size_t size, std::s
 bool readFile(const std::string& path, FileKind kind, std::vector<uint8_t>& content,
               std::string& reason)
 {
-    // Not blocking in the open: a named pipe or a terminal would wait for a
-    // writer for ever. Only regular files are read.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        reason = systemReason();
-        return false;
-    }
-    struct stat status {};
-    const char* refusal = nullptr;
-    if (::fstat(fd, &status) != 0)
-        refusal = std::strerror(errno);
-    else if (S_ISDIR(status.st_mode))
-        refusal = std::strerror(EISDIR);
-    else if (!S_ISREG(status.st_mode))
-        refusal = "it is not a regular file";
-    if (refusal) {
-        reason = refusal;
-        ::close(fd);
-        return false;
-    }
+    // What follows the images in a longer file is not read.
     const size_t wanted = fileSize(kind);
-    std::vector<uint8_t> buffer(wanted);
-    size_t done = 0;
-    while (done < wanted) {
-        const ssize_t n = ::read(fd, buffer.data() + done, wanted - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            reason = systemReason();
-            ::close(fd);
-            return false;
-        }
-        if (n == 0)
-            break;
-        done += static_cast<size_t>(n);
-    }
-    ::close(fd);
-    if (done < wanted) {
-        reason = "the file holds " + std::to_string(done) + " bytes, " + std::to_string(wanted) +
-                 " are needed";
+    FileContent file = readRegularFile(path, wanted, OverLimit::ReadFirst);
+    if (file.error == ReadError::NotRegular) {
+        reason = "it is not a regular file";
         return false;
     }
-    content = std::move(buffer);
+    if (!file.ok()) {
+        reason = std::strerror(file.systemError);
+        return false;
+    }
+    if (file.bytes.size() < wanted) {
+        reason = "the file holds " + std::to_string(file.bytes.size()) + " bytes, " +
+                 std::to_string(wanted) + " are needed";
+        return false;
+    }
+    content = std::move(file.bytes);
     return true;
 }
 

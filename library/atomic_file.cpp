@@ -3,12 +3,17 @@
 
 #include "crash_point.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <ctime>
+#include <limits>
+#include <thread>
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -86,7 +91,99 @@ bool looksMadeByMkstemp(const std::string& suffix)
     return int(lower) + int(upper) + int(digit) > 1;
 }
 
+// Reads `fd` to its end, or to `wanted` bytes; `expected` is the size the
+// file gave, the first guess of the room needed.
+bool readUpTo(int fd, size_t wanted, size_t expected, std::vector<uint8_t>& bytes)
+{
+    constexpr size_t kStep = 8192;
+    // One byte more than the file's size: the read that finds its end
+    // needs no larger buffer.
+    bytes.resize(std::min(wanted, expected + 1));
+    size_t done = 0;
+    while (done < wanted) {
+        if (done == bytes.size())
+            bytes.resize(std::min(wanted, std::max(done * 2, done + kStep)));
+        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        done += static_cast<size_t>(n);
+    }
+    bytes.resize(done);
+    return true;
+}
+
 } // namespace
+
+FileContent readRegularFile(const std::string& path, size_t limit, OverLimit overLimit)
+{
+    FileContent out;
+    auto fail = [&out](ReadError error, int systemError) {
+        out.bytes.clear();
+        out.error = error;
+        out.systemError = systemError;
+        return out;
+    };
+    const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    if (!fd)
+        return fail(errno == ENOENT ? ReadError::Missing : ReadError::CannotOpen, errno);
+    struct stat status {};
+    if (::fstat(fd.get(), &status) != 0)
+        return fail(ReadError::CannotStat, errno);
+    if (S_ISDIR(status.st_mode))
+        return fail(ReadError::Directory, EISDIR);
+    if (!S_ISREG(status.st_mode))
+        return fail(ReadError::NotRegular, 0);
+    const bool refuse = overLimit == OverLimit::Refuse;
+    const auto size = static_cast<unsigned long long>(status.st_size);
+    if (refuse && size > limit)
+        return fail(ReadError::TooLarge, 0);
+    // Refusing, one byte past the limit tells a file that grew meanwhile.
+    const size_t wanted =
+        refuse && limit < std::numeric_limits<size_t>::max() ? limit + 1 : limit;
+    if (!readUpTo(fd.get(), wanted, static_cast<size_t>(std::min<unsigned long long>(size, limit)),
+                  out.bytes))
+        return fail(ReadError::CannotRead, errno);
+    if (out.bytes.size() > limit)
+        return fail(ReadError::TooLarge, 0);
+    return out;
+}
+
+LockResult lockWithin(int fd, int timeoutMs)
+{
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    std::chrono::milliseconds pause(1);
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            return LockResult::Locked;
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return LockResult::Failed;
+        const Clock::time_point now = Clock::now();
+        if (now >= deadline)
+            return LockResult::TimedOut;
+        std::this_thread::sleep_for(std::min<Clock::duration>(pause, deadline - now));
+        pause = std::min(pause * 2, std::chrono::milliseconds(50));
+    }
+}
+
+int makeDirectories(const std::string& path, mode_t mode, mode_t parentMode, std::string* failed)
+{
+    for (size_t i = 1; i <= path.size(); ++i) {
+        if (i != path.size() && path[i] != '/')
+            continue;
+        const std::string part = path.substr(0, i);
+        if (::mkdir(part.c_str(), i == path.size() ? mode : parentMode) != 0 && errno != EEXIST) {
+            if (failed)
+                *failed = part;
+            return errno;
+        }
+    }
+    return 0;
+}
 
 bool saveTarget(const std::string& path, std::string& target, std::string& reason)
 {
@@ -174,22 +271,22 @@ bool replaceFileAtomically(const std::string& path, const uint8_t* data, size_t 
     const bool existed = ::stat(path.c_str(), &old) == 0;
     // Beside the target, so that the rename stays on one file system.
     std::string temporary = path + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) {
+    UniqueFd fd(::mkstemp(temporary.data()));
+    if (!fd) {
         reason = std::strerror(errno);
         return false;
     }
     int error = 0;
     const size_t half = size / 2;
-    bool written = writeAll(fd, data, half);
+    bool written = writeAll(fd.get(), data, half);
     QL310_CRASH_POINT("replace-half-written");
-    written = written && writeAll(fd, data + half, size - half);
-    if (!written || ::fsync(fd) != 0 ||
-        ::fchmod(fd, (existed ? (old.st_mode & 07777) : newMode) & ~withoutBits) != 0)
+    written = written && writeAll(fd.get(), data + half, size - half);
+    if (!written || ::fsync(fd.get()) != 0 ||
+        ::fchmod(fd.get(), (existed ? (old.st_mode & 07777) : newMode) & ~withoutBits) != 0)
         error = errno;
     if (error == 0 && existed && (old.st_uid != ::geteuid() || old.st_gid != ::getegid()))
-        (void)!::fchown(fd, old.st_uid, old.st_gid);
-    if (::close(fd) != 0 && error == 0)
+        (void)!::fchown(fd.get(), old.st_uid, old.st_gid);
+    if (!fd.close() && error == 0)
         error = errno;
     QL310_CRASH_POINT("replace-before-rename");
     if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "device_channel.h"
 
+#include "atomic_file.h"
 #include "device_protocol.h"
 
 #include <cerrno>
@@ -57,27 +58,25 @@ bool DeviceChannel::open()
         return false;
     std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
 
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (fd < 0)
+    UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    if (!fd)
         return false;
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0) {
+    if (::connect(fd.get(), reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0) {
         // A listener with a full backlog leaves the connect pending; give it
         // the bounded time, then count the device as absent.
         bool connected = false;
         if (errno == EINPROGRESS || errno == EAGAIN) {
-            if (waitFor(fd, POLLOUT, nowMs() + device::timeoutMs())) {
+            if (waitFor(fd.get(), POLLOUT, nowMs() + device::timeoutMs())) {
                 int error = 0;
                 socklen_t size = sizeof(error);
-                connected = ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) == 0 &&
+                connected = ::getsockopt(fd.get(), SOL_SOCKET, SO_ERROR, &error, &size) == 0 &&
                             error == 0;
             }
         }
-        if (!connected) {
-            ::close(fd);
+        if (!connected)
             return false;
-        }
     }
-    m_fd = fd;
+    m_fd = std::move(fd);
     m_broken = false;
     m_sendFailed = false;
     return true;
@@ -85,23 +84,22 @@ bool DeviceChannel::open()
 
 void DeviceChannel::close()
 {
-    if (m_fd >= 0)
-        ::close(m_fd);
-    m_fd = -1;
+    m_fd.reset();
 }
 
 bool DeviceChannel::sendAll(const uint8_t* data, size_t length, long long deadline)
 {
     size_t done = 0;
     while (done < length) {
-        const ssize_t n = ::send(m_fd, data + done, length - done, MSG_NOSIGNAL);
+        const ssize_t n = ::send(m_fd.get(), data + done, length - done, MSG_NOSIGNAL);
         if (n > 0) {
             done += static_cast<size_t>(n);
             continue;
         }
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && waitFor(m_fd, POLLOUT, deadline))
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) &&
+            waitFor(m_fd.get(), POLLOUT, deadline))
             continue;
         return false;
     }
@@ -112,7 +110,7 @@ bool DeviceChannel::receiveAll(uint8_t* data, size_t length, long long deadline)
 {
     size_t done = 0;
     while (done < length) {
-        const ssize_t n = ::recv(m_fd, data + done, length - done, 0);
+        const ssize_t n = ::recv(m_fd.get(), data + done, length - done, 0);
         if (n > 0) {
             done += static_cast<size_t>(n);
             continue;
@@ -121,7 +119,7 @@ bool DeviceChannel::receiveAll(uint8_t* data, size_t length, long long deadline)
             return false; // the driver closed the connection
         if (errno == EINTR)
             continue;
-        if ((errno == EAGAIN || errno == EWOULDBLOCK) && waitFor(m_fd, POLLIN, deadline))
+        if ((errno == EAGAIN || errno == EWOULDBLOCK) && waitFor(m_fd.get(), POLLIN, deadline))
             continue;
         return false;
     }
@@ -133,7 +131,7 @@ DeviceChannel::Completion DeviceChannel::request(uint32_t code, const uint8_t* i
                                                  uint32_t outputLength)
 {
     Completion completion;
-    if (m_fd < 0 || m_broken)
+    if (!m_fd || m_broken)
         return completion;
     const long long deadline = nowMs() + device::timeoutMs();
     const std::vector<uint8_t> frame =
@@ -173,7 +171,7 @@ bool DeviceChannel::post(uint32_t code, const uint8_t* input, uint32_t inputLeng
     // After an answer that never came the request stream is still whole, so
     // a request that needs no answer can still go out; after a failed send
     // it cannot.
-    if (m_fd < 0 || m_sendFailed)
+    if (!m_fd || m_sendFailed)
         return false;
     const std::vector<uint8_t> frame = device::encodeRequest(code, input, inputLength, 0);
     return sendAll(frame.data(), frame.size(), nowMs() + device::timeoutMs());

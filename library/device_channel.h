@@ -3,6 +3,8 @@
 // at its start, closed on every path before it returns.
 #pragma once
 
+#include "atomic_file.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -18,7 +20,7 @@ public:
     // Connects to the driver's socket; false when the device cannot be opened.
     bool open();
     void close();
-    bool isOpen() const { return m_fd >= 0; }
+    bool isOpen() const { return bool(m_fd); }
 
     // What the driver answered. A request that timed out or whose connection
     // broke has answered = false and counts as nothing transferred.
@@ -40,7 +42,7 @@ private:
     bool sendAll(const uint8_t* data, size_t length, long long deadline);
     bool receiveAll(uint8_t* data, size_t length, long long deadline);
 
-    int m_fd = -1;
+    UniqueFd m_fd;
     bool m_broken = false;     // an answer went missing: no further answers are trusted
     bool m_sendFailed = false; // a request went out incomplete: nothing more is sent
 };

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "device_lock.h"
 
+#include "atomic_file.h"
 #include "device_protocol.h"
 #include "ql310.h"
 
 #include <mutex>
 
 #include <fcntl.h>
-#include <unistd.h>
 
 namespace ql310 {
 
@@ -15,7 +15,7 @@ namespace {
 
 std::mutex g_mutex;
 int g_depth = 0;
-int g_fd = -1;
+UniqueFd g_fd; // closing it gives the lock back
 
 } // namespace
 
@@ -29,21 +29,17 @@ bool DeviceLock::acquire()
     // Where the lock file cannot be made (no device folder, none of this
     // user's) there is no device to share either: go on without it.
     const std::string path = device::lockPath();
-    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW, 0600);
-    if (fd < 0)
-        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
-    if (fd >= 0) {
-        const device::LockResult result = device::lockWithin(fd, device::timeoutMs());
-        if (result == device::LockResult::TimedOut) {
-            ::close(fd);
+    UniqueFd fd(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW, 0600));
+    if (!fd)
+        fd.reset(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW));
+    if (fd) {
+        const LockResult result = lockWithin(fd.get(), device::timeoutMs());
+        if (result == LockResult::TimedOut)
             return false;
-        }
-        if (result == device::LockResult::Failed) {
-            ::close(fd);
-            fd = -1;
-        }
+        if (result == LockResult::Failed)
+            fd.reset();
     }
-    g_fd = fd;
+    g_fd = std::move(fd);
     g_depth = 1;
     return true;
 }
@@ -53,9 +49,7 @@ void DeviceLock::release()
     const std::lock_guard<std::mutex> guard(g_mutex);
     if (g_depth == 0 || --g_depth > 0)
         return;
-    if (g_fd >= 0)
-        ::close(g_fd); // closing gives the lock back
-    g_fd = -1;
+    g_fd.reset();
 }
 
 DeviceLock::DeviceLock() : m_held(acquire()), m_busy(!m_held) {}

@@ -1,14 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "device_protocol.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <chrono>
 #include <cstdlib>
 #include <cstring>
-#include <thread>
-
-#include <sys/file.h>
 
 namespace ql310::device {
 
@@ -44,24 +38,6 @@ int timeoutMs()
 std::string lockPath()
 {
     return devicePath(kDeviceName) + ".lock";
-}
-
-LockResult lockWithin(int fd, int timeoutMs)
-{
-    using Clock = std::chrono::steady_clock;
-    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-    std::chrono::milliseconds pause(1);
-    for (;;) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
-            return LockResult::Locked;
-        if (errno != EWOULDBLOCK && errno != EINTR)
-            return LockResult::Failed;
-        const Clock::time_point now = Clock::now();
-        if (now >= deadline)
-            return LockResult::TimedOut;
-        std::this_thread::sleep_for(std::min<Clock::duration>(pause, deadline - now));
-        pause = std::min(pause * 2, std::chrono::milliseconds(50));
-    }
 }
 
 void putWord(uint8_t* at, uint32_t value)

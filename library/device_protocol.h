@@ -53,11 +53,6 @@ int timeoutMs();
 // the two configuration blocks as one.
 std::string lockPath();
 
-enum class LockResult { Locked, TimedOut, Failed };
-// Takes an exclusive advisory lock (flock) on `fd`, trying again with short
-// pauses until `timeoutMs` have passed.
-LockResult lockWithin(int fd, int timeoutMs);
-
 struct RequestHeader {
     uint32_t code = 0;
     uint32_t inputLength = 0;

@@ -5,12 +5,9 @@
 #include "device_protocol.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <thread>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -198,33 +195,23 @@ enum class ReadResult { Ok, Missing, Unreadable, NotAHive };
 // ever, a device would never end).
 ReadResult readFile(const std::string& path, std::string& out)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0)
-        return errno == ENOENT ? ReadResult::Missing : ReadResult::Unreadable;
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
-        static_cast<unsigned long long>(status.st_size) > kMaxHiveSize) {
-        ::close(fd);
-        return ReadResult::NotAHive;
+    const FileContent file = readRegularFile(path, kMaxHiveSize);
+    switch (file.error) {
+    case ReadError::None:
+        out.assign(file.bytes.begin(), file.bytes.end());
+        return ReadResult::Ok;
+    case ReadError::Missing:
+        return ReadResult::Missing;
+    case ReadError::CannotOpen:
+    case ReadError::CannotRead:
+        return ReadResult::Unreadable;
+    case ReadError::CannotStat:
+    case ReadError::Directory:
+    case ReadError::NotRegular:
+    case ReadError::TooLarge:
+        break;
     }
-    out.clear();
-    out.reserve(static_cast<size_t>(status.st_size));
-    char buffer[8192];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof(buffer));
-        if (n > 0) {
-            out.append(buffer, static_cast<size_t>(n));
-            if (out.size() > kMaxHiveSize) { // grew while being read
-                ::close(fd);
-                return ReadResult::NotAHive;
-            }
-            continue;
-        }
-        if (n < 0 && errno == EINTR)
-            continue;
-        ::close(fd);
-        return n == 0 ? ReadResult::Ok : ReadResult::Unreadable;
-    }
+    return ReadResult::NotAHive;
 }
 
 std::string directoryOf(const std::string& path)
@@ -242,9 +229,8 @@ std::string directoryOf(const std::string& path)
 // right, unless it is a shared one with the sticky bit (as /tmp).
 void makeHiveFolder(const std::string& directory)
 {
-    for (size_t i = 1; i <= directory.size(); ++i)
-        if (i == directory.size() || directory[i] == '/')
-            ::mkdir(directory.substr(0, i).c_str(), kNewFolderMode);
+    // A folder that cannot be made shows when the hive is stored.
+    makeDirectories(directory, kNewFolderMode, kNewFolderMode);
     struct stat status {};
     if (::stat(directory.c_str(), &status) == 0 && S_ISDIR(status.st_mode) &&
         status.st_uid == ::geteuid() && (status.st_mode & S_IWOTH) && !(status.st_mode & S_ISVTX))
@@ -311,18 +297,23 @@ struct HiveDocument::Impl {
         entries.push_back(signature);
         crlf = false;
     }
+
+    // The physical lines of `input`, past a byte order mark; one that ends
+    // in CR LF makes the hive keep that ending.
+    std::vector<std::string> splitLines(const std::string& input);
+    // The value line lines[i], trimmed in `logical`, into `entry`, with the
+    // lines that continue its hex data (`i` ends on the last of them).
+    // False when it is no value of a key.
+    static bool parseValue(const std::vector<std::string>& lines, size_t& i, std::string logical,
+                           bool inSection, Entry& entry);
 };
 
 HiveDocument::HiveDocument() : m_impl(std::make_unique<Impl>()) { m_impl->clear(); }
 
 HiveDocument::~HiveDocument() = default;
 
-bool HiveDocument::parse(const std::string& input)
+std::vector<std::string> HiveDocument::Impl::splitLines(const std::string& input)
 {
-    Impl& d = *m_impl;
-    d.entries.clear();
-    d.crlf = false;
-
     std::vector<std::string> lines;
     size_t start = input.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
     while (start < input.size()) {
@@ -332,11 +323,50 @@ bool HiveDocument::parse(const std::string& input)
         std::string line = input.substr(start, end - start);
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
-            d.crlf = true;
+            crlf = true;
         }
         lines.push_back(std::move(line));
         start = end + 1;
     }
+    return lines;
+}
+
+bool HiveDocument::Impl::parseValue(const std::vector<std::string>& lines, size_t& i,
+                                    std::string logical, bool inSection, Entry& entry)
+{
+    // A value line, possibly continued with a trailing backslash.
+    const bool hexData = startsWithNoCase(logical, logical.find('=') + 1, "hex");
+    while (hexData && !logical.empty() && logical.back() == '\\' && i + 1 < lines.size()) {
+        logical.pop_back();
+        entry.lines.push_back(lines[++i]);
+        logical += trim(lines[i]);
+    }
+    // Data continued past the end of the file is a cut-off hive: taken as
+    // it is, whatever the hive appended next would become part of it.
+    if (hexData && !logical.empty() && logical.back() == '\\' && i + 1 >= lines.size())
+        return false;
+    size_t at = 0;
+    std::string name;
+    if (logical[0] == '@')
+        at = 1;
+    else if (!parseQuoted(logical, at, name))
+        return false;
+    while (at < logical.size() && (logical[at] == ' ' || logical[at] == '\t'))
+        ++at;
+    if (!inSection || at >= logical.size() || logical[at] != '=' ||
+        !parseData(trim(logical.substr(at + 1)), entry.value))
+        return false;
+    entry.kind = Kind::Value;
+    entry.name = lower(name);
+    return true;
+}
+
+bool HiveDocument::parse(const std::string& input)
+{
+    Impl& d = *m_impl;
+    d.entries.clear();
+    d.crlf = false;
+    std::vector<std::string> lines = d.splitLines(input);
     d.entries.reserve(lines.size() + 1);
 
     bool signed_ = false;
@@ -369,37 +399,10 @@ bool HiveDocument::parse(const std::string& input)
             d.entries.push_back(std::move(entry));
             continue;
         }
-        // A value line, possibly continued with a trailing backslash.
-        std::string logical = line;
-        const bool hexData = startsWithNoCase(logical, logical.find('=') + 1, "hex");
-        while (hexData && !logical.empty() && logical.back() == '\\' && i + 1 < lines.size()) {
-            logical.pop_back();
-            entry.lines.push_back(lines[++i]);
-            logical += trim(lines[i]);
-        }
-        // Data continued past the end of the file is a cut-off hive: taken as
-        // it is, whatever the hive appended next would become part of it.
-        if (hexData && !logical.empty() && logical.back() == '\\' && i + 1 >= lines.size()) {
+        if (!Impl::parseValue(lines, i, line, inSection, entry)) {
             d.clear();
             return false;
         }
-        size_t at = 0;
-        std::string name;
-        if (logical[0] == '@') {
-            at = 1;
-        } else if (!parseQuoted(logical, at, name)) {
-            d.clear();
-            return false;
-        }
-        while (at < logical.size() && (logical[at] == ' ' || logical[at] == '\t'))
-            ++at;
-        if (!inSection || at >= logical.size() || logical[at] != '=' ||
-            !parseData(trim(logical.substr(at + 1)), entry.value)) {
-            d.clear();
-            return false;
-        }
-        entry.kind = Impl::Kind::Value;
-        entry.name = lower(name);
         d.entries.push_back(std::move(entry));
     }
     if (!signed_) {
@@ -556,15 +559,16 @@ OpenStatus RegistryKey::openLocked(const std::string& subKey, bool create, bool*
             std::string reason;
             if (!saveTarget(path, target, reason))
                 return OpenStatus::NotWritable;
-            m_lockFd = ::open((target + kLockSuffix).c_str(),
-                              O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW, kNewFileMode);
-            if (m_lockFd < 0)
+            m_lockFd.reset(::open((target + kLockSuffix).c_str(),
+                                  O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW,
+                                  kNewFileMode));
+            if (!m_lockFd)
                 return OpenStatus::NotWritable;
-            const device::LockResult lock =
-                device::lockWithin(m_lockFd, m_lockWaitMs < 0 ? device::timeoutMs() : m_lockWaitMs);
-            if (lock != device::LockResult::Locked) {
+            const LockResult lock =
+                lockWithin(m_lockFd.get(), m_lockWaitMs < 0 ? device::timeoutMs() : m_lockWaitMs);
+            if (lock != LockResult::Locked) {
                 close();
-                return lock == device::LockResult::TimedOut ? OpenStatus::Busy : OpenStatus::NotWritable;
+                return lock == LockResult::TimedOut ? OpenStatus::Busy : OpenStatus::NotWritable;
             }
         }
         auto fail = [this](OpenStatus status) {
@@ -664,11 +668,9 @@ bool RegistryKey::close()
             ok = false;
         }
     }
-    if (m_lockFd >= 0) {
-        ::flock(m_lockFd, LOCK_UN);
-        ::close(m_lockFd);
-    }
-    m_lockFd = -1;
+    if (m_lockFd)
+        ::flock(m_lockFd.get(), LOCK_UN);
+    m_lockFd.reset();
     m_document.reset();
     m_dirty = false;
     return ok;

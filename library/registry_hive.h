@@ -24,6 +24,8 @@
 // Plain C++ and libc; no exception leaves this module.
 #pragma once
 
+#include "atomic_file.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -131,7 +133,7 @@ private:
     std::string m_key;
     bool m_full = false;
     bool m_dirty = false;
-    int m_lockFd = -1;
+    UniqueFd m_lockFd;
     int m_lockWaitMs = -1;
 };
 

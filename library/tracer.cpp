@@ -8,6 +8,8 @@
 // The window is looked for on the X display named by $DISPLAY; libX11 is
 // loaded at run time, so the library links against nothing extra. Without a
 // display, or without libX11, the window counts as absent.
+#include "atomic_file.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -182,10 +184,9 @@ __attribute__((constructor)) void checkTracer()
 
 __attribute__((destructor)) void releaseTracer()
 {
-    if (g_share < 0)
-        return;
-    ::close(g_share);
-    g_share = -1;
+    // Closing the share gives it back. g_share stays a plain int: this
+    // runs in no fixed order with the destructors of static objects.
+    const ql310::UniqueFd share(std::exchange(g_share, -1));
 }
 
 } // namespace
