@@ -163,7 +163,7 @@ void CallLogCommands::buildMissingIndexes()
 
 void CallLogCommands::clear()
 {
-    calllog::ClearCCllForm dialog(*m_store, [](int id) { return text(id); }, &m_window);
+    calllog::ClearCallLogDialog dialog(*m_store, [](int id) { return text(id); }, &m_window);
     m_runDialog(dialog);
     showCallLog();
 }

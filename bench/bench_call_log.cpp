@@ -108,7 +108,7 @@ Log& logOf(int calls)
         log->store = std::make_unique<CallLogStore>(log->dir);
         const bool made = !QFile::exists(log->store->callLogPath());
         log->store->ensureFiles();
-        if (made || log->store->dataViewCount() == 0) {
+        if (made || log->store->viewRowCount() == 0) {
             // Filled without the sort indexes, which are then built at once
             // (as the program builds them for an older log).
             QSqlQuery query(log->store->logDatabase());
@@ -121,7 +121,7 @@ Log& logOf(int calls)
         for (int i = 0; i < 40; ++i)
             book.push_back({std::to_string(1000000 + i * 7919), "Name " + std::to_string(i)});
         log->names = std::make_shared<ql310::numbers::PhoneBookNames>(book, "DE");
-        registerNameFunctions(log->store->logDatabase(), log->names);
+        registerNameFunctions(*log->store, log->names);
     }
     return *log;
 }
@@ -264,11 +264,11 @@ void MergeFetch(benchmark::State& state)
     resetPeakMemory();
     for (auto _ : state) {
         state.PauseTiming();
-        const qint64 before = log.store->dataViewCount();
+        const qint64 before = log.store->viewRowCount();
         state.ResumeTiming();
         const RefreshResult result = mergeNewCalls(*log.store);
         state.PauseTiming();
-        if (!result.logUpdated || log.store->dataViewCount() < before + 90 - 9) {
+        if (!result.logUpdated || log.store->viewRowCount() < before + 90 - 9) {
             state.SkipWithError("merge failed or merged nothing new");
             break;
         }
@@ -288,12 +288,12 @@ void DeleteOneDay(benchmark::State& state)
         QSqlQuery query(log.store->logDatabase());
         query.exec("SELECT min(StartDate) FROM Data");
         const QDate day = query.next() ? QDate::fromString(query.value(0).toString(), Qt::ISODate) : QDate();
-        const qint64 before = log.store->dataViewCount();
+        const qint64 before = log.store->viewRowCount();
         state.ResumeTiming();
-        const bool deleted = log.store->dataDel(day, day);
+        const bool deleted = log.store->deleteDays(day, day);
         state.PauseTiming();
         // A case that failed stops: timing calls after an error abort the run.
-        if (!deleted || log.store->dataViewCount() >= before) {
+        if (!deleted || log.store->viewRowCount() >= before) {
             state.SkipWithError(deleted ? "nothing deleted" : "delete failed");
             break;
         }

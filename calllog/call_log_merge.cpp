@@ -12,28 +12,28 @@ QTime qTime(const TimeOfDay& time) { return QTime(time.hour, time.minute, time.s
 
 void settleOpenCalls(CallLogStore& store)
 {
-    for (const LogRow& open : store.dataIsRecording()) {
+    for (const LogRow& open : store.callsInProgress()) {
         const QVector<LogRow> found =
-            store.tempRecordingFind(open.port, open.phoneNumber, open.startDate, open.startTime);
+            store.findScratchCall(open.port, open.phoneNumber, open.startDate, open.startTime);
         if (found.isEmpty()) {
             // The call vanished from the adapter while it was going on.
-            store.dataUpdateStatusFalse(open.index);
+            store.markLost(open.index);
             continue;
         }
         const LogRow& now = found.first();
-        store.dataUpdateStatusTime(now.recording, now.endDate, now.endTime, open.index);
+        store.updateCallEnd(now.recording, now.endDate, now.endTime, open.index);
         QL310_CRASH_POINT("merge-settled");
-        store.tempDel(now.index);
+        store.deleteScratchCall(now.index);
     }
 }
 
 void appendNewCalls(CallLogStore& store)
 {
-    for (const LogRow& call : store.tempData()) {
+    for (const LogRow& call : store.scratchCalls()) {
         // A finished call seen by an earlier fetch is in the log already.
-        if (!call.recording && store.dataHasCall(call))
+        if (!call.recording && store.hasCall(call))
             continue;
-        store.dataIns(call);
+        store.insertLog(call);
         QL310_CRASH_POINT("merge-appended");
     }
 }
@@ -45,7 +45,7 @@ int loadHistoryToTemp(CallLogStore& store, const uint8_t* history, const Date& t
 {
     // A failure to replace the file leaves the old scratch log, emptied next.
     store.replaceScratchFromTemplate();
-    store.tempDelAll();
+    store.clearScratch();
     const int count = recordCount(history);
     for (const CallRow& call : decodeCallHistory(history, today, now)) {
         LogRow row;
@@ -57,7 +57,7 @@ int loadHistoryToTemp(CallLogStore& store, const uint8_t* history, const Date& t
         row.startTime = qTime(call.startTime);
         row.endDate = qDate(call.endDate);
         row.endTime = qTime(call.endTime);
-        store.tempInsData(row);
+        store.insertScratch(row);
     }
     return count;
 }

@@ -13,7 +13,12 @@
 #include <QVariant>
 #include <QVector>
 
+#include <functional>
+#include <optional>
+#include <string_view>
+
 class QSqlDatabase;
+struct sqlite3_stmt;
 
 namespace ql310::calllog {
 
@@ -50,6 +55,25 @@ struct ViewRow {
     qint64 index = 0;
 };
 
+// One row of a pass over the log (CallLogStore::forEachRow()), read where
+// the engine holds it: texts are UTF-8, valid until the visit returns.
+class RowView {
+public:
+    std::string_view text(int column) const;
+    qint64 integer(int column) const;
+    // The duration in seconds of the call whose StartDate, StartTime,
+    // EndDate and EndTime are the four columns from `startDate` on, as
+    // CallLogStore::durationSql() reckons it; nothing when the engine fails.
+    std::optional<qint64> duration(int startDate) const;
+
+private:
+    friend class CallLogStore;
+    struct Pass;
+    RowView(sqlite3_stmt* row, Pass& pass) : m_row(row), m_pass(&pass) {}
+    sqlite3_stmt* m_row;
+    Pass* m_pass;
+};
+
 class CallLogStore {
 public:
     explicit CallLogStore(const QString& dataDirectory);
@@ -74,7 +98,7 @@ public:
     // Replaces the scratch log by a copy of the template, writable by the
     // user whatever the template's mode; the scratch connection is closed
     // meanwhile. A failure leaves whatever scratch file there is, which the
-    // next TempDelAll empties.
+    // next clearScratch() empties.
     bool replaceScratchFromTemplate();
 
     // Fetches (refilling the scratch log and merging it) run one at a time
@@ -117,30 +141,42 @@ public:
     bool commitLogTransaction();
     void rollbackLogTransaction();
 
-    bool tempDelAll();
-    bool tempInsData(const LogRow& row);
-    QVector<LogRow> tempRecordingFind(const QString& port, const QString& phoneNumber,
-                                      const QDate& startDate, const QTime& startTime);
-    QVector<LogRow> tempData();
-    bool tempDel(qint64 index);
-    QVector<LogRow> dataIsRecording();
-    bool dataUpdateStatusFalse(qint64 index);
-    bool dataUpdateStatusTime(bool recording, const QDate& endDate, const QTime& endTime,
-                              qint64 index);
-    bool dataIns(const LogRow& row);
-    QVector<LogRow> dataCheck();
+    // The scratch log: emptied, filled with the calls of a fetch, read and
+    // taken apart by the merge.
+    bool clearScratch();
+    bool insertScratch(const LogRow& row);
+    // The scratch rows of the call with this port, number and start, in
+    // their order.
+    QVector<LogRow> findScratchCall(const QString& port, const QString& phoneNumber,
+                                    const QDate& startDate, const QTime& startTime);
+    QVector<LogRow> scratchCalls();
+    bool deleteScratchCall(qint64 index);
+
+    // The permanent log's calls in progress, in their order.
+    QVector<LogRow> callsInProgress();
+    // A call in progress that vanished from the adapter: lost, no longer
+    // in progress.
+    bool markLost(qint64 index);
+    // A call in progress as the latest fetch saw it: still in progress or
+    // not, and its end.
+    bool updateCallEnd(bool recording, const QDate& endDate, const QTime& endTime, qint64 index);
+    bool insertLog(const LogRow& row);
+    // Index, InOut, Lost and Recording of every call, in start order.
+    QVector<LogRow> callFlags();
     // The view in start order, all rows or `limit` rows from `offset` on.
-    QVector<ViewRow> dataView(qint64 limit = -1, qint64 offset = 0);
-    qint64 dataViewCount();
+    QVector<ViewRow> viewRows(qint64 limit = -1, qint64 offset = 0);
+    // The number of calls; 0, marking the store failed, when the log cannot
+    // be read.
+    qint64 viewRowCount();
     // The number of calls in the log, -1 when it cannot be read. Counted
     // once per change of the log by any other connection (another
     // process's included); this store's own inserts and deletes are added
     // and taken away; asked again, it is known.
     qint64 callCount();
     // The view rows of the calls `indexes`, in start order.
-    QVector<ViewRow> dataViewOf(const QVector<qint64>& indexes);
-    // The check rows (Index, InOut, Lost, Recording) of the calls `indexes`.
-    QHash<qint64, LogRow> dataCheckOf(const QVector<qint64>& indexes);
+    QVector<ViewRow> viewRowsOf(const QVector<qint64>& indexes);
+    // The flags (Index, InOut, Lost, Recording) of the calls `indexes`.
+    QHash<qint64, LogRow> callFlagsOf(const QVector<qint64>& indexes);
     // One view column (1 InOut .. 7 Index) of every call in start order, as
     // text, with each call's Index, InOut and Recording.
     struct ColumnCell {
@@ -149,22 +185,42 @@ public:
         bool recording = false;
         QString text;
     };
-    QVector<ColumnCell> dataViewColumn(int column);
+    QVector<ColumnCell> viewColumn(int column);
     // True when the log holds a call with the same Port, InOut, PhoneNumber,
     // start and end as `row`.
-    bool dataHasCall(const LogRow& row);
-    bool dataDelAll();
+    bool hasCall(const LogRow& row);
+    bool deleteAllCalls();
+    // Deletes the calls that started between the two days, both included.
     // False, deleting nothing, when a day lies outside the years 1..9999.
-    bool dataDel(const QDate& first, const QDate& last);
+    bool deleteDays(const QDate& first, const QDate& last);
     // Every column of the calls that started between `first` and `last`
     // (both included; a null date leaves that side open), in start order.
-    QVector<LogRow> dataExport(const QDate& first, const QDate& last);
+    QVector<LogRow> callsBetween(const QDate& first, const QDate& last);
 
-    // For queries beyond the named commands (orders, filters, statistics):
-    // the permanent log's connection, and the view's seven columns as SQL
-    // over the rows of Data with the call's duration in seconds as `d`.
+    // A pass over the rows of `sql` (with its "?" values bound in order) on
+    // the permanent log, read where the engine holds them: `visit` is called
+    // for each row and ends the pass by returning false. False when the log
+    // cannot be read. The store's failure is left as it is.
+    bool forEachRow(const QString& sql, const QVariantList& values,
+                    const std::function<bool(const RowView&)>& visit);
+
+    // SQL functions of one argument on the permanent log's connection, for
+    // the calls' names: deterministic, the argument read as text (NULL as
+    // ''). A number function gives a whole number or NULL (nothing); a text
+    // function gives text that lives as long as the function. Registering a
+    // name again replaces its function. False when the log is not open.
+    using NumberFunction = std::function<std::optional<qint64>(std::string_view argument)>;
+    using TextFunction = std::function<std::string_view(std::string_view argument)>;
+    bool addNumberFunction(const char* name, NumberFunction function);
+    bool addTextFunction(const char* name, TextFunction function);
+
+    // For queries beyond the named commands (orders, filters, gaps): the
+    // permanent log's connection, and the view's seven columns as SQL over
+    // the rows of Data with the call's duration in seconds as `d`.
     QSqlDatabase logDatabase();
     static QStringList viewColumnsSql();
+    // The call's duration in seconds over a row of Data: kDurationSql
+    // (call_duration.h), the one definition.
     static QString durationSql();
     // 1 for a phone number that is all digits (it sorts as a number), else 0.
     static QString numberKindSql();
@@ -191,15 +247,15 @@ private:
     bool repairFiles();
     void closeConnections();
     // The permanent log's connection, opened with its indexes in place.
-    QSqlDatabase dataDb();
-    QSqlDatabase tempDb();
+    QSqlDatabase logDb();
+    QSqlDatabase scratchDb();
     QVector<LogRow> select(const QSqlDatabase& db, const QString& sql, const QVariantList& values);
     QVector<ViewRow> selectView(const QString& where, const QString& tail,
                                 const QVariantList& values);
 
     QString m_directory;
-    QString m_dataConnection;
-    QString m_tempConnection;
+    QString m_logConnection;
+    QString m_scratchConnection;
     bool m_failed = false;
     QString m_failure;
     int m_lockFd = -1;

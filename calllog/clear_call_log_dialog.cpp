@@ -29,7 +29,7 @@ struct BoxRule {
     int moveLength;  // text length at which the focus moves on; 0: never
 };
 
-constexpr BoxRule kRules[ClearCCllForm::kBoxCount] = {
+constexpr BoxRule kRules[ClearCallLogDialog::kBoxCount] = {
     {"StartMonthText", 1, 12, 2}, {"StartDayText", 1, 31, 2}, {"StartYearText", 1, 0, 4},
     {"EndMonthText", 1, 12, 2},   {"EndDayText", 1, 31, 2},   {"EndYearText", 1, 0, 0},
 };
@@ -149,7 +149,7 @@ bool readNumber(const QString& text, double* value)
     return true;
 }
 
-ClearCCllForm::ClearCCllForm(CallLogStore& store, std::function<QString(int)> text,
+ClearCallLogDialog::ClearCallLogDialog(CallLogStore& store, std::function<QString(int)> text,
                              QWidget* parent)
     : QDialog(parent), m_store(store)
 {
@@ -201,13 +201,13 @@ ClearCCllForm::ClearCCllForm(CallLogStore& store, std::function<QString(int)> te
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    connect(m_all, &QRadioButton::clicked, this, &ClearCCllForm::chooseAll);
-    connect(m_range, &QRadioButton::clicked, this, &ClearCCllForm::chooseRange);
-    connect(m_yes, &QPushButton::clicked, this, &ClearCCllForm::yes);
+    connect(m_all, &QRadioButton::clicked, this, &ClearCallLogDialog::chooseAll);
+    connect(m_range, &QRadioButton::clicked, this, &ClearCallLogDialog::chooseRange);
+    connect(m_yes, &QPushButton::clicked, this, &ClearCallLogDialog::yes);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void ClearCCllForm::chooseAll()
+void ClearCallLogDialog::chooseAll()
 {
     for (QLineEdit* box : m_boxes)
         box->setEnabled(false);
@@ -215,7 +215,7 @@ void ClearCCllForm::chooseAll()
     m_yes->setEnabled(true);
 }
 
-void ClearCCllForm::chooseRange()
+void ClearCallLogDialog::chooseRange()
 {
     for (QLineEdit* box : m_boxes)
         box->setEnabled(true);
@@ -224,7 +224,7 @@ void ClearCCllForm::chooseRange()
     m_yes->setEnabled(false);
 }
 
-void ClearCCllForm::boxChanged(Box which)
+void ClearCallLogDialog::boxChanged(Box which)
 {
     if (m_normalising)
         return;
@@ -249,7 +249,7 @@ void ClearCCllForm::boxChanged(Box which)
     enableYesCommand();
 }
 
-void ClearCCllForm::enableYesCommand()
+void ClearCallLogDialog::enableYesCommand()
 {
     if (m_all->isChecked()) {
         m_yes->setEnabled(true);
@@ -263,22 +263,22 @@ void ClearCCllForm::enableYesCommand()
     m_yes->setEnabled(complete && firstDay().isValid() && lastDay().isValid());
 }
 
-QDate ClearCCllForm::firstDay() const
+QDate ClearCallLogDialog::firstDay() const
 {
     return dateFrom(m_boxes[StartMonth], m_boxes[StartDay], m_boxes[StartYear], true);
 }
 
-QDate ClearCCllForm::lastDay() const
+QDate ClearCallLogDialog::lastDay() const
 {
     return dateFrom(m_boxes[EndMonth], m_boxes[EndDay], m_boxes[EndYear], false);
 }
 
-void ClearCCllForm::yes()
+void ClearCallLogDialog::yes()
 {
     if (m_all->isChecked())
-        m_store.dataDelAll();
+        m_store.deleteAllCalls();
     else if (firstDay().isValid() && lastDay().isValid())
-        m_store.dataDel(firstDay(), lastDay());
+        m_store.deleteDays(firstDay(), lastDay());
     accept();
 }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// ClearCCllForm, the dialog that deletes the whole call log (All) or the
+// ClearCallLogDialog, the dialog that deletes the whole call log (All) or the
 // calls that started within a range of days (Range, six boxes: month, day
 // and year of the first and of the last day).
 #pragma once
@@ -19,14 +19,14 @@ namespace ql310::calllog {
 
 class CallLogStore;
 
-class ClearCCllForm : public QDialog {
+class ClearCallLogDialog : public QDialog {
     Q_OBJECT
 
 public:
     // The boxes in tab order.
     enum Box { StartMonth, StartDay, StartYear, EndMonth, EndDay, EndYear, kBoxCount };
 
-    ClearCCllForm(CallLogStore& store, std::function<QString(int)> text, QWidget* parent = nullptr);
+    ClearCallLogDialog(CallLogStore& store, std::function<QString(int)> text, QWidget* parent = nullptr);
 
     QLineEdit* box(Box which) const { return m_boxes[which]; }
 

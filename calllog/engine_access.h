@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The engine behind Qt's SQLite driver, for the few passes over the whole
-// log (shown rows, export, statistics) that read rows straight from it.
+// The engine behind Qt's SQLite driver, for the store's passes over the
+// whole log (CallLogStore::forEachRow(), the shown rows' first screen) that
+// read rows straight from it. For calllog/ alone: nothing else speaks to
+// SQLite itself.
 #pragma once
 
 #include <QVariantList>

@@ -1,19 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "call_export.h"
 
-#include "call_statistics.h"
-#include "engine_access.h"
-
 #include <QDateTime>
 #include <QIODevice>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlDriver>
-#include <QSqlQuery>
-
-#include <sqlite3.h>
 
 #include <algorithm>
 #include <charconv>
@@ -200,13 +191,6 @@ private:
     std::string m_offset; // empty: reckoned call by call
 };
 
-std::string_view textAt(sqlite3_stmt* statement, int column)
-{
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-    return text ? std::string_view(text, size_t(sqlite3_column_bytes(statement, column)))
-                : std::string_view();
-}
-
 // Text of the log as UTF-8: as it is when it is ASCII, else through Qt's
 // decoder (a malformed sequence becomes the replacement character).
 void utf8Into(std::string& out, std::string_view text)
@@ -217,85 +201,69 @@ void utf8Into(std::string& out, std::string_view text)
         out = QString::fromUtf8(text.data(), qsizetype(text.size())).toStdString();
 }
 
-// The calls read straight through SQLite, a row at a time.
-class CallRows {
-public:
-    CallRows(sqlite3* db, const QByteArray& sql, const QVariantList& values) : m_db(db)
-    {
-        m_ok = sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &m_rows, nullptr) == SQLITE_OK;
-        for (int i = 0; m_ok && i < values.size(); ++i) {
-            const QVariant& value = values[i];
-            if (value.typeId() == QMetaType::QString) {
-                const QByteArray text = value.toString().toUtf8();
-                m_ok = sqlite3_bind_text(m_rows, i + 1, text.constData(), int(text.size()),
-                                         SQLITE_TRANSIENT) == SQLITE_OK;
-            } else {
-                m_ok = sqlite3_bind_int64(m_rows, i + 1, value.toLongLong()) == SQLITE_OK;
-            }
-        }
-    }
-    ~CallRows()
-    {
-        sqlite3_finalize(m_rows);
-        sqlite3_finalize(m_length);
-    }
-    CallRows(const CallRows&) = delete;
-    CallRows& operator=(const CallRows&) = delete;
+// The columns of the calls read.
+enum Column { InOut, Port, PhoneNumber, StartDate, StartTime, EndDate, EndTime, Lost, Recording };
 
-    // The next call into `call`; false at the end or on a failure (failed()).
-    bool next(Call& call, LocalTimes& starts, LocalTimes& ends)
+// The call of `row`; false when its duration cannot be had.
+bool readCall(const RowView& row, Call& call, LocalTimes& starts, LocalTimes& ends)
+{
+    call.out = row.integer(InOut) != 0;
+    utf8Into(call.port, row.text(Port));
+    utf8Into(call.number, row.text(PhoneNumber));
+    call.start = starts.of(row.text(StartDate), row.text(StartTime));
+    call.end = ends.of(row.text(EndDate), row.text(EndTime));
+    const std::optional<qint64> seconds = row.duration(StartDate);
+    call.seconds = seconds.value_or(0);
+    call.lost = row.integer(Lost) != 0;
+    call.recording = row.integer(Recording) != 0;
+    return seconds.has_value();
+}
+
+QByteArray csvHeader()
+{
+    QStringList header;
+    for (const char* column : kColumns)
+        header << QString::fromLatin1(column);
+    return csvLine(header);
+}
+
+// The export's bytes on their way to `out`, gathered and written some ten
+// thousand rows at a time; CSV rows are made in the buffer itself, without
+// Qt's texts. A failure to write keeps its reason in `error`.
+class ExportWriter {
+public:
+    ExportWriter(QIODevice& out, QString& error) : m_out(out), m_error(error)
     {
-        if (!m_ok)
-            return false;
-        const int step = sqlite3_step(m_rows);
-        if (step != SQLITE_ROW) {
-            m_ok = step == SQLITE_DONE;
-            m_done = true;
-            return false;
-        }
-        call.out = sqlite3_column_int(m_rows, 0) != 0;
-        utf8Into(call.port, textAt(m_rows, 1));
-        utf8Into(call.number, textAt(m_rows, 2));
-        const std::string_view startDate = textAt(m_rows, 3), startTime = textAt(m_rows, 4);
-        const std::string_view endDate = textAt(m_rows, 5), endTime = textAt(m_rows, 6);
-        call.start = starts.of(startDate, startTime);
-        call.end = ends.of(endDate, endTime);
-        const std::optional<qint64> seconds = callLength(startDate, startTime, endDate, endTime);
-        call.seconds = seconds ? *seconds : lengthByEngine();
-        call.lost = sqlite3_column_int(m_rows, 7) != 0;
-        call.recording = sqlite3_column_int(m_rows, 8) != 0;
-        return m_ok;
+        m_pending.reserve(size_t(kChunk) + 4096);
     }
-    bool failed() const { return !m_ok; }
+
+    bool add(const QByteArray& bytes)
+    {
+        m_pending.append(bytes.constData(), size_t(bytes.size()));
+        return writeFull();
+    }
+    bool addCsvRow(const Call& call)
+    {
+        appendCsvRow(m_pending, call);
+        return writeFull();
+    }
+    // Writes what is gathered.
+    bool flush()
+    {
+        const bool written = m_out.write(m_pending.data(), qint64(m_pending.size())) == qint64(m_pending.size());
+        m_pending.clear();
+        if (!written)
+            m_error = m_out.errorString();
+        return written;
+    }
 
 private:
-    // The view's own reckoning for texts the quick path leaves alone.
-    qint64 lengthByEngine()
-    {
-        const QByteArray sql = "SELECT " +
-                               CallLogStore::durationSql()
-                                   .replace("StartDate", "?1")
-                                   .replace("StartTime", "?2")
-                                   .replace("EndDate", "?3")
-                                   .replace("EndTime", "?4")
-                                   .toUtf8();
-        if (!m_length && sqlite3_prepare_v2(m_db, sql.constData(), int(sql.size()), &m_length,
-                                            nullptr) != SQLITE_OK) {
-            m_ok = false;
-            return 0;
-        }
-        sqlite3_reset(m_length);
-        for (int i = 0; i < 4; ++i)
-            sqlite3_bind_value(m_length, i + 1, sqlite3_column_value(m_rows, 3 + i));
-        m_ok = sqlite3_step(m_length) == SQLITE_ROW;
-        return m_ok ? sqlite3_column_int64(m_length, 0) : 0;
-    }
+    static constexpr qsizetype kChunk = 1 << 20;
+    bool writeFull() { return qsizetype(m_pending.size()) < kChunk || flush(); }
 
-    sqlite3* m_db;
-    sqlite3_stmt* m_rows = nullptr;
-    sqlite3_stmt* m_length = nullptr;
-    bool m_ok = false;
-    bool m_done = false;
+    QIODevice& m_out;
+    QString& m_error;
+    std::string m_pending;
 };
 
 } // namespace
@@ -349,74 +317,34 @@ bool exportCalls(CallLogStore& store, const RowCondition& condition, const RowOr
                  const QString& nameSql, const NameOf& nameOf, ExportFormat format,
                  QIODevice& out, QString& error)
 {
-    sqlite3* db = engineHandle(store.logDatabase());
     const QString sql =
         "SELECT InOut, Port, PhoneNumber, StartDate, StartTime, EndDate, EndTime, Lost, "
         "Recording FROM " +
         conditionedRowsSql(condition) + orderBySql(order, nameSql);
-    const auto cannotRead = [&] {
+    ExportWriter writer(out, error);
+    const bool csv = format == ExportFormat::Csv;
+    if (!(csv ? writer.add(csvHeader()) : writer.add("[")))
+        return false;
+    bool first = true, written = true, read = true;
+    LocalTimes starts, ends;
+    Call call;
+    const bool passed = store.forEachRow(sql, condition.values, [&](const RowView& row) {
+        if (!(read = readCall(row, call, starts, ends)))
+            return false;
+        call.name = nameOf ? nameOf(qtext(call.number)) : QString();
+        written = csv ? writer.addCsvRow(call) : writer.add((first ? "\n" : ",\n") + jsonRow(call));
+        first = false;
+        return written;
+    });
+    if (!written)
+        return false;
+    if (!passed || !read) {
         error = QStringLiteral("the call log cannot be read: ") + store.callLogPath();
         return false;
-    };
-    if (!db)
-        return cannotRead();
-    CallRows rows(db, sql.toUtf8(), condition.values);
-    if (rows.failed())
-        return cannotRead();
-    // Rows are gathered and written some ten thousand at a time.
-    QByteArray pending;
-    constexpr qsizetype kChunk = 1 << 20;
-    auto write = [&](const QByteArray& bytes, bool flush = false) {
-        pending += bytes;
-        if (!flush && pending.size() < kChunk)
-            return true;
-        const bool written = out.write(pending) == pending.size();
-        pending.clear();
-        if (!written)
-            error = out.errorString();
-        return written;
-    };
-    bool first = true;
-    LocalTimes starts, ends;
-    if (format == ExportFormat::Csv) {
-        QStringList header;
-        for (const char* column : kColumns)
-            header << QString::fromLatin1(column);
-        if (!write(csvLine(header)))
-            return false;
-    } else if (!write("[")) {
-        return false;
     }
-    Call call;
-    // CSV rows are made in a buffer of their own, without Qt's texts.
-    std::string csvRows;
-    const auto writeCsvRows = [&] {
-        if (!write({}, true))
-            return false;
-        const bool written = out.write(csvRows.data(), qint64(csvRows.size())) == qint64(csvRows.size());
-        csvRows.clear();
-        if (!written)
-            error = out.errorString();
-        return written;
-    };
-    if (format == ExportFormat::Csv)
-        csvRows.reserve(size_t(kChunk) + 4096);
-    while (rows.next(call, starts, ends)) {
-        call.name = nameOf ? nameOf(qtext(call.number)) : QString();
-        if (format == ExportFormat::Csv) {
-            appendCsvRow(csvRows, call);
-            if (qsizetype(csvRows.size()) >= kChunk && !writeCsvRows())
-                return false;
-        } else if (!write((first ? "\n" : ",\n") + jsonRow(call))) {
-            return false;
-        }
-        first = false;
-    }
-    if (rows.failed())
-        return cannotRead();
-    if (format == ExportFormat::Json && !write(first ? "]\n" : "\n]\n"))
+    if (!csv && !writer.add(first ? "]\n" : "\n]\n"))
         return false;
-    return format == ExportFormat::Csv ? writeCsvRows() : write({}, true);
+    return writer.flush();
 }
 
 } // namespace ql310::calllog

@@ -13,9 +13,6 @@
 #include <QString>
 #include <QVector>
 
-#include <optional>
-#include <string_view>
-
 namespace ql310::calllog {
 
 struct DayFigures {
@@ -49,14 +46,8 @@ struct CallStatistics {
 
 inline constexpr int kTopNumbers = 10;
 
-// A call's length in seconds as the view reckons it (negative when it ends
-// before it starts), from the texts the log holds ("YYYY-MM-DD" of the years
-// 1..9999 and "HH:MM:SS"); nothing for any other text.
-std::optional<qint64> callLength(std::string_view startDate, std::string_view startTime,
-                                 std::string_view endDate, std::string_view endTime);
-
 // The numbers whose totals are kept in memory at a time (a table that stays
-// in the processor's cache); more go to temporary files, summed part by part
+// small); more go to temporary files, summed part by part
 // in the end, so that a log of ten million numbers takes no more memory
 // than one of ten thousand.
 inline constexpr size_t kNumbersInMemory = size_t(1) << 14;

@@ -4,59 +4,12 @@
 #include "call_log_store.h"
 #include "phone_book_names.h"
 
-#include <QSqlDriver>
 #include <QStringList>
-#include <QVariant>
 
-#include <sqlite3.h>
-
+#include <optional>
 #include <string_view>
 
 namespace ql310::calllog {
-
-namespace {
-
-using Names = std::shared_ptr<const numbers::PhoneBookNames>;
-
-const numbers::PhoneBookNames* namesOf(sqlite3_context* context)
-{
-    return static_cast<Names*>(sqlite3_user_data(context))->get();
-}
-
-std::string_view numberOf(sqlite3_value* value)
-{
-    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
-    return text ? std::string_view(text, size_t(sqlite3_value_bytes(value))) : std::string_view();
-}
-
-void entryFunction(sqlite3_context* context, int, sqlite3_value** args)
-{
-    const numbers::PhoneBookNames* names = namesOf(context);
-    const int entry = names ? names->entryOf(numberOf(args[0])) : -1;
-    if (entry < 0)
-        sqlite3_result_null(context);
-    else
-        sqlite3_result_int(context, entry);
-}
-
-void nameFunction(sqlite3_context* context, int, sqlite3_value** args)
-{
-    const numbers::PhoneBookNames* names = namesOf(context);
-    if (!names) {
-        sqlite3_result_text(context, "", 0, SQLITE_STATIC);
-        return;
-    }
-    const std::string& name = names->nameOf(numberOf(args[0]));
-    // The names live as long as the function's phone book.
-    sqlite3_result_text(context, name.c_str(), int(name.size()), SQLITE_STATIC);
-}
-
-void release(void* data)
-{
-    delete static_cast<Names*>(data);
-}
-
-} // namespace
 
 QString namedCallsSql(const numbers::PhoneBookNames& names)
 {
@@ -81,24 +34,19 @@ QString namedCallsSql(const numbers::PhoneBookNames& names)
            otherSigns + "< 0)";
 }
 
-bool registerNameFunctions(const QSqlDatabase& db, Names names)
+bool registerNameFunctions(CallLogStore& store,
+                           std::shared_ptr<const numbers::PhoneBookNames> names)
 {
-    if (!db.isOpen() || !db.driver())
-        return false;
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return false;
-    sqlite3* connection = *static_cast<sqlite3* const*>(handle.data());
-    if (!connection)
-        return false;
-    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
-    const int entry = sqlite3_create_function_v2(connection, "ql310_entry", 1, flags,
-                                                 new Names(names), entryFunction, nullptr,
-                                                 nullptr, release);
-    const int name = sqlite3_create_function_v2(connection, "ql310_name", 1, flags,
-                                                new Names(std::move(names)), nameFunction,
-                                                nullptr, nullptr, release);
-    return entry == SQLITE_OK && name == SQLITE_OK;
+    const auto entry = [names](std::string_view number) -> std::optional<qint64> {
+        const int entry = names ? names->entryOf(number) : -1;
+        return entry < 0 ? std::nullopt : std::optional<qint64>(entry);
+    };
+    // The names live as long as the function's phone book.
+    const auto name = [names](std::string_view number) -> std::string_view {
+        return names ? std::string_view(names->nameOf(number)) : std::string_view();
+    };
+    const bool entryAdded = store.addNumberFunction("ql310_entry", entry);
+    return store.addTextFunction("ql310_name", name) && entryAdded;
 }
 
 } // namespace ql310::calllog

@@ -4,7 +4,6 @@
 // Registered on one connection; registering again replaces the phone book.
 #pragma once
 
-#include <QSqlDatabase>
 #include <QString>
 
 #include <memory>
@@ -15,6 +14,8 @@ class PhoneBookNames;
 
 namespace ql310::calllog {
 
+class CallLogStore;
+
 // The SQL of a call's name, for sorting by the Name column.
 inline const QString kNameSql = QStringLiteral("ql310_name(PhoneNumber)");
 
@@ -24,8 +25,8 @@ inline const QString kNameSql = QStringLiteral("ql310_name(PhoneNumber)");
 // two digits would let it meet a large part of the log.
 QString namedCallsSql(const numbers::PhoneBookNames& names);
 
-// False when `db` is not an open SQLite connection.
-bool registerNameFunctions(const QSqlDatabase& db,
+// On the store's permanent log; false when it is not open.
+bool registerNameFunctions(CallLogStore& store,
                            std::shared_ptr<const numbers::PhoneBookNames> names);
 
 } // namespace ql310::calllog

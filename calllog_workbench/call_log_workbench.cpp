@@ -110,7 +110,7 @@ void CallLogWorkbench::prepare(CallLogStore& store)
 {
     // Only a log that exists: opening a missing one would make an empty file.
     if (QFile::exists(store.callLogPath()))
-        registerNameFunctions(store.logDatabase(), m_names);
+        registerNameFunctions(store, m_names);
     // The condition holds the entries whose names matched.
     if (!m_bar->filter().isEmpty())
         m_model->setConditionQuietly(conditionOf(m_bar->filter(), m_names.get()));

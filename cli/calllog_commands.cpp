@@ -131,75 +131,71 @@ bool loadNames(const QCommandLineParser& parser, const QCommandLineOption& phone
 // The eight port and channel texts.
 constexpr int kPortTexts[] = {373, 374, 375, 376, 400, 401, 377, 378};
 
-int exportLog(const QStringList& args)
-{
-    QCommandLineParser parser;
-    const QCommandLineOption csv("csv"), json("json");
-    const QCommandLineOption from("from", "", "DATE"), to("to", "", "DATE");
-    const QCommandLineOption number("number", "", "TEXT"), name("name", "", "TEXT");
-    const QCommandLineOption direction("direction", "", "in|out"), port("port", "", "TEXT");
-    const QCommandLineOption lost("lost"), inProgress("in-progress");
-    const QCommandLineOption phoneBook("phonebook", "", "FILE");
-    parser.addOptions({csv, json, from, to, number, name, direction, port, lost, inProgress, phoneBook});
-    if (!parseArguments(parser, args, 0))
-        return kBadArguments;
-    if (parser.isSet(csv) && parser.isSet(json)) {
-        complain("export: choose --csv or --json, not both");
-        return kBadArguments;
+// The options of calllog export.
+struct ExportOptions {
+    const QCommandLineOption csv{"csv"}, json{"json"};
+    const QCommandLineOption from{"from", "", "DATE"}, to{"to", "", "DATE"};
+    const QCommandLineOption number{"number", "", "TEXT"}, name{"name", "", "TEXT"};
+    const QCommandLineOption direction{"direction", "", "in|out"}, port{"port", "", "TEXT"};
+    const QCommandLineOption lost{"lost"}, inProgress{"in-progress"};
+    const QCommandLineOption phoneBook{"phonebook", "", "FILE"};
+    QList<QCommandLineOption> all() const
+    {
+        return {csv, json, from, to, number, name, direction, port, lost, inProgress, phoneBook};
     }
-    calllog::CallFilter filter;
-    if ((parser.isSet(from) && !parseDate(parser.value(from), filter.from, "from")) ||
-        (parser.isSet(to) && !parseDate(parser.value(to), filter.to, "to")))
-        return kBadArguments;
+};
+
+// The port or channel text that `value` names, in any case; false when it
+// names none.
+bool portOf(const QString& value, QString& port)
+{
+    QStringList ports;
+    for (int id : kPortTexts)
+        ports << text(id);
+    const qsizetype at = ports.indexOf(
+        QRegularExpression(QRegularExpression::anchoredPattern(QRegularExpression::escape(value)),
+                           QRegularExpression::CaseInsensitiveOption));
+    if (at < 0) {
+        complain("export: --port is one of " + ports.join(", ").toStdString());
+        return false;
+    }
+    port = ports[at];
+    return true;
+}
+
+// The filter of the export's options; false when one is not understood.
+bool filterOf(const QCommandLineParser& parser, const ExportOptions& option, calllog::CallFilter& filter)
+{
+    if ((parser.isSet(option.from) && !parseDate(parser.value(option.from), filter.from, "from")) ||
+        (parser.isSet(option.to) && !parseDate(parser.value(option.to), filter.to, "to")))
+        return false;
     if (filter.daysReversed()) {
         complain("export: --from is after --to");
-        return kBadArguments;
+        return false;
     }
-    filter.number = parser.value(number);
-    filter.name = parser.value(name);
-    if (parser.isSet(direction)) {
-        const QString value = parser.value(direction);
+    filter.number = parser.value(option.number);
+    filter.name = parser.value(option.name);
+    if (parser.isSet(option.direction)) {
+        const QString value = parser.value(option.direction);
         if (value != "in" && value != "out") {
             complain("export: --direction is in or out, not " + value.toStdString());
-            return kBadArguments;
+            return false;
         }
         filter.direction = value == "in" ? calllog::CallFilter::Direction::In
                                          : calllog::CallFilter::Direction::Out;
     }
-    if (parser.isSet(port)) {
-        QStringList ports;
-        for (int id : kPortTexts)
-            ports << text(id);
-        // Case does not matter, as with --name.
-        const qsizetype at = ports.indexOf(
-            QRegularExpression(QRegularExpression::anchoredPattern(QRegularExpression::escape(parser.value(port))),
-                               QRegularExpression::CaseInsensitiveOption));
-        if (at < 0) {
-            complain("export: --port is one of " + ports.join(", ").toStdString());
-            return kBadArguments;
-        }
-        filter.port = ports[at];
-    }
-    filter.lostOnly = parser.isSet(lost);
-    filter.inProgressOnly = parser.isSet(inProgress);
+    // Case does not matter, as with --name.
+    if (parser.isSet(option.port) && !portOf(parser.value(option.port), filter.port))
+        return false;
+    filter.lostOnly = parser.isSet(option.lost);
+    filter.inProgressOnly = parser.isSet(option.inProgress);
+    return true;
+}
 
-    // Before the first fetch there is nothing to export, and no reason to
-    // create the databases (a data path that is no folder fails below).
-    calllog::CallLogStore store(dataDirectory());
-    const QFileInfo folder(dataDirectory());
-    if (!QFileInfo::exists(store.callLogPath()) && (!folder.exists() || folder.isDir())) {
-        complain("no call log yet (ql310ctl calllog fetch makes one)");
-        return kSuccess;
-    }
-
-    std::shared_ptr<const numbers::PhoneBookNames> names;
-    int status = kSuccess;
-    if (!loadNames(parser, phoneBook, names, status))
-        return status;
-
-    if (!openStore(store))
-        return kDatabaseError;
-    calllog::registerNameFunctions(store.logDatabase(), names);
+// Writes the calls of `filter` to standard output, named by `names`.
+int writeExport(calllog::CallLogStore& store, const calllog::CallFilter& filter,
+                const std::shared_ptr<const numbers::PhoneBookNames>& names, bool json)
+{
     // To a terminal the export goes whole through the filter of control
     // characters; to a file or a pipe as it is made.
     const bool terminal = ::isatty(STDOUT_FILENO);
@@ -214,7 +210,7 @@ int exportLog(const QStringList& args)
     const bool done = calllog::exportCalls(
         store, calllog::conditionOf(filter, names.get()), {}, {},
         [&names](const QString& n) { return QString::fromStdString(names->nameOf(n.toStdString())); },
-        parser.isSet(json) ? calllog::ExportFormat::Json : calllog::ExportFormat::Csv, out, error);
+        json ? calllog::ExportFormat::Json : calllog::ExportFormat::Csv, out, error);
     if (terminal && !writeOutput(buffer.data())) {
         complain("standard output cannot be written");
         return kFileUnwritable;
@@ -225,6 +221,41 @@ int exportLog(const QStringList& args)
         return file.error() != QFileDevice::NoError ? kFileUnwritable : kDatabaseError;
     }
     return kSuccess;
+}
+
+int exportLog(const QStringList& args)
+{
+    QCommandLineParser parser;
+    const ExportOptions option;
+    parser.addOptions(option.all());
+    if (!parseArguments(parser, args, 0))
+        return kBadArguments;
+    if (parser.isSet(option.csv) && parser.isSet(option.json)) {
+        complain("export: choose --csv or --json, not both");
+        return kBadArguments;
+    }
+    calllog::CallFilter filter;
+    if (!filterOf(parser, option, filter))
+        return kBadArguments;
+
+    // Before the first fetch there is nothing to export, and no reason to
+    // create the databases (a data path that is no folder fails below).
+    calllog::CallLogStore store(dataDirectory());
+    const QFileInfo folder(dataDirectory());
+    if (!QFileInfo::exists(store.callLogPath()) && (!folder.exists() || folder.isDir())) {
+        complain("no call log yet (ql310ctl calllog fetch makes one)");
+        return kSuccess;
+    }
+
+    std::shared_ptr<const numbers::PhoneBookNames> names;
+    int status = kSuccess;
+    if (!loadNames(parser, option.phoneBook, names, status))
+        return status;
+
+    if (!openStore(store))
+        return kDatabaseError;
+    calllog::registerNameFunctions(store, names);
+    return writeExport(store, filter, names, parser.isSet(option.json));
 }
 
 int clear(const QStringList& args)
@@ -246,7 +277,7 @@ int clear(const QStringList& args)
     calllog::CallLogStore store(dataDirectory());
     if (!openStore(store))
         return kDatabaseError;
-    const bool done = parser.isSet(all) ? store.dataDelAll() : store.dataDel(first, last);
+    const bool done = parser.isSet(all) ? store.deleteAllCalls() : store.deleteDays(first, last);
     if (!done) {
         complain("the call log cannot be changed: " + failureOf(store));
         return kDatabaseError;

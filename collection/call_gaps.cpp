@@ -53,7 +53,7 @@ bool readGaps(QSqlDatabase db, const QString& tail, QVector<Gap>& out)
 
 std::optional<Gap> findGap(calllog::CallLogStore& store, const QDateTime& now)
 {
-    const QVector<calllog::LogRow> fetched = store.tempData();
+    const QVector<calllog::LogRow> fetched = store.scratchCalls();
     if (fetched.size() < kAdapterMemory)
         return std::nullopt;
     QSqlQuery newest(store.logDatabase());

@@ -56,7 +56,7 @@ FetchNews collectHistory(calllog::CallLogStore& store, const uint8_t* history, c
     store.ensureFiles();
     store.clearFailure();
     const qint64 before = newestIndex(store);
-    const QVector<calllog::LogRow> open = store.dataIsRecording();
+    const QVector<calllog::LogRow> open = store.callsInProgress();
     const calllog::Date today{now.date().year(), now.date().month(), now.date().day()};
     const calllog::TimeOfDay time{now.time().hour(), now.time().minute(), now.time().second()};
     news.refresh.recordCount = calllog::loadHistoryToTemp(store, history, today, time, text);
@@ -75,7 +75,7 @@ FetchNews collectHistory(calllog::CallLogStore& store, const uint8_t* history, c
         openIndexes.append(row.index);
     if (openIndexes.isEmpty())
         return news;
-    const QHash<qint64, calllog::LogRow> settled = store.dataCheckOf(openIndexes);
+    const QHash<qint64, calllog::LogRow> settled = store.callFlagsOf(openIndexes);
     for (const calllog::LogRow& row : open)
         if (settled.value(row.index).lost)
             news.lostCalls.append(row);

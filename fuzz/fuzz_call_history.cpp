@@ -74,23 +74,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     clockOf(input + kHistorySize, today, now);
 
     CallLogStore& store = *logs.store;
-    if (!store.dataDelAll())
+    if (!store.deleteAllCalls())
         std::abort();
     const int calls = callsIn(history);
     // Every call decodes into a date the log can store, so both fetches
     // must go through; the second fetch may only add calls in progress.
     if (!refreshCallLog(store, history, today, now, portText).logUpdated)
         std::abort();
-    const qint64 first = store.dataViewCount();
+    const qint64 first = store.viewRowCount();
     if (first > calls)
         std::abort();
     TimeOfDay later = now;
     later.second = (now.second + 1) % 60;
     if (!refreshCallLog(store, history, today, later, portText).logUpdated)
         std::abort();
-    if (store.dataViewCount() > first + calls)
+    if (store.viewRowCount() > first + calls)
         std::abort();
-    for (const ViewRow& row : store.dataView())
+    for (const ViewRow& row : store.viewRows())
         if (row.startTime.isEmpty() || row.endTime.isEmpty() || row.diffTime.isEmpty())
             std::abort();
     return 0;

@@ -107,7 +107,7 @@ private:
             row.startDate = row.endDate = QDate(2025, 6, 1);
             row.startTime = QTime(1, 0).addSecs(i);
             row.endTime = row.startTime.addSecs(30);
-            QVERIFY(window().callLog().store().dataIns(row));
+            QVERIFY(window().callLog().store().insertLog(row));
         }
     }
 
@@ -258,7 +258,7 @@ private slots:
     void printingSixtyTwoCallsGivesTwoPagesAndCancelNone()
     {
         startNormally();
-        window().callLog().store().dataDelAll();
+        window().callLog().store().deleteAllCalls();
         addCalls(62);
         window().callLog().showCallLog();
         action("mnuPCL")->trigger(); // the printer dialog cancelled
@@ -282,11 +282,11 @@ private slots:
         action("mnuCLClear")->trigger();
         QCOMPARE(grid().rowCount(), 9);
         window().callLog().setDialogRunner([](QDialog& dialog) {
-            auto& form = static_cast<ql310::calllog::ClearCCllForm&>(dialog);
+            auto& form = static_cast<ql310::calllog::ClearCallLogDialog&>(dialog);
             form.findChild<QRadioButton*>(QStringLiteral("RangeOption"))->click();
             const QStringList values = {"6", "1", "2025", "6", "1", "2025"};
-            for (int i = 0; i < ql310::calllog::ClearCCllForm::kBoxCount; ++i)
-                form.box(ql310::calllog::ClearCCllForm::Box(i))->setText(values[i]);
+            for (int i = 0; i < ql310::calllog::ClearCallLogDialog::kBoxCount; ++i)
+                form.box(ql310::calllog::ClearCallLogDialog::Box(i))->setText(values[i]);
             form.findChild<QPushButton*>(QStringLiteral("YesCommand"))->click();
         });
         action("mnuCLClear")->trigger();

@@ -201,7 +201,7 @@ private slots:
             row.startDate = row.endDate = day;
             row.startTime = QTime(10, 0);
             row.endTime = QTime(10, 1);
-            QVERIFY(store.dataIns(row));
+            QVERIFY(store.insertLog(row));
         }
         action("mnuCLRead")->trigger();
         bench().showStatistics();

@@ -382,7 +382,7 @@ private slots:
     void theDialogsFitTheirTextsAndTheScreen()
     {
         const QRect screen = window().screen()->availableGeometry();
-        ql310::calllog::ClearCCllForm clear(window().callLog().store(), [](int id) { return ql310::text(id); }, &window());
+        ql310::calllog::ClearCallLogDialog clear(window().callLog().store(), [](int id) { return ql310::text(id); }, &window());
         clear.show();
         QVERIFY(QTest::qWaitForWindowExposed(&clear));
         clear.findChild<QAbstractButton*>("RangeOption")->click();
@@ -507,8 +507,8 @@ private slots:
             showPage(7);
             saveShot(&window(), QStringLiteral("calllog-whole-screen-") + look);
             window().resize(before);
-            ql310::calllog::ClearCCllForm clear(window().callLog().store(),
-                                                [](int id) { return ql310::text(id); }, &window());
+            ql310::calllog::ClearCallLogDialog clear(window().callLog().store(),
+                                                     [](int id) { return ql310::text(id); }, &window());
             clear.show();
             QVERIFY(QTest::qWaitForWindowExposed(&clear));
             clear.findChild<QAbstractButton*>("RangeOption")->click();

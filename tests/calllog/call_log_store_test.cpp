@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The call-log store and the fold-in of fetched call histories.
+#include "call_duration.h"
 #include "call_log_merge.h"
 #include "call_log_rows.h"
 #include "call_log_store.h"
@@ -21,8 +22,12 @@
 
 #include <array>
 #include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace {
 
@@ -84,19 +89,19 @@ TEST_F(CallLog, MissingFilesAreCreatedWithAnEmptyTable)
 {
     EXPECT_TRUE(QFile::exists(store.callLogPath()));
     EXPECT_TRUE(QFile::exists(store.templatePath()));
-    EXPECT_TRUE(store.dataView().isEmpty());
+    EXPECT_TRUE(store.viewRows().isEmpty());
     EXPECT_TRUE(store.replaceScratchFromTemplate());
-    EXPECT_TRUE(store.tempData().isEmpty());
+    EXPECT_TRUE(store.scratchCalls().isEmpty());
 }
 
 TEST_F(CallLog, ViewFormatsStartEndAndDuration)
 {
-    ASSERT_TRUE(store.dataIns(call("Port1", QDate(2001, 3, 26), QTime(14, 5, 9), QTime(14, 7, 30))));
+    ASSERT_TRUE(store.insertLog(call("Port1", QDate(2001, 3, 26), QTime(14, 5, 9), QTime(14, 7, 30))));
     LogRow overnight = call("Port2", QDate(2001, 3, 27), QTime(23, 0, 0), QTime(1, 30, 5));
     overnight.endDate = QDate(2001, 3, 29);
     overnight.inOut = true;
-    ASSERT_TRUE(store.dataIns(overnight));
-    const QVector<ViewRow> rows = store.dataView();
+    ASSERT_TRUE(store.insertLog(overnight));
+    const QVector<ViewRow> rows = store.viewRows();
     ASSERT_EQ(rows.size(), 2);
     EXPECT_EQ(rows[0].startTime, " 14:05:09  03 / 26 / 2001 ");
     EXPECT_EQ(rows[0].endTime, " 14:07:30  03 / 26 / 2001 ");
@@ -110,10 +115,10 @@ TEST_F(CallLog, ViewFormatsStartEndAndDuration)
 
 TEST_F(CallLog, ViewIsInStartOrder)
 {
-    store.dataIns(call("Port1", QDate(2026, 5, 2), QTime(9, 0, 0), QTime(9, 1, 0)));
-    store.dataIns(call("Port2", QDate(2026, 5, 1), QTime(10, 0, 0), QTime(10, 1, 0)));
-    store.dataIns(call("Port1", QDate(2026, 5, 1), QTime(8, 0, 0), QTime(8, 1, 0)));
-    const QVector<ViewRow> rows = store.dataView();
+    store.insertLog(call("Port1", QDate(2026, 5, 2), QTime(9, 0, 0), QTime(9, 1, 0)));
+    store.insertLog(call("Port2", QDate(2026, 5, 1), QTime(10, 0, 0), QTime(10, 1, 0)));
+    store.insertLog(call("Port1", QDate(2026, 5, 1), QTime(8, 0, 0), QTime(8, 1, 0)));
+    const QVector<ViewRow> rows = store.viewRows();
     ASSERT_EQ(rows.size(), 3);
     EXPECT_EQ(rows[0].startTime, " 08:00:00  05 / 01 / 2026 ");
     EXPECT_EQ(rows[1].startTime, " 10:00:00  05 / 01 / 2026 ");
@@ -122,20 +127,20 @@ TEST_F(CallLog, ViewIsInStartOrder)
 
 TEST_F(CallLog, DeleteByDayIncludesBothBounds)
 {
-    store.dataIns(call("Port1", QDate(2026, 5, 1), QTime(23, 59, 59), QTime(23, 59, 59)));
-    store.dataIns(call("Port1", QDate(2026, 5, 2), QTime(0, 0, 0), QTime(0, 1, 0)));
-    store.dataIns(call("Port1", QDate(2026, 5, 2), QTime(23, 0, 0), QTime(23, 1, 0)));
-    store.dataIns(call("Port1", QDate(2026, 5, 3), QTime(0, 0, 0), QTime(0, 1, 0)));
-    ASSERT_TRUE(store.dataDel(QDate(2026, 5, 2), QDate(2026, 5, 2)));
-    EXPECT_EQ(store.dataView().size(), 2);
+    store.insertLog(call("Port1", QDate(2026, 5, 1), QTime(23, 59, 59), QTime(23, 59, 59)));
+    store.insertLog(call("Port1", QDate(2026, 5, 2), QTime(0, 0, 0), QTime(0, 1, 0)));
+    store.insertLog(call("Port1", QDate(2026, 5, 2), QTime(23, 0, 0), QTime(23, 1, 0)));
+    store.insertLog(call("Port1", QDate(2026, 5, 3), QTime(0, 0, 0), QTime(0, 1, 0)));
+    ASSERT_TRUE(store.deleteDays(QDate(2026, 5, 2), QDate(2026, 5, 2)));
+    EXPECT_EQ(store.viewRows().size(), 2);
     // A day beyond the four-digit years would compare as text before
     // "2026-..."; it deletes nothing and says so.
-    EXPECT_FALSE(store.dataDel(QDate(20026, 10, 1), QDate(2026, 12, 31)));
-    EXPECT_FALSE(store.dataDel(QDate(2026, 1, 1), QDate(-5, 1, 1)));
-    EXPECT_FALSE(store.dataDel(QDate(), QDate(2026, 12, 31)));
-    EXPECT_EQ(store.dataView().size(), 2);
-    ASSERT_TRUE(store.dataDelAll());
-    EXPECT_TRUE(store.dataView().isEmpty());
+    EXPECT_FALSE(store.deleteDays(QDate(20026, 10, 1), QDate(2026, 12, 31)));
+    EXPECT_FALSE(store.deleteDays(QDate(2026, 1, 1), QDate(-5, 1, 1)));
+    EXPECT_FALSE(store.deleteDays(QDate(), QDate(2026, 12, 31)));
+    EXPECT_EQ(store.viewRows().size(), 2);
+    ASSERT_TRUE(store.deleteAllCalls());
+    EXPECT_TRUE(store.viewRows().isEmpty());
 }
 
 TEST_F(CallLog, ACallEndingBeforeItsStartShowsOneSignBeforeItsLength)
@@ -143,18 +148,18 @@ TEST_F(CallLog, ACallEndingBeforeItsStartShowsOneSignBeforeItsLength)
     // In progress, started by the adapter's clock 49 s after the PC's now.
     LogRow early = call("Port1", QDate(2026, 5, 1), QTime(10, 0, 49), QTime(10, 0, 0));
     LogRow longAgo = call("Port2", QDate(2026, 5, 2), QTime(10, 0, 0), QTime(8, 58, 55));
-    ASSERT_TRUE(store.dataIns(early));
-    ASSERT_TRUE(store.dataIns(longAgo));
-    const QVector<ViewRow> rows = store.dataView();
+    ASSERT_TRUE(store.insertLog(early));
+    ASSERT_TRUE(store.insertLog(longAgo));
+    const QVector<ViewRow> rows = store.viewRows();
     ASSERT_EQ(rows.size(), 2);
     EXPECT_EQ(rows[0].diffTime, "-00:00:49");
     EXPECT_EQ(rows[1].diffTime, "-01:01:05");
 
     // The grid's rows write the same lengths, also for an end the engine
     // cannot read.
-    ASSERT_TRUE(store.dataIns(call("Port3", QDate(2026, 5, 3), QTime(9, 0, 0), QTime(9, 1, 0))));
+    ASSERT_TRUE(store.insertLog(call("Port3", QDate(2026, 5, 3), QTime(9, 0, 0), QTime(9, 1, 0))));
     ASSERT_TRUE(QSqlQuery(store.logDatabase()).exec("UPDATE Data SET EndDate = 'soon' WHERE Port = 'Port3'"));
-    const QVector<ViewRow> view = store.dataView();
+    const QVector<ViewRow> view = store.viewRows();
     const QVector<ShownRow> shown = shownRows(store, {}, {}, {}, 10, 0);
     ASSERT_EQ(shown.size(), 3);
     for (int i = 0; i < 3; ++i)
@@ -165,11 +170,11 @@ TEST_F(CallLog, ACallEndingBeforeItsStartShowsOneSignBeforeItsLength)
 TEST_F(CallLog, FindMatchesOnlyAllFourValues)
 {
     store.replaceScratchFromTemplate();
-    store.tempInsData(call("Port1", QDate(2026, 5, 1), QTime(8, 0, 0), QTime(8, 1, 0)));
-    EXPECT_EQ(store.tempRecordingFind("Port1", "123", QDate(2026, 5, 1), QTime(8, 0, 0)).size(), 1);
-    EXPECT_TRUE(store.tempRecordingFind("Port1", "123", QDate(2026, 5, 1), QTime(8, 0, 1)).isEmpty());
-    EXPECT_TRUE(store.tempRecordingFind("Port2", "123", QDate(2026, 5, 1), QTime(8, 0, 0)).isEmpty());
-    EXPECT_TRUE(store.tempRecordingFind("Port1", "124", QDate(2026, 5, 1), QTime(8, 0, 0)).isEmpty());
+    store.insertScratch(call("Port1", QDate(2026, 5, 1), QTime(8, 0, 0), QTime(8, 1, 0)));
+    EXPECT_EQ(store.findScratchCall("Port1", "123", QDate(2026, 5, 1), QTime(8, 0, 0)).size(), 1);
+    EXPECT_TRUE(store.findScratchCall("Port1", "123", QDate(2026, 5, 1), QTime(8, 0, 1)).isEmpty());
+    EXPECT_TRUE(store.findScratchCall("Port2", "123", QDate(2026, 5, 1), QTime(8, 0, 0)).isEmpty());
+    EXPECT_TRUE(store.findScratchCall("Port1", "124", QDate(2026, 5, 1), QTime(8, 0, 0)).isEmpty());
 }
 
 TEST_F(CallLog, ACallInProgressIsFollowedUntilItEnds)
@@ -180,31 +185,31 @@ TEST_F(CallLog, ACallInProgressIsFollowedUntilItEnds)
     putCall(first, 0, 0x08, 0x12, {12, 8, 9, 0, 0}, {12, 8, 9, 5, 0});  // finished
     putCall(first, 1, 0xD4, 0x34, {12, 8, 10, 0, 0}, {0, 0, 0, 0, 0}); // in progress
     fetch(first, today, {10, 3, 0});
-    QVector<LogRow> rows = store.dataCheck();
+    QVector<LogRow> rows = store.callFlags();
     ASSERT_EQ(rows.size(), 2);
     EXPECT_TRUE(rows[1].recording);
-    EXPECT_EQ(store.dataView()[1].diffTime, "00:03:00");
+    EXPECT_EQ(store.viewRows()[1].diffTime, "00:03:00");
 
     // Still going on at the next fetch: updated in place, not appended.
     Buffer second{};
     second[kRecordCountOffset] = 1;
     putCall(second, 0, 0xD4, 0x34, {12, 8, 10, 0, 0}, {0, 0, 0, 0, 0});
     fetch(second, today, {10, 20, 0});
-    rows = store.dataCheck();
+    rows = store.callFlags();
     ASSERT_EQ(rows.size(), 2);
     EXPECT_TRUE(rows[1].recording);
-    EXPECT_EQ(store.dataView()[1].diffTime, "00:20:00");
+    EXPECT_EQ(store.viewRows()[1].diffTime, "00:20:00");
 
     // Finished at the third.
     Buffer third{};
     third[kRecordCountOffset] = 1;
     putCall(third, 0, 0xD8, 0x34, {12, 8, 10, 0, 0}, {12, 8, 10, 30, 0});
     fetch(third, today, {11, 0, 0});
-    rows = store.dataCheck();
+    rows = store.callFlags();
     ASSERT_EQ(rows.size(), 2);
     EXPECT_FALSE(rows[1].recording);
     EXPECT_FALSE(rows[1].lost);
-    EXPECT_EQ(store.dataView()[1].diffTime, "00:30:00");
+    EXPECT_EQ(store.viewRows()[1].diffTime, "00:30:00");
 }
 
 TEST_F(CallLog, ACallThatVanishesWhileInProgressIsLost)
@@ -219,11 +224,11 @@ TEST_F(CallLog, ACallThatVanishesWhileInProgressIsLost)
     Buffer empty{};
     putCall(empty, 0, 0x04, 0x34, {12, 8, 10, 0, 0}, {0, 0, 0, 0, 0});
     fetch(empty, today, {10, 9, 0});
-    const QVector<LogRow> rows = store.dataCheck();
+    const QVector<LogRow> rows = store.callFlags();
     ASSERT_EQ(rows.size(), 1);
     EXPECT_FALSE(rows[0].recording);
     EXPECT_TRUE(rows[0].lost);
-    EXPECT_EQ(store.dataView()[0].diffTime, "00:03:00"); // the end of the earlier fetch
+    EXPECT_EQ(store.viewRows()[0].diffTime, "00:03:00"); // the end of the earlier fetch
 }
 
 TEST_F(CallLog, TwoFetchedRowsForOneOpenCallUpdateOnceAndAppendTheOther)
@@ -239,7 +244,7 @@ TEST_F(CallLog, TwoFetchedRowsForOneOpenCallUpdateOnceAndAppendTheOther)
     putCall(twice, 0, 0x08, 0x34, {12, 8, 10, 0, 0}, {12, 8, 10, 4, 0});
     putCall(twice, 1, 0x08, 0x34, {12, 8, 10, 0, 0}, {12, 8, 10, 6, 0});
     fetch(twice, today, {10, 9, 0});
-    const QVector<ViewRow> rows = store.dataView();
+    const QVector<ViewRow> rows = store.viewRows();
     ASSERT_EQ(rows.size(), 2);
     EXPECT_EQ(rows[0].diffTime, "00:04:00");
     EXPECT_EQ(rows[1].diffTime, "00:06:00");
@@ -253,11 +258,11 @@ TEST_F(CallLog, AFinishedCallSeenByTwoFetchesIsLoggedOnce)
     putCall(buffer, 1, 0x18, 0x12, {12, 8, 9, 0, 0}, {12, 8, 9, 5, 0}); // outgoing: another call
     fetch(buffer, {2026, 12, 8}, {12, 0, 0});
     fetch(buffer, {2026, 12, 8}, {12, 0, 0});
-    EXPECT_EQ(store.dataView().size(), 2);
+    EXPECT_EQ(store.viewRows().size(), 2);
     // The same call with another end is another call.
     putCall(buffer, 0, 0x08, 0x12, {12, 8, 9, 0, 0}, {12, 8, 9, 5, 1});
     fetch(buffer, {2026, 12, 8}, {12, 0, 0});
-    EXPECT_EQ(store.dataView().size(), 3);
+    EXPECT_EQ(store.viewRows().size(), 3);
 }
 
 TEST_F(CallLog, ImpossibleDatesAreBroughtIntoRangeAndKept)
@@ -268,7 +273,7 @@ TEST_F(CallLog, ImpossibleDatesAreBroughtIntoRangeAndKept)
     putCall(buffer, 1, 0x08, 0x12, {4, 31, 9, 0, 0}, {2, 30, 9, 5, 0});
     putCall(buffer, 2, 0x08, 0x12, {4, 30, 9, 0, 0}, {4, 30, 9, 5, 0});
     EXPECT_EQ(loadHistoryToTemp(store, buffer.data(), {2028, 12, 8}, {12, 0, 0}, portText), 3);
-    const QVector<LogRow> rows = store.tempData();
+    const QVector<LogRow> rows = store.scratchCalls();
     ASSERT_EQ(rows.size(), 3);
     EXPECT_EQ(rows[0].startDate, QDate(2028, 12, 8));
     EXPECT_EQ(rows[0].startTime, QTime(23, 59, 59));
@@ -313,10 +318,10 @@ TEST_F(CallLog, AFailingMergeLeavesTheLogAsItWas)
     const RefreshResult result = refreshCallLog(store, second.data(), today, {10, 9, 0}, portText);
     EXPECT_EQ(result.recordCount, 3);
     EXPECT_FALSE(result.logUpdated);
-    const QVector<LogRow> rows = store.dataCheck();
+    const QVector<LogRow> rows = store.callFlags();
     ASSERT_EQ(rows.size(), 1);
     EXPECT_TRUE(rows[0].recording);
-    EXPECT_EQ(store.dataView()[0].diffTime, "00:03:00");
+    EXPECT_EQ(store.viewRows()[0].diffTime, "00:03:00");
 }
 
 TEST_F(CallLog, ABrokenScratchLogMarksNoCallLost)
@@ -333,28 +338,28 @@ TEST_F(CallLog, ABrokenScratchLogMarksNoCallLost)
     loadHistoryToTemp(store, first.data(), today, {10, 5, 0}, portText);
     EXPECT_TRUE(store.failed());
     EXPECT_FALSE(mergeHistoryIntoLog(store));
-    EXPECT_TRUE(store.dataCheck()[0].recording);
-    EXPECT_FALSE(store.dataCheck()[0].lost);
+    EXPECT_TRUE(store.callFlags()[0].recording);
+    EXPECT_FALSE(store.callFlags()[0].lost);
     // The next refresh makes the template again and goes through.
     EXPECT_TRUE(refreshCallLog(store, first.data(), today, {10, 6, 0}, portText).logUpdated);
-    EXPECT_EQ(store.dataView()[0].diffTime, "00:06:00");
+    EXPECT_EQ(store.viewRows()[0].diffTime, "00:06:00");
 }
 
 TEST_F(CallLog, ViewRowsComeInBlocksAndByIndex)
 {
     for (int i = 0; i < 10; ++i)
-        store.dataIns(call("Port1", QDate(2026, 5, 1), QTime(8, 0, i), QTime(8, 1, 0)));
-    EXPECT_EQ(store.dataViewCount(), 10);
-    const QVector<ViewRow> block = store.dataView(3, 4);
+        store.insertLog(call("Port1", QDate(2026, 5, 1), QTime(8, 0, i), QTime(8, 1, 0)));
+    EXPECT_EQ(store.viewRowCount(), 10);
+    const QVector<ViewRow> block = store.viewRows(3, 4);
     ASSERT_EQ(block.size(), 3);
     EXPECT_EQ(block[0].startTime, " 08:00:04  05 / 01 / 2026 ");
-    const QVector<ViewRow> some = store.dataViewOf({block[2].index, block[0].index});
+    const QVector<ViewRow> some = store.viewRowsOf({block[2].index, block[0].index});
     ASSERT_EQ(some.size(), 2);
     EXPECT_EQ(some[0].index, block[0].index);
-    const auto checks = store.dataCheckOf({block[1].index});
+    const auto checks = store.callFlagsOf({block[1].index});
     ASSERT_EQ(checks.size(), 1);
     EXPECT_FALSE(checks.value(block[1].index).recording);
-    const auto cells = store.dataViewColumn(6);
+    const auto cells = store.viewColumn(6);
     ASSERT_EQ(cells.size(), 10);
     EXPECT_EQ(cells[9].text, "00:00:51");
 }
@@ -396,19 +401,19 @@ TEST_F(CallLog, TheNumberOfCallsIsCountedOncePerChangeOfTheLog)
     int counted = 0;
     ASSERT_EQ(countsRun(store.logDatabase(), &counted), SQLITE_OK);
     for (int i = 0; i < 3; ++i)
-        store.dataIns(call("Port1", QDate(2026, 5, 1 + i), QTime(8, 0, 0), QTime(8, 1, 0)));
+        store.insertLog(call("Port1", QDate(2026, 5, 1 + i), QTime(8, 0, 0), QTime(8, 1, 0)));
     EXPECT_EQ(countRows(store, {}), 3);
-    EXPECT_EQ(store.dataViewCount(), 3);
+    EXPECT_EQ(store.viewRowCount(), 3);
     EXPECT_EQ(countRows(store, {}), 3);
     EXPECT_EQ(counted, 1) << "asked again without a change, the number is known";
 
     // The store's own changes are followed without counting; one rolled
     // back is counted again.
-    ASSERT_TRUE(store.dataDel(QDate(2026, 5, 1), QDate(2026, 5, 1)));
+    ASSERT_TRUE(store.deleteDays(QDate(2026, 5, 1), QDate(2026, 5, 1)));
     EXPECT_EQ(countRows(store, {}), 2);
     ASSERT_TRUE(store.beginLogTransaction());
-    store.dataIns(call("Port2", QDate(2026, 5, 9), QTime(8, 0, 0), QTime(8, 1, 0)));
-    store.dataUpdateStatusFalse(1);
+    store.insertLog(call("Port2", QDate(2026, 5, 9), QTime(8, 0, 0), QTime(8, 1, 0)));
+    store.markLost(1);
     EXPECT_EQ(countRows(store, {}), 3);
     EXPECT_EQ(counted, 1);
     store.rollbackLogTransaction();
@@ -417,14 +422,14 @@ TEST_F(CallLog, TheNumberOfCallsIsCountedOncePerChangeOfTheLog)
     // A change by another connection (another process's merge).
     {
         CallLogStore other(dir.path());
-        ASSERT_TRUE(other.dataIns(call("Port3", QDate(2026, 5, 7), QTime(8, 0, 0), QTime(8, 1, 0))));
-        ASSERT_TRUE(other.dataIns(call("Port3", QDate(2026, 5, 8), QTime(8, 0, 0), QTime(8, 1, 0))));
+        ASSERT_TRUE(other.insertLog(call("Port3", QDate(2026, 5, 7), QTime(8, 0, 0), QTime(8, 1, 0))));
+        ASSERT_TRUE(other.insertLog(call("Port3", QDate(2026, 5, 8), QTime(8, 0, 0), QTime(8, 1, 0))));
     }
     EXPECT_EQ(countRows(store, {}), 4);
     EXPECT_EQ(store.callCount(), 4);
     EXPECT_EQ(counted, 3);
-    ASSERT_TRUE(store.dataDelAll());
-    EXPECT_EQ(store.dataViewCount(), 0);
+    ASSERT_TRUE(store.deleteAllCalls());
+    EXPECT_EQ(store.viewRowCount(), 0);
     EXPECT_EQ(counted, 3);
     sqlite3_trace_v2(*static_cast<sqlite3* const*>(store.logDatabase().driver()->handle().data()),
                      0, nullptr, nullptr);
@@ -439,15 +444,15 @@ TEST_F(CallLog, FilesWithoutTheirTableAreMadeAgainAndNoCallIsLost)
         QFile(path).open(QIODevice::WriteOnly);
     EXPECT_TRUE(refreshCallLog(fresh, oneCallInProgress().data(), today, {10, 3, 0}, portText).logUpdated)
         << fresh.failureReason().toStdString();
-    EXPECT_EQ(fresh.dataCheck().size(), 1);
+    EXPECT_EQ(fresh.callFlags().size(), 1);
 
     // A template without its table, beside a log of calls.
     fetch(oneCallInProgress(), today, {10, 3, 0});
     QFile(store.templatePath()).open(QIODevice::WriteOnly | QIODevice::Truncate);
     EXPECT_TRUE(store.ensureFiles());
     EXPECT_TRUE(refreshCallLog(store, oneCallInProgress().data(), today, {10, 4, 0}, portText).logUpdated);
-    ASSERT_EQ(store.dataCheck().size(), 1);
-    EXPECT_EQ(store.dataView()[0].diffTime, "00:04:00");
+    ASSERT_EQ(store.callFlags().size(), 1);
+    EXPECT_EQ(store.viewRows()[0].diffTime, "00:04:00");
 }
 
 TEST_F(CallLog, ALogWithOtherTablesIsNeverReplaced)
@@ -568,7 +573,7 @@ TEST_F(CallLog, ASecondFetchWaitsItsTurnNoLongerThanTheBound)
         EXPECT_FALSE(second.failureReason().isEmpty());
         // Readers take no lock.
         second.clearFailure();
-        EXPECT_TRUE(second.dataView().isEmpty());
+        EXPECT_TRUE(second.viewRows().isEmpty());
         EXPECT_FALSE(second.failed());
     }
     ::unsetenv("QL310_TIMEOUT_MS");
@@ -577,6 +582,125 @@ TEST_F(CallLog, ASecondFetchWaitsItsTurnNoLongerThanTheBound)
 }
 
 } // namespace
+
+// The C++ reckoning of a duration gives what the SQL gives for every text
+// the log holds and leaves every other text to the engine; a pass reads
+// both kinds alike.
+TEST_F(CallLog, ACallsDurationIsTheSameInSqlAndInCpp)
+{
+    struct Texts {
+        const char* startDate;
+        const char* startTime;
+        const char* endDate;
+        const char* endTime;
+        bool cpp; // read by the C++ reckoning
+    };
+    const Texts texts[] = {
+        {"2026-03-01", "10:00:00", "2026-03-01", "10:02:21", true},
+        {"2024-02-28", "23:59:00", "2024-03-01", "00:01:00", true},
+        {"2025-12-31", "23:59:30", "2026-01-01", "00:00:30", true},
+        {"2026-03-05", "10:00:49", "2026-03-05", "10:00:00", true},
+        {"0001-01-01", "00:00:00", "9999-12-31", "23:59:59", true},
+        {"2026-02-30", "10:00:00", "2026-03-02", "10:00:00", false},
+        {"2026-03-01", "10:00", "2026-03-01", "10:01:00", false},
+        {"2026-03-01", "24:00:00", "2026-03-02", "00:00:00", false},
+        {"", "", "abc", "1", false},
+    };
+    QSqlQuery insert(store.logDatabase());
+    ASSERT_TRUE(insert.prepare("INSERT INTO Data (StartDate, StartTime, EndDate, EndTime) VALUES (?, ?, ?, ?)"));
+    for (const Texts& t : texts) {
+        EXPECT_EQ(callDuration(t.startDate, t.startTime, t.endDate, t.endTime).has_value(), t.cpp)
+            << t.startDate << " " << t.startTime;
+        for (const char* value : {t.startDate, t.startTime, t.endDate, t.endTime})
+            insert.addBindValue(QString::fromLatin1(value));
+        ASSERT_TRUE(insert.exec());
+    }
+    int rows = 0;
+    const QString sql = "SELECT StartDate, StartTime, EndDate, EndTime, " + CallLogStore::durationSql() +
+                        " FROM Data ORDER BY `Index`";
+    ASSERT_TRUE(store.forEachRow(sql, {}, [&](const RowView& row) {
+        const Texts& t = texts[rows++];
+        const std::optional<qint64> cpp = callDuration(row.text(0), row.text(1), row.text(2), row.text(3));
+        if (cpp)
+            EXPECT_EQ(*cpp, row.integer(4)) << t.startDate << " " << t.startTime;
+        EXPECT_EQ(row.duration(0), std::optional<qint64>(row.integer(4))) << t.startDate << " " << t.startTime;
+        return true;
+    }));
+    EXPECT_EQ(rows, int(std::size(texts)));
+}
+
+TEST_F(CallLog, APassVisitsTheRowsUntilToldToStopAndTheAddedFunctionsAnswer)
+{
+    for (int i = 0; i < 3; ++i)
+        store.insertLog(call("Port" + QString::number(i + 1), QDate(2026, 5, 1 + i), QTime(8, 0), QTime(8, 1)));
+    ASSERT_TRUE(store.addNumberFunction("port_digit", [](std::string_view port) -> std::optional<qint64> {
+        return port.size() == 5 ? std::optional<qint64>(port[4] - '0') : std::nullopt;
+    }));
+    const std::string suffix = "!";
+    ASSERT_TRUE(store.addTextFunction("shout", [&suffix](std::string_view) { return std::string_view(suffix); }));
+    std::vector<std::pair<qint64, std::string>> seen;
+    ASSERT_TRUE(store.forEachRow("SELECT port_digit(Port), shout(Port) FROM Data WHERE StartDate >= ? "
+                                 "ORDER BY `Index`",
+                                 {QStringLiteral("2026-05-02")}, [&](const RowView& row) {
+                                     seen.emplace_back(row.integer(0), row.text(1));
+                                     return true;
+                                 }));
+    EXPECT_EQ(seen, (std::vector<std::pair<qint64, std::string>>{{2, "!"}, {3, "!"}}));
+
+    // Added again, a function is replaced; NULL comes as no number.
+    ASSERT_TRUE(store.addNumberFunction("port_digit", [](std::string_view) { return std::nullopt; }));
+    int visits = 0;
+    bool isNull = false;
+    ASSERT_TRUE(store.forEachRow("SELECT port_digit(Port) IS NULL FROM Data", {}, [&](const RowView& row) {
+        isNull = row.integer(0) != 0;
+        return ++visits < 2;
+    }));
+    EXPECT_EQ(visits, 2);
+    EXPECT_TRUE(isNull);
+    EXPECT_FALSE(store.forEachRow("SELECT NoSuchColumn FROM Data", {}, [](const RowView&) { return true; }));
+}
+
+// A permanent log that is no database file (a pipe, a device, a database cut
+// short, a huge file of nothing) fails with its reason and is left as it is.
+TEST(CallLogFiles, ALogThatIsNoDatabaseIsNeitherHungOnNorReplaced)
+{
+    QTemporaryDir made;
+    CallLogStore real(made.path());
+    ASSERT_TRUE(real.ensureFiles());
+    ASSERT_TRUE(real.insertLog(call("Port1", QDate(2026, 5, 1), QTime(8, 0), QTime(8, 1))));
+    QFile source(real.callLogPath());
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QByteArray database = source.readAll();
+    ASSERT_GT(database.size(), 2000);
+
+    const auto make = [&](const QString& path, int kind) {
+        const QByteArray local = QFile::encodeName(path);
+        QFile file(path);
+        switch (kind) {
+        case 0: return ::mkfifo(local.constData(), 0600) == 0;
+        case 1: return ::mknod(local.constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+        case 2: return file.open(QIODevice::WriteOnly) && file.write(database.left(2000)) == 2000;
+        default: return file.open(QIODevice::WriteOnly) && file.resize(qint64(1) << 32);
+        }
+    };
+    for (int kind = 0; kind < 4; ++kind) {
+        QTemporaryDir dir;
+        CallLogStore store(dir.path());
+        if (!make(store.callLogPath(), kind)) {
+            EXPECT_EQ(kind, 1) << "only a device node may be out of reach (mknod needs root)";
+            continue;
+        }
+        struct stat before {};
+        ASSERT_EQ(::stat(QFile::encodeName(store.callLogPath()).constData(), &before), 0);
+        EXPECT_FALSE(store.ensureFiles()) << kind;
+        EXPECT_TRUE(store.failureReason().startsWith(store.callLogPath())) << store.failureReason().toStdString();
+        struct stat after {};
+        ASSERT_EQ(::stat(QFile::encodeName(store.callLogPath()).constData(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino) << kind;
+        EXPECT_EQ(after.st_size, before.st_size) << kind;
+        EXPECT_EQ(after.st_mode & S_IFMT, before.st_mode & S_IFMT) << kind;
+    }
+}
 
 int main(int argc, char** argv)
 {

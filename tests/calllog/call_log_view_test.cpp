@@ -79,7 +79,7 @@ private:
     int printedPages(int calls)
     {
         for (int i = 0; i < calls; ++i)
-            m_store->dataIns(call(QString::number(i), QDate(2026, 1, 1), QTime(0, 0).addSecs(i)));
+            m_store->insertLog(call(QString::number(i), QDate(2026, 1, 1), QTime(0, 0).addSecs(i)));
         show();
         QPrinter printer;
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -114,9 +114,9 @@ private slots:
         open.recording = true;
         LogRow lost = call(QStringLiteral("4"), QDate(2026, 3, 1), QTime(12, 0), true);
         for (const LogRow& row : {out, in, open, lost})
-            QVERIFY(m_store->dataIns(row));
-        const qint64 lostIndex = m_store->dataCheck().last().index;
-        QVERIFY(m_store->dataUpdateStatusFalse(lostIndex));
+            QVERIFY(m_store->insertLog(row));
+        const qint64 lostIndex = m_store->callFlags().last().index;
+        QVERIFY(m_store->markLost(lostIndex));
         show();
         QCOMPARE(model().rowCount(), 4);
         QCOMPARE(column(1), (QStringList{"OUT", " IN", "OUT", "OUT"}));
@@ -143,8 +143,8 @@ private slots:
         LogRow in = call(QStringLiteral("2"), QDate(2026, 3, 1), QTime(10, 0));
         LogRow lost = call(QStringLiteral("3"), QDate(2026, 3, 1), QTime(11, 0));
         for (const LogRow& row : {out, in, lost})
-            QVERIFY(m_store->dataIns(row));
-        QVERIFY(m_store->dataUpdateStatusFalse(m_store->dataCheck().last().index));
+            QVERIFY(m_store->insertLog(row));
+        QVERIFY(m_store->markLost(m_store->callFlags().last().index));
         show();
         // Without colour: an icon and the tool tip "Lost" in the In/Out cell.
         for (int row = 0; row < 3; ++row) {
@@ -186,7 +186,7 @@ private slots:
     {
         const int calls = 3 * CallLogModel::kBlockRows + 5;
         for (int i = 0; i < calls; ++i)
-            m_store->dataIns(call(QString::number(i), QDate(2026, 1, 1), QTime(0, 0).addSecs(i)));
+            m_store->insertLog(call(QString::number(i), QDate(2026, 1, 1), QTime(0, 0).addSecs(i)));
         show();
         QCOMPARE(model().rowCount(), calls);
         QCOMPARE(model().cellText(calls - 1, 3), QString::number(calls - 1));
@@ -199,7 +199,7 @@ private slots:
         const int calls = 2000;
         QVERIFY(m_store->beginLogTransaction());
         for (int i = 0; i < calls; ++i)
-            m_store->dataIns(call(QString::number(i), QDate(2026, 1, 1), QTime(0, 0).addSecs(i)));
+            m_store->insertLog(call(QString::number(i), QDate(2026, 1, 1), QTime(0, 0).addSecs(i)));
         QVERIFY(m_store->commitLogTransaction());
         m_grid->resize(400, 300);
         m_grid->show();
@@ -233,7 +233,7 @@ private slots:
         const int calls = 2000;
         QVERIFY(m_store->beginLogTransaction());
         for (int i = 0; i < calls; ++i)
-            m_store->dataIns(call(QString::number(i), QDate(2026, 1, 1), QTime(0, 0).addSecs(i)));
+            m_store->insertLog(call(QString::number(i), QDate(2026, 1, 1), QTime(0, 0).addSecs(i)));
         QVERIFY(m_store->commitLogTransaction());
         m_grid->resize(400, 300);
         m_grid->show();
@@ -323,7 +323,7 @@ private slots:
         const int calls = 600;
         QVERIFY(m_store->beginLogTransaction());
         for (int i = 0; i < calls; ++i)
-            m_store->dataIns(call(QString::number(i), QDate(2026, 1, 1), QTime(0, 0).addSecs(i), i % 3 == 0));
+            m_store->insertLog(call(QString::number(i), QDate(2026, 1, 1), QTime(0, 0).addSecs(i), i % 3 == 0));
         QVERIFY(m_store->commitLogTransaction());
         m_grid->resize(400, 300);
         m_grid->show();
@@ -357,8 +357,8 @@ private slots:
         m_grid->selectRow(m_grid->shownIndex(model().index(400, 3)).row());
         const int scrolled = m_grid->verticalScrollBar()->value();
         QVERIFY(scrolled > 0);
-        m_store->dataIns(call(QStringLiteral("600"), QDate(2026, 1, 2), QTime(0, 0)));
-        m_store->dataIns(call(QStringLiteral("601"), QDate(2026, 1, 2), QTime(0, 1)));
+        m_store->insertLog(call(QStringLiteral("600"), QDate(2026, 1, 2), QTime(0, 0)));
+        m_store->insertLog(call(QStringLiteral("601"), QDate(2026, 1, 2), QTime(0, 1)));
         show();
         QCOMPARE(rowSpan(inserted), qMakePair(calls, calls + 1));
         QCOMPARE(model().cellText(calls + 1, 3), QStringLiteral("601"));
@@ -372,7 +372,7 @@ private slots:
     {
         const QStringList numbers = {"100", "9", "*****", "0301", "25"};
         for (int i = 0; i < numbers.size(); ++i)
-            m_store->dataIns(call(numbers[i], QDate(2026, 1, 1), QTime(8, i), i == 1));
+            m_store->insertLog(call(numbers[i], QDate(2026, 1, 1), QTime(8, i), i == 1));
         show();
         model().sort(3, Qt::AscendingOrder);
         QCOMPARE(column(3), (QStringList{"*****", "9", "25", "100", "0301"}));
@@ -386,8 +386,8 @@ private slots:
     }
     void theGridSortsByItsCurrentColumn()
     {
-        m_store->dataIns(call(QStringLiteral("2"), QDate(2026, 1, 2), QTime(8, 0)));
-        m_store->dataIns(call(QStringLiteral("1"), QDate(2026, 1, 3), QTime(7, 0)));
+        m_store->insertLog(call(QStringLiteral("2"), QDate(2026, 1, 2), QTime(8, 0)));
+        m_store->insertLog(call(QStringLiteral("1"), QDate(2026, 1, 3), QTime(7, 0)));
         show();
         m_grid->setCurrentIndex(m_grid->shownIndex(model().index(0, 4)));
         m_grid->sortByCurrentColumn(Qt::AscendingOrder); // by day, then time of day
@@ -407,7 +407,7 @@ private slots:
             row.endDate = end.date();
             row.endTime = end.time();
             row.recording = open;
-            QVERIFY(m_store->dataIns(row));
+            QVERIFY(m_store->insertLog(row));
         };
         add("A", QDateTime(QDate(2026, 12, 5), QTime(10, 26, 34)), 49);
         add("B", QDateTime(QDate(2026, 5, 12), QTime(10, 26, 35)), 3600);
@@ -438,7 +438,7 @@ private slots:
         for (const auto& c : calls) {
             LogRow row = call(QString::fromLatin1(c.number), QDate(2026, 1, 1), QTime(c.hour, 0));
             row.port = QString::fromLatin1(c.port);
-            QVERIFY(m_store->dataIns(row));
+            QVERIFY(m_store->insertLog(row));
         }
         show();
         m_grid->resize(900, 300);
@@ -474,7 +474,7 @@ private slots:
         const int calls = 2 * CallLogModel::kBlockRows + 3;
         QVERIFY(m_store->beginLogTransaction());
         for (int i = 0; i < calls; ++i)
-            m_store->dataIns(call(QString::number(i), QDate(2026, 1, 1).addDays(i % 7), QTime(0, 0).addSecs(i)));
+            m_store->insertLog(call(QString::number(i), QDate(2026, 1, 1).addDays(i % 7), QTime(0, 0).addSecs(i)));
         QVERIFY(m_store->commitLogTransaction());
         show();
         model().sort(3, Qt::DescendingOrder);
@@ -498,59 +498,59 @@ private slots:
     // The clear dialog
     void typingIntoTheBoxesFollowsTheirRules()
     {
-        ClearCCllForm form(*m_store, texts);
+        ClearCallLogDialog form(*m_store, texts);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         auto* range = form.findChild<QRadioButton*>(QStringLiteral("RangeOption"));
         auto* yes = form.findChild<QPushButton*>(QStringLiteral("YesCommand"));
-        QVERIFY(!form.box(ClearCCllForm::StartMonth)->isEnabled());
+        QVERIFY(!form.box(ClearCallLogDialog::StartMonth)->isEnabled());
         QVERIFY(!yes->isEnabled());
         range->click();
-        QVERIFY(form.box(ClearCCllForm::StartMonth)->hasFocus());
-        QTest::keyClicks(form.box(ClearCCllForm::StartMonth), QStringLiteral("1"));
-        QCOMPARE(form.box(ClearCCllForm::StartMonth)->text(), QStringLiteral("1"));
-        QVERIFY(form.box(ClearCCllForm::StartMonth)->hasFocus());
-        QTest::keyClicks(form.box(ClearCCllForm::StartMonth), QStringLiteral("3"));
-        QCOMPARE(form.box(ClearCCllForm::StartMonth)->text(), QString());
-        QTest::keyClicks(form.box(ClearCCllForm::StartMonth), QStringLiteral("0"));
-        QCOMPARE(form.box(ClearCCllForm::StartMonth)->text(), QString()); // no leading zero
-        QTest::keyClicks(form.box(ClearCCllForm::StartMonth), QStringLiteral("12"));
-        QVERIFY(form.box(ClearCCllForm::StartDay)->hasFocus());
-        form.box(ClearCCllForm::StartDay)->setText(QStringLiteral("7.5"));
-        QCOMPARE(form.box(ClearCCllForm::StartDay)->text(), QStringLiteral("7"));
-        QVERIFY(form.box(ClearCCllForm::StartDay)->hasFocus());
-        form.box(ClearCCllForm::StartDay)->setText(QStringLiteral("32"));
-        QCOMPARE(form.box(ClearCCllForm::StartDay)->text(), QString());
-        form.box(ClearCCllForm::StartDay)->setText(QStringLiteral(" 07 "));
-        QCOMPARE(form.box(ClearCCllForm::StartDay)->text(), QStringLiteral("7"));
-        form.box(ClearCCllForm::StartYear)->setFocus();
-        QTest::keyClicks(form.box(ClearCCllForm::StartYear), QStringLiteral("2001"));
-        QVERIFY(form.box(ClearCCllForm::EndMonth)->hasFocus());
-        form.box(ClearCCllForm::StartYear)->setText(QStringLiteral("abc"));
-        QCOMPARE(form.box(ClearCCllForm::StartYear)->text(), QString());
-        form.box(ClearCCllForm::StartYear)->setText(QStringLiteral("2001"));
-        form.box(ClearCCllForm::EndMonth)->setText(QStringLiteral("4"));
-        form.box(ClearCCllForm::EndDay)->setText(QStringLiteral("31"));
+        QVERIFY(form.box(ClearCallLogDialog::StartMonth)->hasFocus());
+        QTest::keyClicks(form.box(ClearCallLogDialog::StartMonth), QStringLiteral("1"));
+        QCOMPARE(form.box(ClearCallLogDialog::StartMonth)->text(), QStringLiteral("1"));
+        QVERIFY(form.box(ClearCallLogDialog::StartMonth)->hasFocus());
+        QTest::keyClicks(form.box(ClearCallLogDialog::StartMonth), QStringLiteral("3"));
+        QCOMPARE(form.box(ClearCallLogDialog::StartMonth)->text(), QString());
+        QTest::keyClicks(form.box(ClearCallLogDialog::StartMonth), QStringLiteral("0"));
+        QCOMPARE(form.box(ClearCallLogDialog::StartMonth)->text(), QString()); // no leading zero
+        QTest::keyClicks(form.box(ClearCallLogDialog::StartMonth), QStringLiteral("12"));
+        QVERIFY(form.box(ClearCallLogDialog::StartDay)->hasFocus());
+        form.box(ClearCallLogDialog::StartDay)->setText(QStringLiteral("7.5"));
+        QCOMPARE(form.box(ClearCallLogDialog::StartDay)->text(), QStringLiteral("7"));
+        QVERIFY(form.box(ClearCallLogDialog::StartDay)->hasFocus());
+        form.box(ClearCallLogDialog::StartDay)->setText(QStringLiteral("32"));
+        QCOMPARE(form.box(ClearCallLogDialog::StartDay)->text(), QString());
+        form.box(ClearCallLogDialog::StartDay)->setText(QStringLiteral(" 07 "));
+        QCOMPARE(form.box(ClearCallLogDialog::StartDay)->text(), QStringLiteral("7"));
+        form.box(ClearCallLogDialog::StartYear)->setFocus();
+        QTest::keyClicks(form.box(ClearCallLogDialog::StartYear), QStringLiteral("2001"));
+        QVERIFY(form.box(ClearCallLogDialog::EndMonth)->hasFocus());
+        form.box(ClearCallLogDialog::StartYear)->setText(QStringLiteral("abc"));
+        QCOMPARE(form.box(ClearCallLogDialog::StartYear)->text(), QString());
+        form.box(ClearCallLogDialog::StartYear)->setText(QStringLiteral("2001"));
+        form.box(ClearCallLogDialog::EndMonth)->setText(QStringLiteral("4"));
+        form.box(ClearCallLogDialog::EndDay)->setText(QStringLiteral("31"));
         QVERIFY(!yes->isEnabled());
-        form.box(ClearCCllForm::EndYear)->setFocus();
-        QTest::keyClicks(form.box(ClearCCllForm::EndYear), QStringLiteral("20011"));
-        QVERIFY(form.box(ClearCCllForm::EndYear)->hasFocus());
+        form.box(ClearCallLogDialog::EndYear)->setFocus();
+        QTest::keyClicks(form.box(ClearCallLogDialog::EndYear), QStringLiteral("20011"));
+        QVERIFY(form.box(ClearCallLogDialog::EndYear)->hasFocus());
         QVERIFY(!yes->isEnabled()); // a year beyond 9999
         QCOMPARE(form.firstDay(), QDate(2001, 12, 7));
-        form.box(ClearCCllForm::EndYear)->setText(QStringLiteral("0")); // no such year
+        form.box(ClearCallLogDialog::EndYear)->setText(QStringLiteral("0")); // no such year
         QVERIFY(!yes->isEnabled());
-        form.box(ClearCCllForm::EndYear)->setText(QStringLiteral("2002"));
+        form.box(ClearCallLogDialog::EndYear)->setText(QStringLiteral("2002"));
         QCOMPARE(form.lastDay(), QDate(2002, 4, 30)); // 31 April: up to the month's end
         QVERIFY(yes->isEnabled());
         // Emptying a box takes Yes away again.
-        form.box(ClearCCllForm::EndDay)->clear();
+        form.box(ClearCallLogDialog::EndDay)->clear();
         QVERIFY(!yes->isEnabled());
     }
     void eachDateBoxStandsUnderItsWordAtEveryFontSize()
     {
         const QStringList words = {"Month", "Day", "Year", "Month", "Day", "Year"};
         for (const int points : {7, 10, 16, 24}) {
-            ClearCCllForm form(*m_store, texts);
+            ClearCallLogDialog form(*m_store, texts);
             QFont font = form.font();
             font.setPointSize(points);
             form.setFont(font);
@@ -561,14 +561,14 @@ private slots:
             const QString caption = label->text();
             qsizetype from = 0;
             int previousRight = -1;
-            for (int i = 0; i < ClearCCllForm::kBoxCount; ++i) {
+            for (int i = 0; i < ClearCallLogDialog::kBoxCount; ++i) {
                 const qsizetype at = caption.indexOf(words[i], from);
                 QVERIFY(at >= 0);
                 from = at + words[i].size();
                 const int wordCentre = label->mapToGlobal(label->contentsRect().topLeft()).x() +
                                        metrics.horizontalAdvance(caption.left(at)) +
                                        metrics.horizontalAdvance(words[i]) / 2;
-                const QLineEdit* box = form.box(ClearCCllForm::Box(i));
+                const QLineEdit* box = form.box(ClearCallLogDialog::Box(i));
                 const QRect place(box->mapToGlobal(QPoint()), box->size());
                 QVERIFY2(qAbs(place.center().x() - wordCentre) <= 2,
                          qPrintable(QStringLiteral("%1 pt, box %2: %3 under %4")
@@ -580,32 +580,32 @@ private slots:
     }
     void aYearBeyond9999NeverEnablesYesNorDeletesOutsideTheRange()
     {
-        m_store->dataIns(call(QStringLiteral("1"), QDate(2025, 11, 5), QTime(9, 0)));
-        m_store->dataIns(call(QStringLiteral("2"), QDate(2026, 10, 2), QTime(9, 0)));
-        ClearCCllForm form(*m_store, texts);
+        m_store->insertLog(call(QStringLiteral("1"), QDate(2025, 11, 5), QTime(9, 0)));
+        m_store->insertLog(call(QStringLiteral("2"), QDate(2026, 10, 2), QTime(9, 0)));
+        ClearCallLogDialog form(*m_store, texts);
         QCOMPARE(form.windowTitle(), QStringLiteral("Clear"));
         auto* yes = form.findChild<QPushButton*>(QStringLiteral("YesCommand"));
         form.findChild<QRadioButton*>(QStringLiteral("RangeOption"))->click();
         const QStringList values = {"10", "1", "2026", "12", "31", "2026"};
-        for (int i = 0; i < ClearCCllForm::kBoxCount; ++i)
-            form.box(ClearCCllForm::Box(i))->setText(values[i]);
+        for (int i = 0; i < ClearCallLogDialog::kBoxCount; ++i)
+            form.box(ClearCallLogDialog::Box(i))->setText(values[i]);
         QVERIFY(yes->isEnabled());
         // A digit inserted into the first year: 20026.
-        form.box(ClearCCllForm::StartYear)->setText(QStringLiteral("20026"));
+        form.box(ClearCallLogDialog::StartYear)->setText(QStringLiteral("20026"));
         QVERIFY(!yes->isEnabled());
         QVERIFY(!form.firstDay().isValid());
-        form.box(ClearCCllForm::StartYear)->setText(QStringLiteral("99999999999999999999"));
+        form.box(ClearCallLogDialog::StartYear)->setText(QStringLiteral("99999999999999999999"));
         QVERIFY(!yes->isEnabled());
         yes->click(); // disabled: nothing happens
-        QCOMPARE(m_store->dataViewCount(), 2);
+        QCOMPARE(m_store->viewRowCount(), 2);
 
         // Choosing Range again takes Yes away though the boxes are full.
-        form.box(ClearCCllForm::StartYear)->setText(QStringLiteral("2026"));
+        form.box(ClearCallLogDialog::StartYear)->setText(QStringLiteral("2026"));
         QVERIFY(yes->isEnabled());
         form.findChild<QRadioButton*>(QStringLiteral("AllOption"))->click();
         form.findChild<QRadioButton*>(QStringLiteral("RangeOption"))->click();
         QVERIFY(!yes->isEnabled());
-        form.box(ClearCCllForm::EndDay)->setText(QStringLiteral("30"));
+        form.box(ClearCallLogDialog::EndDay)->setText(QStringLiteral("30"));
         QVERIFY(yes->isEnabled());
         yes->click();
         show();
@@ -613,11 +613,11 @@ private slots:
     }
     void aPastTheEndFirstDayStartsWithTheNextMonth()
     {
-        ClearCCllForm form(*m_store, texts);
+        ClearCallLogDialog form(*m_store, texts);
         form.findChild<QRadioButton*>(QStringLiteral("RangeOption"))->click();
         const QStringList values = {"2", "30", "2001", "3", "1", "2001"};
-        for (int i = 0; i < ClearCCllForm::kBoxCount; ++i)
-            form.box(ClearCCllForm::Box(i))->setText(values[i]);
+        for (int i = 0; i < ClearCallLogDialog::kBoxCount; ++i)
+            form.box(ClearCallLogDialog::Box(i))->setText(values[i]);
         QCOMPARE(form.firstDay(), QDate(2001, 3, 1));
         QCOMPARE(form.lastDay(), QDate(2001, 3, 1));
     }
@@ -625,12 +625,12 @@ private slots:
     {
         for (int day = 25; day <= 27; ++day)
             for (int hour : {0, 23})
-                m_store->dataIns(call(QString::number(day), QDate(2001, 3, day), QTime(hour, 59, 59)));
-        ClearCCllForm form(*m_store, texts);
+                m_store->insertLog(call(QString::number(day), QDate(2001, 3, day), QTime(hour, 59, 59)));
+        ClearCallLogDialog form(*m_store, texts);
         form.findChild<QRadioButton*>(QStringLiteral("RangeOption"))->click();
         const QStringList values = {"3", "26", "2001", "3", "26", "2001"};
-        for (int i = 0; i < ClearCCllForm::kBoxCount; ++i)
-            form.box(ClearCCllForm::Box(i))->setText(values[i]);
+        for (int i = 0; i < ClearCallLogDialog::kBoxCount; ++i)
+            form.box(ClearCallLogDialog::Box(i))->setText(values[i]);
         form.findChild<QPushButton*>(QStringLiteral("YesCommand"))->click();
         QCOMPARE(form.result(), int(QDialog::Accepted));
         show();
@@ -638,22 +638,22 @@ private slots:
     }
     void allEmptiesTheLogWhateverTheBoxesHoldAndCancelChangesNothing()
     {
-        m_store->dataIns(call(QStringLiteral("1"), QDate(2001, 3, 26), QTime(9, 0)));
+        m_store->insertLog(call(QStringLiteral("1"), QDate(2001, 3, 26), QTime(9, 0)));
         {
-            ClearCCllForm form(*m_store, texts);
+            ClearCallLogDialog form(*m_store, texts);
             form.findChild<QRadioButton*>(QStringLiteral("AllOption"))->click();
-            QVERIFY(!form.box(ClearCCllForm::StartMonth)->isEnabled());
+            QVERIFY(!form.box(ClearCallLogDialog::StartMonth)->isEnabled());
             QVERIFY(form.findChild<QPushButton*>(QStringLiteral("YesCommand"))->isEnabled());
             form.findChild<QPushButton*>(QStringLiteral("CanelCommand"))->click();
             QCOMPARE(form.result(), int(QDialog::Rejected));
-            QCOMPARE(m_store->dataViewCount(), 1);
+            QCOMPARE(m_store->viewRowCount(), 1);
         }
-        ClearCCllForm form(*m_store, texts);
+        ClearCallLogDialog form(*m_store, texts);
         form.findChild<QRadioButton*>(QStringLiteral("RangeOption"))->click();
-        form.box(ClearCCllForm::StartMonth)->setText(QStringLiteral("5"));
+        form.box(ClearCallLogDialog::StartMonth)->setText(QStringLiteral("5"));
         form.findChild<QRadioButton*>(QStringLiteral("AllOption"))->click();
         form.findChild<QPushButton*>(QStringLiteral("YesCommand"))->click();
-        QCOMPARE(m_store->dataViewCount(), 0);
+        QCOMPARE(m_store->viewRowCount(), 0);
     }
 };
 

@@ -113,9 +113,9 @@ protected:
             const QDateTime end = QDateTime(seed.day, seed.start).addSecs(seed.seconds);
             row.endDate = end.date();
             row.endTime = end.time();
-            ASSERT_TRUE(m_store->dataIns(row));
+            ASSERT_TRUE(m_store->insertLog(row));
             if (seed.lost) {
-                ASSERT_TRUE(m_store->dataUpdateStatusFalse(m_store->dataCheck().last().index));
+                ASSERT_TRUE(m_store->markLost(m_store->callFlags().last().index));
             }
         }
         useNames({{"0049301234567", "Alice"}, {"019231", "Service, \"24h\""}, {"", ""},
@@ -124,7 +124,7 @@ protected:
     void useNames(std::vector<ql310::numbers::PhoneBookEntry> entries)
     {
         m_names = std::make_shared<PhoneBookNames>(std::move(entries), "DE");
-        ASSERT_TRUE(registerNameFunctions(m_store->logDatabase(), m_names));
+        ASSERT_TRUE(registerNameFunctions(*m_store, m_names));
     }
     // The numbers shown by `filter`, in start order ("a".."e" by seed).
     QString shown(const CallFilter& filter, const RowOrder& order = {})
@@ -169,7 +169,7 @@ TEST_F(CallQuery, FiltersCombineAndOnlyLimitWhatIsShown)
     f.to = QDate(2026, 3, 1);
     EXPECT_TRUE(f.daysReversed());
     EXPECT_EQ(shown(f), "");
-    EXPECT_EQ(m_store->dataViewCount(), 5) << "a filter never deletes a call";
+    EXPECT_EQ(m_store->viewRowCount(), 5) << "a filter never deletes a call";
 }
 
 // Filters an index narrows take its way to the count and the first screen;
@@ -237,7 +237,7 @@ TEST_F(CallQuery, AnySearchTextIsTakenLiterally)
         f.search = text;
         EXPECT_EQ(shown(f), "ac") << text;
     }
-    EXPECT_EQ(m_store->dataViewCount(), 5);
+    EXPECT_EQ(m_store->viewRowCount(), 5);
 }
 
 TEST_F(CallQuery, NamesSortTheNameColumnAndFollowANewPhoneBook)
@@ -258,7 +258,7 @@ TEST_F(CallQuery, NamesSortTheNameColumnAndFollowANewPhoneBook)
     plus.phoneNumber = "+49 30 1234567";
     plus.startDate = plus.endDate = QDate(2026, 3, 4);
     plus.startTime = plus.endTime = QTime(8, 0);
-    ASSERT_TRUE(m_store->dataIns(plus));
+    ASSERT_TRUE(m_store->insertLog(plus));
     EXPECT_EQ(shown({}, byName), "bdacfe");
     const RowOrder byNameDown{8, Qt::DescendingOrder};
     EXPECT_EQ(shown({}, byNameDown), "efcadb");
@@ -329,7 +329,7 @@ TEST_F(CallQuery, ExportedTimesTakeTheOffsetOfTheirMomentOnADayOfClockChange)
     const QByteArray zone = qgetenv("TZ");
     qputenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3");
     tzset();
-    ASSERT_TRUE(m_store->dataDelAll());
+    ASSERT_TRUE(m_store->deleteAllCalls());
     for (const QDateTime& start : {QDateTime(QDate(2026, 3, 28), QTime(12, 0)),
                                    QDateTime(QDate(2026, 3, 29), QTime(1, 30)),
                                    QDateTime(QDate(2026, 3, 29), QTime(3, 30))}) {
@@ -339,7 +339,7 @@ TEST_F(CallQuery, ExportedTimesTakeTheOffsetOfTheirMomentOnADayOfClockChange)
         row.startDate = row.endDate = start.date();
         row.startTime = start.time();
         row.endTime = start.time().addSecs(60);
-        ASSERT_TRUE(m_store->dataIns(row));
+        ASSERT_TRUE(m_store->insertLog(row));
     }
     QBuffer csv;
     csv.open(QIODevice::WriteOnly);
@@ -366,7 +366,7 @@ TEST_F(CallQuery, ExportedCsvCellsAreQuotedAndGuardedByteForByte)
     const QByteArray zone = qgetenv("TZ");
     qputenv("TZ", "UTC0");
     tzset();
-    ASSERT_TRUE(m_store->dataDelAll());
+    ASSERT_TRUE(m_store->deleteAllCalls());
     struct Made {
         const char* port;
         const char* number;
@@ -379,9 +379,9 @@ TEST_F(CallQuery, ExportedCsvCellsAreQuotedAndGuardedByteForByte)
         row.phoneNumber = QString::fromUtf8(made.number);
         row.inOut = made.seconds == 60;
         row.startDate = row.endDate = QDate(2026, 3, 2);
-        row.startTime = QTime(10, 0).addSecs(m_store->dataViewCount() * 60);
+        row.startTime = QTime(10, 0).addSecs(m_store->viewRowCount() * 60);
         row.endTime = row.startTime.addSecs(made.seconds);
-        ASSERT_TRUE(m_store->dataIns(row));
+        ASSERT_TRUE(m_store->insertLog(row));
     }
     const NameOf names = [](const QString& n) {
         return n == u"+4930123" ? QStringLiteral("=cmd") : n == u"-5" ? QStringLiteral("M\u00fcller, \"H\"") : QString();
@@ -484,7 +484,7 @@ TEST_F(CallQuery, StatisticsThatSpillToFilesAddUpTheSame)
         row.startDate = row.endDate = QDate(2026, 4, 1);
         row.startTime = QTime(0, 0).addSecs(i * 60);
         row.endTime = row.startTime.addSecs(i % 50);
-        ASSERT_TRUE(m_store->dataIns(row));
+        ASSERT_TRUE(m_store->insertLog(row));
     }
     ASSERT_TRUE(m_store->commitLogTransaction());
     CallStatistics kept, spilled;
@@ -528,7 +528,7 @@ TEST_F(CallQuery, TalkTimeCountsWholeDaysAcrossMonthsAndYears)
         row.startTime = call.start;
         row.endDate = call.endDate;
         row.endTime = call.end;
-        ASSERT_TRUE(m_store->dataIns(row));
+        ASSERT_TRUE(m_store->insertLog(row));
     }
     CallStatistics s;
     ASSERT_TRUE(callStatistics(*m_store, {"Port = ?", {QStringLiteral("Port3")}}, s));
