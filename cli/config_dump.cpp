@@ -3,6 +3,7 @@
 
 #include "block_access.h"
 #include "encodings.h"
+#include "field_rules.h"
 #include "layout.h"
 #include "line_params.h"
 #include "line_record.h"
@@ -191,7 +192,7 @@ void describeLineParams(Configuration& config, std::vector<Element>& out)
             shownValue = value <= 1 ? text(kAnalogLawText + value) : QString::number(value);
             break;
         case LineRecord::Number::Prefer1B:
-        case LineRecord::Number::AcceptAllMsn: shownValue = yesNo(value == 1); break;
+        case LineRecord::Number::AcceptAllMsn: shownValue = yesNo(image::switchTicked(value)); break;
         case LineRecord::Number::DdiFunction: shownValue = text(image::ddiModeShown(value)); break;
         default: shownValue = QString::number(value); break;
         }

@@ -3,6 +3,7 @@
 
 #include "accessible_names.h"
 #include "call_log_grid.h"
+#include "field_rules.h"
 #include "fixed_cell_grid.h"
 #include "text_fit.h"
 #include "text_table.h"
@@ -366,18 +367,18 @@ void EditorWindow::buildMsnPage()
         grid->addWidget(make<QCheckBox>(msn, "AcceptAllMSN", i), 3, i + 1);
         for (int row = 0; row < 3; ++row) {
             auto* cell = new QHBoxLayout;
-            cell->addWidget(numberBox(msn, kMsnBoxes[row], i, 26), 1);
+            cell->addWidget(numberBox(msn, kMsnBoxes[row], i, image::kNumberBoxLength), 1);
             cell->addWidget(comboBox(msn, kTypeCombos[row], i));
             grid->addLayout(cell, 4 + row, i + 1);
         }
-        grid->addWidget(numberBox(msn, "PortOwnNumber", i, 26), 9, i + 1);
+        grid->addWidget(numberBox(msn, "PortOwnNumber", i, image::kNumberBoxLength), 9, i + 1);
     }
 
     grid->addWidget(comboBox(msn, "AnalogLaw"), 1, 5);
     grid->addWidget(make<QCheckBox>(msn, "DataAcceptAllMSN"), 3, 5);
     for (int k = 1; k <= 5; ++k) {
         const QByteArray name = "DataMSN" + QByteArray::number(k);
-        grid->addWidget(numberBox(msn, name.constData(), -1, 26), 3 + k, 5);
+        grid->addWidget(numberBox(msn, name.constData(), -1, image::kNumberBoxLength), 3 + k, 5);
     }
     // The DDI function ends the data column's last row; it takes the room
     // of the columns beside it rather than widening its own.
@@ -386,7 +387,7 @@ void EditorWindow::buildMsnPage()
     ddi->addWidget(label(msn, "DDILabel"));
     ddi->addWidget(comboBox(msn, "DDICombo"));
     grid->addLayout(ddi, 10, 3, 1, 3);
-    grid->addWidget(numberBox(msn, "DataOwnNumber", -1, 26), 9, 5);
+    grid->addWidget(numberBox(msn, "DataOwnNumber", -1, image::kNumberBoxLength), 9, 5);
     grid->setRowStretch(11, 1);
 }
 
@@ -468,7 +469,7 @@ void EditorWindow::buildForwardingPage()
     grid->addWidget(label(frame, "FWNoAnswer"), 3, 0);
     for (int i = 0; i < kPortCount; ++i) {
         grid->addWidget(comboBox(frame, "ForwardingType", i), 1, i + 1);
-        grid->addWidget(numberBox(frame, "ForwardingNumber", i, 26), 2, i + 1);
+        grid->addWidget(numberBox(frame, "ForwardingNumber", i, image::kNumberBoxLength), 2, i + 1);
         auto* delay = new QHBoxLayout;
         delay->addWidget(comboBox(frame, "NoAnswerTime", i));
         delay->addWidget(label(frame, "FWSec", i));
