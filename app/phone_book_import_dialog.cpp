@@ -56,6 +56,165 @@ QString entry(int record)
     return QString::number(phonebook::kFirstEntry + record);
 }
 
+// The rows of the preview, in groups. A group lists its first rows; a file
+// of thousands of numbers that find no room says how many more there are.
+class PreviewRows {
+public:
+    PreviewRows(QTreeWidget* list, const phonebook::ImportPlan& plan, const QVariant& current)
+        : m_list(list), m_plan(plan), m_current(current)
+    {
+    }
+
+    QTreeWidgetItem* group(const QString& title, const char* name)
+    {
+        auto* item = new QTreeWidgetItem(m_list, {title});
+        item->setFirstColumnSpanned(true);
+        item->setData(0, Qt::UserRole, QString::fromLatin1(name));
+        QFont bold = item->font(0);
+        bold.setBold(true);
+        item->setFont(0, bold);
+        return item;
+    }
+
+    // The row of item `index` under `parent`; a number that may change the
+    // phone book carries its item's tick.
+    void add(QTreeWidgetItem* parent, int index, const QStringList& columns)
+    {
+        QTreeWidgetItem* item = row(parent, columns);
+        if (!item || !m_plan.items[index].tickable())
+            return;
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(0, m_plan.items[index].ticked ? Qt::Checked : Qt::Unchecked);
+        item->setData(0, kItemIndexRole, index);
+        if (m_current.isValid() && m_current.toInt() == index)
+            m_again = item;
+    }
+
+    QTreeWidgetItem* row(QTreeWidgetItem* parent, const QStringList& columns)
+    {
+        if (parent->childCount() >= kMaxRowsPerGroup) {
+            ++m_more[parent];
+            return nullptr;
+        }
+        auto* item = new QTreeWidgetItem(parent, columns);
+        item->setToolTip(3, columns.value(3));
+        return item;
+    }
+
+    // The "… and N more" rows, the groups opened, the current row again.
+    void finish()
+    {
+        for (auto it = m_more.cbegin(); it != m_more.cend(); ++it) {
+            auto* rest = new QTreeWidgetItem(
+                it.key(),
+                {QCoreApplication::translate("ql310::PhoneBookImportDialog", "… and %1 more").arg(it.value())});
+            rest->setFirstColumnSpanned(true);
+        }
+        m_list->expandToDepth(0);
+        if (m_again)
+            m_list->setCurrentItem(m_again);
+    }
+
+    const phonebook::ImportPlan& plan() const { return m_plan; }
+
+private:
+    QTreeWidget* m_list;
+    const phonebook::ImportPlan& m_plan;
+    QVariant m_current;
+    QTreeWidgetItem* m_again = nullptr;
+    QHash<QTreeWidgetItem*, int> m_more;
+};
+
+void addFillGroup(PreviewRows& rows)
+{
+    QTreeWidgetItem* filled = rows.group(
+        QCoreApplication::translate("ql310::PhoneBookImportDialog", "Fill free entries: %1")
+            .arg(rows.plan().count(Outcome::Fill)),
+        "fill");
+    for (int n = 0; n < rows.plan().items.size(); ++n)
+        if (const ImportItem& i = rows.plan().items[n]; i.outcome == Outcome::Fill)
+            rows.add(filled, n, {entry(i.record), number(i), printable(i.name), source(i)});
+}
+
+void addAlreadyThereGroup(PreviewRows& rows, bool update)
+{
+    QTreeWidgetItem* already = rows.group(
+        QCoreApplication::translate("ql310::PhoneBookImportDialog", "Already in the phone book: %1")
+            .arg(rows.plan().count(Outcome::AlreadyThere)),
+        "already");
+    for (int n = 0; n < rows.plan().items.size(); ++n) {
+        const ImportItem& i = rows.plan().items[n];
+        if (i.outcome != Outcome::AlreadyThere)
+            continue;
+        const QString name = update && i.renames
+            ? QStringLiteral("%1 → %2").arg(printable(i.oldName), printable(i.name))
+            : QCoreApplication::translate("ql310::PhoneBookImportDialog", "%1 (skipped)").arg(printable(i.oldName));
+        rows.add(already, n, {entry(i.record), number(i), name, source(i)});
+    }
+}
+
+void addTwiceGroup(PreviewRows& rows)
+{
+    const int twice = rows.plan().count(Outcome::Twice);
+    if (!twice)
+        return;
+    QTreeWidgetItem* doubled = rows.group(
+        QCoreApplication::translate("ql310::PhoneBookImportDialog", "Twice in the file, skipped: %1").arg(twice),
+        "twice");
+    for (const ImportItem& i : rows.plan().items)
+        if (i.outcome == Outcome::Twice)
+            rows.row(doubled, {QString(), number(i), printable(i.name), source(i)});
+}
+
+void addRefusedGroup(PreviewRows& rows)
+{
+    const int noRoom = rows.plan().count(Outcome::NoRoom);
+    QTreeWidgetItem* refused = rows.group(
+        QCoreApplication::translate("ql310::PhoneBookImportDialog", "Refused: %1")
+            .arg(rows.plan().count(Outcome::Refused) + noRoom),
+        "refused");
+    for (const ImportItem& i : rows.plan().items)
+        if (i.outcome == Outcome::Refused)
+            rows.row(refused, {QString(), QString(), phonebook::refusalText(i.refusal, i.tooLong), source(i)});
+    if (!noRoom)
+        return;
+    auto* full = new QTreeWidgetItem(refused, {phonebook::fullText(noRoom)});
+    full->setFirstColumnSpanned(true);
+    for (const ImportItem& i : rows.plan().items)
+        if (i.outcome == Outcome::NoRoom)
+            rows.row(full, {QString(), number(i), printable(i.name), source(i)});
+}
+
+// `text` as a sentence of the summary.
+QString sentence(QString text)
+{
+    text[0] = text[0].toUpper();
+    return u' ' + text + u'.';
+}
+
+QString summaryText(const phonebook::ImportPlan& plan, int changes)
+{
+    const qsizetype total = plan.items.size();
+    const QString numbers = total == 1
+        ? QCoreApplication::translate("ql310::PhoneBookImportDialog", "1 number")
+        : QCoreApplication::translate("ql310::PhoneBookImportDialog", "%1 numbers").arg(total);
+    QString summary = changes
+        ? QCoreApplication::translate(
+              "ql310::PhoneBookImportDialog",
+              "%1 of the %2 in the file change the phone book. Import changes only the phone "
+              "book; Write sends it to the adapter.")
+              .arg(changes)
+              .arg(numbers)
+        : QCoreApplication::translate("ql310::PhoneBookImportDialog",
+                                      "Nothing in the file changes the phone book (%1 read).")
+              .arg(numbers);
+    if (const int noRoom = plan.count(Outcome::NoRoom))
+        summary += sentence(phonebook::fullText(noRoom));
+    if (plan.notExamined)
+        summary += sentence(phonebook::notExaminedText(plan.notExamined));
+    return summary;
+}
+
 } // namespace
 
 PhoneBookImportDialog::PhoneBookImportDialog(const phonebook::ImportPlan& plan, const QString& fileName,
@@ -107,7 +266,7 @@ PhoneBookImportDialog::PhoneBookImportDialog(const phonebook::ImportPlan& plan, 
             return;
         const bool ticked = item->checkState(0) == Qt::Checked;
         if (m_plan.items[index.toInt()].ticked != ticked) {
-            m_plan.items[index.toInt()].ticked = ticked;
+            m_plan.setTicked(index.toInt(), ticked);
             QMetaObject::invokeMethod(this, &PhoneBookImportDialog::fill, Qt::QueuedConnection);
         }
     });
@@ -139,7 +298,7 @@ void PhoneBookImportDialog::setUpdateNames(bool update)
 
 void PhoneBookImportDialog::setTicked(int index, bool ticked)
 {
-    m_plan.items[index].ticked = ticked;
+    m_plan.setTicked(index, ticked);
     fill();
 }
 
@@ -148,132 +307,21 @@ void PhoneBookImportDialog::fill()
     const QSignalBlocker quiet(m_list);
     // The row the keyboard is on stays current across the refill.
     const QVariant current = m_list->currentItem() ? m_list->currentItem()->data(0, kItemIndexRole) : QVariant();
-    QTreeWidgetItem* again = nullptr;
     m_list->clear();
     const bool update = updateNames();
-    const int fills = m_plan.count(Outcome::Fill);
-    const int there = m_plan.count(Outcome::AlreadyThere);
-    const int twice = m_plan.count(Outcome::Twice);
-    const int refused = m_plan.count(Outcome::Refused);
-    const int noRoom = m_plan.count(Outcome::NoRoom);
-
-    auto group = [this](const QString& title, const char* name) {
-        auto* item = new QTreeWidgetItem(m_list, {title});
-        item->setFirstColumnSpanned(true);
-        item->setData(0, Qt::UserRole, QString::fromLatin1(name));
-        QFont bold = item->font(0);
-        bold.setBold(true);
-        item->setFont(0, bold);
-        return item;
-    };
-    // A group lists its first rows; a file of thousands of numbers that
-    // find no room says how many more there are.
-    QHash<QTreeWidgetItem*, int> more;
-    auto row = [&more](QTreeWidgetItem* parent, const QStringList& columns) -> QTreeWidgetItem* {
-        if (parent->childCount() >= kMaxRowsPerGroup) {
-            ++more[parent];
-            return nullptr;
-        }
-        auto* item = new QTreeWidgetItem(parent, columns);
-        item->setToolTip(3, columns.value(3));
-        return item;
-    };
-    // A row that changes the phone book carries the tick of its item.
-    int changes = 0;
-    auto ticked = [&](QTreeWidgetItem* item, int index, bool changing) {
-        const bool on = m_plan.items[index].ticked;
-        changes += on && changing;
-        if (!item)
-            return;
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(0, on ? Qt::Checked : Qt::Unchecked);
-        item->setData(0, kItemIndexRole, index);
-        if (current.isValid() && current.toInt() == index)
-            again = item;
-    };
-
-    QTreeWidgetItem* filled = group(
-        QCoreApplication::translate("ql310::PhoneBookImportDialog", "Fill free entries: %1").arg(fills), "fill");
-    for (int n = 0; n < m_plan.items.size(); ++n)
-        if (const ImportItem& i = m_plan.items[n]; i.outcome == Outcome::Fill)
-            ticked(row(filled, {entry(i.record), number(i), printable(i.name), source(i)}), n, true);
-
-    QTreeWidgetItem* already = group(
-        QCoreApplication::translate("ql310::PhoneBookImportDialog", "Already in the phone book: %1").arg(there),
-        "already");
-    // The first name the file gives a number is the one that counts.
-    QSet<int> named;
-    for (int n = 0; n < m_plan.items.size(); ++n) {
-        const ImportItem& i = m_plan.items[n];
-        if (i.outcome != Outcome::AlreadyThere)
-            continue;
-        const bool first = !named.contains(i.record);
-        named.insert(i.record);
-        const bool rename = update && first && i.name != i.oldName;
-        const QString name = rename ? QStringLiteral("%1 → %2").arg(printable(i.oldName), printable(i.name))
-                                    : QCoreApplication::translate("ql310::PhoneBookImportDialog", "%1 (skipped)")
-                                          .arg(printable(i.oldName));
-        ticked(row(already, {entry(i.record), number(i), name, source(i)}), n, rename);
-    }
-    if (twice) {
-        QTreeWidgetItem* doubled
-            = group(QCoreApplication::translate("ql310::PhoneBookImportDialog", "Twice in the file, skipped: %1")
-                        .arg(twice),
-                    "twice");
-        for (const ImportItem& i : m_plan.items)
-            if (i.outcome == Outcome::Twice)
-                row(doubled, {QString(), number(i), printable(i.name), source(i)});
-    }
-    QTreeWidgetItem* refusedGroup
-        = group(QCoreApplication::translate("ql310::PhoneBookImportDialog", "Refused: %1").arg(refused + noRoom),
-                "refused");
-    for (const ImportItem& i : m_plan.items)
-        if (i.outcome == Outcome::Refused)
-            row(refusedGroup, {QString(), QString(), phonebook::refusalText(i.refusal, i.tooLong), source(i)});
-    if (noRoom) {
-        auto* full = new QTreeWidgetItem(refusedGroup, {phonebook::fullText(noRoom)});
-        full->setFirstColumnSpanned(true);
-        for (const ImportItem& i : m_plan.items)
-            if (i.outcome == Outcome::NoRoom)
-                row(full, {QString(), number(i), printable(i.name), source(i)});
-    }
-    for (auto it = more.cbegin(); it != more.cend(); ++it) {
-        auto* rest = new QTreeWidgetItem(
-            it.key(),
-            {QCoreApplication::translate("ql310::PhoneBookImportDialog", "… and %1 more").arg(it.value())});
-        rest->setFirstColumnSpanned(true);
-    }
-    m_list->expandToDepth(0);
-    if (again)
-        m_list->setCurrentItem(again);
+    PreviewRows rows(m_list, m_plan, current);
+    addFillGroup(rows);
+    addAlreadyThereGroup(rows, update);
+    addTwiceGroup(rows);
+    addRefusedGroup(rows);
+    rows.finish();
     for (int c = 0; c < m_list->columnCount(); ++c)
         m_list->resizeColumnToContents(c);
 
-    const qsizetype total = m_plan.items.size();
-    const QString numbers = total == 1
-        ? QCoreApplication::translate("ql310::PhoneBookImportDialog", "1 number")
-        : QCoreApplication::translate("ql310::PhoneBookImportDialog", "%1 numbers").arg(total);
-    QString summary = changes
-        ? QCoreApplication::translate(
-              "ql310::PhoneBookImportDialog",
-              "%1 of the %2 in the file change the phone book. Import changes only the phone "
-              "book; Write sends it to the adapter.")
-              .arg(changes)
-              .arg(numbers)
-        : QCoreApplication::translate("ql310::PhoneBookImportDialog",
-                                      "Nothing in the file changes the phone book (%1 read).")
-              .arg(numbers);
-    if (noRoom) {
-        QString full = phonebook::fullText(noRoom);
-        full[0] = full[0].toUpper();
-        summary += u' ' + full + u'.';
-    }
-    if (m_plan.notExamined) {
-        QString rest = phonebook::notExaminedText(m_plan.notExamined);
-        rest[0] = rest[0].toUpper();
-        summary += u' ' + rest + u'.';
-    }
-    m_summary->setText(summary);
+    int changes = 0;
+    for (const ImportItem& i : m_plan.items)
+        changes += i.changes(update);
+    m_summary->setText(summaryText(m_plan, changes));
     m_import->setEnabled(changes > 0);
 }
 

@@ -3,6 +3,7 @@
 
 #include "block_access.h"
 #include "encodings.h"
+#include "field_rules.h"
 #include "layout.h"
 #include "line_params.h"
 #include "line_record.h"
@@ -44,28 +45,14 @@ public:
         const BlockAccess& block = f.block == image::Block::Setting ? m_setting : m_table;
         auto digits = [&] { return shown(block.readDigits(s)); };
         auto byte = [&] { return block.readByte(s); };
-        auto flag = [&](uint8_t mask) { return block.readFlag(s, mask); };
         const std::string pk = port(a);
         const std::string msn = pk + " msn " + std::to_string(b + 1);
         switch (f.id) {
         case FieldId::FirmwareVersion: return {{"firmware", shown(block.readText(s))}};
         case FieldId::ExtensionNumber: return {{pk + " number", digits()}};
         case FieldId::ForwardToNumber: return {{pk + " forward to", digits()}};
-        case FieldId::PortFlagsA:
-            return {{pk + " accept all msn", yesNo(flag(image::kAcceptAllMsn))},
-                    {pk + " need morning call", yesNo(flag(image::kMorningCallWanted))},
-                    {pk + " direct to outside line", yesNo(!flag(image::kOutsideLineAfterZero))},
-                    {pk + " call waiting", yesNo(flag(image::kCallWaiting))},
-                    {pk + " stop music on hold", yesNo(flag(image::kNoMusicOnHold))}};
-        case FieldId::PortFlagsB: {
-            const auto mode = image::forwardModeOf(byte());
-            const QString modeText = mode ? text(image::forwardModeTextId(*mode))
-                                          : QString::number(byte() & image::kForwardModeBits);
-            return {{pk + " take over", yesNo(flag(image::kTakeOver))},
-                    {pk + " forwarding type", modeText},
-                    {pk + " show incoming caller id", yesNo(flag(image::kShowIncomingCallerId))},
-                    {pk + " outgoing caller id", yesNo(!flag(image::kWithholdOwnNumber))}};
-        }
+        case FieldId::PortFlagsA: return portFlagsA(pk, block, s);
+        case FieldId::PortFlagsB: return portFlagsB(pk, block, s);
         case FieldId::CallerIdOption:
             return {{"caller id option", text(image::callerIdOptionTextId(image::callerIdOptionOf(byte())))}};
         case FieldId::NoAnswerDelay:
@@ -94,22 +81,10 @@ public:
         case FieldId::LcrEndHour0:
         case FieldId::LcrEndHour1: return {lcrHours(f.id, a)};
         case FieldId::LcrFlags0:
-        case FieldId::LcrFlags1: {
-            const image::LcrFlags flags = image::lcrFlagsOf(byte());
-            const std::string e = lcr(f.id, a);
-            return {{e + " prefix mode", text(image::lcrPrefixModeTextId(flags.addPrefix))},
-                    {e + " days", text(image::lcrDaysTextId(flags.days))},
-                    {e + " active", yesNo(flags.active)}};
-        }
+        case FieldId::LcrFlags1: return lcrFlags(lcr(f.id, a), byte());
         case FieldId::ExclusionRangeFrom: return {{exclusion(a) + " from", digits()}};
         case FieldId::ExclusionRangeTo: return {{exclusion(a) + " to", digits()}};
-        case FieldId::ExclusionFlags: {
-            const image::ExclusionFlags flags = image::exclusionFlagsOf(byte());
-            const std::string e = exclusion(a);
-            return {{e + " mon-fri", yesNo(flags.weekdays)},
-                    {e + " sat-sun", yesNo(flags.weekend)},
-                    {e + " active", yesNo(flags.active)}};
-        }
+        case FieldId::ExclusionFlags: return exclusionFlags(exclusion(a), byte());
         case FieldId::PeerNumber: return {{phoneBook(a) + " number", digits()}};
         case FieldId::PeerName: return {{phoneBook(a) + " name", shown(block.readText(s))}};
         case FieldId::ForwardTo: return {{phoneBook(a) + " forward to", digits()}};
@@ -125,6 +100,42 @@ public:
     }
 
 private:
+    static std::vector<DumpLine> portFlagsA(const std::string& pk, const BlockAccess& block, const image::Slot& s)
+    {
+        auto flag = [&](uint8_t mask) { return block.readFlag(s, mask); };
+        return {{pk + " accept all msn", yesNo(flag(image::kAcceptAllMsn))},
+                {pk + " need morning call", yesNo(flag(image::kMorningCallWanted))},
+                {pk + " direct to outside line", yesNo(!flag(image::kOutsideLineAfterZero))},
+                {pk + " call waiting", yesNo(flag(image::kCallWaiting))},
+                {pk + " stop music on hold", yesNo(flag(image::kNoMusicOnHold))}};
+    }
+    static std::vector<DumpLine> portFlagsB(const std::string& pk, const BlockAccess& block, const image::Slot& s)
+    {
+        auto flag = [&](uint8_t mask) { return block.readFlag(s, mask); };
+        const uint8_t byte = block.readByte(s);
+        const auto mode = image::forwardModeOf(byte);
+        const QString modeText = mode ? text(image::forwardModeTextId(*mode))
+                                      : QString::number(byte & image::kForwardModeBits);
+        return {{pk + " take over", yesNo(flag(image::kTakeOver))},
+                {pk + " forwarding type", modeText},
+                {pk + " show incoming caller id", yesNo(flag(image::kShowIncomingCallerId))},
+                {pk + " outgoing caller id", yesNo(!flag(image::kWithholdOwnNumber))}};
+    }
+    static std::vector<DumpLine> lcrFlags(const std::string& e, uint8_t byte)
+    {
+        const image::LcrFlags flags = image::lcrFlagsOf(byte);
+        return {{e + " prefix mode", text(image::lcrPrefixModeTextId(flags.addPrefix))},
+                {e + " days", text(image::lcrDaysTextId(flags.days))},
+                {e + " active", yesNo(flags.active)}};
+    }
+    static std::vector<DumpLine> exclusionFlags(const std::string& e, uint8_t byte)
+    {
+        const image::ExclusionFlags flags = image::exclusionFlagsOf(byte);
+        return {{e + " mon-fri", yesNo(flags.weekdays)},
+                {e + " sat-sun", yesNo(flags.weekend)},
+                {e + " active", yesNo(flags.active)}};
+    }
+
     static int lcrTable(FieldId id)
     {
         switch (id) {
@@ -191,7 +202,7 @@ void describeLineParams(Configuration& config, std::vector<Element>& out)
             shownValue = value <= 1 ? text(kAnalogLawText + value) : QString::number(value);
             break;
         case LineRecord::Number::Prefer1B:
-        case LineRecord::Number::AcceptAllMsn: shownValue = yesNo(value == 1); break;
+        case LineRecord::Number::AcceptAllMsn: shownValue = yesNo(image::switchTicked(value)); break;
         case LineRecord::Number::DdiFunction: shownValue = text(image::ddiModeShown(value)); break;
         default: shownValue = QString::number(value); break;
         }

@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "configuration.h"
 
-#include "block_access.h"
-#include "encodings.h"
-#include "layout.h"
-#include "line_record.h"
+#include "field_rules.h"
 #include "ql310.h"
 #include "text_table.h"
 
@@ -136,84 +133,9 @@ ExitCode readAdapter(Configuration& into, std::string& message)
     return exitCodeOfTransfer(result);
 }
 
-namespace {
-
-// The editor's boxes for the data function's MSNs and own number hold at
-// most this many characters.
-constexpr int kDataNumberBoxLength = 26;
-
-// What showing the element in the editor and storing it back does to it.
-void passElement(image::BlockAccess& block, const image::Field& f, const image::Slot& s)
-{
-    switch (f.kind) {
-    case image::Kind::Digits:
-        // Shown up to the first empty nibble, stored with empty nibbles after.
-        block.writeDigits(s, block.readDigits(s));
-        return;
-    case image::Kind::Text:
-        block.writeText(s, block.readText(s));
-        return;
-    case image::Kind::Flags:
-    case image::Kind::BitMap:
-        break;
-    case image::Kind::Byte: {
-        const uint8_t stored = block.readByte(s);
-        switch (f.id) {
-        case image::FieldId::MorningCallHour:
-            block.writeByte(s, image::morningCallHourInRange(stored));
-            return;
-        case image::FieldId::MorningCallMinute:
-            block.writeByte(s, image::morningCallMinuteInRange(stored));
-            return;
-        case image::FieldId::NoAnswerDelay:
-            block.writeByte(s, image::noAnswerDelayInRange(stored));
-            return;
-        case image::FieldId::RingType:
-            // A type the list holds is stored back as that type's byte.
-            if (const auto typeByte = image::ringTypeByte(image::ringTypeOf(stored)))
-                block.writeByte(s, *typeByte);
-            return;
-        default: return;
-        }
-    }
-    }
-    // Of the flag bytes an LCR entry's days change: "Mon-Sun" is stored as
-    // the all-days bit alone. A forwarding mode of more than one bit matches
-    // no entry of the list, which in a freshly started editor shows "No
-    // Forward".
-    const uint8_t stored = block.readByte(s);
-    if (f.id == image::FieldId::LcrFlags0 || f.id == image::FieldId::LcrFlags1)
-        block.writeByte(s, image::withLcrFlags(stored, image::lcrFlagsOf(stored)));
-    if (f.id == image::FieldId::PortFlagsB && !image::forwardModeOf(stored))
-        block.writeByte(s, image::withForwardMode(stored, image::ForwardMode::None));
-}
-
-} // namespace
-
 void passThroughEditor(Configuration& config)
 {
-    image::BlockAccess setting(image::Block::Setting, config.setting.data(), packing());
-    image::BlockAccess table(image::Block::Table, config.table.data(), packing());
-    for (const image::Field& f : image::kFields) {
-        // The adapter's own fields are shown, never stored.
-        if (f.id == image::FieldId::FirmwareVersion || f.id == image::FieldId::CountryCode ||
-            f.id == image::FieldId::LineOptions || f.id == image::FieldId::LcrDisabled)
-            continue;
-        image::BlockAccess& block = f.block == image::Block::Setting ? setting : table;
-        for (int a = 0; a < f.outerCount; ++a)
-            for (int b = 0; b < f.innerCount; ++b)
-                passElement(block, f, image::slot(f.id, a, b));
-    }
-
-    using Number = image::LineRecord::Number;
-    image::LineRecord record(config.lineParams.data());
-    for (Number n : {Number::AcceptAllMsn, Number::Prefer1B})
-        record.setNumber(n, record.number(n) == 1 ? 1 : 0);
-    const uint8_t lineOptions = setting.readByte(image::slot(image::FieldId::LineOptions));
-    record.setNumber(Number::AnalogCoding, image::analogCodingFor(lineOptions));
-    for (int i = 0; i < image::LineRecord::kTexts; ++i)
-        if (i < image::LineRecord::kEditorMsns || i == image::LineRecord::kOwnNumber)
-            record.storeEditorText(i, record.text(i).substr(0, kDataNumberBoxLength));
+    image::passThroughEditor(config.setting.data(), config.table.data(), config.lineParams.data(), packing());
 }
 
 } // namespace ql310::cli

@@ -46,12 +46,9 @@ ExitCode readAdapter(Configuration& into, std::string& message);
 
 // What the program makes of the images between a load or read and the next
 // save or write, when it shows them in the editor and stores the editor
-// back: the values the editor brings into range (morning-call hour and
-// minute, no-answer delay), numbers stored with empty digits after their
-// end, ring types and LCR days stored as the list entry they show, switches
-// of the line parameters stored as 0 or 1, its texts cut to the editor's
-// boxes, and the codec law taken from the adapter's line option. So a file
-// written by `read` is the file the program saves for the same state.
+// back: the editor's own rules (image/field_rules.h) applied to the bytes.
+// So a file written by `read` is the file the program saves for the same
+// state.
 void passThroughEditor(Configuration& config);
 
 } // namespace ql310::cli

@@ -18,6 +18,7 @@
 #include <QFile>
 
 #include <iostream>
+#include <optional>
 
 namespace ql310::cli {
 
@@ -74,6 +75,37 @@ bool columnOf(const QStringList& header, const QString& given, int& column)
         }
     complain("no column \"" + given.toStdString() + "\"; the columns are: " + header.join(", ").toStdString());
     return false;
+}
+
+std::optional<QString> given(const QCommandLineParser& parser, const QCommandLineOption& option)
+{
+    return parser.isSet(option) ? std::optional(parser.value(option)) : std::nullopt;
+}
+
+// A CSV file's contacts by the columns recognised or given; false, said on
+// standard error, when a column is missing.
+bool readCsvContacts(phonebook::ContactFile& file, const QString& path, const std::optional<QString>& nameColumn,
+                     const std::optional<QString>& numberColumn)
+{
+    phonebook::CsvColumns columns = file.columns;
+    if (nameColumn) {
+        columns.first = columns.middle = columns.last = -1;
+        if (!columnOf(file.csv.header, *nameColumn, columns.name))
+            return false;
+    }
+    if (numberColumn) {
+        columns.numbers = {0};
+        if (!columnOf(file.csv.header, *numberColumn, columns.numbers[0]))
+            return false;
+    }
+    if (!columns.hasName() || columns.numbers.isEmpty()) {
+        complain(path.toStdString() + ": the name and number columns were not recognised; "
+                 "name them with --name-column and --number-column (the columns are: " +
+                 file.csv.header.join(", ").toStdString() + ")");
+        return false;
+    }
+    file.contacts = phonebook::contactsFromCsv(file.csv, columns);
+    return true;
 }
 
 int exportBook(const QStringList& args)
@@ -133,26 +165,9 @@ int importBook(const QStringList& args)
         complain(path.toStdString() + ": cannot be imported: " + reason.toStdString() + "; nothing was changed");
         return kFileUnreadable;
     }
-    if (file.kind == phonebook::ContactFile::Kind::Csv) {
-        phonebook::CsvColumns columns = file.columns;
-        if (parser.isSet(nameColumn)) {
-            columns.first = columns.middle = columns.last = -1;
-            if (!columnOf(file.csv.header, parser.value(nameColumn), columns.name))
-                return kBadArguments;
-        }
-        if (parser.isSet(numberColumn)) {
-            columns.numbers = {0};
-            if (!columnOf(file.csv.header, parser.value(numberColumn), columns.numbers[0]))
-                return kBadArguments;
-        }
-        if (!columns.hasName() || columns.numbers.isEmpty()) {
-            complain(path.toStdString() + ": the name and number columns were not recognised; "
-                     "name them with --name-column and --number-column (the columns are: " +
-                     file.csv.header.join(", ").toStdString() + ")");
-            return kBadArguments;
-        }
-        file.contacts = phonebook::contactsFromCsv(file.csv, columns);
-    }
+    if (file.kind == phonebook::ContactFile::Kind::Csv &&
+        !readCsvContacts(file, path, given(parser, nameColumn), given(parser, numberColumn)))
+        return kBadArguments;
     if (phonebook::numbersToImport(file.contacts) == 0) {
         complain("no telephone number found in " + path.toStdString() + "; nothing was changed");
         return kFileUnreadable;

@@ -90,8 +90,16 @@ private:
     void buildShortDialPage();
     void buildPhoneBookPage();
     void buildCallLogPage();
-    void setupGridHeaders();
     void setupKeys();
+    // The parts of setupEditorTexts (editor_texts.cpp): the menus, the
+    // captions and lists of pages 0 to 4, the grids' headers.
+    void setupMenuTexts();
+    void setupMsnPageTexts();
+    void setupPhonePageTexts();
+    void setupBodPageTexts();
+    void setupForwardingPageTexts();
+    void setupLcrPageTexts();
+    void setupGridHeaders();
 
     QTabWidget* m_tabs = nullptr;
     QTabWidget* m_lcrTabs = nullptr;

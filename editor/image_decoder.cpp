@@ -3,6 +3,7 @@
 
 #include "editor_window.h"
 #include "encodings.h"
+#include "field_rules.h"
 #include "fixed_cell_grid.h"
 #include "line_record.h"
 #include "text_table.h"
@@ -93,8 +94,8 @@ void ImageDecoder::decodePhoneBook(uint8_t* table)
 void ImageDecoder::lineParamsSwitches(uint8_t* lineParams)
 {
     const LineRecord record(lineParams);
-    check(m_controls.dataAcceptAllMsn, record.number(LineRecord::Number::AcceptAllMsn) == 1);
-    check(m_controls.prefer1B, record.number(LineRecord::Number::Prefer1B) == 1);
+    check(m_controls.dataAcceptAllMsn, image::switchTicked(record.number(LineRecord::Number::AcceptAllMsn)));
+    check(m_controls.prefer1B, image::switchTicked(record.number(LineRecord::Number::Prefer1B)));
     const uint16_t ddi = record.number(LineRecord::Number::DdiFunction);
     showInCombo(m_controls.ddi, text(image::ddiModeShown(ddi)));
 }
@@ -109,8 +110,8 @@ void ImageDecoder::dataNumbers(uint8_t* lineParams)
 {
     const LineRecord record(lineParams);
     for (int k = 0; k < LineRecord::kEditorMsns; ++k)
-        m_controls.dataMsn[k]->setText(shown(record.text(k)));
-    m_controls.dataOwnNumber->setText(shown(record.text(LineRecord::kOwnNumber)));
+        m_controls.dataMsn[k]->setText(shown(image::dataNumberShown(record.text(k))));
+    m_controls.dataOwnNumber->setText(shown(image::dataNumberShown(record.text(LineRecord::kOwnNumber))));
 }
 
 void ImageDecoder::statusPanels(const BlockAccess& setting)

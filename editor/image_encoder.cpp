@@ -3,6 +3,7 @@
 
 #include "editor_window.h"
 #include "encodings.h"
+#include "field_rules.h"
 #include "fixed_cell_grid.h"
 #include "line_record.h"
 #include "text_table.h"
@@ -83,21 +84,6 @@ void storeByte(BlockAccess& block, const image::Slot& s, std::optional<uint8_t> 
         block.writeByte(s, *value);
 }
 
-// A whole number 0..65535; blanks around it are allowed.
-std::optional<uint16_t> sixteenBits(const QString& shown)
-{
-    const QString digits = shown.trimmed();
-    if (digits.isEmpty() || digits.size() > 5)
-        return std::nullopt;
-    for (QChar c : digits)
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-    const uint value = digits.toUInt();
-    if (value > 0xFFFF)
-        return std::nullopt;
-    return static_cast<uint16_t>(value);
-}
-
 } // namespace
 
 ImageEncoder::ImageEncoder(const EditorWindow& editor, const image::Packing& packing, Progress progress)
@@ -145,8 +131,8 @@ void ImageEncoder::encode(uint8_t* setting, uint8_t* table, uint8_t* lineParams)
 void ImageEncoder::lineParamsSwitches(uint8_t* lineParams)
 {
     LineRecord record(lineParams);
-    record.setNumber(LineRecord::Number::AcceptAllMsn, ticked(m_controls.dataAcceptAllMsn) ? 1 : 0);
-    record.setNumber(LineRecord::Number::Prefer1B, ticked(m_controls.prefer1B) ? 1 : 0);
+    record.setNumber(LineRecord::Number::AcceptAllMsn, image::switchValue(ticked(m_controls.dataAcceptAllMsn)));
+    record.setNumber(LineRecord::Number::Prefer1B, image::switchValue(ticked(m_controls.prefer1B)));
 }
 
 void ImageEncoder::lineModes(uint8_t* lineParams)
@@ -218,7 +204,7 @@ void ImageEncoder::bandwidthOnDemand(uint8_t* lineParams)
     const LineRecord::Number numbers[] = {LineRecord::Number::MinTime, LineRecord::Number::DelayTime,
                                           LineRecord::Number::OpenCps, LineRecord::Number::CloseCps};
     for (int i = 0; i < 4; ++i)
-        if (const auto value = sixteenBits(m_controls.bod[i]->currentText()))
+        if (const auto value = image::sixteenBitsTyped(chars(m_controls.bod[i]->currentText())))
             record.setNumber(numbers[i], *value);
 }
 

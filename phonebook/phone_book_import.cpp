@@ -25,6 +25,31 @@ int ImportPlan::renames() const
     }));
 }
 
+namespace {
+
+// Which numbers already there give their record its new name: of the
+// ticked ones, the first the file gives each record. An unticked number
+// renames in the record only as what it would do when ticked.
+void decideNames(ImportPlan& plan)
+{
+    QSet<int> named;
+    for (ImportItem& item : plan.items) {
+        if (item.outcome != ImportItem::Outcome::AlreadyThere)
+            continue;
+        item.renames = !named.contains(item.record) && item.name != item.oldName;
+        if (item.ticked)
+            named.insert(item.record);
+    }
+}
+
+} // namespace
+
+void ImportPlan::setTicked(qsizetype index, bool ticked)
+{
+    items[index].ticked = ticked;
+    decideNames(*this);
+}
+
 ImportPlan planImport(const PhoneBook& current, const QList<Contact>& contacts, const std::string& region)
 {
     numbers::LineSet there(region);
@@ -87,6 +112,7 @@ ImportPlan planImport(const PhoneBook& current, const QList<Contact>& contacts, 
             plan.items.append(item);
         }
     }
+    decideNames(plan);
     return plan;
 }
 
@@ -102,17 +128,13 @@ int numbersToImport(const QList<Contact>& contacts)
 PhoneBook applyImport(const PhoneBook& current, const ImportPlan& plan, bool updateNames)
 {
     PhoneBook book = current;
-    QSet<int> renamed;
     for (const ImportItem& item : plan.items) {
-        if (!item.ticked)
+        if (!item.changes(updateNames))
             continue;
         if (item.outcome == ImportItem::Outcome::Fill)
             book[static_cast<size_t>(item.record)] = {item.number, item.name};
-        else if (item.outcome == ImportItem::Outcome::AlreadyThere && updateNames && !renamed.contains(item.record)) {
-            // The first name the file gives a number wins.
-            renamed.insert(item.record);
+        else
             book[static_cast<size_t>(item.record)].name = item.name;
-        }
     }
     return book;
 }
@@ -181,13 +203,10 @@ QStringList importReport(const ImportPlan& all, bool updateNames)
             lines.append(QStringLiteral("%1 %2 \"%3\": new, from %4%5")
                              .arg(kFirstEntry + i.record)
                              .arg(i.number, printable(i.name), source(i), extension(i) + cut(i)));
-    QSet<int> named;
     for (const ImportItem& i : plan.items) {
         if (i.outcome != Outcome::AlreadyThere)
             continue;
-        const bool first = !named.contains(i.record);
-        named.insert(i.record);
-        const bool rename = updateNames && first && i.name != i.oldName;
+        const bool rename = i.changes(updateNames);
         lines.append(QStringLiteral("%1 %2 \"%3\": already in the phone book, %4, from %5%6")
                          .arg(kFirstEntry + i.record)
                          .arg(i.number, printable(i.oldName),

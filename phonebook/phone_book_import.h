@@ -57,22 +57,42 @@ struct ImportItem {
     bool incomplete = false;  // libphonenumber finds it too short or invalid
     int record = -1;    // Fill, AlreadyThere
     QString oldName;    // AlreadyThere: the name in the record
-    bool ticked = true; // the user leaves out a number by clearing its tick
+    // The user leaves out a number by clearing its tick (ImportPlan::setTicked).
+    bool ticked = true;
+    // AlreadyThere, decided by the plan: "update names" gives the record
+    // this number's name, as no ticked number of the same record comes
+    // before it in the file (the first name the file gives a number wins),
+    // and the name differs from the record's.
+    bool renames = false;
+
+    // Fill and AlreadyThere numbers carry a tick: they may change the phone book.
+    bool tickable() const { return outcome == Outcome::Fill || outcome == Outcome::AlreadyThere; }
+    // Whether applying the plan, with or without updating names, changes the
+    // phone book with this number: a ticked fill, or a ticked rename.
+    bool changes(bool updateNames) const
+    {
+        return ticked && (outcome == Outcome::Fill || (outcome == Outcome::AlreadyThere && updateNames && renames));
+    }
 };
 
 struct ImportPlan {
     QList<ImportItem> items;  // in file order
     qsizetype notExamined = 0; // numbers after the first kMaxExamined, not looked at
     int count(ImportItem::Outcome outcome) const;
-    // AlreadyThere items whose name differs: what ticking "update names" changes.
+    // AlreadyThere items whose name differs from the record's: whether
+    // "update names" is offered.
     int renames() const;
+    // Ticks or clears item `index` and decides again which names win.
+    void setTicked(qsizetype index, bool ticked);
 };
 
 // Every number of every contact against the phone book `current`, for an
 // adapter in `region` (empty: none). Free records are filled in order 801
 // to 840; a number that names the same line as a number of `current` is
 // already there; a line that came earlier in the file, under whatever
-// name, is twice in the file and never takes a second record.
+// name, is twice in the file and never takes a second record. Each item
+// records its outcome and, for a number already there, whether it renames
+// its record; the preview, the report and applyImport only read that.
 ImportPlan planImport(const PhoneBook& current, const QList<Contact>& contacts, const std::string& region);
 
 // How many numbers the contacts offer (a card cut off by the file's end

@@ -6,6 +6,7 @@
 
 #include "block_access.h"
 #include "encodings.h"
+#include "image_test_helpers.h"
 #include "layout.h"
 #include "line_record.h"
 #include "ql310.h"
@@ -99,15 +100,7 @@ std::map<std::string, std::string> fields(const std::string& dump)
     return out;
 }
 
-image::Packing packing()
-{
-    image::Packing p;
-    p.xcopy = &QL_Xcopy;
-    p.ycopy = &QL_Ycopy;
-    p.andB = &QL_AndB;
-    p.andBValue = &QL_AndB_Value;
-    return p;
-}
+using image::test::libraryPacking;
 
 // A settings file's three images, to build and change test files.
 struct Images {
@@ -115,8 +108,8 @@ struct Images {
     std::array<uint8_t, files::kSettingBlockSize> setting{};
     std::array<uint8_t, files::kLineParamsSize> line{};
 
-    image::BlockAccess s() { return {image::Block::Setting, setting.data(), packing()}; }
-    image::BlockAccess t() { return {image::Block::Table, table.data(), packing()}; }
+    image::BlockAccess s() { return {image::Block::Setting, setting.data(), libraryPacking()}; }
+    image::BlockAccess t() { return {image::Block::Table, table.data(), libraryPacking()}; }
 
     static Images factory()
     {

@@ -279,6 +279,18 @@ TEST(ImportPlan, FillsFreeEntriesInOrderAndSkipsNumbersAlreadyThere)
     EXPECT_EQ(applyImport(book, twiceNamed, true)[0].name, "Old name");
     EXPECT_FALSE(importReport(twiceNamed, true).join('\n').contains("name updated"));
 
+    // The plan records which number renames its record; clearing the tick of
+    // the first gives the name to the next ticked one.
+    ImportPlan renamed = planImport(book, {{"First", {{"0301234567", {}}}}, {"Second", {{"0301234567", {}}}}}, "DE");
+    EXPECT_TRUE(renamed.items[0].renames);
+    EXPECT_FALSE(renamed.items[1].renames);
+    EXPECT_TRUE(renamed.items[0].changes(true));
+    EXPECT_FALSE(renamed.items[0].changes(false));
+    renamed.setTicked(0, false);
+    EXPECT_TRUE(renamed.items[1].renames);
+    EXPECT_EQ(applyImport(book, renamed, true)[0].name, "Second");
+    EXPECT_TRUE(importReport(renamed, true).join('\n').contains("name updated to \"Second\""));
+
     const QStringList report = importReport(plan, true);
     EXPECT_TRUE(report.join('\n').contains("name updated to \"Anna\""));
     EXPECT_TRUE(report.join('\n').contains("refused: \"HomePhone\" of \"Bob\": no digit"));

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A file that ql310ctl saves is the file the program saves for the same
-// state: the tool's pass over the images, without widgets, leaves every byte
-// as showing the images in the real editor and storing it back does, on
-// images of random bytes in every field.
-#include "configuration.h"
-
+// The editor's rules without widgets are the real editor's: the rules' pass
+// over the images (what ql310ctl saves) leaves every byte as showing the
+// images in the real editor and storing it back does, on images of random
+// bytes in every field.
 #include "editor_window.h"
+#include "field_rules.h"
 #include "image_decoder.h"
 #include "image_encoder.h"
-#include "packing.h"
+#include "image_test_helpers.h"
+#include "line_record.h"
 #include "ql310.h"
 
 #include <QtTest>
@@ -19,9 +19,18 @@ using namespace ql310;
 
 namespace {
 
-image::Packing libraryPacking()
+using image::test::libraryPacking;
+
+struct Configuration {
+    std::array<uint8_t, image::kTableBlockSize> table{};
+    std::array<uint8_t, image::kSettingBlockSize> setting{};
+    std::array<uint8_t, image::kLineParamsSize> lineParams{};
+};
+
+void passThroughEditor(Configuration& config)
 {
-    return cli::packing();
+    image::passThroughEditor(config.setting.data(), config.table.data(), config.lineParams.data(),
+                             libraryPacking());
 }
 
 template <size_t N>
@@ -29,18 +38,18 @@ QString firstDifference(const char* what, const std::array<uint8_t, N>& a, const
 {
     for (size_t i = 0; i < N; ++i)
         if (a[i] != b[i])
-            return QString("%1 byte %2: editor %3, tool %4").arg(what).arg(i).arg(a[i]).arg(b[i]);
+            return QString("%1 byte %2: editor %3, rules %4").arg(what).arg(i).arg(a[i]).arg(b[i]);
     return {};
 }
 
 } // namespace
 
-class EditorPassTest : public QObject {
+class FieldRulesEditorTest : public QObject {
     Q_OBJECT
 
 private:
     // The program's way: decode into a fresh editor, encode it back.
-    cli::Configuration throughTheEditor(cli::Configuration config)
+    Configuration throughTheEditor(Configuration config)
     {
         EditorWindow editor;
         editor.configureGrids({100, 600, 750, 1700, 1900, 1900, 1000});
@@ -53,11 +62,11 @@ private:
         return config;
     }
 
-    void checkSame(const cli::Configuration& before)
+    void checkSame(const Configuration& before)
     {
-        const cli::Configuration editor = throughTheEditor(before);
-        cli::Configuration tool = before;
-        cli::passThroughEditor(tool);
+        const Configuration editor = throughTheEditor(before);
+        Configuration tool = before;
+        passThroughEditor(tool);
         QVERIFY2(editor.setting == tool.setting, qPrintable(firstDifference("setting", editor.setting, tool.setting)));
         QVERIFY2(editor.table == tool.table, qPrintable(firstDifference("table", editor.table, tool.table)));
         QVERIFY2(editor.lineParams == tool.lineParams,
@@ -67,10 +76,10 @@ private:
 private slots:
     void aFactoryImageComesThroughUnchanged()
     {
-        cli::Configuration config;
+        Configuration config;
         QL310_LoadDefault(config.table.data(), config.setting.data());
-        cli::Configuration tool = config;
-        cli::passThroughEditor(tool);
+        Configuration tool = config;
+        passThroughEditor(tool);
         QVERIFY(tool.setting == config.setting);
         QVERIFY(tool.table == config.table);
         checkSame(config);
@@ -81,7 +90,7 @@ private slots:
         for (unsigned seed = 1; seed <= 20; ++seed) {
             std::mt19937 random(seed);
             std::uniform_int_distribution<int> byte(0, 255);
-            cli::Configuration config;
+            Configuration config;
             for (auto& b : config.setting)
                 b = static_cast<uint8_t>(byte(random));
             for (auto& b : config.table)
@@ -95,5 +104,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(EditorPassTest)
-#include "editor_pass_test.moc"
+QTEST_MAIN(FieldRulesEditorTest)
+#include "field_rules_editor_test.moc"
