@@ -71,12 +71,12 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
 
 void AboutBox::showTexts()
 {
-    setWindowTitle(text(177));
-    findChild<QLabel*>(QStringLiteral("ProductName"))->setText(text(178));
-    findChild<QLabel*>(QStringLiteral("CompanyName"))->setText(text(179));
-    findChild<QLabel*>(QStringLiteral("lblDescription"))->setText(text(180));
-    findChild<QLabel*>(QStringLiteral("lblVersion"))->setText(text(181) + u' ' + programVersion());
-    findChild<QPushButton*>(QStringLiteral("cmdOK"))->setText(text(182));
+    setWindowTitle(text(TextId::AboutIsdnTaConfiguration));
+    findChild<QLabel*>(QStringLiteral("ProductName"))->setText(text(TextId::IsdnTaConfigurationProgram));
+    findChild<QLabel*>(QStringLiteral("CompanyName"))->setText(text(TextId::CopyrightCTheQl310setAuthors));
+    findChild<QLabel*>(QStringLiteral("lblDescription"))->setText(text(TextId::Blank));
+    findChild<QLabel*>(QStringLiteral("lblVersion"))->setText(text(TextId::Version) + u' ' + programVersion());
+    findChild<QPushButton*>(QStringLiteral("cmdOK"))->setText(text(TextId::Ok));
 }
 
 } // namespace ql310

@@ -123,8 +123,8 @@ void CallLogCommands::loadHistoryIntoScratch(const QByteArray& history)
     const calllog::TimeOfDay time{now.time().hour(), now.time().minute(), now.time().second()};
     const int count = calllog::loadHistoryToTemp(
         *m_store, reinterpret_cast<const uint8_t*>(history.constData()), today, time,
-        [](int id) { return text(id); });
-    m_window.setStatusPanel(1, text(394) + u' ' + QString::number(count) + u' ' + text(395));
+        [](TextId id) { return text(id); });
+    m_window.setStatusPanel(1, text(TextId::ThisTimeYouGot) + u' ' + QString::number(count) + u' ' + text(TextId::RecordsInCallLogging));
 }
 
 bool CallLogCommands::mergeHistoryIntoLog()
@@ -163,7 +163,7 @@ void CallLogCommands::buildMissingIndexes()
 
 void CallLogCommands::clear()
 {
-    calllog::ClearCallLogDialog dialog(*m_store, [](int id) { return text(id); }, &m_window);
+    calllog::ClearCallLogDialog dialog(*m_store, [](TextId id) { return text(id); }, &m_window);
     m_runDialog(dialog);
     showCallLog();
 }

@@ -20,16 +20,15 @@ namespace ql310 {
 
 namespace {
 
-constexpr int kTitleText = 101;
-constexpr int kWritingText = 402;
-constexpr int kWriteQuestionText = 403;
-constexpr int kOpenSuccessText = 171;
-constexpr int kOpenFailText = 172;
-constexpr int kWriteSuccessText = 173;
-constexpr int kWriteFailText = 174;
-constexpr int kReplaceText = 154;
-constexpr int kMonFriText = 156;
-constexpr int kNoText = 362;
+constexpr TextId kWritingText = TextId::Writing;
+constexpr TextId kWriteQuestionText = TextId::WritingToIsdnTaNow;
+constexpr TextId kOpenSuccessText = TextId::OpenSuccess;
+constexpr TextId kOpenFailText = TextId::OpenFailIsdnTaMay;
+constexpr TextId kWriteSuccessText = TextId::WriteToIsdnTaSuccess;
+constexpr TextId kWriteFailText = TextId::WriteToIsdnTaFail;
+constexpr TextId kReplaceText = TextId::Replace;
+constexpr TextId kMonFriText = TextId::MonFri;
+constexpr TextId kNoText = TextId::No;
 
 uint8_t* bytes(QByteArray& image)
 {

@@ -19,7 +19,6 @@ namespace ql310 {
 
 namespace {
 
-constexpr int kTitleText = 101;
 
 uint8_t* bytes(QByteArray& image)
 {

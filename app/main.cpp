@@ -53,7 +53,7 @@ int main(int argc, char* argv[])
     ql310::WidgetInteraction interaction;
     ql310::LibraryBinding library;
     library.setFailureHandler([&interaction](const QString& message) {
-        interaction.warn(message, ql310::text(101), ql310::UserInteraction::Icon::Critical);
+        interaction.warn(message, ql310::text(ql310::kTitleText), ql310::UserInteraction::Icon::Critical);
         std::exit(EXIT_FAILURE);
     });
 

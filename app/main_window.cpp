@@ -118,10 +118,10 @@ void MainWindow::readCallLogFromAdapter()
 {
     BusyPointer busy;
     if (getCallHistory() != QL310_OK) {
-        setStatusPanel(1, text(172));
+        setStatusPanel(1, text(TextId::OpenFailIsdnTaMay));
         return;
     }
-    setStatusPanel(1, text(171));
+    setStatusPanel(1, text(TextId::OpenSuccess));
     m_clearStatusOnTabFocus = kTrue;
     refreshCallLog();
 }
@@ -169,7 +169,7 @@ bool MainWindow::startUp()
     if (historyOk) {
         m_state = State::Normal;
         if (blocksOk) {
-            setStatusPanel(1, text(171));
+            setStatusPanel(1, text(TextId::OpenSuccess));
             m_settingsRead = kTrue;
             decodeImagesIntoEditor();
         } else {
@@ -184,7 +184,7 @@ bool MainWindow::startUp()
     }
 
     m_settingsRead = kFalse;
-    const auto answer = m_interaction.ask(text(404), text(101), UserInteraction::Icon::Question,
+    const auto answer = m_interaction.ask(text(TextId::WaringIsdnTaIsNot), text(TextId::UsbIsdnTaConfiguration), UserInteraction::Icon::Question,
                                           UserInteraction::Ok | UserInteraction::Cancel);
     if (answer != UserInteraction::Ok) {
         close();
@@ -197,7 +197,7 @@ bool MainWindow::startUp()
 void MainWindow::enterOffline()
 {
     m_state = State::Offline;
-    setStatusPanel(1, text(172));
+    setStatusPanel(1, text(TextId::OpenFailIsdnTaMay));
     setDeviceControlsEnabled(false);
     m_blockReadRetry.start();
 }
@@ -221,7 +221,7 @@ void MainWindow::retryBlockRead()
 
 void MainWindow::blocksRead()
 {
-    setStatusPanel(1, text(171));
+    setStatusPanel(1, text(TextId::OpenSuccess));
     m_settingsRead = kTrue;
     decodeImagesIntoEditor();
 }
@@ -233,7 +233,7 @@ bool MainWindow::mayDiscardEdits()
     return m_interaction.askWithDefault(
                QCoreApplication::translate("ql310::MainWindow",
                                            "Discard the changes that are not written to the ISDN TA?"),
-               text(101), UserInteraction::Icon::Question, UserInteraction::Yes | UserInteraction::No,
+               text(TextId::UsbIsdnTaConfiguration), UserInteraction::Icon::Question, UserInteraction::Yes | UserInteraction::No,
                UserInteraction::No)
         == UserInteraction::Yes;
 }
@@ -261,7 +261,7 @@ void MainWindow::offerWriteBeforeClosing()
 {
     if (m_settingsRead != kTrue)
         return;
-    const auto answer = m_interaction.ask(text(403), text(101), UserInteraction::Icon::Question,
+    const auto answer = m_interaction.ask(text(TextId::WritingToIsdnTaNow), text(TextId::UsbIsdnTaConfiguration), UserInteraction::Icon::Question,
                                           UserInteraction::Yes | UserInteraction::No);
     if (answer == UserInteraction::Yes)
         runWriteCommand();

@@ -21,7 +21,6 @@ namespace ql310 {
 
 namespace {
 
-constexpr int kTitleText = 101;
 
 // In the program's language: asked when used.
 QString importFilter()

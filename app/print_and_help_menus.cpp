@@ -19,7 +19,7 @@ PrintAndHelpMenus::PrintAndHelpMenus(EditorWindow& window, UserInteraction& inte
     : QObject(&window),
       m_window(window),
       m_interaction(interaction),
-      m_help(new OnlineHelp(&window, interaction, text(101)))
+      m_help(new OnlineHelp(&window, interaction, text(TextId::UsbIsdnTaConfiguration)))
 {
     const std::pair<const char*, void (PrintAndHelpMenus::*)()> items[] = {
         {"mnuPLCR", &PrintAndHelpMenus::printLcrTable},

@@ -255,7 +255,7 @@ RefreshResult mergeNewCalls(CallLogStore& store)
     ++fetch;
     const auto history = ninetyCalls(int(fetch % 336), fetch % 100000000);
     return refreshCallLog(store, history.data(), {2030, 6, 1}, {12, 0, 0},
-                          [](int id) { return QString::number(id); });
+                          [](ql310::TextId id) { return QString::number(ql310::textNumber(id)); });
 }
 
 void MergeFetch(benchmark::State& state)

@@ -5,9 +5,6 @@ namespace ql310::calllog {
 
 namespace {
 
-// "Port1".."Port4", "Tran(B1)", "Tran(B2)", "Data(B1)", "Data(B2)".
-constexpr int kChannelTextIds[8] = {373, 374, 375, 376, 400, 401, 377, 378};
-
 constexpr int kDigitZeroNibble = 0xA;
 
 Date dateAt(const uint8_t* at, const Date& today) { return recordDate(at[0], at[1], today); }
@@ -20,7 +17,7 @@ int clamp(int value, int low, int high) { return value < low ? low : value > hig
 
 int recordCount(const uint8_t* history) { return history[kRecordCountOffset]; }
 
-int channelTextId(uint8_t flags) { return kChannelTextIds[(flags & kChannelMask) >> kChannelShift]; }
+TextId channelTextId(uint8_t flags) { return kChannelTexts[(flags & kChannelMask) >> kChannelShift]; }
 
 std::string unpackHistoryDigits(const uint8_t* field)
 {

@@ -3,6 +3,8 @@
 // rows that go into the scratch log. Plain C++, no Qt.
 #pragma once
 
+#include "text_id.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -51,7 +53,7 @@ struct TimeOfDay {
 // out of range is brought into range part by part (see inRange), so every
 // call of the buffer is kept.
 struct CallRow {
-    int portTextId = 0; // the text of the channel, "Port1" .. "Data(B2)"
+    TextId portTextId = TextId::NoText; // the text of the channel, "Port1" .. "Data(B2)"
     bool outgoing = false;
     std::string phoneNumber;
     bool recording = false; // still in progress at this fetch
@@ -65,7 +67,7 @@ struct CallRow {
 int recordCount(const uint8_t* history);
 
 // Text id of the channel in bits 7-5 of a record's flags.
-int channelTextId(uint8_t flags);
+TextId channelTextId(uint8_t flags);
 
 // Dial digits of a record's 13-byte number field: "1".."9" and "0" only,
 // ending at a 0x00 byte or at the first nibble that is no digit.

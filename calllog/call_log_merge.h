@@ -12,7 +12,7 @@
 namespace ql310::calllog {
 
 // Text of a text id, for the channel names stored in the log.
-using TextLookup = std::function<QString(int id)>;
+using TextLookup = std::function<QString(TextId id)>;
 
 // Empties the scratch log and fills it with the buffer's calls. Returns the
 // record count the adapter reports, for the status message. Every step goes

@@ -20,18 +20,20 @@ constexpr int kCachedBlocks = 64;
 const char* const kInProgress = "-----";
 
 // Header texts of columns 0..6 by text id (0: no text).
-constexpr int kHeaderIds[7] = {0, 406, 379, 380, 381, 382, 383};
+constexpr TextId kHeaderIds[7] = {TextId::NoText,      TextId::InOut,     TextId::Port,
+                                  TextId::PhoneNumber, TextId::StartTime, TextId::EndTime,
+                                  TextId::Duration};
 // "Name", the phone book's header, over the Name column.
-constexpr int kNameHeaderId = 117;
+constexpr TextId kNameHeaderId = TextId::Name;
 
 } // namespace
 
 CallLogModel::CallLogModel(QObject* parent) : QAbstractTableModel(parent)
 {
-    m_text = [](int id) { return QString::number(id); };
+    m_text = [](TextId id) { return QString::number(textNumber(id)); };
 }
 
-void CallLogModel::setTexts(std::function<QString(int)> text)
+void CallLogModel::setTexts(std::function<QString(TextId)> text)
 {
     m_text = std::move(text);
     emit headerDataChanged(Qt::Horizontal, 0, kColumnCount - 1);
@@ -173,7 +175,7 @@ const CallLogModel::Row* CallLogModel::rowAt(int row) const
 QString CallLogModel::decorated(int column, const QString& text, bool inOut, bool recording) const
 {
     if (column == kInOutColumn)
-        return m_text(inOut ? 385 : 384);
+        return m_text(inOut ? TextId::Out : TextId::In);
     if (recording && (column == kStartColumn || column == kEndColumn))
         return QString::fromLatin1(kInProgress);
     return text;
@@ -270,7 +272,7 @@ QVariant CallLogModel::headerData(int section, Qt::Orientation orientation, int 
         return {};
     if (section == kNameColumn)
         return m_text(kNameHeaderId);
-    if (section < 0 || section >= kIndexColumn || kHeaderIds[section] == 0)
+    if (section < 0 || section >= kIndexColumn || kHeaderIds[section] == TextId::NoText)
         return QString();
     return m_text(kHeaderIds[section]);
 }

@@ -9,6 +9,7 @@
 
 #include "call_log_rows.h"
 #include "call_log_store.h"
+#include "text_id.h"
 
 #include <QAbstractTableModel>
 #include <QColor>
@@ -43,7 +44,7 @@ public:
     explicit CallLogModel(QObject* parent = nullptr);
 
     // Header and direction texts by text id.
-    void setTexts(std::function<QString(int)> text);
+    void setTexts(std::function<QString(TextId)> text);
     // The background of header cells, also given to the In/Out column.
     void setHeaderBackground(const QColor& colour) { m_headerBackground = colour; }
     // The palette the grid shows the rows in: the header background is its
@@ -121,7 +122,7 @@ private:
     QString m_namedSql;
     std::function<void(CallLogStore&)> m_prepare;
     mutable QHash<int, QVector<Row>> m_blocks;
-    std::function<QString(int)> m_text;
+    std::function<QString(TextId)> m_text;
     QColor m_headerBackground{Qt::lightGray};
     QPalette m_palette;
     mutable QIcon m_lostIcon;  // made at the first lost row when no palette came yet

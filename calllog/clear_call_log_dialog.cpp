@@ -149,24 +149,24 @@ bool readNumber(const QString& text, double* value)
     return true;
 }
 
-ClearCallLogDialog::ClearCallLogDialog(CallLogStore& store, std::function<QString(int)> text,
+ClearCallLogDialog::ClearCallLogDialog(CallLogStore& store, std::function<QString(TextId)> text,
                              QWidget* parent)
     : QDialog(parent), m_store(store)
 {
     setObjectName(QStringLiteral("ClearCCllForm"));
     // A window title shows no access key: "&Clear" reads "Clear".
-    setWindowTitle(captionDisplayText(text(387)));
-    m_all = new QRadioButton(text(388), this);
+    setWindowTitle(captionDisplayText(text(TextId::Clear)));
+    m_all = new QRadioButton(text(TextId::All_388), this);
     m_all->setObjectName(QStringLiteral("AllOption"));
-    m_range = new QRadioButton(text(389), this);
+    m_range = new QRadioButton(text(TextId::Range), this);
     m_range->setObjectName(QStringLiteral("RangeOption"));
-    m_pointLabel = new QLabel(text(390), this);
+    m_pointLabel = new QLabel(text(TextId::MonthDayYearMonthDay), this);
     m_pointLabel->setObjectName(QStringLiteral("PointLabel"));
-    m_yes = new QPushButton(text(391), this);
+    m_yes = new QPushButton(text(TextId::Yes_391), this);
     m_yes->setObjectName(QStringLiteral("YesCommand"));
     m_yes->setEnabled(false);
     m_yes->setAutoDefault(false);
-    m_cancel = new QPushButton(text(392), this);
+    m_cancel = new QPushButton(text(TextId::Canel), this);
     m_cancel->setObjectName(QStringLiteral("CanelCommand"));
     m_cancel->setAutoDefault(false);
 

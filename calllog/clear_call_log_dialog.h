@@ -4,6 +4,8 @@
 // and year of the first and of the last day).
 #pragma once
 
+#include "text_id.h"
+
 #include <QDate>
 #include <QDialog>
 
@@ -26,7 +28,7 @@ public:
     // The boxes in tab order.
     enum Box { StartMonth, StartDay, StartYear, EndMonth, EndDay, EndYear, kBoxCount };
 
-    ClearCallLogDialog(CallLogStore& store, std::function<QString(int)> text, QWidget* parent = nullptr);
+    ClearCallLogDialog(CallLogStore& store, std::function<QString(TextId)> text, QWidget* parent = nullptr);
 
     QLineEdit* box(Box which) const { return m_boxes[which]; }
 

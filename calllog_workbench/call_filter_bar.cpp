@@ -14,13 +14,11 @@ namespace ql310::calllog {
 
 namespace {
 
-// The eight port and channel texts, in the adapter's channel order.
-constexpr int kPortTexts[] = {373, 374, 375, 376, 400, 401, 377, 378};
 constexpr int kTypingPauseMs = 150;
 
 } // namespace
 
-CallFilterBar::CallFilterBar(const std::function<QString(int)>& text, QWidget* parent)
+CallFilterBar::CallFilterBar(const std::function<QString(TextId)>& text, QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("CallFilterBar"));
@@ -29,7 +27,7 @@ CallFilterBar::CallFilterBar(const std::function<QString(int)>& text, QWidget* p
     connectControls();
 }
 
-void CallFilterBar::createControls(const std::function<QString(int)>& text)
+void CallFilterBar::createControls(const std::function<QString(TextId)>& text)
 {
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("CallSearch"));
@@ -47,7 +45,7 @@ void CallFilterBar::createControls(const std::function<QString(int)>& text)
     m_port->setObjectName(QStringLiteral("CallPort"));
     m_port->setAccessibleName(tr("Port"));
     m_port->addItem(tr("All ports"));
-    for (int id : kPortTexts)
+    for (TextId id : kChannelTexts)
         m_port->addItem(text(id), text(id));
 
     m_fromOn = new QCheckBox(tr("From"), this);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "call_filter.h"
+#include "text_id.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -25,7 +26,7 @@ class CallFilterBar : public QWidget {
 
 public:
     // `text` gives the port and channel texts by text id.
-    explicit CallFilterBar(const std::function<QString(int)>& text, QWidget* parent = nullptr);
+    explicit CallFilterBar(const std::function<QString(TextId)>& text, QWidget* parent = nullptr);
 
     CallFilter filter() const;
     // Shows "N of M calls", or why no call can be shown.
@@ -42,7 +43,7 @@ signals:
     void filterChanged();
 
 private:
-    void createControls(const std::function<QString(int)>& text);
+    void createControls(const std::function<QString(TextId)>& text);
     QDateEdit* dateEdit(const char* name, const QString& spoken);
     void layOutControls();
     void connectControls();

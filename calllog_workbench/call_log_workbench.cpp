@@ -26,7 +26,7 @@ namespace ql310::calllog {
 
 namespace {
 
-constexpr int kMessageTitle = 101;
+constexpr TextId kMessageTitle = TextId::UsbIsdnTaConfiguration;
 // The two phone-book grids: entries 801..820 and 821..840 in rows 1..20,
 // the number in column 1 and the name in column 2.
 const char* const kPhoneBookGrids[] = {"PhoneBookGrid", "PhoneBookGrid2"};
@@ -41,7 +41,7 @@ CallLogWorkbench::CallLogWorkbench(EditorWindow& window, CallLogStore& store,
       m_names(std::make_shared<numbers::PhoneBookNames>())
 {
     CallLogGrid* grid = window.callLogGrid();
-    m_bar = new CallFilterBar([](int id) { return text(id); }, grid->parentWidget());
+    m_bar = new CallFilterBar([](TextId id) { return text(id); }, grid->parentWidget());
     if (auto* layout = qobject_cast<QVBoxLayout*>(grid->parentWidget()->layout()))
         layout->insertWidget(layout->indexOf(grid), m_bar);
     connect(m_bar, &CallFilterBar::filterChanged, this, &CallLogWorkbench::applyFilter);

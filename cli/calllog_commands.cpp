@@ -33,7 +33,7 @@ namespace ql310::cli {
 
 namespace {
 
-constexpr int kFetchFailText = 172;
+constexpr TextId kFetchFailText = TextId::OpenFailIsdnTaMay;
 
 using calllog::dataDirectory;
 
@@ -81,7 +81,7 @@ int fetch(const QStringList& args)
         return kDatabaseError;
     // The fold-in of the program's Read, and what it brought.
     const collection::FetchNews news = collection::collectHistory(
-        store, history.data(), QDateTime::currentDateTime(), [](int id) { return text(id); });
+        store, history.data(), QDateTime::currentDateTime(), [](TextId id) { return text(id); });
     const calllog::RefreshResult& refresh = news.refresh;
     const std::string records = std::to_string(refresh.recordCount) + " records fetched";
     if (!refresh.logUpdated) {
@@ -128,8 +128,6 @@ bool loadNames(const QCommandLineParser& parser, const QCommandLineOption& phone
     return true;
 }
 
-// The eight port and channel texts.
-constexpr int kPortTexts[] = {373, 374, 375, 376, 400, 401, 377, 378};
 
 // The options of calllog export.
 struct ExportOptions {
@@ -150,7 +148,7 @@ struct ExportOptions {
 bool portOf(const QString& value, QString& port)
 {
     QStringList ports;
-    for (int id : kPortTexts)
+    for (TextId id : kChannelTexts)
         ports << text(id);
     const qsizetype at = ports.indexOf(
         QRegularExpression(QRegularExpression::anchoredPattern(QRegularExpression::escape(value)),

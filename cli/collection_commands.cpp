@@ -30,7 +30,7 @@ namespace ql310::cli {
 
 namespace {
 
-constexpr int kFetchFailText = 172;
+constexpr TextId kFetchFailText = TextId::OpenFailIsdnTaMay;
 constexpr int kDefaultInterval = 300;
 constexpr int kLongestInterval = 86400;
 
@@ -61,7 +61,7 @@ std::string fetchOnce(calllog::CallLogStore& store, bool notify)
     if (result != QL310_OK)
         return transferMessage(kFetchFailText, result);
     const collection::FetchNews news = collection::collectHistory(
-        store, history.data(), QDateTime::currentDateTime(), [](int id) { return text(id); });
+        store, history.data(), QDateTime::currentDateTime(), [](TextId id) { return text(id); });
     if (!news.refresh.logUpdated) {
         const QString reason = store.failureReason();
         return "the call log could not be updated" +

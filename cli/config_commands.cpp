@@ -18,9 +18,9 @@ namespace ql310::cli {
 
 namespace {
 
-constexpr int kFirmwareText = 170;
-constexpr int kWriteSuccessText = 173;
-constexpr int kWriteFailText = 174;
+constexpr TextId kFirmwareText = TextId::Firmware;
+constexpr TextId kWriteSuccessText = TextId::WriteToIsdnTaSuccess;
+constexpr TextId kWriteFailText = TextId::WriteToIsdnTaFail;
 
 int status(const QStringList& args)
 {

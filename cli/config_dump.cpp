@@ -23,7 +23,7 @@ using image::LineRecord;
 
 namespace {
 
-constexpr int kAnalogLawText = 125; // A-law, then u-law
+constexpr TextId kAnalogLawText = TextId::ALaw; // A-law, then u-law
 
 QString shown(const std::u16string& value) { return QString::fromStdU16String(value); }
 QString yesNo(bool on) { return text(image::yesNoShown(on)); }
@@ -60,7 +60,7 @@ public:
         case FieldId::RingType: return {{msn + " ring type", text(image::ringTypeShown(byte()))}};
         case FieldId::CountryCode: return {{"country", text(image::countryShown(byte()))}};
         case FieldId::LineOptions:
-            return {{"analog law", text(kAnalogLawText + (image::analogULaw(byte()) ? 1 : 0))}};
+            return {{"analog law", text(textAfter(kAnalogLawText, image::analogULaw(byte()) ? 1 : 0))}};
         case FieldId::LcrDisabled: return {{"lcr offered", yesNo(!image::lcrDisabled(byte()))}};
         case FieldId::MsnNumber: return {{msn, digits()}};
         case FieldId::OutgoingNumber: return {{pk + " outgoing number", digits()}};
@@ -199,7 +199,7 @@ void describeLineParams(Configuration& config, std::vector<Element>& out)
         QString shownValue;
         switch (numbers[i].number) {
         case LineRecord::Number::AnalogCoding:
-            shownValue = value <= 1 ? text(kAnalogLawText + value) : QString::number(value);
+            shownValue = value <= 1 ? text(textAfter(kAnalogLawText, value)) : QString::number(value);
             break;
         case LineRecord::Number::Prefer1B:
         case LineRecord::Number::AcceptAllMsn: shownValue = yesNo(image::switchTicked(value)); break;

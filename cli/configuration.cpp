@@ -16,7 +16,7 @@ namespace ql310::cli {
 
 namespace {
 
-constexpr int kOpenFailText = 172;
+constexpr TextId kOpenFailText = TextId::OpenFailIsdnTaMay;
 
 const char* transferReason(uint8_t result)
 {
@@ -74,7 +74,7 @@ ExitCode exitCodeOfTransfer(uint8_t result)
     }
 }
 
-std::string transferMessage(int textId, uint8_t result)
+std::string transferMessage(TextId textId, uint8_t result)
 {
     return text(textId).toStdString() + " (" + transferReason(result) + ")";
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "exit_codes.h"
+#include "text_id.h"
 #include "packing.h"
 #include "setting_files.h"
 
@@ -23,7 +24,7 @@ struct Configuration {
 };
 
 // The system's text `textId` with the reason of a failed device operation.
-std::string transferMessage(int textId, uint8_t result);
+std::string transferMessage(TextId textId, uint8_t result);
 
 // The library's packing operations, for the image accessors.
 image::Packing packing();

@@ -24,8 +24,8 @@ namespace ql310::cli {
 
 namespace {
 
-constexpr int kWriteSuccessText = 173;
-constexpr int kWriteFailText = 174;
+constexpr TextId kWriteSuccessText = TextId::WriteToIsdnTaSuccess;
+constexpr TextId kWriteFailText = TextId::WriteToIsdnTaFail;
 
 std::string homeRegion(Configuration& config)
 {

@@ -166,13 +166,13 @@ void nameForAccessibility(EditorWindow& window)
         {"ShortDialGrid", window.tabs()->tabText(5).remove(u'&')},
         {"PhoneBookGrid", joinedCaptions({window.tabs()->tabText(6).remove(u'&'), caption("PBLabel1")})},
         {"PhoneBookGrid2", joinedCaptions({window.tabs()->tabText(6).remove(u'&'), caption("PBLabel2")})},
-        {"LCRGrid", text(363)}};
+        {"LCRGrid", text(TextId::Table120)}};
     for (const auto& [name, gridCaption] : grids) {
         FixedCellGrid* grid = window.grid(name);
         grid->setAccessibleName(gridCaption);
         headColumns(grid);
     }
-    window.callLogGrid()->setAccessibleName(text(372));
+    window.callLogGrid()->setAccessibleName(text(TextId::CallLogging_372));
 
     // The status panels.
     const char* const panels[] = {QT_TRANSLATE_NOOP("ql310::AccessibleNames", "Status"),

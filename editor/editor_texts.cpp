@@ -31,7 +31,7 @@ Widget* findControl(const QObject* root, const char* name, int index = -1)
     return root->findChild<Widget*>(controlName(name, index));
 }
 
-void setCaption(const QObject* root, const char* name, int id, int index = -1)
+void setCaption(const QObject* root, const char* name, TextId id, int index = -1)
 {
     if (auto* widget = findControl<QLabel>(root, name, index))
         widget->setText(captionDisplayText(text(id)));
@@ -42,19 +42,20 @@ void setCaption(const QObject* root, const char* name, int id, int index = -1)
 }
 
 // Fills a pick-only combo with the texts `ids` and shows entry `current`.
-void fillList(QComboBox* combo, const QList<int>& ids, int current = -1)
+void fillList(QComboBox* combo, const QList<TextId>& ids, int current = -1)
 {
     combo->clear();
-    for (int id : ids)
+    for (TextId id : ids)
         combo->addItem(text(id));
     combo->setCurrentIndex(current);
 }
 
-QList<int> idRange(int first, int last)
+// The texts `first` .. `last`, which stand in a row.
+QList<TextId> idRange(TextId first, TextId last)
 {
-    QList<int> ids;
-    for (int id = first; id <= last; ++id)
-        ids.append(id);
+    QList<TextId> ids;
+    for (int offset = 0; offset <= textNumber(last) - textNumber(first); ++offset)
+        ids.append(textAfter(first, offset));
     return ids;
 }
 
@@ -110,10 +111,10 @@ void EditorWindow::buildMenus()
 
 void EditorWindow::setupDdiFunction()
 {
-    setCaption(this, "DDILabel", 414);
+    setCaption(this, "DDILabel", TextId::DdiFunction);
     auto* combo = findControl<QComboBox>(this, "DDICombo");
     combo->clear();
-    for (int id = 415; id <= 417; ++id)
+    for (TextId id : idRange(TextId::Disable, TextId::PointToMp))
         combo->addItem(text(id));
     combo->setCurrentIndex(-1);
 }
@@ -121,16 +122,16 @@ void EditorWindow::setupDdiFunction()
 void EditorWindow::setupEditorTexts()
 {
     // "[*]": the desktop's marker of changes not yet written or saved.
-    setWindowTitle(text(101) + QStringLiteral("[*]"));
+    setWindowTitle(text(TextId::UsbIsdnTaConfiguration) + QStringLiteral("[*]"));
 
     setupMenuTexts();
 
     // Tab pages.
-    static const int kPages[] = {105, 106, 407, 107, 108, 109, 110, 372};
+    static const TextId kPages[] = {TextId::Msn, TextId::PhoneAndDataFunction, TextId::Bod, TextId::Forwarding, TextId::Lcr, TextId::ShortDial, TextId::PhoneBook, TextId::CallLogging_372};
     for (int i = 0; i < 8; ++i)
         m_tabs->setTabText(i, text(kPages[i]));
-    m_lcrTabs->setTabText(0, text(363));
-    m_lcrTabs->setTabText(1, text(176));
+    m_lcrTabs->setTabText(0, text(TextId::Table120));
+    m_lcrTabs->setTabText(1, text(TextId::ExclusionTable));
 
     setupMsnPageTexts();
     setupPhonePageTexts();
@@ -144,18 +145,18 @@ void EditorWindow::setupEditorTexts()
 void EditorWindow::setupMenuTexts()
 {
     // Menus and their items.
-    static const std::pair<const char*, int> kMenus[] = {
-        {"mnuFile", 102}, {"mnuCommand", 103}, {"mnuCallLogging", 386}, {"mnuCLSort", 397},
-        {"mnuPrint", 418}, {"mnuHelp", 104}, {"mnuR", 419}};
+    static const std::pair<const char*, TextId> kMenus[] = {
+        {"mnuFile", TextId::File}, {"mnuCommand", TextId::Command}, {"mnuCallLogging", TextId::CallLogging_386}, {"mnuCLSort", TextId::Sort},
+        {"mnuPrint", TextId::Print}, {"mnuHelp", TextId::Help}, {"mnuR", TextId::DeleteEntry}};
     for (const auto& [name, id] : kMenus)
         menu(name)->menuAction()->setText(text(id));
-    static const std::pair<const char*, int> kItems[] = {
-        {"mnuLoad", 159}, {"mnuSave", 160}, {"mnuLoadLCR", 161}, {"mnuSaveLCR", 162},
-        {"mnuLoadPhoneBook", 163}, {"mnuSavePhoneBook", 359}, {"mnuExit", 164},
-        {"mnuReset", 165}, {"mnuResetToDefault", 166}, {"mnuWrite", 167}, {"mnuCLRead", 396},
-        {"mnuCLClear", 387}, {"mnuCLSIncrease", 398}, {"mnuCLSDecrease", 399},
-        {"mnuPLCR", 108}, {"mnuPPB", 110}, {"mnuSD", 109}, {"mnuPCL", 372},
-        {"mnuOnLineMenu", 168}, {"mnuAbout", 169}, {"mnuRTD", 419}};
+    static const std::pair<const char*, TextId> kItems[] = {
+        {"mnuLoad", TextId::LoadSetting}, {"mnuSave", TextId::SaveSetting}, {"mnuLoadLCR", TextId::LoadLcr}, {"mnuSaveLCR", TextId::SaveLcr},
+        {"mnuLoadPhoneBook", TextId::LoadPhoneBook}, {"mnuSavePhoneBook", TextId::SavePhoneBook}, {"mnuExit", TextId::Exit},
+        {"mnuReset", TextId::ReadFromIsdnTa}, {"mnuResetToDefault", TextId::ResetToDefault}, {"mnuWrite", TextId::WriteToIsdnTa}, {"mnuCLRead", TextId::Read},
+        {"mnuCLClear", TextId::Clear}, {"mnuCLSIncrease", TextId::Ascending}, {"mnuCLSDecrease", TextId::Descending},
+        {"mnuPLCR", TextId::Lcr}, {"mnuPPB", TextId::PhoneBook}, {"mnuSD", TextId::ShortDial}, {"mnuPCL", TextId::CallLogging_372},
+        {"mnuOnLineMenu", TextId::OnLineMenu}, {"mnuAbout", TextId::AboutIsdnTa}, {"mnuRTD", TextId::DeleteEntry}};
     for (const auto& [name, id] : kItems)
         findChild<QAction*>(QString::fromLatin1(name))->setText(text(id));
     // The address-book items have no text of the table.
@@ -170,22 +171,22 @@ void EditorWindow::setupMsnPageTexts()
     // Page 0: numbers and MSNs.
     for (int i = 0; i < kPortCount; ++i) {
         const QByteArray column = "MSNPort" + QByteArray::number(i + 1);
-        setCaption(this, column.constData(), 111 + i);
+        setCaption(this, column.constData(), kPortHeaderTexts[i]);
     }
-    setCaption(this, "MSNData", 115);
-    setCaption(this, "MSNPortNumber", 116);
-    setCaption(this, "MSNName", 117);
-    setCaption(this, "MSNIncomingMSN", 118);
-    setCaption(this, "MSNOutgoingPN", 124);
+    setCaption(this, "MSNData", TextId::Data);
+    setCaption(this, "MSNPortNumber", TextId::PortNumber);
+    setCaption(this, "MSNName", TextId::Name);
+    setCaption(this, "MSNIncomingMSN", TextId::IncomingMsnAndRingType);
+    setCaption(this, "MSNOutgoingPN", TextId::OutgoingPhoneNumber);
     static const char* const kTypeCombos[] = {"PortMSNType1", "PortMSNType2", "PortMSNType3"};
     for (int i = 0; i < kPortCount; ++i) {
-        setCaption(this, "AcceptAllMSN", 119, i);
+        setCaption(this, "AcceptAllMSN", TextId::AcceptAll, i);
         // Ring types of MSN rows 1, 2, 3 start as "Type 2", "Type 3", "Type 4".
         for (int row = 0; row < 3; ++row)
-            fillList(findControl<QComboBox>(this, kTypeCombos[row], i), idRange(120, 123), row + 1);
+            fillList(findControl<QComboBox>(this, kTypeCombos[row], i), idRange(TextId::Type1, TextId::Type4), row + 1);
     }
-    fillList(findControl<QComboBox>(this, "AnalogLaw"), {125, 126});
-    setCaption(this, "DataAcceptAllMSN", 119);
+    fillList(findControl<QComboBox>(this, "AnalogLaw"), {TextId::ALaw, TextId::ULaw});
+    setCaption(this, "DataAcceptAllMSN", TextId::AcceptAll);
 }
 
 void EditorWindow::setupPhonePageTexts()
@@ -193,25 +194,25 @@ void EditorWindow::setupPhonePageTexts()
     // Page 1: phone functions.
     for (int i = 0; i < kPortCount; ++i) {
         const QByteArray column = "PhonePort" + QByteArray::number(i + 1);
-        setCaption(this, column.constData(), 111 + i);
+        setCaption(this, column.constData(), kPortHeaderTexts[i]);
     }
-    static const std::pair<const char*, int> kPhoneRows[] = {
-        {"PhoneNeedMCall", 127}, {"PhoneMTime", 175}, {"PhoneDToIn", 128},
-        {"PhoneInCID", 129},     {"PhoneOutCID", 130}, {"PhoneCallWait", 131},
-        {"PhoneTakeOver", 132},  {"PhoneStopMusic", 133}, {"PhoneCID", 134}};
+    static const std::pair<const char*, TextId> kPhoneRows[] = {
+        {"PhoneNeedMCall", TextId::NeedMorningCall}, {"PhoneMTime", TextId::MorningCallTime}, {"PhoneDToIn", TextId::DirectToOutsideLine},
+        {"PhoneInCID", TextId::ShowIncomingCallerId},     {"PhoneOutCID", TextId::EnableOutgoingCallerId}, {"PhoneCallWait", TextId::EnableCallWaiting},
+        {"PhoneTakeOver", TextId::EnableTakeOver},  {"PhoneStopMusic", TextId::StopMusicOnHold}, {"PhoneCID", TextId::CallerIdOption}};
     for (const auto& [name, id] : kPhoneRows)
         setCaption(this, name, id);
-    fillList(findControl<QComboBox>(this, "PortCallIDOption"), idRange(135, 138), 0);
-    setCaption(this, "Prefer1B", 158);
+    fillList(findControl<QComboBox>(this, "PortCallIDOption"), idRange(TextId::DtmfAftFirstRing, TextId::FskPreFirstRing), 0);
+    setCaption(this, "Prefer1B", TextId::Prefer1BChannelFirst);
 }
 
 void EditorWindow::setupBodPageTexts()
 {
     // Page 2: bandwidth on demand.
-    static const std::pair<const char*, int> kBodLabels[] = {
-        {"Min2BLabel", 408},      {"Delay2BLabel", 409},    {"OpenCPSLabel", 410},
-        {"CloseCPSLabel", 411},   {"Min2BSecLabel", 145},   {"Delay2BSecLabel", 145},
-        {"OpenCPScpsLabel", 412}, {"CloseCPScpsLabel", 412}};
+    static const std::pair<const char*, TextId> kBodLabels[] = {
+        {"Min2BLabel", TextId::T1Minimum2ndBChannel},      {"Delay2BLabel", TextId::T2DelayFor2ndB},    {"OpenCPSLabel", TextId::T3Open2ndBChannel},
+        {"CloseCPSLabel", TextId::T4Close2ndBChannel},   {"Min2BSecLabel", TextId::Sec},   {"Delay2BSecLabel", TextId::Sec},
+        {"OpenCPScpsLabel", TextId::Cps}, {"CloseCPScpsLabel", TextId::Cps}};
     for (const auto& [name, id] : kBodLabels)
         setCaption(this, name, id);
 }
@@ -219,76 +220,76 @@ void EditorWindow::setupBodPageTexts()
 void EditorWindow::setupForwardingPageTexts()
 {
     // Page 3: forwarding.
-    setCaption(this, "FWBy", 283);
+    setCaption(this, "FWBy", TextId::CallForwarding);
     for (int i = 0; i < kPortCount; ++i) {
         const QByteArray column = "ForwardPort" + QByteArray::number(i + 1);
-        setCaption(this, column.constData(), 111 + i);
-        fillList(findControl<QComboBox>(this, "ForwardingType", i), idRange(139, 142), 0);
-        fillList(findControl<QComboBox>(this, "NoAnswerTime", i), idRange(284, 344));
-        setCaption(this, "FWSec", 145, i);
+        setCaption(this, column.constData(), kPortHeaderTexts[i]);
+        fillList(findControl<QComboBox>(this, "ForwardingType", i), idRange(TextId::NoForward, TextId::Immediately), 0);
+        fillList(findControl<QComboBox>(this, "NoAnswerTime", i), idRange(TextId::Count00, TextId::Count60));
+        setCaption(this, "FWSec", TextId::Sec, i);
     }
-    setCaption(this, "FWTo", 143);
-    setCaption(this, "FWNoAnswer", 144);
-    setCaption(this, "FWBook", 146);
-    fillList(findControl<QComboBox>(this, "FWActive"), {361, 362});
+    setCaption(this, "FWTo", TextId::ForwardTo);
+    setCaption(this, "FWNoAnswer", TextId::DelayBeforeForwardingOnNo);
+    setCaption(this, "FWBook", TextId::ForwardAccordingToPhoneBook);
+    fillList(findControl<QComboBox>(this, "FWActive"), {TextId::Yes_361, TextId::No});
 }
 
 void EditorWindow::setupLcrPageTexts()
 {
     // Page 4: LCR editors and the exclusion table.
-    fillList(findControl<QComboBox>(this, "LCRAdd"), {154, 155});
-    QList<int> hours = idRange(186, 209);
-    hours.append(364);
+    fillList(findControl<QComboBox>(this, "LCRAdd"), {TextId::Replace, TextId::Add});
+    QList<TextId> hours = idRange(TextId::Hour01, TextId::Hour24);
+    hours.append(TextId::All_364);
     auto* lcrTime = findControl<QComboBox>(this, "LCRTime");
     fillList(lcrTime, hours);
     lcrTime->addItem(QStringLiteral("--"));
-    fillList(findControl<QComboBox>(this, "LCRWeek"), {156, 157, 360});
-    fillList(findControl<QComboBox>(this, "LCRActive"), {361, 362});
-    setCaption(this, "LCREDRange", 151);
-    setCaption(this, "LCREMF", 156);
-    setCaption(this, "LCRESS", 157);
-    setCaption(this, "LCREActive", 149);
+    fillList(findControl<QComboBox>(this, "LCRWeek"), {TextId::MonFri, TextId::SatSun, TextId::MonSun});
+    fillList(findControl<QComboBox>(this, "LCRActive"), {TextId::Yes_361, TextId::No});
+    setCaption(this, "LCREDRange", TextId::DialRange);
+    setCaption(this, "LCREMF", TextId::MonFri);
+    setCaption(this, "LCRESS", TextId::SatSun);
+    setCaption(this, "LCREActive", TextId::Active);
 }
 
 void EditorWindow::setupGridHeaders()
 {
-    m_callLogGrid->callLogModel()->setTexts([](int id) { return text(id); });
+    m_callLogGrid->callLogModel()->setTexts([](TextId id) { return text(id); });
 
     FixedCellGrid* forward = grid("ForwardGrid");
-    forward->setCellText(0, 1, text(147));
-    forward->setCellText(0, 2, text(148));
-    forward->setCellText(0, 3, text(143));
-    forward->setCellText(0, 4, text(149));
+    forward->setCellText(0, 1, text(TextId::PeerPhoneNumber));
+    forward->setCellText(0, 2, text(TextId::PeerName));
+    forward->setCellText(0, 3, text(TextId::ForwardTo));
+    forward->setCellText(0, 4, text(TextId::Active));
     for (int row = 1; row < forward->rowCount(); ++row)
         forward->setCellText(row, 0, QString::number(row + 800));
 
     FixedCellGrid* shortDial = grid("ShortDialGrid");
     for (int column = 1; column <= kPortCount; ++column)
-        shortDial->setCellText(0, column, text(110 + column));
-    shortDial->setCellText(1, 0, text(116));
-    shortDial->setCellText(2, 0, text(117));
+        shortDial->setCellText(0, column, text(kPortHeaderTexts[column - 1]));
+    shortDial->setCellText(1, 0, text(TextId::PortNumber));
+    shortDial->setCellText(2, 0, text(TextId::Name));
     for (int row = 3; row < shortDial->rowCount(); ++row)
         shortDial->setCellText(row, 0, QString::number(row - 3 + 700));
 
     const std::pair<const char*, int> books[] = {{"PhoneBookGrid", 800}, {"PhoneBookGrid2", 820}};
     for (const auto& [name, first] : books) {
         FixedCellGrid* book = grid(name);
-        book->setCellText(0, 1, text(147));
-        book->setCellText(0, 2, text(148));
+        book->setCellText(0, 1, text(TextId::PeerPhoneNumber));
+        book->setCellText(0, 2, text(TextId::PeerName));
         for (int row = 1; row < book->rowCount(); ++row)
             book->setCellText(row, 0, QString::number(row + first));
     }
 
     FixedCellGrid* lcr = grid("LCRGrid");
-    const std::tuple<int, int, int> merged[] = {{1, 3, 151}, {4, 5, 152}, {6, 9, 153}, {10, 10, 149}};
+    const std::tuple<int, int, TextId> merged[] = {{1, 3, TextId::DialRange}, {4, 5, TextId::Prefix}, {6, 9, TextId::ActiveTimeRange}, {10, 10, TextId::Active}};
     for (const auto& [first, last, id] : merged) {
         for (int column = first; column <= last; ++column)
             lcr->setCellText(0, column, text(id));
         if (last > first)
             lcr->mergeCells(0, first, last - first + 1);
     }
-    const std::pair<int, int> second[] = {{1, 365}, {3, 366}, {4, 367}, {5, 368},
-                                          {6, 369}, {8, 369}, {9, 370}, {10, 371}};
+    const std::pair<int, TextId> second[] = {{1, TextId::Start}, {3, TextId::End}, {4, TextId::AddReplace}, {5, TextId::Number},
+                                          {6, TextId::Hour}, {8, TextId::Hour}, {9, TextId::Period}, {10, TextId::YesNo}};
     for (const auto& [column, id] : second)
         lcr->setCellText(1, column, text(id));
     for (int row = 1; row < lcr->rowCount(); ++row) {

@@ -17,10 +17,10 @@ namespace ql310 {
 
 namespace {
 
-constexpr int kEmpty = 0;
-constexpr int kToOutsideHint = 348;
-constexpr int kThresholdWarning = 413;
-constexpr int kTitle = 101;
+constexpr TextId kEmpty = TextId::NoText;
+constexpr TextId kToOutsideHint = TextId::CallToRemotePartyWithout;
+constexpr TextId kThresholdWarning = TextId::TheValueOfItem4Must;
+constexpr TextId kTitle = TextId::UsbIsdnTaConfiguration;
 constexpr int kExclusionRows = 5;
 
 // The focus hints: control name, number of elements (0: a single control)
@@ -28,25 +28,25 @@ constexpr int kExclusionRows = 5;
 struct Hint {
     const char* name;
     int elements;
-    int textId;
+    TextId textId;
 };
 
 const Hint kHints[] = {
-    {"PortNumber", kPortCount, 183},
-    {"PortName", kPortCount, 184},
-    {"PortOwnNumber", kPortCount, 355},
-    {"DataOwnNumber", 0, 355},
-    {"PortMSNType1", kPortCount, 354},
-    {"PortMSNType2", kPortCount, 354},
-    {"PortMSNType3", kPortCount, 354},
-    {"PortCallIDOption", 0, 353},
-    {"PortCallWait", kPortCount, 350},
-    {"PortTakeOver", kPortCount, 351},
-    {"PortStopMusicOnHold", kPortCount, 352},
-    {"ForwardingNumber", kPortCount, 358},
-    {"LCRAdd", 0, 346},
-    {"LCRETDialA", kExclusionRows, 345},
-    {"LCRETDialB", kExclusionRows, 345},
+    {"PortNumber", kPortCount, TextId::RangeBetween1x4xxxThe},
+    {"PortName", kPortCount, TextId::AlsoAppearsAtFskClid},
+    {"PortOwnNumber", kPortCount, TextId::CanAppearAtRemoteSite},
+    {"DataOwnNumber", 0, TextId::CanAppearAtRemoteSite},
+    {"PortMSNType1", kPortCount, TextId::PleaseReferToTheDistinctive},
+    {"PortMSNType2", kPortCount, TextId::PleaseReferToTheDistinctive},
+    {"PortMSNType3", kPortCount, TextId::PleaseReferToTheDistinctive},
+    {"PortCallIDOption", 0, TextId::PleaseReferToTheCaller},
+    {"PortCallWait", kPortCount, TextId::ReceiveAndSendASecond},
+    {"PortTakeOver", kPortCount, TextId::TakeAnOnGoingIncoming},
+    {"PortStopMusicOnHold", kPortCount, TextId::NoWaitingMusicWhileCall},
+    {"ForwardingNumber", kPortCount, TextId::EnterPhoneNumberOfLocal},
+    {"LCRAdd", 0, TextId::AllowsThePrefixToBe},
+    {"LCRETDialA", kExclusionRows, TextId::ThePhoneNumberSuchAs},
+    {"LCRETDialB", kExclusionRows, TextId::ThePhoneNumberSuchAs},
     {"AcceptAllMSN", kPortCount, kEmpty},
     {"DataAcceptAllMSN", 0, kEmpty},
     {"PortMSN1", kPortCount, kEmpty},
@@ -135,7 +135,7 @@ FieldHelp::FieldHelp(EditorWindow& window, UserInteraction& interaction, QObject
     m_close->installEventFilter(this);
 }
 
-void FieldHelp::watchFocus(QWidget* control, int textId)
+void FieldHelp::watchFocus(QWidget* control, TextId textId)
 {
     if (!control)
         return;

@@ -5,6 +5,8 @@
 // thresholds, and "Stop Music On Hold", which all four ports share.
 #pragma once
 
+#include "text_id.h"
+
 #include <QHash>
 #include <QObject>
 #include <QSet>
@@ -30,7 +32,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void watchFocus(QWidget* control, int textId);
+    void watchFocus(QWidget* control, TextId textId);
     void stopMusicOnHoldClicked(bool checked);
 
     EditorWindow& m_window;
@@ -38,7 +40,7 @@ private:
     QComboBox* m_open;
     QComboBox* m_close;
     // Focus hint of each watched widget: a text id, or 0 for "empty".
-    QHash<QObject*, int> m_hints;
+    QHash<QObject*, TextId> m_hints;
     // Keys pressed in CloseCPSCombo and not yet released.
     QSet<int> m_closeKeysDown;
 };

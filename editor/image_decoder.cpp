@@ -26,8 +26,8 @@ namespace places = grid_places;
 namespace {
 
 constexpr int kLcrTab = 4;
-constexpr int kFirmwareText = 170;
-constexpr int kAnalogLawText = 125;             // A-law, then u-law
+constexpr TextId kFirmwareText = TextId::Firmware;
+constexpr TextId kAnalogLawText = TextId::ALaw;             // A-law, then u-law
 
 QString shown(const std::u16string& text)
 {
@@ -103,7 +103,7 @@ void ImageDecoder::lineParamsSwitches(uint8_t* lineParams)
 void ImageDecoder::analogLaw(const BlockAccess& setting)
 {
     const bool uLaw = image::analogULaw(setting.readByte(image::slot(FieldId::LineOptions)));
-    showInCombo(m_controls.analogLaw, text(kAnalogLawText + (uLaw ? 1 : 0)));
+    showInCombo(m_controls.analogLaw, text(textAfter(kAnalogLawText, uLaw ? 1 : 0)));
 }
 
 void ImageDecoder::dataNumbers(uint8_t* lineParams)

@@ -25,17 +25,17 @@ namespace places = grid_places;
 
 namespace {
 
-constexpr int kFirstHourText = 186;  // "01".."24"
+constexpr TextId kFirstHourText = TextId::Hour01;  // "01".."24"
 constexpr int kHours = 24;
 constexpr int kMinutes = 60;         // "00".."59"
 constexpr int kDelays = 61;          // "00".."60"
 constexpr int kForwardModes = 4;
-constexpr int kALawText = 125;
-constexpr int kYesText = 361;
-constexpr int kWholeDayText = 364;
-constexpr int kReplaceText = 154;
-constexpr int kMonFriText = 156;
-constexpr int kSatSunText = 157;
+constexpr TextId kALawText = TextId::ALaw;
+constexpr TextId kYesText = TextId::Yes_361;
+constexpr TextId kWholeDayText = TextId::All_364;
+constexpr TextId kReplaceText = TextId::Replace;
+constexpr TextId kMonFriText = TextId::MonFri;
+constexpr TextId kSatSunText = TextId::SatSun;
 const QString kNoTimeText = QStringLiteral("--");
 
 std::u16string chars(const QString& text)
@@ -48,11 +48,11 @@ bool ticked(const QCheckBox* box)
     return box->checkState() == Qt::Checked;
 }
 
-// The first j in 0..count-1 whose text(base + j) equals `shown`.
-std::optional<int> firstMatch(const QString& shown, int base, int count)
+// The first j in 0..count-1 whose text, j places after `first`, equals `shown`.
+std::optional<int> firstMatch(const QString& shown, TextId first, int count)
 {
     for (int j = 0; j < count; ++j)
-        if (shown == text(base + j))
+        if (shown == text(textAfter(first, j)))
             return j;
     return std::nullopt;
 }
@@ -69,11 +69,11 @@ std::optional<uint8_t> hourValue(const QString& shown, const QString& none)
 }
 
 // 0 for an empty text, else the first match among `count` texts from `base`.
-std::optional<uint8_t> countValue(const QString& shown, int base, int count)
+std::optional<uint8_t> countValue(const QString& shown, TextId first, int count)
 {
     if (shown.isEmpty())
         return uint8_t{0};
-    if (const auto j = firstMatch(shown, base, count))
+    if (const auto j = firstMatch(shown, first, count))
         return static_cast<uint8_t>(*j);
     return std::nullopt;
 }
@@ -170,7 +170,7 @@ void ImageEncoder::portNumbers(BlockAccess& setting)
         setting.writeDigits(s.outgoingNumber, chars(c.ownNumber->text()));
         setting.writeFlag(s.flagsA, image::kAcceptAllMsn, ticked(c.acceptAllMsn));
         for (int k = 0; k < image::kMsnSlots; ++k)
-            if (const auto type = firstMatch(c.ringType[k]->currentText(), kRingTypeBase, image::kRingTypes))
+            if (const auto type = firstMatch(c.ringType[k]->currentText(), TextId::Type1, image::kRingTypes))
                 storeByte(setting, s.ringType[k], image::ringTypeByte(*type));
     }
 }
@@ -182,7 +182,7 @@ void ImageEncoder::phoneFunctions(BlockAccess& setting)
         const PortControls& c = m_controls.ports[p];
         setting.writeFlag(s.flagsA, image::kMorningCallWanted, ticked(c.needMorningCall));
         storeByte(setting, s.morningCallHour, hourValue(c.morningCall->hour(), QString()));
-        storeByte(setting, s.morningCallMinute, countValue(c.morningCall->minute(), kSecondsBase, kMinutes));
+        storeByte(setting, s.morningCallMinute, countValue(c.morningCall->minute(), TextId::Count00, kMinutes));
         setting.writeFlag(s.flagsA, image::kOutsideLineAfterZero, !ticked(c.toOutside));
         setting.writeFlag(s.flagsB, image::kShowIncomingCallerId, ticked(c.showInId));
         setting.writeFlag(s.flagsB, image::kWithholdOwnNumber, !ticked(c.showOutId));
@@ -231,11 +231,11 @@ void ImageEncoder::forwarding(BlockAccess& setting)
     for (int p = 0; p < image::kPorts; ++p) {
         const image::PortSlots s = image::portSlots(p);
         const PortControls& c = m_controls.ports[p];
-        if (const auto mode = firstMatch(c.forwardingType->currentText(), kForwardingTypeBase, kForwardModes))
+        if (const auto mode = firstMatch(c.forwardingType->currentText(), TextId::NoForward, kForwardModes))
             setting.writeByte(s.flagsB, image::withForwardMode(setting.readByte(s.flagsB),
                                                                static_cast<image::ForwardMode>(*mode)));
         setting.writeDigits(s.forwardToNumber, chars(c.forwardingNumber->text()));
-        storeByte(setting, s.noAnswerDelay, countValue(c.noAnswerTime->currentText(), kSecondsBase, kDelays));
+        storeByte(setting, s.noAnswerDelay, countValue(c.noAnswerTime->currentText(), TextId::Count00, kDelays));
     }
 }
 

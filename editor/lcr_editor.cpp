@@ -15,8 +15,8 @@ using namespace lcr_cells;
 
 namespace {
 
-constexpr int kAllHoursText = 364;
-constexpr int kNoText = 362;
+constexpr TextId kAllHoursText = TextId::All_364;
+constexpr TextId kNoText = TextId::No;
 
 QWidget* editorControl(const EditorWindow& window, const char* name)
 {
@@ -33,12 +33,12 @@ std::optional<QString> lcr_cells::emptyEntryText(int column)
     case kLcrPrefixColumn:
         return QString();
     case kLcrPrefixModeColumn:
-        return text(kPrefixModeBase);  // "replace"
+        return text(TextId::Replace);
     case kLcrStartColumn:
     case kLcrEndColumn:
         return QString::fromLatin1(kNoHour);
     case kLcrDaysColumn:
-        return text(kPeriodBase);  // "Mon-Fri"
+        return text(TextId::MonFri);
     case kLcrActiveColumn:
         return text(kNoText);
     default:
@@ -146,8 +146,8 @@ void LcrEditor::showEmptyEntry()
 bool LcrEditor::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_text.widget() && event->type() == QEvent::FocusIn) {
-        constexpr int kPrefixHint = 347;
-        constexpr int kNumberHint = 345;
+        constexpr TextId kPrefixHint = TextId::ThePhoneCodeAllowsYou;
+        constexpr TextId kNumberHint = TextId::ThePhoneNumberSuchAs;
         m_window.setStatusPanel(1, text(m_text.column() == kLcrPrefixColumn ? kPrefixHint : kNumberHint));
     }
     return QObject::eventFilter(watched, event);

@@ -1,34 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's vocabulary: every user-visible text by number (101..422).
+// The program's vocabulary: every user-visible text by its id (101..422).
 #pragma once
 
 #include "encodings.h"
+#include "text_id.h"
 
 #include <QString>
 
 namespace ql310 {
 
-constexpr int kFirstTextId = 101;
-constexpr int kLastTextId = 422;
-
-// Bases of the texts chosen by a stored value: id = base + value.
-enum TextBase {
-    kRingTypeBase = 120,
-    kCallerIdOptionBase = 135,
-    kForwardingTypeBase = 139,
-    kPrefixModeBase = 154,
-    kPeriodBase = 156,
-    kHourBase = 185,
-    kSecondsBase = 284,
-    kDdiModeBase = 415,
-    kCountryBase = 210,
-    kPortHeaderBase = 110
-};
-
-// The text with number `id`, exactly as the table holds it (blanks, "&&"
-// and all). An id outside 101..422 is a fault of the caller: it yields an
-// empty string and a warning in the debug log.
-QString text(int id);
+// The text `id`, exactly as the table holds it (blanks, "&&" and all).
+// An id outside 101..422 is a fault of the caller: it yields an empty string
+// and a warning in the debug log.
+QString text(TextId id);
 
 // What the editor shows for a stored value: text(shown.textId), or the
 // literal where no text fits.

@@ -35,7 +35,7 @@ struct Logs {
     }
 };
 
-QString portText(int id) { return QStringLiteral("text%1").arg(id); }
+QString portText(ql310::TextId id) { return QStringLiteral("text%1").arg(ql310::textNumber(id)); }
 
 // A valid clock reading from arbitrary bytes: years 1..9999.
 void clockOf(const uint8_t* at, Date& today, TimeOfDay& now)

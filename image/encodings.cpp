@@ -8,29 +8,29 @@ namespace ql310::image {
 namespace {
 
 constexpr uint8_t kModeBit[] = {0x00, 0x10, 0x08, 0x04}; // by ForwardMode
-constexpr int kForwardModeText = 139;
-constexpr int kCallerIdText = 135;
-constexpr int kRingTypeText = 120;
+constexpr TextId kForwardModeText = TextId::NoForward;
+constexpr TextId kCallerIdText = TextId::DtmfAftFirstRing;
+constexpr TextId kRingTypeText = TextId::Type1;
 constexpr int kRingTypeStep = 16;
-constexpr int kHourText = 185;
-constexpr int kWholeDayText = 364;
-constexpr int kMonFriText = 156;
-constexpr int kSatSunText = 157;
-constexpr int kMonSunText = 360;
-constexpr int kReplaceText = 154;
-constexpr int kAddText = 155;
-constexpr int kYesText = 361;
-constexpr int kNoText = 362;
-constexpr int kCountryText = 210;
+constexpr TextId kHourText = TextId::MultipleSubscriptionNumberAndRing; // hour h is text 185 + h
+constexpr TextId kWholeDayText = TextId::All_364;
+constexpr TextId kMonFriText = TextId::MonFri;
+constexpr TextId kSatSunText = TextId::SatSun;
+constexpr TextId kMonSunText = TextId::MonSun;
+constexpr TextId kReplaceText = TextId::Replace;
+constexpr TextId kAddText = TextId::Add;
+constexpr TextId kYesText = TextId::Yes_361;
+constexpr TextId kNoText = TextId::No;
+constexpr TextId kCountryText = TextId::International;
 constexpr int kLastCountry = 72;   // texts 210..282
-constexpr int kDdiText = 415;
+constexpr TextId kDdiText = TextId::Disable;
 constexpr int kDdiModes = 3;
-constexpr int kSecondsText = 284;  // "00".."60"
+constexpr TextId kSecondsText = TextId::Count00;  // "00".."60"
 constexpr int kHoursInCycle = 25;
 constexpr int kMinutesInHour = 60;
 constexpr int kLongestDelay = 60;
 
-Shown number(int value) { return {0, std::to_string(value)}; }
+Shown number(int value) { return {TextId::NoText, std::to_string(value)}; }
 
 } // namespace
 
@@ -48,7 +48,7 @@ uint8_t withForwardMode(uint8_t flagsB, ForwardMode mode)
     return static_cast<uint8_t>((flagsB & ~kForwardModeBits) | kModeBit[static_cast<int>(mode) & 3]);
 }
 
-int forwardModeTextId(ForwardMode mode) { return kForwardModeText + static_cast<int>(mode); }
+TextId forwardModeTextId(ForwardMode mode) { return textAfter(kForwardModeText, static_cast<int>(mode)); }
 
 int callerIdOptionOf(uint8_t byte) { return byte & kCallerIdOptionBits; }
 
@@ -59,7 +59,7 @@ uint8_t withCallerIdOption(uint8_t byte, int option)
     return static_cast<uint8_t>((byte & ~kCallerIdOptionBits) | option);
 }
 
-int callerIdOptionTextId(int option) { return kCallerIdText + option; }
+TextId callerIdOptionTextId(int option) { return textAfter(kCallerIdText, option); }
 
 int ringTypeOf(uint8_t byte)
 {
@@ -77,7 +77,7 @@ std::optional<uint8_t> ringTypeByte(int type)
     return static_cast<uint8_t>(type * kRingTypeStep);
 }
 
-int ringTypeTextId(int type) { return kRingTypeText + type; }
+TextId ringTypeTextId(int type) { return textAfter(kRingTypeText, type); }
 
 LcrHourCells lcrHoursShown(uint8_t start, uint8_t end)
 {
@@ -87,8 +87,8 @@ LcrHourCells lcrHoursShown(uint8_t start, uint8_t end)
     }
     auto cell = [](uint8_t hour) {
         if (hour == kNoHour)
-            return LcrHourCell{LcrHourShown::NoTime, 0};
-        return LcrHourCell{LcrHourShown::Hour, kHourText + hour};
+            return LcrHourCell{LcrHourShown::NoTime, TextId::NoText};
+        return LcrHourCell{LcrHourShown::Hour, textAfter(kHourText, hour)};
     };
     return {cell(start), cell(end)};
 }
@@ -130,7 +130,7 @@ uint8_t withLcrFlags(uint8_t byte, const LcrFlags& flags)
     return out;
 }
 
-int lcrDaysTextId(LcrDays days)
+TextId lcrDaysTextId(LcrDays days)
 {
     switch (days) {
     case LcrDays::SatSun: return kSatSunText;
@@ -140,9 +140,9 @@ int lcrDaysTextId(LcrDays days)
     return kMonFriText;
 }
 
-int lcrPrefixModeTextId(bool addPrefix) { return addPrefix ? kAddText : kReplaceText; }
+TextId lcrPrefixModeTextId(bool addPrefix) { return addPrefix ? kAddText : kReplaceText; }
 
-int yesNoTextId(bool yes) { return yes ? kYesText : kNoText; }
+TextId yesNoTextId(bool yes) { return yes ? kYesText : kNoText; }
 
 ExclusionFlags exclusionFlagsOf(uint8_t byte)
 {
@@ -162,9 +162,9 @@ uint8_t withExclusionFlags(uint8_t byte, const ExclusionFlags& flags)
     return out;
 }
 
-int countryTextId(uint8_t countryCode)
+TextId countryTextId(uint8_t countryCode)
 {
-    return kCountryText + 10 * (countryCode >> 4) + (countryCode & 0x0F);
+    return textAfter(kCountryText, 10 * (countryCode >> 4) + (countryCode & 0x0F));
 }
 
 bool lcrDisabled(uint8_t value) { return value == 1; }
@@ -177,7 +177,7 @@ Shown ddiModeShown(uint16_t ddi)
 {
     if (ddi >= kDdiModes)
         return number(static_cast<uint8_t>(ddi));
-    return {kDdiText + ddi, {}};
+    return {textAfter(kDdiText, ddi), {}};
 }
 
 Shown ringTypeShown(uint8_t stored)
@@ -200,7 +200,7 @@ Shown countryShown(uint8_t countryCode)
 Shown lcrHourShown(const LcrHourCell& cell, uint8_t stored)
 {
     switch (cell.shown) {
-    case LcrHourShown::NoTime: return {0, "--"};
+    case LcrHourShown::NoTime: return {TextId::NoText, "--"};
     case LcrHourShown::WholeDay: return {cell.textId, {}};
     case LcrHourShown::Hour: break;
     }
@@ -230,11 +230,11 @@ Shown morningCallHourShown(uint8_t hour)
 {
     if (hour == kNoHour || hour > kLastHour)
         return {};
-    return {kHourText + hour, {}};
+    return {textAfter(kHourText, hour), {}};
 }
 
-Shown minuteShown(uint8_t minute) { return {kSecondsText + minute, {}}; }
+Shown minuteShown(uint8_t minute) { return {textAfter(kSecondsText, minute), {}}; }
 
-Shown noAnswerDelayShown(uint8_t delay) { return {kSecondsText + delay, {}}; }
+Shown noAnswerDelayShown(uint8_t delay) { return {textAfter(kSecondsText, delay), {}}; }
 
 } // namespace ql310::image

@@ -5,6 +5,8 @@
 // program's text table.
 #pragma once
 
+#include "text_id.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,14 +20,14 @@ enum class ForwardMode : uint8_t { None = 0, Busy = 1, NoAnswer = 2, Immediately
 std::optional<ForwardMode> forwardModeOf(uint8_t flagsB);
 uint8_t withForwardMode(uint8_t flagsB, ForwardMode mode);
 // "No Forward", "Busy", "No Answer", "Immediately".
-int forwardModeTextId(ForwardMode mode);
+TextId forwardModeTextId(ForwardMode mode);
 
 // Caller-ID signalling, 0..3 (texts 135..138).
 inline constexpr int kCallerIdOptions = 4;
 int callerIdOptionOf(uint8_t byte);
 // Keeps the byte for an option outside 0..3.
 uint8_t withCallerIdOption(uint8_t byte, int option);
-int callerIdOptionTextId(int option);
+TextId callerIdOptionTextId(int option);
 
 // Ring type index of an MSN slot: the byte divided by 16, rounded to the
 // nearest integer with halves to the even neighbour. 0..3 in a well-formed
@@ -34,7 +36,7 @@ inline constexpr int kRingTypes = 4;
 int ringTypeOf(uint8_t byte);
 // nullopt for an index outside 0..3.
 std::optional<uint8_t> ringTypeByte(int type);
-int ringTypeTextId(int type);
+TextId ringTypeTextId(int type);
 
 // LCR start and end hours: 0 no time ("--"), 1..24 the hour, 24 and 24
 // together the whole day.
@@ -43,7 +45,7 @@ inline constexpr uint8_t kLastHour = 24;
 enum class LcrHourShown : uint8_t { NoTime, Hour, WholeDay };
 struct LcrHourCell {
     LcrHourShown shown = LcrHourShown::NoTime;
-    int textId = 0; // 185 + hour for an hour, 364 for the whole day, 0 for "--"
+    TextId textId = TextId::NoText; // 185 + hour for an hour, 364 for the whole day, none for "--"
 };
 struct LcrHourCells {
     LcrHourCell start;
@@ -67,9 +69,9 @@ struct LcrFlags {
 };
 LcrFlags lcrFlagsOf(uint8_t byte);
 uint8_t withLcrFlags(uint8_t byte, const LcrFlags& flags);
-int lcrDaysTextId(LcrDays days);          // "Mon-Fri", "Sat-Sun", "Mon-Sun"
-int lcrPrefixModeTextId(bool addPrefix);  // "add" or "replace"
-int yesNoTextId(bool yes);                // "Yes" or "No"
+TextId lcrDaysTextId(LcrDays days);          // "Mon-Fri", "Sat-Sun", "Mon-Sun"
+TextId lcrPrefixModeTextId(bool addPrefix);  // "add" or "replace"
+TextId yesNoTextId(bool yes);                // "Yes" or "No"
 
 // Flags of an exclusion entry; the two day bits are independent.
 struct ExclusionFlags {
@@ -81,7 +83,7 @@ ExclusionFlags exclusionFlagsOf(uint8_t byte);
 uint8_t withExclusionFlags(uint8_t byte, const ExclusionFlags& flags);
 
 // The adapter's variant: two BCD digits h and l name text 210 + 10h + l.
-int countryTextId(uint8_t countryCode);
+TextId countryTextId(uint8_t countryCode);
 // Only the value 1 hides least-cost routing.
 bool lcrDisabled(uint8_t value);
 bool analogULaw(uint8_t lineOptions);
@@ -94,7 +96,7 @@ uint8_t analogCodingFor(uint8_t lineOptions);
 // morning-call hour, the stored number in decimal for a value outside its
 // list (a DDI mode of 9, an LCR hour of 30, a ring type byte of 0x40).
 struct Shown {
-    int textId = 0;
+    TextId textId = TextId::NoText;
     std::string literal;
     bool operator==(const Shown&) const = default;
 };

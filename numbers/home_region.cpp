@@ -8,7 +8,7 @@
 namespace ql310::numbers {
 namespace {
 
-constexpr int kFirstCountryText = 210;
+constexpr TextId kFirstCountryText = TextId::International;
 
 // Indexed by text id - 210, in the order of the country texts; empty where
 // the text is "International" or names no country.
@@ -24,9 +24,9 @@ constexpr std::array<const char*, 73> kRegions = {
 
 } // namespace
 
-std::string regionForCountryText(int textId)
+std::string regionForCountryText(TextId textId)
 {
-    const int index = textId - kFirstCountryText;
+    const int index = textNumber(textId) - textNumber(kFirstCountryText);
     if (index < 0 || index >= static_cast<int>(kRegions.size()))
         return {};
     return kRegions[static_cast<size_t>(index)];
@@ -35,7 +35,7 @@ std::string regionForCountryText(int textId)
 std::string regionForCountryCode(uint8_t countryCode)
 {
     const image::Shown shown = image::countryShown(countryCode);
-    return shown.textId == 0 ? std::string() : regionForCountryText(shown.textId);
+    return shown.textId == TextId::NoText ? std::string() : regionForCountryText(shown.textId);
 }
 
 } // namespace ql310::numbers

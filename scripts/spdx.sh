@@ -35,7 +35,7 @@ comment_for() {
     *.html|*.hhc|*.xml|*.svg|*.ts) echo "<!-- $id -->" ;;
     *.1) echo ".\\\" $id" ;;
     *.hhp) echo "; $id" ;;
-    CMakeLists.txt|*/CMakeLists.txt|debian/control|*.cmake|*.cmake.in|*.sh|*.supp|*.desktop|.gitignore|*/.gitignore|*.service|*.service.in|*.timer)
+    CMakeLists.txt|*/CMakeLists.txt|debian/control|*.cmake|*.cmake.in|*.sh|*.supp|*.desktop|.gitignore|.clang-format|*/.gitignore|*.service|*.service.in|*.timer)
       echo "# $id" ;;
     *)
       if head -c 2 "$file" | grep -q '^#!'; then echo "# $id"; else echo "?"; fi ;;

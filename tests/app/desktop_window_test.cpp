@@ -77,7 +77,7 @@ private:
     void checkModified(bool modified)
     {
         QCOMPARE(window().isWindowModified(), modified);
-        QCOMPARE(shownCaption(), ql310::text(101) + (modified ? QStringLiteral("*") : QString()));
+        QCOMPARE(shownCaption(), ql310::text(ql310::TextId::UsbIsdnTaConfiguration) + (modified ? QStringLiteral("*") : QString()));
     }
 
 private slots:
@@ -112,7 +112,7 @@ private slots:
         // F5 reads from the adapter.
         window().setStatusPanel(1, QString());
         QTest::keyClick(&window(), Qt::Key_F5);
-        QTRY_COMPARE(window().statusPanel(1), ql310::text(171));
+        QTRY_COMPARE(window().statusPanel(1), ql310::text(ql310::TextId::OpenSuccess));
         // Ctrl+O asks for a settings file (cancelled here).
         QTest::keySequence(&window(), QKeySequence(QKeySequence::Open));
         QCOMPARE(m_interaction.fileRequests().size(), 1);
@@ -266,12 +266,12 @@ private slots:
     {
         QVERIFY(shownOnline());
         checkModified(false);
-        QCOMPARE(window().windowTitle(), ql310::text(101) + QStringLiteral("[*]"));
+        QCOMPARE(window().windowTitle(), ql310::text(ql310::TextId::UsbIsdnTaConfiguration) + QStringLiteral("[*]"));
 
         typeInto(control<QLineEdit>("PortName", 0), QStringLiteral("Hall"));
         checkModified(true);
         action("mnuWrite")->trigger();
-        QCOMPARE(window().statusPanel(1), ql310::text(173));
+        QCOMPARE(window().statusPanel(1), ql310::text(ql310::TextId::WriteToIsdnTaSuccess));
         checkModified(false);
 
         // A check box, then Read.
@@ -324,7 +324,7 @@ private slots:
         m_adapter->stop();
         m_interaction.answer(UserInteraction::Ok);
         action("mnuWrite")->trigger();
-        QCOMPARE(window().statusPanel(1), ql310::text(174));
+        QCOMPARE(window().statusPanel(1), ql310::text(ql310::TextId::WriteToIsdnTaFail));
         checkModified(true);
     }
 

@@ -382,7 +382,7 @@ private slots:
     void theDialogsFitTheirTextsAndTheScreen()
     {
         const QRect screen = window().screen()->availableGeometry();
-        ql310::calllog::ClearCallLogDialog clear(window().callLog().store(), [](int id) { return ql310::text(id); }, &window());
+        ql310::calllog::ClearCallLogDialog clear(window().callLog().store(), [](ql310::TextId id) { return ql310::text(id); }, &window());
         clear.show();
         QVERIFY(QTest::qWaitForWindowExposed(&clear));
         clear.findChild<QAbstractButton*>("RangeOption")->click();
@@ -467,7 +467,7 @@ private slots:
         QVERIFY(lcr->verticalScrollBar()->value() > 0);
         const QModelIndex top = lcr->indexAt(QPoint(lcr->visualRect(lcr->model()->index(21, 1)).center().x(), 1));
         QCOMPARE(top.row(), 0);
-        QCOMPARE(top.data().toString(), ql310::text(151)); // "Dial Range"
+        QCOMPARE(top.data().toString(), ql310::text(ql310::TextId::DialRange)); // "Dial Range"
         lcr->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         QVERIFY2(lost.isEmpty(), qPrintable(lost.join(u'\n')));
     }
@@ -508,7 +508,7 @@ private slots:
             saveShot(&window(), QStringLiteral("calllog-whole-screen-") + look);
             window().resize(before);
             ql310::calllog::ClearCallLogDialog clear(window().callLog().store(),
-                                                     [](int id) { return ql310::text(id); }, &window());
+                                                     [](ql310::TextId id) { return ql310::text(id); }, &window());
             clear.show();
             QVERIFY(QTest::qWaitForWindowExposed(&clear));
             clear.findChild<QAbstractButton*>("RangeOption")->click();

@@ -269,7 +269,7 @@ private slots:
             return about->findChild<QLabel*>(QString::fromLatin1(name))->text();
         };
         QCOMPARE(label("ProductName"), QStringLiteral("ISDN TA Configuration Program"));
-        QCOMPARE(label("CompanyName"), ql310::text(179));
+        QCOMPARE(label("CompanyName"), ql310::text(ql310::TextId::CopyrightCTheQl310setAuthors));
         QCOMPARE(label("lblVersion"), QStringLiteral("Version 5.1.1"));
         QCOMPARE(label("lblDescription"), QString(17, u' '));
         QVERIFY(!about->findChild<QLabel*>(QStringLiteral("picIcon"))->pixmap().isNull());

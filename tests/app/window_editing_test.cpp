@@ -134,7 +134,7 @@ private slots:
         close->setEditText(QString());
         QTest::keyClicks(close, QStringLiteral("3000"));
         QCOMPARE(m_interaction.asked().size(), 1);
-        QCOMPARE(m_interaction.asked().first().text, ql310::text(413));
+        QCOMPARE(m_interaction.asked().first().text, ql310::text(ql310::TextId::TheValueOfItem4Must));
         QCOMPARE(m_interaction.asked().first().icon, UserInteraction::Icon::Information);
     }
 

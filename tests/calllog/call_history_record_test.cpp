@@ -9,6 +9,7 @@
 namespace {
 
 using namespace ql310::calllog;
+using ql310::TextId;
 
 using Buffer = std::array<uint8_t, kHistorySize>;
 
@@ -80,7 +81,7 @@ TEST(CallHistoryDecoding, ReadsEverySlotWithACallWhateverTheCount)
     const auto rows = decodeCallHistory(buffer.data(), kFifteenthJanuary, kNoon);
     ASSERT_EQ(rows.size(), 3u);
 
-    EXPECT_EQ(rows[0].portTextId, 373); // "Port1"
+    EXPECT_EQ(rows[0].portTextId, TextId::ChannelPort1);
     EXPECT_FALSE(rows[0].outgoing);
     EXPECT_FALSE(rows[0].recording);
     EXPECT_EQ(rows[0].phoneNumber, "1230");
@@ -89,14 +90,14 @@ TEST(CallHistoryDecoding, ReadsEverySlotWithACallWhateverTheCount)
     EXPECT_EQ(rows[0].endDate, (Date{2026, 12, 24}));
     EXPECT_EQ(rows[0].endTime, (TimeOfDay{18, 7, 30}));
 
-    EXPECT_EQ(rows[1].portTextId, 374); // "Port2", state 3 is finished too
+    EXPECT_EQ(rows[1].portTextId, TextId::ChannelPort2); // state 3 is finished too
     EXPECT_TRUE(rows[1].outgoing);
     EXPECT_FALSE(rows[1].recording);
     EXPECT_EQ(rows[1].phoneNumber, kNoNumber);
     EXPECT_EQ(rows[1].startDate, (Date{2027, 1, 2}));
 
     // 0xD4: outgoing, in progress, "Data(B1)"; it ends at the fetch.
-    EXPECT_EQ(rows[2].portTextId, 377);
+    EXPECT_EQ(rows[2].portTextId, TextId::DataB1);
     EXPECT_TRUE(rows[2].outgoing);
     EXPECT_TRUE(rows[2].recording);
     EXPECT_EQ(rows[2].endDate, kFifteenthJanuary);
@@ -116,7 +117,7 @@ TEST(CallHistoryDecoding, EveryChannelHasItsText)
 {
     const int expected[8] = {373, 374, 375, 376, 400, 401, 377, 378};
     for (int channel = 0; channel < 8; ++channel)
-        EXPECT_EQ(channelTextId(static_cast<uint8_t>(channel << 5 | 0x08)), expected[channel]);
+        EXPECT_EQ(ql310::textNumber(channelTextId(static_cast<uint8_t>(channel << 5 | 0x08))), expected[channel]);
 }
 
 } // namespace

@@ -34,13 +34,13 @@ namespace {
 using namespace ql310::calllog;
 using Buffer = std::array<uint8_t, kHistorySize>;
 
-QString portText(int id)
+QString portText(ql310::TextId id)
 {
     switch (id) {
-    case 373: return "Port1";
-    case 374: return "Port2";
-    case 377: return "Data(B1)";
-    default: return "Other" + QString::number(id);
+    case ql310::TextId::ChannelPort1: return "Port1";
+    case ql310::TextId::ChannelPort2: return "Port2";
+    case ql310::TextId::DataB1: return "Data(B1)";
+    default: return "Other" + QString::number(ql310::textNumber(id));
     }
 }
 

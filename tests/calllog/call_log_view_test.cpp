@@ -24,14 +24,14 @@ using namespace ql310::calllog;
 
 namespace {
 
-QString texts(int id)
+QString texts(ql310::TextId id)
 {
-    switch (id) {
+    switch (ql310::textNumber(id)) {
     case 384: return QStringLiteral(" IN");
     case 385: return QStringLiteral("OUT");
     case 387: return QStringLiteral("&Clear");
     case 390: return QStringLiteral("  Month  / Day  /  Year      -->   Month  /  Day   / Year");
-    default: return QStringLiteral("text %1").arg(id);
+    default: return QStringLiteral("text %1").arg(ql310::textNumber(id));
     }
 }
 

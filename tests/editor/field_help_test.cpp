@@ -35,7 +35,7 @@ private:
     {
         int count = 0;
         for (const auto& message : m_editor.interaction().messages)
-            count += message.text == ql310::text(413);
+            count += message.text == ql310::text(ql310::TextId::TheValueOfItem4Must);
         return count;
     }
     void typeThresholds(const QString& open, const QString& close)
@@ -58,16 +58,16 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("help");
         const QString empty;
-        QTest::newRow("port number") << "PortNumber" << 3 << ql310::text(183);
+        QTest::newRow("port number") << "PortNumber" << 3 << ql310::text(ql310::TextId::RangeBetween1x4xxxThe);
         QTest::newRow("msn after number") << "PortMSN1" << 0 << empty;
-        QTest::newRow("port name") << "PortName" << 1 << ql310::text(184);
-        QTest::newRow("own number") << "PortOwnNumber" << 2 << ql310::text(355);
-        QTest::newRow("ring type") << "PortMSNType3" << 1 << ql310::text(354);
-        QTest::newRow("caller id option") << "PortCallIDOption" << -1 << ql310::text(353);
-        QTest::newRow("call waiting") << "PortCallWait" << 0 << ql310::text(350);
-        QTest::newRow("music on hold") << "PortStopMusicOnHold" << 2 << ql310::text(352);
-        QTest::newRow("forwarding number") << "ForwardingNumber" << 1 << ql310::text(358);
-        QTest::newRow("exclusion start") << "LCRETDialA" << 4 << ql310::text(345);
+        QTest::newRow("port name") << "PortName" << 1 << ql310::text(ql310::TextId::AlsoAppearsAtFskClid);
+        QTest::newRow("own number") << "PortOwnNumber" << 2 << ql310::text(ql310::TextId::CanAppearAtRemoteSite);
+        QTest::newRow("ring type") << "PortMSNType3" << 1 << ql310::text(ql310::TextId::PleaseReferToTheDistinctive);
+        QTest::newRow("caller id option") << "PortCallIDOption" << -1 << ql310::text(ql310::TextId::PleaseReferToTheCaller);
+        QTest::newRow("call waiting") << "PortCallWait" << 0 << ql310::text(ql310::TextId::ReceiveAndSendASecond);
+        QTest::newRow("music on hold") << "PortStopMusicOnHold" << 2 << ql310::text(ql310::TextId::NoWaitingMusicWhileCall);
+        QTest::newRow("forwarding number") << "ForwardingNumber" << 1 << ql310::text(ql310::TextId::EnterPhoneNumberOfLocal);
+        QTest::newRow("exclusion start") << "LCRETDialA" << 4 << ql310::text(ql310::TextId::ThePhoneNumberSuchAs);
         QTest::newRow("exclusion weekend") << "LCRETWeekend" << 3 << empty;
         QTest::newRow("open threshold") << "OpenCPSCombo" << -1 << empty;
     }
@@ -84,18 +84,18 @@ private slots:
     void aSequenceOfFocusesShowsOnlyTheLastFieldsHint()
     {
         focus("PortNumber", 0);
-        QCOMPARE(m_editor.help(), ql310::text(183));
+        QCOMPARE(m_editor.help(), ql310::text(ql310::TextId::RangeBetween1x4xxxThe));
         focus("PortMSN1", 0);
         QCOMPARE(m_editor.help(), QString());
         focus("PortName", 0);
-        QCOMPARE(m_editor.help(), ql310::text(184));
+        QCOMPARE(m_editor.help(), ql310::text(ql310::TextId::AlsoAppearsAtFskClid));
         // Fields without a hint leave the line as it is.
         focus("DDICombo");
-        QCOMPARE(m_editor.help(), ql310::text(184));
+        QCOMPARE(m_editor.help(), ql310::text(ql310::TextId::AlsoAppearsAtFskClid));
         focus("PortCallWait", 0);
-        QCOMPARE(m_editor.help(), ql310::text(350));
+        QCOMPARE(m_editor.help(), ql310::text(ql310::TextId::ReceiveAndSendASecond));
         focus("PortToOutside", 1);
-        QCOMPARE(m_editor.help(), ql310::text(350));
+        QCOMPARE(m_editor.help(), ql310::text(ql310::TextId::ReceiveAndSendASecond));
         // The time control takes the focus in its hour box.
         focus(m_editor.window().timeSet(2)->hourBox());
         QCOMPARE(m_editor.help(), QString());
@@ -109,7 +109,7 @@ private slots:
             m_editor.window().setStatusPanel(1, QStringLiteral("old"));
             QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
             QCOMPARE(box->isChecked(), checked);
-            QCOMPARE(m_editor.help(), ql310::text(348));
+            QCOMPARE(m_editor.help(), ql310::text(ql310::TextId::CallToRemotePartyWithout));
         }
     }
 
@@ -202,3 +202,4 @@ private slots:
 
 QTEST_MAIN(FieldHelpTest)
 #include "field_help_test.moc"
+

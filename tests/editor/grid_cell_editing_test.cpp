@@ -146,7 +146,7 @@ private slots:
         lcr->setFocus();
         lcr->setCurrentCell(3, grid_places::kLcrPrefixModeColumn);
         const QString before = lcr->cellText(3, grid_places::kLcrPrefixModeColumn);
-        const QString other = before == ql310::text(155) ? ql310::text(154) : ql310::text(155);
+        const QString other = before == ql310::text(ql310::TextId::Add) ? ql310::text(ql310::TextId::Replace) : ql310::text(ql310::TextId::Add);
         type(other.left(1));
         QCOMPARE(lcr->cellText(3, grid_places::kLcrPrefixModeColumn), other);
         QTest::keyClick(m_editor.control<QComboBox>("LCRAdd"), Qt::Key_Escape);
@@ -399,3 +399,4 @@ private slots:
 
 QTEST_MAIN(GridCellEditingTest)
 #include "grid_cell_editing_test.moc"
+

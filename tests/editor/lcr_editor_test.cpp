@@ -103,13 +103,13 @@ private slots:
     void theHelpLineFollowsTheEditorOpened()
     {
         clickCell(m_lcr, 2, 1);
-        QCOMPARE(m_editor.help(), ql310::text(345));
+        QCOMPARE(m_editor.help(), ql310::text(ql310::TextId::ThePhoneNumberSuchAs));
         clickCell(m_lcr, 2, 5);
-        QCOMPARE(m_editor.help(), ql310::text(347));
+        QCOMPARE(m_editor.help(), ql310::text(ql310::TextId::ThePhoneCodeAllowsYou));
         clickCell(m_lcr, 2, 4);
-        QCOMPARE(m_editor.help(), ql310::text(346));
+        QCOMPARE(m_editor.help(), ql310::text(ql310::TextId::AllowsThePrefixToBe));
         clickCell(m_lcr, 2, 3);
-        QCOMPARE(m_editor.help(), ql310::text(345));
+        QCOMPARE(m_editor.help(), ql310::text(ql310::TextId::ThePhoneNumberSuchAs));
         clickCell(m_lcr, 2, 7);
         QCOMPARE(m_editor.help(), QString());
     }
@@ -304,3 +304,4 @@ private slots:
 
 QTEST_MAIN(LcrEditorTest)
 #include "lcr_editor_test.moc"
+

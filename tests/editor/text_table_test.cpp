@@ -14,8 +14,8 @@ class TextTableTest : public QObject {
 private slots:
     void everyIdFrom101To422HasAPrintableTextOfAtMost72Characters()
     {
-        for (int id = ql310::kFirstTextId; id <= ql310::kLastTextId; ++id) {
-            const QString value = text(id);
+        for (int id = ql310::textNumber(ql310::kFirstTextId); id <= ql310::textNumber(ql310::kLastTextId); ++id) {
+            const QString value = text(ql310::TextId(id));
             QVERIFY2(!value.isEmpty(), qPrintable(QString::number(id)));
             QVERIFY2(value.size() <= 72, qPrintable(QString::number(id)));
             for (QChar c : value)
@@ -25,9 +25,9 @@ private slots:
     void idsOutsideTheTableGiveNothing()
     {
         QTest::ignoreMessage(QtWarningMsg, "ql310set: no text with id 100");
-        QCOMPARE(text(100), QString());
+        QCOMPARE(text(ql310::TextId(100)), QString());
         QTest::ignoreMessage(QtWarningMsg, "ql310set: no text with id 423");
-        QCOMPARE(text(423), QString());
+        QCOMPARE(text(ql310::TextId(423)), QString());
     }
     void textsKeepTheirTyposAndSpelling_data()
     {
@@ -58,20 +58,20 @@ private slots:
     {
         QFETCH(int, id);
         QFETCH(QString, expected);
-        QCOMPARE(text(id), expected);
+        QCOMPARE(text(ql310::TextId(id)), expected);
     }
     void blanksArePartOfTheText()
     {
-        QCOMPARE(text(180), QString(17, u' '));
-        QCOMPARE(text(384), QStringLiteral(" IN"));
-        QVERIFY(text(390).startsWith(QStringLiteral("  Month  / Day  /  Year")));
-        QVERIFY(!text(390).startsWith(QStringLiteral("   ")));
-        QCOMPARE(text(385), QStringLiteral("OUT"));
+        QCOMPARE(text(ql310::TextId::Blank), QString(17, u' '));
+        QCOMPARE(text(ql310::TextId::In), QStringLiteral(" IN"));
+        QVERIFY(text(ql310::TextId::MonthDayYearMonthDay).startsWith(QStringLiteral("  Month  / Day  /  Year")));
+        QVERIFY(!text(ql310::TextId::MonthDayYearMonthDay).startsWith(QStringLiteral("   ")));
+        QCOMPARE(text(ql310::TextId::Out), QStringLiteral("OUT"));
     }
     void rightsNoticeIsOneLineNamingTheLicence()
     {
-        QVERIFY(!text(179).contains(u'\n'));
-        QVERIFY(text(179).contains(QStringLiteral("GPL-3.0-or-later")));
+        QVERIFY(!text(ql310::TextId::CopyrightCTheQl310setAuthors).contains(u'\n'));
+        QVERIFY(text(ql310::TextId::CopyrightCTheQl310setAuthors).contains(QStringLiteral("GPL-3.0-or-later")));
     }
     void countryNamesAsTheAdapterReportsThem_data()
     {
@@ -96,36 +96,37 @@ private slots:
     {
         QFETCH(int, code);
         QFETCH(QString, name);
-        QCOMPARE(text(ql310::kCountryBase + code), name);
+        QCOMPARE(text(ql310::textAfter(ql310::TextId::International, code)), name);
     }
     void valueRunsFollowTheirBases()
     {
-        QCOMPARE(text(ql310::kHourBase + 1), QStringLiteral("01"));
-        QCOMPARE(text(ql310::kHourBase + 24), QStringLiteral("24"));
-        QCOMPARE(text(ql310::kSecondsBase + 0), QStringLiteral("00"));
-        QCOMPARE(text(ql310::kSecondsBase + 60), QStringLiteral("60"));
-        QCOMPARE(text(ql310::kRingTypeBase + 3), QStringLiteral("Type 4"));
-        QCOMPARE(text(ql310::kForwardingTypeBase + 2), QStringLiteral("No Answer"));
-        QCOMPARE(text(ql310::kDdiModeBase + 2), QStringLiteral("Point to MP"));
-        QCOMPARE(text(ql310::kPortHeaderBase + 4), QStringLiteral("Port 4"));
-        QCOMPARE(text(ql310::kPeriodBase + 1), QStringLiteral("Sat-Sun"));
+        QCOMPARE(text(ql310::textAfter(ql310::TextId::MultipleSubscriptionNumberAndRing, 1)), QStringLiteral("01"));
+        QCOMPARE(text(ql310::textAfter(ql310::TextId::MultipleSubscriptionNumberAndRing, 24)), QStringLiteral("24"));
+        QCOMPARE(text(ql310::textAfter(ql310::TextId::Count00, 0)), QStringLiteral("00"));
+        QCOMPARE(text(ql310::textAfter(ql310::TextId::Count00, 60)), QStringLiteral("60"));
+        QCOMPARE(text(ql310::textAfter(ql310::TextId::Type1, 3)), QStringLiteral("Type 4"));
+        QCOMPARE(text(ql310::textAfter(ql310::TextId::NoForward, 2)), QStringLiteral("No Answer"));
+        QCOMPARE(text(ql310::textAfter(ql310::TextId::Disable, 2)), QStringLiteral("Point to MP"));
+        QCOMPARE(text(ql310::kPortHeaderTexts[3]), QStringLiteral("Port 4"));
+        QCOMPARE(text(ql310::textAfter(ql310::TextId::MonFri, 1)), QStringLiteral("Sat-Sun"));
         // The base text itself is not an hour.
-        QCOMPARE(text(ql310::kHourBase), QStringLiteral("Multiple Subscription Number && Ring Type Setting"));
+        QCOMPARE(text(ql310::TextId::MultipleSubscriptionNumberAndRing), QStringLiteral("Multiple Subscription Number && Ring Type Setting"));
     }
     void accessKeyRule()
     {
-        QCOMPARE(ql310::captionDisplayText(text(106)), QStringLiteral("Phone & Data Function"));
-        QCOMPARE(ql310::captionAccessKey(text(106)), QChar());
-        QCOMPARE(ql310::captionDisplayText(text(165)), QStringLiteral("Read from ISDN TA"));
-        QCOMPARE(ql310::captionAccessKey(text(165)), QChar(u'R'));
-        QCOMPARE(ql310::captionAccessKey(text(161)), QChar(u'o'));
+        QCOMPARE(ql310::captionDisplayText(text(ql310::TextId::PhoneAndDataFunction)), QStringLiteral("Phone & Data Function"));
+        QCOMPARE(ql310::captionAccessKey(text(ql310::TextId::PhoneAndDataFunction)), QChar());
+        QCOMPARE(ql310::captionDisplayText(text(ql310::TextId::ReadFromIsdnTa)), QStringLiteral("Read from ISDN TA"));
+        QCOMPARE(ql310::captionAccessKey(text(ql310::TextId::ReadFromIsdnTa)), QChar(u'R'));
+        QCOMPARE(ql310::captionAccessKey(text(ql310::TextId::LoadLcr)), QChar(u'o'));
         QCOMPARE(ql310::captionAccessKey(QStringLiteral("A && &B")), QChar(u'B'));
         QCOMPARE(ql310::captionDisplayText(QStringLiteral("A && &B")), QStringLiteral("A & B"));
         // Qt reads the captions by the same rule.
-        QCOMPARE(QKeySequence::mnemonic(text(165)), QKeySequence(Qt::ALT | Qt::Key_R));
-        QCOMPARE(QKeySequence::mnemonic(text(106)), QKeySequence());
+        QCOMPARE(QKeySequence::mnemonic(text(ql310::TextId::ReadFromIsdnTa)), QKeySequence(Qt::ALT | Qt::Key_R));
+        QCOMPARE(QKeySequence::mnemonic(text(ql310::TextId::PhoneAndDataFunction)), QKeySequence());
     }
 };
 
 QTEST_GUILESS_MAIN(TextTableTest)
 #include "text_table_test.moc"
+

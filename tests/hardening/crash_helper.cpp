@@ -64,7 +64,7 @@ int merge(const QString& dir, const QString& historyFile)
         store, reinterpret_cast<const uint8_t*>(history.constData()),
         {now.date().year(), now.date().month(), now.date().day()},
         {now.time().hour(), now.time().minute(), now.time().second()},
-        [](int id) { return QStringLiteral("text %1").arg(id); });
+        [](ql310::TextId id) { return QStringLiteral("text %1").arg(ql310::textNumber(id)); });
     return result.logUpdated ? 0 : 1;
 }
 

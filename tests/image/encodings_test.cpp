@@ -35,16 +35,16 @@ TEST(ForwardingMode, StoringAModeReplacesAllThreeBitsAndKeepsTheRest)
 
 TEST(ForwardingMode, TextsFollowTheListOrder)
 {
-    EXPECT_EQ(forwardModeTextId(ForwardMode::None), 139);
-    EXPECT_EQ(forwardModeTextId(ForwardMode::Busy), 140);
-    EXPECT_EQ(forwardModeTextId(ForwardMode::NoAnswer), 141);
-    EXPECT_EQ(forwardModeTextId(ForwardMode::Immediately), 142);
+    EXPECT_EQ(textNumber(forwardModeTextId(ForwardMode::None)), 139);
+    EXPECT_EQ(textNumber(forwardModeTextId(ForwardMode::Busy)), 140);
+    EXPECT_EQ(textNumber(forwardModeTextId(ForwardMode::NoAnswer)), 141);
+    EXPECT_EQ(textNumber(forwardModeTextId(ForwardMode::Immediately)), 142);
 }
 
 TEST(CallerIdOption, TheLowTwoBitsAreTheOptionAndTheOthersStay)
 {
     EXPECT_EQ(callerIdOptionOf(0xFE), 2);
-    EXPECT_EQ(callerIdOptionTextId(callerIdOptionOf(0x03)), 138);
+    EXPECT_EQ(textNumber(callerIdOptionTextId(callerIdOptionOf(0x03))), 138);
     EXPECT_EQ(withCallerIdOption(0xFC, 3), 0xFF);
     EXPECT_EQ(withCallerIdOption(0xA7, 0), 0xA4);
     EXPECT_EQ(withCallerIdOption(0xA7, 4), 0xA7);
@@ -62,8 +62,8 @@ TEST(RingType, TheByteOverSixteenRoundsHalvesToTheEvenType)
     EXPECT_EQ(ringTypeOf(0x17), 1);
     EXPECT_EQ(ringTypeOf(0x29), 3);
     EXPECT_EQ(ringTypeOf(0x38), 4);
-    EXPECT_EQ(ringTypeTextId(ringTypeOf(0x00)), 120);
-    EXPECT_EQ(ringTypeTextId(ringTypeOf(0x30)), 123);
+    EXPECT_EQ(textNumber(ringTypeTextId(ringTypeOf(0x00))), 120);
+    EXPECT_EQ(textNumber(ringTypeTextId(ringTypeOf(0x30))), 123);
 }
 
 TEST(LcrHours, TwentyFourTwiceIsTheWholeDay)
@@ -71,8 +71,8 @@ TEST(LcrHours, TwentyFourTwiceIsTheWholeDay)
     const LcrHourCells all = lcrHoursShown(24, 24);
     EXPECT_EQ(all.start.shown, LcrHourShown::WholeDay);
     EXPECT_EQ(all.end.shown, LcrHourShown::WholeDay);
-    EXPECT_EQ(all.start.textId, 364);
-    EXPECT_EQ(all.end.textId, 364);
+    EXPECT_EQ(textNumber(all.start.textId), 364);
+    EXPECT_EQ(textNumber(all.end.textId), 364);
     EXPECT_EQ(lcrWholeDay().start, 24);
     EXPECT_EQ(lcrWholeDay().end, 24);
 }
@@ -81,13 +81,13 @@ TEST(LcrHours, OtherwiseEachHourIsShownOnItsOwn)
 {
     const LcrHourCells c = lcrHoursShown(24, 0);
     EXPECT_EQ(c.start.shown, LcrHourShown::Hour);
-    EXPECT_EQ(c.start.textId, 209); // "24"
+    EXPECT_EQ(textNumber(c.start.textId), 209); // "24"
     EXPECT_EQ(c.end.shown, LcrHourShown::NoTime);
     const LcrHourCells d = lcrHoursShown(1, 24);
-    EXPECT_EQ(d.start.textId, 186); // "01"
-    EXPECT_EQ(d.end.textId, 209);
+    EXPECT_EQ(textNumber(d.start.textId), 186); // "01"
+    EXPECT_EQ(textNumber(d.end.textId), 209);
     // A value outside the hours still goes through base + value.
-    EXPECT_EQ(lcrHoursShown(30, 0).start.textId, 215);
+    EXPECT_EQ(textNumber(lcrHoursShown(30, 0).start.textId), 215);
 }
 
 TEST(LcrFlags, AllDaysWinsOverTheWeekendBit)
@@ -95,9 +95,9 @@ TEST(LcrFlags, AllDaysWinsOverTheWeekendBit)
     EXPECT_EQ(lcrFlagsOf(0x50).days, LcrDays::MonSun);
     EXPECT_EQ(lcrFlagsOf(0x40).days, LcrDays::SatSun);
     EXPECT_EQ(lcrFlagsOf(0x0F).days, LcrDays::MonFri);
-    EXPECT_EQ(lcrDaysTextId(LcrDays::MonSun), 360);
-    EXPECT_EQ(lcrDaysTextId(LcrDays::SatSun), 157);
-    EXPECT_EQ(lcrDaysTextId(LcrDays::MonFri), 156);
+    EXPECT_EQ(textNumber(lcrDaysTextId(LcrDays::MonSun)), 360);
+    EXPECT_EQ(textNumber(lcrDaysTextId(LcrDays::SatSun)), 157);
+    EXPECT_EQ(textNumber(lcrDaysTextId(LcrDays::MonFri)), 156);
 }
 
 TEST(LcrFlags, ActiveAndPrefixModeAreSingleBits)
@@ -107,10 +107,10 @@ TEST(LcrFlags, ActiveAndPrefixModeAreSingleBits)
     EXPECT_TRUE(f.addPrefix);
     EXPECT_FALSE(lcrFlagsOf(0x5F).active);
     EXPECT_FALSE(lcrFlagsOf(0x5F).addPrefix);
-    EXPECT_EQ(lcrPrefixModeTextId(true), 155);
-    EXPECT_EQ(lcrPrefixModeTextId(false), 154);
-    EXPECT_EQ(yesNoTextId(true), 361);
-    EXPECT_EQ(yesNoTextId(false), 362);
+    EXPECT_EQ(textNumber(lcrPrefixModeTextId(true)), 155);
+    EXPECT_EQ(textNumber(lcrPrefixModeTextId(false)), 154);
+    EXPECT_EQ(textNumber(yesNoTextId(true)), 361);
+    EXPECT_EQ(textNumber(yesNoTextId(false)), 362);
 }
 
 TEST(LcrFlags, StoringKeepsTheLowBitsAndNeverSetsBothDayBits)
@@ -135,12 +135,12 @@ TEST(ExclusionFlags, BothDayBitsMayBeSetTogether)
 
 TEST(DeviceProfile, CountryCodeIsTwoDecimalDigitsNamingItsText)
 {
-    EXPECT_EQ(countryTextId(0x00), 210);
-    EXPECT_EQ(countryTextId(0x01), 211);
-    EXPECT_EQ(countryTextId(0x09), 219);
-    EXPECT_EQ(countryTextId(0x10), 220);
-    EXPECT_EQ(countryTextId(0x72), 282);
-    EXPECT_EQ(countryTextId(0x1A), 230);
+    EXPECT_EQ(textNumber(countryTextId(0x00)), 210);
+    EXPECT_EQ(textNumber(countryTextId(0x01)), 211);
+    EXPECT_EQ(textNumber(countryTextId(0x09)), 219);
+    EXPECT_EQ(textNumber(countryTextId(0x10)), 220);
+    EXPECT_EQ(textNumber(countryTextId(0x72)), 282);
+    EXPECT_EQ(textNumber(countryTextId(0x1A)), 230);
 }
 
 TEST(DeviceProfile, OnlyTheValueOneDisablesLeastCostRouting)
@@ -153,8 +153,8 @@ TEST(DeviceProfile, OnlyTheValueOneDisablesLeastCostRouting)
     EXPECT_FALSE(analogULaw(0xBF));
 }
 
-Shown textOf(int id) { return {id, {}}; }
-Shown literal(const char* text) { return {0, text}; }
+Shown textOf(int id) { return {static_cast<TextId>(id), {}}; }
+Shown literal(const char* text) { return {TextId::NoText, text}; }
 
 TEST(Shown, AValueOutsideItsListIsShownAsTheStoredNumber)
 {

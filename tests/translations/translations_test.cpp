@@ -120,25 +120,25 @@ private slots:
         QTranslator german;
         QVERIFY(german.load(QStringLiteral(QL310_TRANSLATIONS_DIR "/ql310set_de.qm")));
         std::map<int, QString> english;
-        for (int id = ql310::kFirstTextId; id <= ql310::kLastTextId; ++id)
-            english[id] = ql310::text(id);
+        for (int id = ql310::textNumber(ql310::kFirstTextId); id <= ql310::textNumber(ql310::kLastTextId); ++id)
+            english[id] = ql310::text(ql310::TextId(id));
         QCoreApplication::installTranslator(&german);
-        for (int id = ql310::kFirstTextId; id <= ql310::kLastTextId; ++id) {
+        for (int id = ql310::textNumber(ql310::kFirstTextId); id <= ql310::textNumber(ql310::kLastTextId); ++id) {
             const QString translated = german.translate("ql310::TextTable", english[id].toUtf8().constData(),
                                                         QByteArray::number(id).constData());
             QVERIFY2(!translated.isEmpty(), qPrintable(QStringLiteral("no German text for id %1").arg(id)));
-            QCOMPARE(ql310::text(id), translated);
+            QCOMPARE(ql310::text(ql310::TextId(id)), translated);
         }
         // Same English text, own number: each reads as its place needs.
-        QCOMPARE(ql310::text(102), QStringLiteral("&Datei"));
-        QCOMPARE(ql310::text(106), QStringLiteral("Telefon- && Datenfunktionen"));
-        QCOMPARE(ql310::text(110), QStringLiteral("Telefonbuch"));
+        QCOMPARE(ql310::text(ql310::TextId::File), QStringLiteral("&Datei"));
+        QCOMPARE(ql310::text(ql310::TextId::PhoneAndDataFunction), QStringLiteral("Telefon- && Datenfunktionen"));
+        QCOMPARE(ql310::text(ql310::TextId::PhoneBook), QStringLiteral("Telefonbuch"));
         // The call log's cell texts are stored with the calls and exported:
         // the same in every language.
         for (int id : {373, 374, 375, 376, 377, 378, 384, 385, 400, 401})
-            QCOMPARE(ql310::text(id), english[id]);
+            QCOMPARE(ql310::text(ql310::TextId(id)), english[id]);
         QCoreApplication::removeTranslator(&german);
-        QCOMPARE(ql310::text(102), QStringLiteral("&File"));
+        QCOMPARE(ql310::text(ql310::TextId::File), QStringLiteral("&File"));
     }
 
     void theLocaleChoosesTheLanguageAsGettextDoes_data()
@@ -199,3 +199,4 @@ private slots:
 
 QTEST_MAIN(TranslationsTest)
 #include "translations_test.moc"
+
