@@ -100,8 +100,8 @@ MainWindow::MainWindow(LibraryBinding& library, UserInteraction& interaction, QW
                       {"mnuSavePhoneBook", &FileCommands::savePhoneBookFile}});
     m_phoneBook = std::make_unique<PhoneBookCommands>(*this, m_interaction);
     connectMenuItems(*this, *m_phoneBook,
-                     {{"mnuImportPhoneBook", &PhoneBookCommands::mnuImportPhoneBookClick},
-                      {"mnuExportPhoneBook", &PhoneBookCommands::mnuExportPhoneBookClick}});
+                     {{"mnuImportPhoneBook", &PhoneBookCommands::importPhoneBook},
+                      {"mnuExportPhoneBook", &PhoneBookCommands::exportPhoneBook}});
     m_editorBehaviour = std::make_unique<EditorBehaviour>(
         *this, m_interaction, [this] { return m_clearStatusOnTabFocus == kTrue; });
     // The caption's marker: edits not yet written to the adapter or saved.

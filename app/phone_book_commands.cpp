@@ -83,7 +83,7 @@ void PhoneBookCommands::warn(const QString& text)
     m_interaction.warn(text, ql310::text(kTitleText), UserInteraction::Icon::Exclamation);
 }
 
-void PhoneBookCommands::mnuImportPhoneBookClick()
+void PhoneBookCommands::importPhoneBook()
 {
     UserInteraction::FileRequest request;
     request.filter = importFilter();
@@ -150,7 +150,7 @@ void PhoneBookCommands::mnuImportPhoneBookClick()
             .arg(changed));
 }
 
-void PhoneBookCommands::mnuExportPhoneBookClick()
+void PhoneBookCommands::exportPhoneBook()
 {
     UserInteraction::FileRequest request;
     request.filter = exportFilter();

@@ -26,8 +26,8 @@ class PhoneBookCommands {
 public:
     PhoneBookCommands(MainWindow& window, UserInteraction& interaction);
 
-    void mnuImportPhoneBookClick();
-    void mnuExportPhoneBookClick();
+    void importPhoneBook();
+    void exportPhoneBook();
 
     // The phone book as the two phone-book grids show it.
     phonebook::PhoneBook shownPhoneBook() const;
